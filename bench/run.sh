@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the benchmarks, makes the generated song folders once, and runs every benchmark on each.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" Release
+corpus_root=/tmp/vellorin-corpus
+generator="$root/../shared/bench/gen_corpus.py"
+for size in 1000 10000; do
+  [ -d "$corpus_root/n$size" ] || python3 "$generator" --songs "$size" --out "$corpus_root/n$size"
+  for bench in "$root"/build-Release/bench/bench_*; do
+    VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen "$bench"
+  done
+done

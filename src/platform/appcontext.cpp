@@ -1,0 +1,22 @@
+#include "appcontext.h"
+
+namespace {
+AppContext *installedContext = nullptr;
+}
+
+AppContext::~AppContext()
+{
+    if (installedContext == this)
+        installedContext = nullptr;
+}
+
+AppContext *AppContext::instance()
+{
+    static AppContext nothing;
+    return installedContext ? installedContext : &nothing;
+}
+
+void AppContext::install(AppContext *context)
+{
+    installedContext = context;
+}

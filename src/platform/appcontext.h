@@ -1,0 +1,30 @@
+// The seam through which every part reaches the shared objects and the few services of the application above it.
+#pragma once
+
+class Chords;
+class PlayLists;
+class Prefs;
+class Songs;
+
+// The application delegate implements this and installs itself at start-up; tests install a small fake.
+// Every accessor may answer nullptr (the object does not exist yet, or not in this test), and every
+// service has a do-nothing default, so that a call on an absent optional service is simply skipped.
+class AppContext
+{
+public:
+    virtual ~AppContext();
+
+    // The installed context; a do-nothing context while none is installed, never nullptr.
+    static AppContext *instance();
+    // Installs a context (nullptr restores the do-nothing one). The caller keeps ownership.
+    static void install(AppContext *context);
+
+    virtual Prefs *prefs() { return nullptr; }
+    virtual Songs *songs() { return nullptr; }
+    virtual Chords *chords() { return nullptr; }
+    virtual PlayLists *playlists() { return nullptr; }
+
+    // Pauses the reaction to song-folder changes for a few seconds, so the program's own writes
+    // into the song folder do not trigger a library refresh.
+    virtual void temporaryStopFSRefresh() {}
+};

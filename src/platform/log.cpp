@@ -1,0 +1,8 @@
+#include "log.h"
+
+Q_LOGGING_CATEGORY(lcVellorin, "vellorin")
+
+void Log::write(const QString &line)
+{
+    qCInfo(lcVellorin).noquote() << line;
+}

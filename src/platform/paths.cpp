@@ -1,0 +1,24 @@
+#include "paths.h"
+
+#include "log.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString Paths::supportDirectory()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vellorin");
+    if (!QDir().mkpath(path))
+        Log::write(QStringLiteral("Could not create %1").arg(path));
+    return path;
+}
+
+QString Paths::documentsDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString Paths::homeDirectory()
+{
+    return QDir::homePath();
+}

@@ -1,0 +1,15 @@
+// The folders the program keeps its own files in, and the user's standard folders.
+#pragma once
+
+#include <QString>
+
+class Paths
+{
+public:
+    // ~/.local/share/vellorin, made (with its parents) on first use.
+    static QString supportDirectory();
+    // The user's documents folder, as the desktop configures it.
+    static QString documentsDirectory();
+    // The real home folder of the user.
+    static QString homeDirectory();
+};

@@ -1,0 +1,24 @@
+// A stand-in for the application: tests set the shared objects they need and count the services called.
+#pragma once
+
+#include "appcontext.h"
+
+class FakeAppContext : public AppContext
+{
+public:
+    // Installs itself for its lifetime.
+    FakeAppContext();
+    ~FakeAppContext() override;
+
+    Prefs *prefs() override { return prefsObject; }
+    Songs *songs() override { return songsObject; }
+    Chords *chords() override { return chordsObject; }
+    PlayLists *playlists() override { return playlistsObject; }
+    void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+
+    Prefs *prefsObject = nullptr;
+    Songs *songsObject = nullptr;
+    Chords *chordsObject = nullptr;
+    PlayLists *playlistsObject = nullptr;
+    int fsRefreshPauses = 0;
+};

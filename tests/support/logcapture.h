@@ -1,0 +1,20 @@
+// Collects the program's diagnostic lines while it lives, so tests can check what was logged.
+#pragma once
+
+#include <QStringList>
+
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    const QStringList &lines() const { return m_lines; }
+    // True when a line starts with the text, e.g. the fixed part of "Error reading %1: %2".
+    bool hasLineStartingWith(const QString &start) const;
+
+private:
+    QStringList m_lines;
+};
