@@ -217,6 +217,8 @@ TEST_F(SongMetadata, SettersWriteTheirDirectives)
          "{title: A}\n{subtitle: B}\n{key: C}\nla"},
         {"key replaced", QStringLiteral("{key: G}\nla"), [](Song &s) { return s.setKey(QStringLiteral("A")); },
          "{key:A}\nla"},
+        {"a key cannot open or end directives", QStringLiteral("{key: G}\nla"),
+         [](Song &s) { return s.setKey(QStringLiteral("A}\n{title: X")); }, "{key:A) (title: X}\nla"},
         {"capo added", header, [](Song &s) { return s.setCapo(3); }, "{title: A}\n{subtitle: B}\n{Capo: 3}\nla"},
         {"capo replaced, any case", QStringLiteral("{capo: 1}"), [](Song &s) { return s.setCapo(3); }, "{capo:3}"},
         {"capo 0 deletes it with its line", QStringLiteral("{title: A}\n{CAPO: 2 }\nla"),
