@@ -89,8 +89,6 @@ void JsonFields::read(const QJsonObject &object, const QString &key, QStringList
 
 void JsonFields::read(const QJsonObject &object, const QString &key, QColor &field)
 {
-    if (!object.contains(key))
-        return;
     if (const auto color = Util::colorFromJson(object.value(key)))
         field = *color;
 }
