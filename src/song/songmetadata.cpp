@@ -2,6 +2,7 @@
 // time, time signature, pauses, metronome speed, zoom and key. Setters rewrite the text and save at once.
 #include "song.h"
 
+#include "chord.h"
 #include "log.h"
 #include "songsettings.h"
 #include "textchars.h"
@@ -47,8 +48,9 @@ int truncatedToInt(float value)
 // The key a chord stands for: its root, with "m" when it is minor; nullopt for no valid chord.
 std::optional<QString> keyOfChord(const QString &chord)
 {
-    Q_UNUSED(chord) // until the chord-name rules land
-    return std::nullopt;
+    if (!Chord::isValidChord(chord))
+        return std::nullopt;
+    return Chord::chordBaseForChord(chord) + (Chord::isMinor(chord) ? QStringLiteral("m") : QString());
 }
 
 } // namespace

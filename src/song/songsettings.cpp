@@ -1,27 +1,39 @@
 #include "songsettings.h"
 
-// Placeholder until the settings object lands: the defaults of the settings.
+#include "appcontext.h"
+#include "prefs.h"
+
+namespace {
+
+// nullptr while no settings object exists; the callers then answer what a new Prefs holds.
+const Prefs *shared()
+{
+    return AppContext::instance()->prefs();
+}
+
+} // namespace
+
 QString SongSettings::currentUser()
 {
-    return QString();
+    return shared() ? shared()->currentUser().value_or(QString()) : QString();
 }
 
 QString SongSettings::currentInstrumentTitle()
 {
-    return QStringLiteral("Guitar");
+    return shared() ? shared()->currentInstrumentTitle() : QStringLiteral("Guitar");
 }
 
 bool SongSettings::supportTabs()
 {
-    return true;
+    return shared() ? shared()->supportTabs() : true;
 }
 
 QString SongSettings::songDirectory()
 {
-    return QString();
+    return Prefs::songDirectory();
 }
 
 bool SongSettings::sortIPodStyle()
 {
-    return false;
+    return shared() && shared()->sortIPodStyle();
 }

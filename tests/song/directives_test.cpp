@@ -1,7 +1,9 @@
 // The directive operations of the song text: lookup, variants, all values, replacing and adding.
 #include "song.h"
 
+#include "fakeappcontext.h"
 #include "logcapture.h"
+#include "prefs.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,37 @@ TEST(SongDirectives, FirstNonEmptyOfSeveralControls)
     EXPECT_EQ(Song::valueInText(QStringLiteral("{title: }\n{t: Short}"), names), QStringLiteral("Short"));
     EXPECT_EQ(Song::valueInText(QStringLiteral("{t: Short}\n{title: Long}"), names), QStringLiteral("Long"));
     EXPECT_EQ(Song::valueInText(QStringLiteral("none"), names), QString());
+}
+
+TEST(SongDirectives, VariantsForTheUserAndTheInstrument)
+{
+    struct Case
+    {
+        const char *what;
+        std::optional<QString> user;
+        const char *instrument;
+        const char *text;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"the instrument's before the plain", QStringLiteral("Lead"), "Guitar", "{capo: 3}\n{capo-Guitar: 2}", "2"},
+        {"the user's before the instrument's", QStringLiteral("Lead"), "Guitar",
+         "{capo: 3}\n{capo-Guitar: 2}\n{capo-Lead: 0}", "0"},
+        {"an empty variant is passed over", QStringLiteral("Lead"), "Guitar",
+         "{capo: 3}\n{capo-Guitar: 2}\n{capo-Lead: }", "2"},
+        {"no user", std::nullopt, "Guitar", "{capo-Lead: 0}\n{capo: 3}", "3"},
+        {"another instrument", std::nullopt, "Ukulele", "{capo-Guitar: 2}\n{CAPO-ukulele: 1}", "1"},
+    };
+    for (const Case &c : cases) {
+        FakeAppContext context;
+        Prefs prefs;
+        prefs.setCurrentUser(c.user);
+        prefs.setCurrentInstrumentTitle(QString::fromUtf8(c.instrument));
+        context.prefsObject = &prefs;
+        EXPECT_EQ(Song::valueInTextForUserControl(QString::fromUtf8(c.text), QStringLiteral("capo")),
+                  QString::fromUtf8(c.expected))
+            << c.what;
+    }
 }
 
 TEST(SongDirectives, ValueFromAPosition)

@@ -2,6 +2,7 @@
 #include "song.h"
 
 #include "fakeappcontext.h"
+#include "prefs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +16,12 @@ namespace {
 class SongMetadata : public ::testing::Test
 {
 protected:
+    void SetUp() override
+    {
+        prefs.setSongDirectoryPath(folder.path());
+        context.prefsObject = &prefs;
+    }
+
     // A song saved in its own file, so that its setters can write.
     SongPtr songWithText(const QString &text)
     {
@@ -34,6 +41,7 @@ protected:
 
     QTemporaryDir folder;
     FakeAppContext context;
+    Prefs prefs;
     int count = 0;
 };
 
@@ -64,6 +72,37 @@ TEST_F(SongMetadata, TitleAndSubtitle)
         EXPECT_EQ(song->title(), title) << c.what;
         EXPECT_EQ(song->subtitle(), QString::fromUtf8(c.subtitle)) << c.what;
     }
+}
+
+TEST_F(SongMetadata, TitleWithoutTabSupport)
+{
+    prefs.setSupportTabs(false);
+    const SongPtr song = songWithText(QStringLiteral("Blues in E\nla"));
+    QFile::rename(song->path(), folder.filePath(QStringLiteral("Blues.pro")));
+    song->setPath(folder.filePath(QStringLiteral("Blues.pro")));
+    song->refreshTitleSubtitle();
+    EXPECT_EQ(song->title(), QStringLiteral("Blues"));
+    song->setPath(QString());
+    song->refreshTitleSubtitle();
+    EXPECT_EQ(song->title(), QStringLiteral("(No Title)"));
+}
+
+TEST_F(SongMetadata, NewSongsGetUniqueFilesInTheSongFolder)
+{
+    Song first;
+    ASSERT_TRUE(first.save());
+    EXPECT_EQ(first.path(), folder.filePath(QStringLiteral("Song.pro")));
+    Song second;
+    ASSERT_TRUE(second.save());
+    EXPECT_EQ(second.path(), folder.filePath(QStringLiteral("Song1.pro")));
+
+    Song named;
+    named.setText(QStringLiteral("{title: My Song: Live}\n{subtitle: A/B}\n"));
+    named.refreshTitleSubtitle();
+    named.setCategory(QStringLiteral("Rock"));
+    ASSERT_TRUE(named.save());
+    EXPECT_EQ(named.path(), folder.filePath(QStringLiteral("Rock/My Song Live - AB.pro")));
+    EXPECT_EQ(fileText(named), named.text());
 }
 
 TEST_F(SongMetadata, References)
@@ -253,6 +292,46 @@ TEST_F(SongMetadata, ReadersSeeWhatSettersWrote)
     EXPECT_EQ(context.fsRefreshPauses, 5);
 }
 
+TEST_F(SongMetadata, Key)
+{
+    struct Case
+    {
+        const char *text;
+        const char *key;
+        bool hasKey;
+    };
+    const Case cases[] = {
+        {"{key: G}\n[Am]la", "G", true},
+        {"{key: }\n[Am7]la [C]", "Am", false},
+        {"[F#]la [Em]", "F#", false},
+        {"[N.C.] [x] [Bbm7]la", "Bbm", false},
+        {"[N.C.] [x] [y] [C]la", "", false}, // a fourth chord is never looked at
+        {"[Am", "", false},
+        {"no chords", "", false},
+    };
+    for (const Case &c : cases) {
+        Song song;
+        song.setText(QString::fromUtf8(c.text));
+        EXPECT_EQ(song.key(), QString::fromUtf8(c.key)) << c.text;
+        EXPECT_EQ(song.hasKey(), c.hasKey) << c.text;
+    }
+}
+
+TEST_F(SongMetadata, Capo)
+{
+    prefs.setCurrentUser(QStringLiteral("Lead"));
+    const SongPtr song = songWithText(QStringLiteral("{title: A}\n{capo-Lead: 5}\n{capo: 2}"));
+    EXPECT_EQ(song->capo(), 5);
+    ASSERT_TRUE(song->setCapo(3));
+    EXPECT_EQ(song->text(), QStringLiteral("{title: A}\n{capo-Lead: 5}\n{capo:3}"));
+    EXPECT_EQ(song->capo(), 5); // the user's own capo keeps winning
+    prefs.setCurrentUser(std::nullopt);
+    EXPECT_EQ(song->capo(), 3);
+    song->deleteCapo();
+    EXPECT_EQ(song->text(), QStringLiteral("{title: A}\n{capo-Lead: 5}"));
+    EXPECT_EQ(fileText(*song), QStringLiteral("{title: A}\n{capo-Lead: 5}\n{capo:3}")); // deleting does not save
+}
+
 TEST_F(SongMetadata, OrderOfTheSongList)
 {
     const auto song = [](const char *title, const char *subtitle, int day) {
@@ -267,6 +346,12 @@ TEST_F(SongMetadata, OrderOfTheSongList)
     EXPECT_EQ(Song::stringCompare(QStringLiteral("Don\u2019t"), QStringLiteral("don't")), 0);
     EXPECT_LT(Song::stringCompare(QStringLiteral("Apple"), QStringLiteral("banana")), 0);
     EXPECT_EQ(Song::stringCompare(QStringLiteral("The End"), QStringLiteral("End")), 1); // articles stay by default
+    prefs.setSortIPodStyle(true);
+    EXPECT_EQ(Song::stringCompare(QStringLiteral("The End"), QStringLiteral("End")), 0);
+    EXPECT_EQ(Song::stringCompare(QStringLiteral("A Day"), QStringLiteral("day")), 0);
+    EXPECT_EQ(Song::stringCompare(QStringLiteral("the end"), QStringLiteral("end")), 1);            // exact case only
+    EXPECT_EQ(Song::stripArticleFromTitle(QStringLiteral("The A Team")), QStringLiteral("A Team")); // once
+    prefs.setSortIPodStyle(false);
 
     EXPECT_LT(song("A", "Z", 1)->compareTitle(*song("B", "A", 1)), 0);
     EXPECT_GT(song("A", "Z", 1)->compareSubtitle(*song("B", "A", 1)), 0);
