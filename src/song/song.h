@@ -40,7 +40,8 @@ public:
     Song &operator=(const Song &) = delete;
 
     // --- Files ---
-    // Reads the text again; every cached value is cleared first. False when the file cannot be read.
+    // Reads the text again; every cached value is cleared first. False for a song without a file (nothing
+    // changes) and when the file cannot be read (the text is then empty and the song never saved).
     virtual bool reloadFromDisk();
     // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
     // False (and logged) when the write fails or the file could not be read when loaded.

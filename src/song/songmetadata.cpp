@@ -83,7 +83,8 @@ QString Song::titleSubtitleRefCondensed() const
 
 QString Song::description() const
 {
-    return m_subtitle.isEmpty() ? m_title : m_title + QStringLiteral(" - ") + m_subtitle;
+    // The plain reference, also for songs that name themselves differently in references.
+    return Song::titleSubtitleReference();
 }
 
 SongPtr Song::fromTitleSubtitleReference(const QString &reference)
