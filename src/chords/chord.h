@@ -89,6 +89,10 @@ public:
     void setTemp(bool temp) { m_temp = temp; }
     bool favorite() const { return m_favorite; }
     void setFavorite(bool favorite) { m_favorite = favorite; }
+    // Made by the chord library for a detuned instrument, already a fingering for that tuning: never
+    // retuned again, never saved.
+    bool automatic() const { return m_automatic; }
+    void setAutomatic(bool automatic) { m_automatic = automatic; }
     // Where a chord view drew the chord.
     const QRectF &bounds() const { return m_bounds; }
     void setBounds(const QRectF &bounds) { m_bounds = bounds; }
@@ -155,6 +159,7 @@ private:
     bool m_invert = false;
     bool m_temp = false;
     bool m_favorite = false;
+    bool m_automatic = false;
     QString m_title;
     QRectF m_bounds;
 };
