@@ -11,6 +11,7 @@
 #include <array>
 #include <set>
 
+class Chords;
 class Instrument;
 
 class Chord
@@ -35,6 +36,8 @@ public:
     static int toneForChordBaseName(const QString &root);
     static int toneForChordTitle(const QString &name);
     static bool isValidChord(const QString &name);
+    // A valid name the chord library knows; false without a library (the caller hands in the application's).
+    static bool isRealChord(const QString &name, const Chords *library);
     static bool isMinor(const QString &name);
     static bool isMinorKey(const QString &key);
     // Whether a key on this tone is written with flats.

@@ -98,6 +98,16 @@ TEST_F(ChordsTest, FilesTheDatabaseByCanonicalNameAndRoot)
     EXPECT_EQ(chords->allChords().size(), 11);
 }
 
+TEST_F(ChordsTest, RealChordsAreValidNamesTheLibraryKnows)
+{
+    const auto chords = load(guitar);
+    EXPECT_TRUE(Chord::isRealChord(QStringLiteral("Db7"), chords.get()));
+    EXPECT_TRUE(Chord::isRealChord(QStringLiteral("(Am)"), chords.get()));
+    EXPECT_FALSE(Chord::isRealChord(QStringLiteral("F"), chords.get()));
+    EXPECT_FALSE(Chord::isRealChord(QStringLiteral("#"), chords.get())) << "filed as C, but no chord name";
+    EXPECT_FALSE(Chord::isRealChord(QStringLiteral("C"), nullptr));
+}
+
 TEST_F(ChordsTest, SortsByBaseFretKeepingTheDatabaseOrder)
 {
     const auto chords = load(guitar);
