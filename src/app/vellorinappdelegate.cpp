@@ -53,7 +53,7 @@ VellorinAppDelegate *VellorinAppDelegate::instance()
 
 Chords *VellorinAppDelegate::chords()
 {
-    return nullptr;
+    return m_prefs ? m_prefs->chords() : nullptr;
 }
 
 void VellorinAppDelegate::applicationDidFinishLaunching()
@@ -111,6 +111,7 @@ void VellorinAppDelegate::restoreSongDirectory()
         return;
     }
     m_prefs->setSongDirectoryPath(folder.absoluteFilePath());
+    m_prefs->initChordsForCurrentInstrument();
 }
 
 void VellorinAppDelegate::makePaneControllers()
