@@ -1,7 +1,8 @@
 // One fretted chord diagram: its geometry in points and its painting.
 #include "fretboarddrawing.h"
 
-#include "diagramtext.h"
+#include "systemlook.h"
+#include "textmetrics.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,11 +18,18 @@ constexpr qreal shadowMinGridWidth = 30.0; // smaller diagrams stay crisp withou
 const QPointF shadowOffset(1, 1);
 constexpr qreal cornerMarkScale = 0.7;
 
-const QColor tempCellColor = [] {
-    QColor color(Qt::yellow);
+QColor tempCellColor()
+{
+    QColor color = SystemLook::yellowColor();
     color.setAlphaF(0.2);
     return color;
-}();
+}
+
+// The system font; sizes of tiny diagrams stay positive.
+QFont labelFont(qreal size)
+{
+    return SystemLook::systemFont(std::max<qreal>(size, 0.1));
+}
 
 const QColor shadowColor = [] {
     QColor color(Qt::black);
@@ -44,14 +52,15 @@ FretboardDrawing::FretboardDrawing(const FretDiagram &diagram, const QRectF &rec
     m_w = rect.width();
     m_h = rect.height();
     m_fontSize = (m_h * 5 / 6) / m_diagram.numFrets;
-    m_font = DiagramText::labelFont(m_fontSize);
+    m_font = labelFont(m_fontSize);
     if (m_style.showTitle) {
         m_y += m_fontSize;
         m_h -= m_fontSize;
     }
-    m_gridWidth = m_w - DiagramText::width(m_font, QStringLiteral("9"));
+    const TextMetrics metrics(m_font);
+    m_gridWidth = m_w - metrics.width(QStringLiteral("9"));
     if (m_diagram.baseFret >= 10)
-        m_gridWidth -= DiagramText::width(m_font, QStringLiteral("10"));
+        m_gridWidth -= metrics.width(QStringLiteral("10"));
     m_topBand = m_h / 6;
     m_fretGap = (m_h - m_topBand) / m_diagram.numFrets;
     m_stringGap = m_gridWidth / m_numstrings;
@@ -66,7 +75,7 @@ int FretboardDrawing::columnCount() const
 
 QPointF FretboardDrawing::titleOrigin() const
 {
-    const qreal titleWidth = DiagramText::width(m_font, m_diagram.title);
+    const qreal titleWidth = TextMetrics(m_font).width(m_diagram.title);
     return QPointF(m_rect.x() + (m_w - titleWidth) / 2, m_rect.y());
 }
 
@@ -126,7 +135,7 @@ void FretboardDrawing::paintCell(QPainter &painter) const
     if (m_style.printing)
         return;
     const bool markedTemp = m_diagram.temp && !m_style.viewInverted && !m_diagram.invert && m_style.markTempChords;
-    const QColor fill = markedTemp ? tempCellColor : m_style.cellColor(m_diagram.invert);
+    const QColor fill = markedTemp ? tempCellColor() : m_style.cellColor(m_diagram.invert);
     painter.fillRect(m_rect.adjusted(-cellGrowth, -cellGrowth, cellGrowth, cellGrowth), fill);
 }
 
@@ -209,13 +218,13 @@ void FretboardDrawing::paintMarkers(QPainter &painter) const
 
 void FretboardDrawing::paintLabels(QPainter &painter) const
 {
-    painter.setPen(m_style.lineColor(m_diagram.invert));
+    const QColor line = m_style.lineColor(m_diagram.invert);
     if (m_style.showTitle)
-        DiagramText::draw(painter, m_font, titleOrigin(), m_diagram.title);
+        TextMetrics::drawAtPoint(&painter, m_diagram.title, titleOrigin(), m_font, line);
     if (m_diagram.baseFret != 0)
-        DiagramText::draw(painter, m_font, baseFretLabelOrigin(), m_diagram.baseFretLabel);
+        TextMetrics::drawAtPoint(&painter, m_diagram.baseFretLabel, baseFretLabelOrigin(), m_font, line);
     const QString mark = cornerMark();
     if (!mark.isEmpty())
-        DiagramText::draw(painter, DiagramText::labelFont(cornerMarkScale * m_fontSize),
-                          QPointF(m_x + m_gridWidth, m_y), mark);
+        TextMetrics::drawAtPoint(&painter, mark, QPointF(m_x + m_gridWidth, m_y),
+                                 labelFont(cornerMarkScale * m_fontSize), line);
 }

@@ -6,6 +6,9 @@
 
 #include <optional>
 
+class Chord;
+struct DiagramSettings;
+
 struct FretDiagram
 {
     struct Column
@@ -31,4 +34,7 @@ struct FretDiagram
     bool editable = false; // the user's own chord
     bool favorite = false;
     bool invert = false; // selected: drawn with foreground and background exchanged
+
+    // The chord as the settings show it, in the given number of columns.
+    static FretDiagram fromChord(const Chord &chord, int columns, const DiagramSettings &settings);
 };

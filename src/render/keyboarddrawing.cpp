@@ -1,6 +1,8 @@
 // A short piano keyboard with a chord's keys marked.
 #include "keyboarddrawing.h"
 
+#include "util.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -94,8 +96,9 @@ void KeyboardDrawing::layOutDots(const QList<Key> &keys, const Range &range)
 
 void KeyboardDrawing::paint(QPainter &painter) const
 {
-    const QColor keyColor = m_inverted ? Qt::black : Qt::white;
-    const QColor lineColor = m_inverted ? Qt::white : Qt::black;
+    const QColor dark = Util::darkTextColor();
+    const QColor keyColor = m_inverted ? dark : QColor(Qt::white);
+    const QColor lineColor = m_inverted ? QColor(Qt::white) : dark;
     QColor shadow(Qt::black);
     shadow.setAlphaF(0.33);
 

@@ -1,7 +1,8 @@
 // One five-line staff with a clef and a chord's notes as heads.
 #include "staffdrawing.h"
 
-#include "diagramtext.h"
+#include "systemlook.h"
+#include "textmetrics.h"
 
 #include <QFile>
 #include <QPainter>
@@ -119,10 +120,9 @@ void StaffDrawing::paint(QPainter &painter) const
     painter.setBrush(m_lineColor);
     for (const QRectF &head : m_headRects)
         painter.drawEllipse(head);
-    painter.setPen(m_lineColor);
-    const QFont sharpFont = DiagramText::labelFont(1.2 * m_gap, true);
+    const QFont sharpFont = SystemLook::boldSystemFont(std::max<qreal>(1.2 * m_gap, 0.1));
     for (const QPointF &origin : m_sharpOrigins)
-        DiagramText::draw(painter, sharpFont, origin, QStringLiteral("\u266F"));
+        TextMetrics::drawAtPoint(&painter, QStringLiteral("\u266F"), origin, sharpFont, m_lineColor);
     painter.restore();
 }
 

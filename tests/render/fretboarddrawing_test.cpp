@@ -1,6 +1,7 @@
-#include "diagramtext.h"
 #include "fretboarddrawing.h"
 #include "rendertesthelpers.h"
+#include "systemlook.h"
+#include "textmetrics.h"
 
 #include <QPainter>
 
@@ -64,9 +65,9 @@ TEST(FretboardDrawing, PlacesGridDotsAndMarkers)
 
 TEST(FretboardDrawing, LeavesRoomForTheBaseFretLabel)
 {
-    const QFont font = DiagramText::labelFont(100.0 * 5 / 6 / 4);
-    const qreal nine = DiagramText::width(font, QStringLiteral("9"));
-    const qreal ten = DiagramText::width(font, QStringLiteral("10"));
+    const TextMetrics metrics(SystemLook::systemFont(100.0 * 5 / 6 / 4));
+    const qreal nine = metrics.width(QStringLiteral("9"));
+    const qreal ten = metrics.width(QStringLiteral("10"));
     struct Case
     {
         int baseFret;
