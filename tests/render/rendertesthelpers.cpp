@@ -28,18 +28,3 @@ int inkIn(const QImage &image, const QRectF &rect, const QColor &ground)
         }
     return count;
 }
-
-void PrintTo(const QPointF &point, std::ostream *out)
-{
-    *out << "(" << point.x() << ", " << point.y() << ")";
-}
-
-void PrintTo(const QSizeF &size, std::ostream *out)
-{
-    *out << size.width() << " x " << size.height();
-}
-
-void PrintTo(const QRectF &rect, std::ostream *out)
-{
-    *out << "(" << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ")";
-}

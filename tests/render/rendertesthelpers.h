@@ -4,14 +4,7 @@
 #include <QImage>
 #include <QRectF>
 
-#include <ostream>
-
 // A white image of the given size in points, one pixel per point.
 QImage pointCanvas(int width, int height, const QColor &fill = Qt::white);
 // Pixels inside rect (clipped to the image) that differ clearly from the given colour.
 int inkIn(const QImage &image, const QRectF &rect, const QColor &ground = Qt::white);
-
-// Readable failure messages for geometry.
-void PrintTo(const QPointF &point, std::ostream *out);
-void PrintTo(const QSizeF &size, std::ostream *out);
-void PrintTo(const QRectF &rect, std::ostream *out);
