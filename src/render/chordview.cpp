@@ -215,19 +215,24 @@ qreal ChordView::keyboardChord(const Chord &chord, qreal maxWidth) const
     return KeyboardDrawing::widthForMaxWidth(keysOf(chord.notes(DiagramSettings::current().instrument)), maxWidth);
 }
 
-bool ChordView::writeImageOfSize(const Chord &chord, const QSizeF &size, const QString &path)
+QImage ChordView::chordImage(const Chord &chord, const QSizeF &size)
 {
     ChordView view;
     view.setShowTitle(true);
-    const QImage image = view.imageForChord(chord, QRectF(QPointF(), size));
+    return view.imageForChord(chord, QRectF(QPointF(), size));
+}
+
+bool ChordView::writeImageOfSize(const Chord &chord, const QSizeF &size, const QString &path)
+{
+    const QImage image = chordImage(chord, size);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QString error;
     if (image.isNull() || !image.save(&buffer, "PNG")) {
         Log::write(QStringLiteral("Could not draw chord image %1").arg(path));
         return false;
     }
+    QString error;
     if (!TextFile::writeBytes(path, png, &error)) {
         Log::write(QStringLiteral("Could not write chord image %1: %2").arg(path, error));
         return false;

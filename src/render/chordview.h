@@ -82,8 +82,10 @@ public:
     // The width a keyboard of the chord wants within maxWidth.
     qreal keyboardChord(const Chord &chord, qreal maxWidth) const;
 
-    // A titled diagram of the chord retuned for the current instrument, as a PNG written atomically;
-    // false (logged) when it cannot be written. Size in points.
+    // A titled diagram of the chord retuned for the current instrument, of the size in points: the chord
+    // images of the song exports (AppContext::chordImage) and the chord library's image export.
+    static QImage chordImage(const Chord &chord, const QSizeF &size);
+    // chordImage() as a PNG file, written atomically; false (logged) when it cannot be written.
     static bool writeImageOfSize(const Chord &chord, const QSizeF &size, const QString &path);
 
 private:

@@ -1,5 +1,6 @@
 #include "chordview.h"
 #include "fakeappcontext.h"
+#include "logcapture.h"
 #include "prefs.h"
 #include "rendertesthelpers.h"
 
@@ -112,6 +113,9 @@ TEST(ChordView, WritesATitledPngOfTheStatedSize)
     EXPECT_GT(inkIn(image, QRectF(0, 0, 100, 30), ground), 20) << "the title";
     EXPECT_GT(inkIn(image, QRectF(0, 30, 100, 100), ground), 200) << "the diagram";
 
+    LogCapture log;
     EXPECT_FALSE(ChordView::writeImageOfSize(chord("Am", {15, 0, 2, 2, 1, 0}), QSizeF(100, 130),
                                              folder.filePath(QStringLiteral("missing/Am.png"))));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Could not write chord image")));
+    EXPECT_TRUE(ChordView::chordImage(chord("Am", {15, 0, 2, 2, 1, 0}), QSizeF()).isNull()) << "nothing to draw on";
 }
