@@ -40,13 +40,6 @@ QList<StaffDrawing::Head> headsOf(const QList<Note> &notes, bool treble)
     return heads;
 }
 
-// The fingering of a chord for the current tuning.
-Chord retuned(const Chord &chord, const Instrument &instrument)
-{
-    Q_UNUSED(instrument);
-    return chord;
-}
-
 } // namespace
 
 ChordView::ChordView()
@@ -72,7 +65,7 @@ void ChordView::drawRect(QPainter &painter, const QRectF &bounds) const
         if (settings.instrument.isKeyboard())
             drawKeyboardChord(painter, chord, chord.bounds());
         else
-            drawChord(painter, retuned(chord, settings.instrument), chord.bounds());
+            drawChord(painter, settings.instrument.tunedChordForChord(chord), chord.bounds());
     }
 }
 
@@ -187,7 +180,8 @@ QImage ChordView::imageForChord(const Chord &chord, const QRectF &bounds) const
 {
     const Instrument &instrument = DiagramSettings::current().instrument;
     const QRectF inset = bounds.adjusted(imageInset, imageInset, -imageInset, -imageInset);
-    return renderImage(bounds, [&](QPainter &painter) { drawChord(painter, retuned(chord, instrument), inset); });
+    return renderImage(bounds,
+                       [&](QPainter &painter) { drawChord(painter, instrument.tunedChordForChord(chord), inset); });
 }
 
 QImage ChordView::imageWithBounds(const QRectF &bounds) const

@@ -8,8 +8,10 @@
 DiagramSettings DiagramSettings::current()
 {
     static const Instrument noInstrument;
-    DiagramSettings settings{noInstrument, {}, false};
-    if (const Prefs *prefs = AppContext::instance()->prefs()) {
+    const Prefs *prefs = AppContext::instance()->prefs();
+    const Instrument *instrument = prefs ? prefs->currentInstrument() : nullptr;
+    DiagramSettings settings{instrument ? *instrument : noInstrument, {}, false};
+    if (prefs) {
         settings.display.latinChords = prefs->latinChords();
         settings.display.germanChords = prefs->germanChords();
         settings.display.leftHandedChordDisplay = prefs->leftHandedChordDisplay();
