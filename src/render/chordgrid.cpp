@@ -68,3 +68,8 @@ QRectF ChordGrid::staffArea(const QRectF &keyboardBounds)
 {
     return QRectF(keyboardBounds.x(), keyboardBounds.bottom(), keyboardBounds.width(), keyboardBounds.height());
 }
+
+int ChordGrid::chordsPerRow(qint64 chordsPerPrintedRow, int columns)
+{
+    return int(std::max<qint64>(chordsPerPrintedRow / std::max(columns, 1), 1));
+}

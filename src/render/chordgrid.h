@@ -25,6 +25,9 @@ public:
 
     // Where a keyboard chord whose keyboard lies in bounds draws its two staves.
     static QRectF staffArea(const QRectF &keyboardBounds);
+    // Diagrams in one printed chord row of a column: the chords per printed row shared among the page's
+    // columns, at least one, so that a row's cell width never divides by zero.
+    static int chordsPerRow(qint64 chordsPerPrintedRow, int columns);
 
 private:
     void layOutFretted(int count, const QRectF &rect, int numcols);

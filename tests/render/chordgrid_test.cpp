@@ -44,6 +44,20 @@ TEST(ChordGrid, NeverDividesByZeroColumns)
     }
 }
 
+TEST(ChordGrid, APrintedChordRowHasAtLeastOneChord)
+{
+    struct Case
+    {
+        qint64 perPrintedRow;
+        int columns;
+        int expected;
+    };
+    const Case cases[] = {{8, 1, 8}, {8, 2, 4}, {8, 3, 2}, {4, 5, 1}, {12, 13, 1}, {8, 0, 8}, {0, 1, 1}};
+    for (const Case &c : cases)
+        EXPECT_EQ(ChordGrid::chordsPerRow(c.perPrintedRow, c.columns), c.expected)
+            << c.perPrintedRow << "/" << c.columns;
+}
+
 TEST(ChordGrid, StacksKeyboardChordsWithoutOverlappingTheirStaves)
 {
     const ChordGrid grid(3, QRectF(0, 0, 300, 200), 3, true);

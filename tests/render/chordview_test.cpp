@@ -97,6 +97,12 @@ TEST(ChordView, DrawsTheGridAndHighlightsTheSelectedChord)
     EXPECT_GT(inkIn(image, QRectF(2, 2, 96, 116)), 100) << "the first diagram";
     EXPECT_GT(inkIn(image, QRectF(102, 2, 96, 116)), 96 * 116 / 2) << "the selected one is drawn inverted";
     EXPECT_LT(inkIn(image, QRectF(202, 2, 96, 116)), 96 * 116 / 4);
+
+    view.mouseUp();
+    view.setInvert(true);
+    const QImage dark = view.imageWithBounds(QRectF(0, 0, 300, 120));
+    EXPECT_GT(inkIn(dark, QRectF(0, 0, 300, 120)), 300 * 120 * 3 / 4) << "an inverted view is drawn dark";
+    EXPECT_GT(inkIn(dark, QRectF(2, 2, 96, 116), Qt::black), 100) << "with light diagrams";
 }
 
 TEST(ChordView, WritesATitledPngOfTheStatedSize)
