@@ -14,9 +14,9 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -38,6 +38,12 @@ QList<StaffDrawing::Head> headsOf(const QList<Note> &notes, bool treble)
     for (const Note &note : notes)
         heads.append({note.stafflineTreble(treble), note.isSharp()});
     return heads;
+}
+
+// Where a click selects a chord: its bounds, and for a keyboard chord the staves below them too.
+QRectF clickArea(const Chord &chord, bool keyboard)
+{
+    return keyboard ? chord.bounds().united(ChordGrid::staffArea(chord.bounds())) : chord.bounds();
 }
 
 } // namespace
@@ -128,11 +134,6 @@ void ChordView::drawKeyboardChord(QPainter &painter, const Chord &chord, const Q
     StaffDrawing(headsOf(notes, true), bass.translated(staves.width() / 2, 0), true, m_foregroundColor,
                  m_backgroundColor, inverted)
         .paint(painter);
-}
-
-QRectF ChordView::clickArea(const Chord &chord, bool keyboard) const
-{
-    return keyboard ? chord.bounds().united(ChordGrid::staffArea(chord.bounds())) : chord.bounds();
 }
 
 void ChordView::mouseDown(const QPointF &point)

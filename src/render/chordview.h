@@ -10,7 +10,6 @@
 #include <QList>
 #include <QRectF>
 
-class Instrument;
 class QPainter;
 struct DiagramSettings;
 struct DiagramStyle;
@@ -94,8 +93,6 @@ private:
     void drawKeyboardChord(QPainter &painter, const Chord &chord, const QRectF &bounds) const;
     void drawTitledKeyboard(QPainter &painter, const Chord &chord, const QRectF &bounds,
                             const DiagramStyle &diagramStyle, const DiagramSettings &settings) const;
-    // Where a click selects a chord: its bounds, and for a keyboard chord the staves below them too.
-    QRectF clickArea(const Chord &chord, bool keyboard) const;
     template <typename Draw> QImage renderImage(const QRectF &bounds, Draw draw) const;
 
     int m_numstrings;
