@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "chord.h"
+#include "chordviewwidget.h"
 #include "dialogs.h"
 #include "log.h"
 #include "pdfsongwidget.h"
@@ -86,6 +87,9 @@ void SongViewViewController::buildPane()
     buildToolbars();
 
     m_chordScrollView = new QScrollArea(m_splitView);
+    m_chordView = new ChordViewWidget;
+    m_chordView->chordView().setShowTitle(true);
+    m_chordScrollView->setWidget(m_chordView);
     m_chordScrollView->setWidgetResizable(true);
     m_chordScrollView->installEventFilter(this);
     m_splitView->setCollapsible(0, false);

@@ -12,6 +12,7 @@
 #include <memory>
 
 class Chord;
+class ChordViewWidget;
 class Dialogs;
 class PdfSongWidget;
 class QAbstractAnimation;
@@ -180,6 +181,7 @@ private:
     QScrollArea *m_pdfScrollView = nullptr;
     PdfSongWidget *m_pdfSongView = nullptr;
     QScrollArea *m_chordScrollView = nullptr;
+    ChordViewWidget *m_chordView = nullptr;
     QWidget *m_metronomeFlashView = nullptr;
     QWidget *m_transposeToolbar = nullptr;
     QWidget *m_autoScrollToolbar = nullptr;

@@ -1,6 +1,7 @@
 #include "vellorinappdelegate.h"
 
 #include "appreviewmanager.h"
+#include "chordview.h"
 #include "dialogs.h"
 #include "log.h"
 #include "mainwindow.h"
@@ -54,6 +55,11 @@ VellorinAppDelegate *VellorinAppDelegate::instance()
 Chords *VellorinAppDelegate::chords()
 {
     return m_prefs ? m_prefs->chords() : nullptr;
+}
+
+QImage VellorinAppDelegate::chordImage(const Chord &chord, const QSizeF &size)
+{
+    return ChordView::chordImage(chord, size);
 }
 
 void VellorinAppDelegate::applicationDidFinishLaunching()

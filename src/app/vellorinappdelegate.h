@@ -37,6 +37,7 @@ public:
     Songs *songs() override { return nullptr; }
     Chords *chords() override;
     PlayLists *playlists() override { return nullptr; }
+    QImage chordImage(const Chord &chord, const QSizeF &size) override;
 
     // --- Start, activation and quit ---
     // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
