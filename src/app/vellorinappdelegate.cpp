@@ -44,6 +44,7 @@ VellorinAppDelegate::~VellorinAppDelegate()
 {
     // The window and its panes go while the shared objects still exist; then nobody may reach them.
     m_window.reset();
+    AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);
 }
 
