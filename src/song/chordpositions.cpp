@@ -2,8 +2,7 @@
 #include "chordpositions.h"
 
 #include "textboundary.h"
-
-#include <QRegularExpression>
+#include "textpattern.h"
 
 namespace {
 
@@ -127,6 +126,6 @@ bool ChordPositions::hasChordsInRange(TextRange range, const QString &text)
 QString ChordPositions::removeChordsFromText(const QString &text)
 {
     // A chord never spans lines: a "[" whose "]" is on another line is text.
-    static const QRegularExpression chord(QStringLiteral(R"(\[[^\r\n]*?\])"));
+    static const QRegularExpression chord = TextPattern::make(QStringLiteral(R"(\[.*?\])"));
     return QString(text).remove(chord);
 }

@@ -1,14 +1,16 @@
 // The directive data of a song text, its checksum and its umlaut spelling.
 #include "songtextdata.h"
 
+#include "textchars.h"
+#include "textpattern.h"
+
 #include <QCryptographicHash>
-#include <QRegularExpression>
 
 namespace {
 
 const QRegularExpression &tagPattern()
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(\{tag:\s*([^\r\n]*?)\s*\})"));
+    static const QRegularExpression pattern = TextPattern::make(QStringLiteral(R"(\{tag:\s*(.*?)\s*\})"));
     return pattern;
 }
 
@@ -27,8 +29,8 @@ std::optional<DefinitionSpan> findDefinition(const QString &text, const QString 
     if (name.isEmpty())
         return std::nullopt;
     // The name must be followed by a blank or the end of the directive: "Am" is not the start of "Am7".
-    const QRegularExpression pattern(
-        QStringLiteral(R"(^[ \t]*\{(?i:define):[ \t]*(%1)(?=[ \t}\r]|$))").arg(QRegularExpression::escape(name)),
+    const QRegularExpression pattern = TextPattern::make(
+        QStringLiteral(R"(^[ \t]*\{(?i:define):[ \t]*(%1)(?=[ \t}]|$))").arg(QRegularExpression::escape(name)),
         QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
@@ -37,11 +39,27 @@ std::optional<DefinitionSpan> findDefinition(const QString &text, const QString 
     span.lineStart = match.capturedStart();
     span.valueStart = match.capturedStart(1);
     qsizetype end = match.capturedEnd(1);
-    while (end < text.size() && text[end] != u'}' && text[end] != u'\n' && text[end] != u'\r')
+    while (end < text.size() && text[end] != u'}' && !TextChars::isLineTerminator(text[end]))
         ++end;
     span.valueEnd = end;
     span.end = end < text.size() && text[end] == u'}' ? end + 1 : end;
     return span;
+}
+
+// The length of the line break starting at index (CR-LF counts as one): 0, 1 or 2.
+qsizetype lineBreakAt(const QString &text, qsizetype index)
+{
+    if (index >= text.size() || !TextChars::isLineTerminator(text[index]))
+        return 0;
+    return text[index] == u'\r' && index + 1 < text.size() && text[index + 1] == u'\n' ? 2 : 1;
+}
+
+// The length of the line break ending at index: 0, 1 or 2.
+qsizetype lineBreakBefore(const QString &text, qsizetype index)
+{
+    if (index == 0 || !TextChars::isLineTerminator(text[index - 1]))
+        return 0;
+    return text[index - 1] == u'\n' && index >= 2 && text[index - 2] == u'\r' ? 2 : 1;
 }
 
 } // namespace
@@ -73,8 +91,8 @@ std::optional<QString> SongTextData::textWithoutTag(const QString &text, const Q
 
 QStringList SongTextData::users(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral(R"(\{(c|comment|instrument)\-([^\r\n]*?):)"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern = TextPattern::make(QStringLiteral(R"(\{(c|comment|instrument)\-(.*?):)"),
+                                                                QRegularExpression::CaseInsensitiveOption);
     QStringList users;
     QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
     while (matches.hasNext())
@@ -104,12 +122,11 @@ std::optional<QString> SongTextData::textWithoutChordDefinition(const QString &t
     qsizetype to = span->end;
     if (from == 0) {
         // On the first line there is no line break before it: the one behind it goes instead.
-        if (to < text.size() && text[to] == u'\n')
-            ++to;
+        to += lineBreakAt(text, to);
     } else {
         // The line break that opened the definition's line, and an empty line before it.
-        for (int i = 0; i < 2 && from > 0 && text[from - 1] == u'\n'; ++i)
-            --from;
+        for (int i = 0; i < 2; ++i)
+            from -= lineBreakBefore(text, from);
     }
     return QString(text).remove(from, to - from);
 }

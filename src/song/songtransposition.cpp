@@ -2,8 +2,8 @@
 #include "songtransposition.h"
 
 #include "chord.h"
-
-#include <QRegularExpression>
+#include "textchars.h"
+#include "textpattern.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,11 +11,6 @@
 namespace {
 
 using Rewrite = std::function<QString(const QString &)>;
-
-bool isLineEnd(QChar c)
-{
-    return c == u'\n' || c == u'\r';
-}
 
 bool isChordStart(QChar c)
 {
@@ -44,7 +39,7 @@ QList<TextRange> gridCells(const QString &grid, bool (*startsCell)(QChar))
     qsizetype i = 0;
     while (i < grid.size()) {
         const QChar c = grid[i];
-        if (isLineEnd(c)) {
+        if (TextChars::isLineTerminator(c)) {
             beforeFirstBar = true;
             afterLastBar = false;
             lineEnd = -1;
@@ -55,7 +50,7 @@ QList<TextRange> gridCells(const QString &grid, bool (*startsCell)(QChar))
             beforeFirstBar = false;
             lineEnd = -1;
             for (qsizetype j = i + 1; j < grid.size() && lineEnd < 0; ++j)
-                if (isLineEnd(grid[j]))
+                if (TextChars::isLineTerminator(grid[j]))
                     lineEnd = j;
         }
         if (!startsCell(c) || beforeFirstBar || afterLastBar) {
@@ -122,12 +117,12 @@ QString onlyValid(const QString &chord, const Rewrite &rewrite)
 
 QList<TextRange> SongTransposition::gridRanges(const QString &text)
 {
-    // Directives end at their line: "." stops at line breaks, as the layout reads directives line by line.
+    // Any case, as the layout reads grid directives; a directive never spans lines.
     static const QRegularExpression starts[] = {
-        QRegularExpression(QStringLiteral(R"(\{start_of_grid[^\r\n]*?\})"), QRegularExpression::CaseInsensitiveOption),
-        QRegularExpression(QStringLiteral(R"(\{sog[^\r\n]*?\})"), QRegularExpression::CaseInsensitiveOption),
+        TextPattern::make(QStringLiteral(R"(\{start_of_grid.*?\})"), QRegularExpression::CaseInsensitiveOption),
+        TextPattern::make(QStringLiteral(R"(\{sog.*?\})"), QRegularExpression::CaseInsensitiveOption),
     };
-    static const QRegularExpression anyDirective(QStringLiteral(R"(\{[^\r\n]*?\})"));
+    static const QRegularExpression anyDirective = TextPattern::make(QStringLiteral(R"(\{.*?\})"));
     QList<TextRange> ranges;
     for (const QRegularExpression &start : starts) {
         qsizetype from = 0;

@@ -2,28 +2,13 @@
 #include "tabconversion.h"
 
 #include "textboundary.h"
+#include "textchars.h"
 
 #include <QRegularExpression>
 
 namespace {
 
 constexpr qsizetype kTabColumns = 8;
-
-bool isBlankOrTab(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-QString trimmedBlanksAndTabs(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && isBlankOrTab(text[start]))
-        ++start;
-    while (end > start && isBlankOrTab(text[end - 1]))
-        --end;
-    return text.mid(start, end - start);
-}
 
 std::optional<QString> lineAt(const QStringList &lines, qsizetype index)
 {
@@ -46,7 +31,7 @@ QString convertedLine(const QStringList &lines, const QString &line, qsizetype &
     if (!TabConversion::isTabLine(line, nextLine) && !firstOfShortText)
         return line;
     qsizetype lyricIndex = next;
-    if (nextLine && trimmedBlanksAndTabs(*nextLine).isEmpty())
+    if (nextLine && TextChars::trimmedBlanksAndTabs(*nextLine).isEmpty())
         ++lyricIndex; // the empty line between chords and lyrics goes
     const std::optional<QString> lyrics = lineAt(lines, lyricIndex);
     if (!lyrics && !firstOfShortText) {
@@ -94,7 +79,7 @@ bool TabConversion::isChordWord(const QString &word)
 
 std::optional<QString> TabConversion::commentLine(const QString &line)
 {
-    const QString trimmed = trimmedBlanksAndTabs(line);
+    const QString trimmed = TextChars::trimmedBlanksAndTabs(line);
     if (trimmed.size() < 2 || !trimmed.startsWith(u'[') || !trimmed.endsWith(u']'))
         return std::nullopt;
     const QString inner = trimmed.mid(1, trimmed.size() - 2);

@@ -54,6 +54,7 @@ TEST(SongTextData, AddsAndRemovesChordDefinitions)
         // Only the exact name goes.
         {"a\n{define: Am7 0 x 0 2 0 1 0}\n{define: Am 0 x 0 2 2 1 0}\nb", "Am", "a\n{define: Am7 0 x 0 2 0 1 0}\nb"},
         {"{define: Am 0 x 0 2 2 1 0}\nb", "Am", "b"},
+        {"a\r\n\r\n{define: Am 0 x 0 2 2 1 0}\r\nb", "Am", "a\r\nb"},
         // An unclosed definition never takes the lines after it.
         {"a\n{define: Am 0 x 0 2 2 1 0\n[C]b {c: x}", "Am", "a\n[C]b {c: x}"},
         {"a\n{define: Am7 0 x 0 2 0 1 0}", "Am", std::nullopt},
