@@ -193,6 +193,8 @@ public:
     void removeDefineChord(const Chord &chord);
     // The chord this song defines by exactly that name.
     std::optional<Chord> definedChordForName(const QString &name) const;
+    // The song's own definition of the name, else the shared chord library's first chord of that name.
+    std::optional<Chord> chordForName(const QString &name) const;
     // The instrument the song asks for (variant rule), blanks as "_" as in instrument file names.
     QString instrument() const;
     // The tuning the song asks for (variant rule), when it names at least four notes.

@@ -1,7 +1,9 @@
 // The song's tags, users, chord definitions, instrument and tuning, linked audio, MIDI events and checksum.
 #include "song.h"
 
+#include "appcontext.h"
 #include "chord.h"
+#include "chords.h"
 #include "log.h"
 #include "songsettings.h"
 #include "songtextdata.h"
@@ -57,6 +59,17 @@ std::optional<Chord> Song::definedChordForName(const QString &name) const
     if (!chord.valid())
         return std::nullopt;
     return chord;
+}
+
+std::optional<Chord> Song::chordForName(const QString &name) const
+{
+    if (std::optional<Chord> chord = definedChordForName(name))
+        return chord;
+    Chords *library = AppContext::instance()->chords();
+    if (!library)
+        return std::nullopt;
+    const QList<Chord> chords = library->chordsForTitle(name);
+    return chords.isEmpty() ? std::nullopt : std::optional<Chord>(chords.first());
 }
 
 QString Song::instrument() const

@@ -3,6 +3,7 @@
 #include "song.h"
 
 #include "chord.h"
+#include "chords.h"
 #include "fakeappcontext.h"
 #include "instrument.h"
 #include "logcapture.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -189,6 +191,29 @@ TEST_F(SongOperations, ChordDefinitions)
     EXPECT_EQ(song->definedChordForName("Am"), std::nullopt);
     // A definition without frets is no chord.
     EXPECT_EQ(unsavedSong("{define: C}")->definedChordForName("C"), std::nullopt);
+}
+
+TEST_F(SongOperations, ChordsComeFromTheSongBeforeTheLibrary)
+{
+    const auto song = unsavedSong("{define: G 0 3 2 0 0 3 3}\n[G]la [C]la");
+    EXPECT_EQ(song->chordForName("C"), std::nullopt); // no library yet
+
+    // An instrument without a chord database: the library holds only the chords added here.
+    LogCapture log;
+    Instrument guitar("Guitar", 6, {-20, -15, -10, -5, -1, 4});
+    Chords library(guitar, folder.filePath("Guitar.chords.txt"));
+    QSignalSpy ready(&library, &Chords::ready);
+    if (!library.isReady()) {
+        ASSERT_TRUE(ready.wait(10000));
+    }
+    library.addChord(Chord::fromDefinition("C 0 x 3 2 0 1 0"));
+    library.addChord(Chord::fromDefinition("G 0 3 2 0 0 0 3"));
+    context.chordsObject = &library;
+
+    EXPECT_EQ(song->chordForName("G"), Chord::fromDefinition("G 0 3 2 0 0 3 3"));
+    EXPECT_EQ(song->chordForName("C"), Chord::fromDefinition("C 0 x 3 2 0 1 0"));
+    EXPECT_EQ(song->chordForName("F#"), std::nullopt);
+    context.chordsObject = nullptr;
 }
 
 TEST_F(SongOperations, LinkedAudioExistsOrIsNone)
