@@ -36,6 +36,14 @@ QList<TextRange> gridCells(const QString &grid, bool (*startsCell)(QChar))
     bool beforeFirstBar = true;
     bool afterLastBar = false;
     qsizetype lineEnd = -1;
+    // The first "|" behind the last place asked about; -1 once none follows. Kept so that a long grid
+    // without bar lines is read in one pass.
+    qsizetype nextBar = -2;
+    const auto nextBarAfter = [&](qsizetype at) {
+        if (nextBar != -1 && nextBar <= at)
+            nextBar = grid.indexOf(u'|', at + 1);
+        return nextBar;
+    };
     qsizetype i = 0;
     while (i < grid.size()) {
         const QChar c = grid[i];
@@ -54,8 +62,8 @@ QList<TextRange> gridCells(const QString &grid, bool (*startsCell)(QChar))
                     lineEnd = j;
         }
         if (!startsCell(c) || beforeFirstBar || afterLastBar) {
-            const qsizetype nextBar = grid.indexOf(u'|', i + 1);
-            if (nextBar < 0 || (lineEnd >= 0 && nextBar > lineEnd))
+            const qsizetype bar = nextBarAfter(i);
+            if (bar < 0 || (lineEnd >= 0 && bar > lineEnd))
                 afterLastBar = true;
             ++i;
             continue;
