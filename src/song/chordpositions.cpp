@@ -4,6 +4,8 @@
 #include "textboundary.h"
 #include "textpattern.h"
 
+#include <algorithm>
+
 namespace {
 
 QString bracketed(const QString &chord)
