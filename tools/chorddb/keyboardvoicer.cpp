@@ -17,26 +17,14 @@ std::vector<int> playedIntervals(const ChordFormula &formula)
     return intervals;
 }
 
-// Moves a voicing by octaves so its bass lies in the comfortable range.
-KeyboardVoicer::Notes placed(KeyboardVoicer::Notes notes)
+// The bass note, then every other tone once, each on its first key above the bass.
+KeyboardVoicer::Notes closeAbove(int bass, const std::vector<int> &tones)
 {
-    while (notes.front() > KeyboardVoicer::HighestBass)
-        for (int &note : notes)
-            note -= 12;
-    while (notes.front() < KeyboardVoicer::LowestBass || notes.front() == KeyboardVoicer::ForbiddenBass)
-        for (int &note : notes)
-            note += 12;
-    return notes;
-}
-
-// The bass tone, then every other tone once, each at its first key above the bass.
-KeyboardVoicer::Notes closeAbove(int bassTone, const std::vector<int> &tones)
-{
-    KeyboardVoicer::Notes notes = {bassTone};
+    KeyboardVoicer::Notes notes = {bass};
     for (int tone : tones) {
-        const int above = ((tone - bassTone) % 12 + 12) % 12;
+        const int above = ((tone - bass) % 12 + 12) % 12;
         if (above != 0)
-            notes.push_back(bassTone + above);
+            notes.push_back(bass + above);
     }
     std::sort(notes.begin(), notes.end());
     notes.erase(std::unique(notes.begin(), notes.end()), notes.end());
@@ -52,11 +40,11 @@ std::vector<KeyboardVoicer::Notes> KeyboardVoicer::voicings(const ChordTarget &t
     for (int interval : intervals)
         tones.push_back(target.root + interval);
     if (target.bass != ChordTarget::NoBass)
-        return {placed(closeAbove(target.bass, tones))};
+        return {closeAbove(target.bass, tones)};
 
-    std::vector<Notes> result = {placed(Notes(tones.begin(), tones.end()))};
+    std::vector<Notes> result = {Notes(tones.begin(), tones.end())};
     for (size_t i = 1; i < intervals.size(); ++i)
         if (intervals[i] < 12)
-            result.push_back(placed(closeAbove(tones[i], tones)));
+            result.push_back(closeAbove(tones[i], tones));
     return result;
 }

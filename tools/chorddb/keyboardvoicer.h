@@ -1,4 +1,4 @@
-// Keyboard voicings: root position and inversions in close position around middle C.
+// Keyboard voicings: root position and inversions in close position, from middle C upwards.
 #pragma once
 
 #include "chordtarget.h"
@@ -12,13 +12,11 @@ public:
     using Notes = std::vector<int>;
 
     static constexpr int MaxNotes = 6; // a keyboard chord record holds six notes
-    // Lowest note of every voicing: G below middle C up to F# above it.
-    static constexpr int LowestBass = -5;
-    static constexpr int HighestBass = 6;
-    // A record whose first byte is 0xFE (-2) is no chord to the reader, so that bass goes an octave up.
-    static constexpr int ForbiddenBass = -2;
 
-    // Root position first, then the inversions on the chord's third, fifth and seventh.
-    // A slash chord gets one voicing: its bass, then the other chord tones closely above it.
+    // Root position first, its root in the octave from middle C, then the inversions on the chord's third,
+    // fifth and seventh, each starting on that tone above the root. Every note is at or above middle C, so
+    // no record starts with a negative byte that readers take for a non-chord mark, and the inversions
+    // climb: a list ordered by its lowest notes keeps root position first.
+    // A slash chord gets one voicing: its bass in the octave from middle C, the other tones closely above.
     static std::vector<Notes> voicings(const ChordTarget &target);
 };
