@@ -58,6 +58,11 @@ std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort last
     return std::nullopt;
 }
 
+std::optional<QString> TextFile::decodeWindows1252(const QByteArray &bytes)
+{
+    return ::decodeWindows1252(bytes);
+}
+
 std::optional<QString> TextFile::read(const QString &path, LastResort lastResort, QString *error)
 {
     QFile file(path);

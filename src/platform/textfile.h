@@ -15,6 +15,8 @@ public:
 
     // BOM (UTF-8, UTF-16, UTF-32), then strict UTF-8, then Windows-1252, then the last resort.
     static std::optional<QString> decode(const QByteArray &bytes, LastResort lastResort);
+    // Windows-1252 alone (chord database texts are written in it); nothing for its five undefined bytes.
+    static std::optional<QString> decodeWindows1252(const QByteArray &bytes);
     // Reads and decodes a file; on failure returns nothing and, when asked, says why in *error.
     static std::optional<QString> read(const QString &path, LastResort lastResort, QString *error = nullptr);
 

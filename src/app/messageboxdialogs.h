@@ -1,0 +1,19 @@
+// The application's dialogs: each question is a message box over the active window.
+#pragma once
+
+#include "dialogs.h"
+
+#include <QPointer>
+
+class QMessageBox;
+
+class MessageBoxDialogs : public Dialogs
+{
+public:
+    Answer runAlert(const Alert &alert) override;
+    void closeAlert() override;
+
+private:
+    QPointer<QMessageBox> m_box;
+    bool m_closed = false;
+};

@@ -1,0 +1,32 @@
+// Questions to the user, behind an interface: the application asks with message boxes, tests answer from a script.
+#pragma once
+
+#include <QString>
+
+class Dialogs
+{
+public:
+    // The button that ended an alert. The numbers are those every question in the program uses:
+    // the default button 1, the alternate 0, the other -1. Closed (none of them) means the alert
+    // was taken away without an answer (closeAlert()).
+    enum class Answer : int { Default = 1, Alternate = 0, Other = -1, Closed = -1000 };
+
+    // An alert with a title, an informative text and up to three buttons. An empty button title
+    // leaves that button out; the default button is always shown.
+    struct Alert
+    {
+        QString title;
+        QString informativeText;
+        QString defaultButton;
+        QString alternateButton;
+        QString otherButton;
+    };
+
+    virtual ~Dialogs() = default;
+
+    // Shows the alert modally and waits for the answer. Pressing Escape or closing the alert's window
+    // answers like the alternate button (like the default button when it is the only one).
+    virtual Answer runAlert(const Alert &alert) = 0;
+    // Takes away the alert being shown, so that runAlert() answers Closed; nothing when none is shown.
+    virtual void closeAlert() = 0;
+};

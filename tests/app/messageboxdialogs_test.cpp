@@ -1,0 +1,71 @@
+#include "messageboxdialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs `act` on the alert once it is shown, from inside its event loop.
+void whenShown(const std::function<void(QMessageBox &)> &act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        act(*box);
+    });
+}
+
+void click(QMessageBox &box, const QString &title)
+{
+    for (QAbstractButton *button : box.buttons()) {
+        if (button->text() == title)
+            return button->click();
+    }
+    ADD_FAILURE() << "no button " << title.toStdString();
+}
+
+} // namespace
+
+TEST(MessageBoxDialogs, AnswersWithTheClickedButton)
+{
+    const Dialogs::Alert alert{QStringLiteral("Rate it"), QStringLiteral("100% free"), QStringLiteral("Rate"),
+                               QStringLiteral("No"), QStringLiteral("Later")};
+    const std::pair<const char *, Dialogs::Answer> cases[] = {
+        {"Rate", Dialogs::Answer::Default},
+        {"No", Dialogs::Answer::Alternate},
+        {"Later", Dialogs::Answer::Other},
+    };
+    MessageBoxDialogs dialogs;
+    for (const auto &[title, answer] : cases) {
+        whenShown([title](QMessageBox &box) {
+            EXPECT_EQ(box.text(), QStringLiteral("Rate it"));
+            EXPECT_EQ(box.informativeText(), QStringLiteral("100% free"));
+            EXPECT_EQ(box.buttons().size(), 3);
+            click(box, QLatin1String(title));
+        });
+        EXPECT_EQ(dialogs.runAlert(alert), answer) << title;
+    }
+}
+
+TEST(MessageBoxDialogs, ClosingTakesTheAlertAwayUnanswered)
+{
+    MessageBoxDialogs dialogs;
+    dialogs.closeAlert(); // nothing shown: nothing happens
+    whenShown([&dialogs](QMessageBox &box) {
+        EXPECT_EQ(box.buttons().size(), 2);
+        dialogs.closeAlert();
+    });
+    const Dialogs::Alert alert{QStringLiteral("Rate it"), QString(), QStringLiteral("Rate"), QStringLiteral("No"), {}};
+    EXPECT_EQ(dialogs.runAlert(alert), Dialogs::Answer::Closed);
+
+    // Escape is an answer, not a closing: the alternate one.
+    whenShown([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(dialogs.runAlert(alert), Dialogs::Answer::Alternate);
+}

@@ -1,0 +1,22 @@
+#include "scripteddialogs.h"
+
+Dialogs::Answer ScriptedDialogs::runAlert(const Alert &alert)
+{
+    asked.append(alert);
+    m_shown = true;
+    if (whileShown)
+        whileShown();
+    if (!m_shown || answers.empty()) {
+        m_shown = false;
+        return Answer::Closed;
+    }
+    m_shown = false;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void ScriptedDialogs::closeAlert()
+{
+    m_shown = false;
+}

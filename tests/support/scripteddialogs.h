@@ -1,0 +1,26 @@
+// Dialogs that answer from a script and remember what was asked, so no test ever waits for a person.
+#pragma once
+
+#include "dialogs.h"
+
+#include <QList>
+
+#include <deque>
+#include <functional>
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    Answer runAlert(const Alert &alert) override;
+    void closeAlert() override;
+
+    // The answers to give, in order; an alert asked beyond them is answered Closed.
+    std::deque<Answer> answers;
+    // Runs while an alert is shown, before it is answered (e.g. to deactivate the application).
+    std::function<void()> whileShown;
+    // Every alert asked, in order.
+    QList<Alert> asked;
+
+private:
+    bool m_shown = false;
+};
