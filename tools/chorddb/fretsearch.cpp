@@ -161,7 +161,8 @@ int FretSearch::difficulty(const Frets &frets, const ChordTarget &target) const
     const auto firstPressed = std::find_if(frets.begin(), frets.end(), [](int fret) { return fret > 0; });
     const int ringingOpen = static_cast<int>(std::count(firstPressed, frets.end(), 0));
     const int stretch = std::max(0, shape.span - 1);
-    int cost = 2 * shape.highestFret;                     // open positions first
+    int cost = 2 * shape.highestFret;                     // open positions first,
+    cost += 2 * std::max(0, shape.lowestFret - 3);        // and a hand far up the neck last
     cost += mutingCost(frets);                            // a full-sounding grip first
     cost += 2 * shape.fingers + (shape.barre ? 2 : 0);    // fewer fingers first, a barre is work
     cost += stretch * stretch;                            // a full stretch is much harder than two half ones
