@@ -22,6 +22,19 @@ Chord makeChord(const QString &title, const Chord::Strings &values)
 
 } // namespace
 
+QList<Instrument> ChordDatabaseBuilder::instruments()
+{
+    static const char *const titles[] = {
+        "Guitar",   "Ukulele_C",   "Ukulele_D",         "Ukulele_Bariton",  "Mandolin",    "Fiddle",
+        "Banjo",    "Banjo_Tenor", "Irish_Bouzouki",    "Greek_Bouzouki",   "Bass_Guitar", "Bass_5",
+        "Charango", "Ronroco",     "Mountain_Dulcimer", "Cigar_Box_Guitar", "Guitalele",   "Piano",
+    };
+    QList<Instrument> instruments;
+    for (const char *title : titles)
+        instruments.append(Instrument::fromPath(QString::fromLatin1(title) + QStringLiteral(".pdb")));
+    return instruments;
+}
+
 ChordDatabaseBuilder::ChordDatabaseBuilder(const Instrument &instrument)
     : m_instrument(instrument)
 {

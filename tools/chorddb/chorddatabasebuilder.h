@@ -26,6 +26,9 @@ public:
 
     explicit ChordDatabaseBuilder(const Instrument &instrument);
 
+    // The instruments that ship a chord database, each as the instrument table makes it from its title.
+    static QList<Instrument> instruments();
+
     // Every record in file order: per catalog chord its fingerings as the library lists them (by base fret,
     // the easiest first among equals), then the same fingerings under each alias.
     const QList<Chord> &chords() const { return m_chords; }

@@ -14,10 +14,9 @@ constexpr int highestDiatonicFret = 10;
 
 bool PlayingStyle::keepsRootInBass(const Instrument &instrument)
 {
-    static const QStringList guitarLike = {QStringLiteral("Guitar"), QStringLiteral("Guitalele"),
-                                           QStringLiteral("Cigar_Box_Guitar"), QStringLiteral("Bass_Guitar"),
-                                           QStringLiteral("Bass_5")};
-    return guitarLike.contains(instrument.title());
+    // The cigar box guitar's three strings (G D G) sound every chord whole, in whatever inversion they give.
+    static const QStringList guitarLike = {QStringLiteral("Guitar"), QStringLiteral("Guitalele")};
+    return instrument.isBass() || guitarLike.contains(instrument.title());
 }
 
 Fretboard PlayingStyle::fretboardFor(const Instrument &instrument)
