@@ -5,7 +5,6 @@
 #include "log.h"
 #include "prefs.h"
 #include "songdisplay.h"
-#include "songfacts.h"
 #include "songviewviewcontroller.h"
 
 #include <QDir>
@@ -22,7 +21,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
 {
     m_currentSong = song;
     // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song.
-    m_isNormalSong = SongFacts::isNormalSong(*song);
+    m_isNormalSong = isTextSong(*song);
     m_prefs->setCurrentSong(song->titleSubtitleReference());
     m_prefs->save();
     if (m_songViewViewController) {
@@ -89,7 +88,7 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
     m_currentSong->refreshTitleSubtitle();
     if (!canSave())
         return true;
-    if (SongFacts::isNote(*m_currentSong)) {
+    if (m_currentSong->isNote()) {
         // A note lives in its playlists' files: they are written again, and the playlist's entry is shown.
         updatePlaylistsForNote(*m_currentSong);
         m_panes.songEdit->refresh();

@@ -31,8 +31,8 @@ void SongViewViewController::loadInstrumentOfSong()
     Instrument *current = prefs ? prefs->currentInstrument() : nullptr;
     if (!m_song || !current)
         return;
-    const QString songInstrument = Song::valueInTextForUserControl(m_song->text(), QStringLiteral("instrument"));
-    const QString songTuning = Song::valueInTextForUserControl(m_song->text(), QStringLiteral("tuning"));
+    const QString songInstrument = m_song->instrument();
+    const QString songTuning = m_song->tuning().value_or(QString());
     const QString instrument = songInstrument.isEmpty() ? prefs->currentInstrumentTitle() : songInstrument;
     const QString tuning = songTuning.isEmpty() ? current->tuningDescription(displayOptions()) : songTuning;
     const bool sameInstrument = current->title().compare(instrument, Qt::CaseInsensitive) == 0;

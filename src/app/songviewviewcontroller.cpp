@@ -5,10 +5,10 @@
 #include "chordviewwidget.h"
 #include "dialogs.h"
 #include "log.h"
+#include "pdfsong.h"
 #include "pdfsongwidget.h"
 #include "prefs.h"
 #include "songdisplay.h"
-#include "songfacts.h"
 
 #include <QAbstractAnimation>
 #include <QEvent>
@@ -193,7 +193,7 @@ void SongViewViewController::updateWindowTitle()
 
 void SongViewViewController::showSongOrPdf()
 {
-    const bool pdf = m_song && SongFacts::isPdf(*m_song);
+    const bool pdf = m_song && dynamic_cast<const PDFSong *>(m_song.get());
     m_songScrollView->setVisible(!pdf);
     m_pdfScrollView->setVisible(pdf);
     if (!pdf)
@@ -214,7 +214,7 @@ void SongViewViewController::takeMetronomeValues()
 
 void SongViewViewController::takeLinkedAudio()
 {
-    const QString path = m_song ? SongFacts::linkedAudio(*m_song) : QString();
+    const QString path = m_song ? m_song->musicpath() : QString();
     if (path.isEmpty()) {
         if (audioToolbarVisible())
             afterDelayForSameSong(500, [this] {

@@ -5,13 +5,15 @@
 #include "dialogs.h"
 #include "log.h"
 #include "mainwindow.h"
+#include "pdfsong.h"
 #include "prefs.h"
 #include "simplesongwidget.h"
-#include "songfacts.h"
 #include "songviewviewcontroller.h"
 #include "userdefaults.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSlider>
 #include <QSysInfo>
@@ -158,7 +160,7 @@ void VellorinAppDelegate::restoreCurrentSong()
         return;
     // Shown as it was: no settings save, no message to peers, no MIDI output.
     m_currentSong = song;
-    m_isNormalSong = SongFacts::isNormalSong(*song);
+    m_isNormalSong = isTextSong(*song);
     if (isSongViewVisible())
         QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
     if (m_panes.songEdit)
@@ -216,14 +218,23 @@ bool VellorinAppDelegate::openFile(const QString &path)
     return true;
 }
 
-SongPtr VellorinAppDelegate::songForFile(const QString &path) const
+bool VellorinAppDelegate::isTextSong(const Song &song)
 {
-    return std::make_shared<Song>(QFileInfo(path).absoluteFilePath());
+    return !dynamic_cast<const PDFSong *>(&song) && !song.isNote();
+}
+
+SongPtr VellorinAppDelegate::songForFile(const QString &path)
+{
+    // A PDF is shown as its pages; read as song text it would become an empty song.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (PDFSong::isPDF(absolute))
+        return std::make_shared<PDFSong>(absolute);
+    return std::make_shared<Song>(absolute);
 }
 
 void VellorinAppDelegate::openSong(const SongPtr &song)
 {
-    if (song->loadFailed()) {
+    if (song->loadFailed() || !QFileInfo(song->path()).isFile()) {
         Dialogs::Alert alert;
         alert.title = tr("The file %1 could not be read.").arg(QFileInfo(song->path()).fileName());
         alert.defaultButton = tr("OK");
@@ -252,10 +263,30 @@ void VellorinAppDelegate::openSong(const SongPtr &song)
 bool VellorinAppDelegate::importSong(const SongPtr &song)
 {
     Log::write(QStringLiteral("Importing %1 into %2").arg(song->path(), m_prefs->songDirectoryPath()));
+    const QString category = libraryCategory().value_or(QString());
+    if (auto *pdf = dynamic_cast<PDFSong *>(song.get()))
+        return importPdf(*pdf, category);
     song->setPath(QString());
-    song->setCategory(libraryCategory().value_or(QString()));
+    song->setCategory(category);
     if (song->save())
         return true;
     reportSaveFailure(*song);
     return false;
+}
+
+bool VellorinAppDelegate::importPdf(PDFSong &song, const QString &category)
+{
+    // A PDF song is never written as text: its file is copied instead.
+    QDir folder(m_prefs->songDirectoryPath());
+    if (!category.isEmpty())
+        folder.setPath(folder.filePath(category));
+    const QString target = folder.filePath(Song::uniqueNameForFile(QFileInfo(song.path()).fileName(), folder.path()));
+    if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(song.path(), target)) {
+        Log::write(QStringLiteral("Could not copy %1 to %2").arg(song.path(), target));
+        reportSaveFailure(song);
+        return false;
+    }
+    song.setPath(target);
+    song.setCategory(category);
+    return true;
 }

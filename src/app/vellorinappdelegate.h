@@ -13,6 +13,7 @@
 
 class Dialogs;
 class MainWindow;
+class PDFSong;
 class SongDisplay;
 class SongViewViewController;
 
@@ -51,6 +52,8 @@ public:
     void applicationWillTerminate();
     // A file handed over by the desktop or the command line; it is opened a moment later. Always true.
     bool openFile(const QString &path);
+    // The song a file holds: a PDF song for a PDF file, else a song read from the file.
+    static SongPtr songForFile(const QString &path);
     // Imports the song when it lies outside the current category, and shows it.
     void openSong(const SongPtr &song);
     // The menu command for choosing the song folder.
@@ -105,8 +108,10 @@ private:
     void updatePlaylistsForNote(const Song &note);
 
     // Current song helpers.
-    SongPtr songForFile(const QString &path) const;
+    // Neither a PDF song nor a playlist note.
+    static bool isTextSong(const Song &song);
     bool importSong(const SongPtr &song);
+    bool importPdf(PDFSong &song, const QString &category);
     bool chooseFileForNewSong(Song &song);
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();

@@ -8,6 +8,8 @@
 #include "instruments.h"
 #include "logcapture.h"
 #include "paths.h"
+#include "pdfsong.h"
+#include "pdfsongwidget.h"
 #include "prefs.h"
 #include "recordingsongdisplay.h"
 #include "scripteddialogs.h"
@@ -15,6 +17,8 @@
 
 #include <QAbstractAnimation>
 #include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -410,4 +414,49 @@ TEST_F(SongPaneTest, TheSongsInstrumentAndTuningLoadTheirChordLibrary)
     const qsizetype linesBefore = log.lines().size();
     pane->refresh();
     EXPECT_EQ(log.lines().size(), linesBefore);
+}
+
+TEST_F(SongPaneTest, LinkedAudioBringsTheAudioToolbarForThatSongOnly)
+{
+    ASSERT_TRUE(TextFile::write(songFolder.filePath(QStringLiteral("tune.mp3")), QStringLiteral("not really audio")));
+    const SongPtr withAudio =
+        writeSong(QStringLiteral("audio.pro"), QStringLiteral("{title: Audio}\n{musicpath: tune.mp3}\nla"));
+    const SongPtr plain = writeSong(QStringLiteral("plain.pro"), QStringLiteral("{title: Plain}\nla"));
+
+    show(withAudio);
+    EXPECT_EQ(pane->audioPath(), songFolder.filePath(QStringLiteral("tune.mp3")));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pane->audioToolbarVisible(); }, 2000));
+
+    show(plain);
+    EXPECT_TRUE(pane->audioPath().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !pane->audioToolbarVisible(); }, 2000));
+
+    // A song with audio left at once: its delayed toolbar must not appear over the next song.
+    show(withAudio);
+    show(plain);
+    QTest::qWait(700);
+    EXPECT_FALSE(pane->audioToolbarVisible());
+}
+
+TEST_F(SongPaneTest, APdfSongIsShownAsItsPages)
+{
+    const QString path = songFolder.filePath(QStringLiteral("Sheet.pdf"));
+    {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        painter.drawText(100, 100, QStringLiteral("page one"));
+        writer.newPage();
+        painter.drawText(100, 100, QStringLiteral("page two"));
+    }
+    show(std::make_shared<PDFSong>(path));
+    EXPECT_TRUE(pane->pdfScrollView()->isVisible());
+    EXPECT_FALSE(pane->songScrollView()->isVisible());
+    const auto *pages = qobject_cast<PdfSongWidget *>(pane->pdfScrollView()->widget());
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->pageCount(), 2);
+    EXPECT_GT(pages->height(), pane->pdfScrollView()->viewport()->height()) << "two pages at the pane's width";
+
+    show(writeSong(QStringLiteral("text.pro"), QStringLiteral("{title: Text}\nla")));
+    EXPECT_FALSE(pane->pdfScrollView()->isVisible());
+    EXPECT_TRUE(pane->songScrollView()->isVisible());
 }

@@ -6,6 +6,7 @@
 #include "logcapture.h"
 #include "mainwindow.h"
 #include "paths.h"
+#include "pdfsong.h"
 #include "prefs.h"
 #include "scripteddialogs.h"
 #include "songdisplay.h"
@@ -175,7 +176,8 @@ TEST_F(AppDelegateTest, APdfSongShownByAnyPathIsNoTextSong)
 {
     launch(folder.path());
     const SongPtr text = writeSong(QStringLiteral("t.pro"), QStringLiteral("{title: T}\nla"));
-    const SongPtr pdf = writeSong(QStringLiteral("sheet.pdf"), QStringLiteral("%PDF-1.4"));
+    ASSERT_TRUE(TextFile::write(folder.filePath(QStringLiteral("sheet.pdf")), QStringLiteral("%PDF-1.4")));
+    const SongPtr pdf = std::make_shared<PDFSong>(folder.filePath(QStringLiteral("sheet.pdf")));
     // Shown as a peer or MIDI would show it: it must still count as a PDF song (it used to keep the old value).
     delegate->setCurrentSong(text);
     delegate->showSong(pdf, false);
@@ -382,4 +384,20 @@ TEST_F(AppDelegateTest, AFileThatCannotBeReadIsNotImported)
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("The file broken.pro could not be read."));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.pro")});
+}
+
+TEST_F(AppDelegateTest, APdfGivenOnTheCommandLineIsOpenedAsAPdfSong)
+{
+    launch(folder.path());
+    QTemporaryDir outside;
+    const QString path = outside.filePath(QStringLiteral("Sheet.pdf"));
+    const QByteArray bytes("%PDF-1.4 not read as song text");
+    ASSERT_TRUE(TextFile::writeBytes(path, bytes));
+    delegate->openFile(path);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return delegate->currentSong() != nullptr; }, 3000));
+    EXPECT_NE(dynamic_cast<PDFSong *>(delegate->currentSong().get()), nullptr);
+    EXPECT_FALSE(delegate->isNormalSong());
+    const QString imported = delegate->currentSong()->path();
+    EXPECT_EQ(imported, QDir(QFileInfo(folder.path()).absoluteFilePath()).filePath(QStringLiteral("Sheet.pdf")));
+    EXPECT_EQ(fileBytes(imported), bytes) << "copied as it is";
 }
