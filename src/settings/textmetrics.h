@@ -1,0 +1,40 @@
+// Measuring and drawing text in layout units: one unit is one point (1/72 inch) on every device.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+class QPainter;
+class QPaintDevice;
+
+// Text is measured on a 72-dpi reference device with hinting off, so a layout comes out the same on
+// screen, on paper and in tests. The layout places text by its top-left corner; Qt draws at the baseline:
+// baseline() is the one place that turns one into the other, and height = ascent + descent.
+class TextMetrics
+{
+public:
+    explicit TextMetrics(const QFont &font);
+
+    qreal ascent() const { return m_metrics.ascent(); }
+    qreal descent() const { return m_metrics.descent(); }
+    qreal height() const { return ascent() + descent(); }
+    qreal width(const QString &text) const { return m_metrics.horizontalAdvance(text); }
+    // The baseline of text whose top is at y.
+    qreal baseline(qreal top) const { return top + ascent(); }
+
+    // Width and height of the text in the font.
+    static QSizeF sizeWithFont(const QString &text, const QFont &font);
+    // Draws the text with its top-left corner at the point. The painter's coordinates are points: it is
+    // scaled by pointScale() of its device. An invalid colour draws in black.
+    static void drawAtPoint(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,
+                            const QColor &color);
+    // Device pixels per point: the scale a painter needs so that one unit is one point on its device.
+    static qreal pointScale(const QPaintDevice *device);
+
+private:
+    QFontMetricsF m_metrics;
+};

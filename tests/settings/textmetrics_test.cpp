@@ -1,0 +1,65 @@
+#include "textmetrics.h"
+
+#include "printers.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QFont dejaVu(double points)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The bounding box of the non-white pixels of "H" drawn with its top-left corner at (10, 10) points on
+// an image of the given resolution, in points.
+QRectF inkOfH(int dpi, const QColor &color)
+{
+    QImage image(200 * dpi / 72, 100 * dpi / 72, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const qreal scale = TextMetrics::pointScale(&image);
+    painter.scale(scale, scale);
+    TextMetrics::drawAtPoint(&painter, QStringLiteral("H"), QPointF(10, 10), dejaVu(40), color);
+    painter.end();
+
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return QRectF(ink.x() / scale, ink.y() / scale, ink.width() / scale, ink.height() / scale);
+}
+
+} // namespace
+
+TEST(TextMetrics, MeasuresInPoints)
+{
+    const TextMetrics metrics(dejaVu(13));
+    EXPECT_EQ(metrics.height(), metrics.ascent() + metrics.descent());
+    EXPECT_EQ(metrics.baseline(100), 100 + metrics.ascent());
+    EXPECT_NEAR(metrics.height(), 13 * 1.164, 0.5); // DejaVu Sans: ascent + descent = 1.164 em
+
+    const QSizeF small = TextMetrics::sizeWithFont(QStringLiteral("Hello, world"), dejaVu(13));
+    const QSizeF large = TextMetrics::sizeWithFont(QStringLiteral("Hello, world"), dejaVu(26));
+    EXPECT_EQ(small.height(), metrics.height());
+    EXPECT_NEAR(large.width(), 2 * small.width(), 0.1) << "unhinted widths scale with the size";
+}
+
+TEST(TextMetrics, DrawsFromTheTopLeftAtTheSameSizeOnEveryDevice)
+{
+    const TextMetrics metrics(dejaVu(40));
+    for (int dpi : {72, 144, 300}) {
+        const QRectF ink = inkOfH(dpi, QColor());
+        ASSERT_FALSE(ink.isEmpty()) << dpi << " dpi: an invalid colour draws in black";
+        EXPECT_NEAR(ink.bottom(), metrics.baseline(10), 1.5) << dpi << " dpi";
+        EXPECT_NEAR(ink.height(), 40 * 0.729, 1.5) << dpi << " dpi"; // cap height of DejaVu Sans
+    }
+}
