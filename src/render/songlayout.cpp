@@ -319,9 +319,9 @@ QString SongLayout::imagePath(const QString &name) const
     if (song && !song->path().isEmpty()) {
         folder = QFileInfo(song->path()).absolutePath();
     } else {
-        const Prefs &settings = m_view.appPrefs();
-        folder = settings.songDirectoryPath();
-        const QString category = settings.currentCategory().value_or(QString());
+        // The library keeps its current category in the settings.
+        folder = SongSettings::songDirectory();
+        const QString category = m_view.appPrefs().currentCategory().value_or(QString());
         if (!category.isEmpty())
             folder = QDir(folder).filePath(category);
     }

@@ -9,6 +9,7 @@
 #include "lyricline.h"
 #include "prefs.h"
 #include "songlayout.h"
+#include "songsettings.h"
 #include "songviewdelegate.h"
 #include "tabline.h"
 #include "titleline.h"
@@ -63,8 +64,7 @@ const Prefs &SongView::appPrefs() const
 
 DirectiveOwner SongView::directiveOwner() const
 {
-    const Prefs &settings = appPrefs();
-    return {settings.currentUser().value_or(QString()), settings.currentInstrumentTitle()};
+    return {SongSettings::currentUser(), SongSettings::currentInstrumentTitle()};
 }
 
 ChordDisplayOptions SongView::chordDisplayOptions() const

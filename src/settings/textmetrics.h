@@ -22,6 +22,10 @@ public:
     qreal ascent() const { return m_metrics.ascent(); }
     qreal descent() const { return m_metrics.descent(); }
     qreal height() const { return ascent() + descent(); }
+    // Height of capital letters above the baseline: chord names above lyrics need no more room than this.
+    qreal capHeight() const { return m_metrics.capHeight(); }
+    // Extra space the font asks between lines.
+    qreal leading() const { return m_metrics.leading(); }
     qreal width(const QString &text) const { return m_metrics.horizontalAdvance(text); }
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
