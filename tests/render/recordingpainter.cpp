@@ -31,7 +31,10 @@ public:
 
     void drawTextItem(const QPointF &p, const QTextItem &item) override
     {
-        m_device.texts.append({item.text(), m_transform.map(p), item.font(), m_pen.color()});
+        // The font as it comes out on the device: at the size the painter's scale makes of it.
+        QFont font = item.font();
+        font.setPointSizeF(font.pointSizeF() * m_transform.m22());
+        m_device.texts.append({item.text(), m_transform.map(p), font, m_pen.color()});
     }
     void drawRects(const QRectF *rects, int count) override
     {

@@ -214,3 +214,34 @@ TEST_F(SongDrawingTest, tabsAdvanceByEightBlanks)
     EXPECT_DOUBLE_EQ(device.texts[1].baseline.x(),
                      metrics.width(QStringLiteral("a")) + metrics.width(QString(8, u' ')));
 }
+
+TEST_F(SongDrawingTest, highlightOfAUserWhoseNameHasPatternCharacters)
+{
+    prefs.setCurrentUser(QStringLiteral("A+B (live)"));
+    layOutSong(QStringLiteral("{soh-A+B (live) #FF0000}red{eoh}\n"));
+    drawAll();
+    EXPECT_EQ(device.joinedText(), QStringLiteral("red"));
+    ASSERT_FALSE(device.fills.isEmpty());
+    EXPECT_EQ(device.fills[0].color, QColor(255, 0, 0));
+}
+
+TEST_F(SongDrawingTest, titlesShrinkToFitAndTheSubtitleFollowsTheTitle)
+{
+    prefs.setShowTitleSubtitle(true);
+    layOut(QStringLiteral("{title: A title far too wide for this column}\n{subtitle: Below}\n"), 160);
+    ASSERT_LT(view.titlefontsize(), 1.5f);
+    drawAll();
+    ASSERT_EQ(device.texts.size(), 2);
+    const auto &title = device.texts[0];
+    const auto &subtitle = device.texts[1];
+    EXPECT_NEAR(widthOf(title), usableWidth(), 0.2);
+    EXPECT_TRUE(title.font.bold());
+    EXPECT_NEAR(subtitle.font.pointSizeF(), 0.8 * title.font.pointSizeF(), 0.01);
+    // Centred.
+    EXPECT_NEAR(subtitle.baseline.x(), (usableWidth() - widthOf(subtitle)) / 2, 0.01);
+
+    device.texts.clear();
+    layOut(QStringLiteral("{subtitle: Alone}\n"), 400);
+    drawAll();
+    EXPECT_NEAR(device.texts[0].font.pointSizeF(), 1.2 * prefs.textfontprefs()->size(), 0.01);
+}
