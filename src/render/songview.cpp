@@ -225,10 +225,7 @@ std::optional<Chord> SongView::chordForName(const QString &name) const
 
 bool SongView::isRealChord(const QString &word) const
 {
-    if (!Chord::isValidChord(word))
-        return false;
-    const Chords *library = AppContext::instance()->chords();
-    return library && library->containsChord(word);
+    return Chord::isRealChord(word, AppContext::instance()->chords());
 }
 
 void SongView::raiseMaxwidth(float width)
