@@ -245,3 +245,42 @@ TEST_F(SongDrawingTest, titlesShrinkToFitAndTheSubtitleFollowsTheTitle)
     drawAll();
     EXPECT_NEAR(device.texts[0].font.pointSizeF(), 1.2 * prefs.textfontprefs()->size(), 0.01);
 }
+
+TEST_F(SongDrawingTest, chordNamesInTabSongsAreDrawnAsChords)
+{
+    useChordLibrary();
+    prefs.chordfontprefs()->setColor(Qt::red);
+    prefs.textfontprefs()->setColor(Qt::black);
+    layOut(QStringLiteral("A    D\nA lovely day\nE\nHello Xm\n"));
+    ASSERT_TRUE(view.isTab());
+    view.chords().clear();
+    drawAll();
+    QStringList chordWords;
+    for (const RecordingPaintDevice::Text &word : device.texts) {
+        if (word.color == QColor(Qt::red))
+            chordWords.append(word.text);
+    }
+    // "A" is a chord only among chords: before "D" and at the end of a line, not before "lovely".
+    EXPECT_EQ(chordWords, (QStringList{"A", "D", "E"}));
+    ASSERT_EQ(view.chords().size(), 3);
+    EXPECT_FALSE(view.chords()[0].bounds().isEmpty());
+}
+
+TEST_F(SongDrawingTest, theSongsOwnChordComesBeforeTheLibrarys)
+{
+    useChordLibrary();
+    layOutSong(QStringLiteral("{define: Am 0 x 0 2 2 2 0}\n[Am]la\n"));
+    ASSERT_TRUE(view.chordForName(QStringLiteral("Am")));
+    EXPECT_TRUE(view.chordForName(QStringLiteral("Am"))->temp());
+    ASSERT_TRUE(view.chordForName(QStringLiteral("D")));
+    EXPECT_FALSE(view.chordForName(QStringLiteral("D"))->temp());
+    EXPECT_FALSE(view.chordForName(QStringLiteral("H13")));
+}
+
+TEST_F(SongDrawingTest, chordDiagramsInPlaceOfNames)
+{
+    prefs.setShowChordDiagrams(true);
+    layOutSong(QStringLiteral("[C]Hello\n"));
+    EXPECT_FLOAT_EQ(view.lines()[0].height, float(60 + textHeight()));
+    drawAll();
+}

@@ -1,7 +1,10 @@
 // A song view over a song made from text, with DejaVu fonts.
 #include "songfixture.h"
 
+#include "chorddatabasefixture.h"
 #include "textmetrics.h"
+
+#include <QSignalSpy>
 
 namespace {
 
@@ -48,4 +51,23 @@ qreal SongFixture::chordRowHeight() const
 {
     const TextMetrics chord(view.chordfont());
     return chord.capHeight() + chord.descent();
+}
+
+void SongFixture::useChordLibrary()
+{
+    constexpr int x = Chord::muted;
+    guitar = Instrument::fromPath(writeChordDatabase(chordFolder.path(), QStringLiteral("Guitar"),
+                                                     {
+                                                         {"A", {x, 0, 2, 2, 2, 0}},
+                                                         {"Am", {x, 0, 2, 2, 1, 0}},
+                                                         {"C", {x, 3, 2, 0, 1, 0}},
+                                                         {"D", {x, x, 0, 2, 3, 2}},
+                                                         {"E", {0, 2, 2, 1, 0, 0}},
+                                                         {"G", {3, 2, 0, 0, 0, 3}},
+                                                     }));
+    library = std::make_unique<Chords>(guitar, guitar.definedChordsPath(chordFolder.path()));
+    QSignalSpy ready(library.get(), &Chords::ready);
+    if (!library->isReady())
+        ASSERT_TRUE(ready.wait(10000));
+    context.chordsObject = library.get();
 }

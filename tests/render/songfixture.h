@@ -2,12 +2,17 @@
 // every machine.
 #pragma once
 
+#include "chords.h"
 #include "fakeappcontext.h"
 #include "prefs.h"
 #include "songview.h"
 #include "songviewdelegate.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <memory>
 
 class SongFixture : public ::testing::Test, public SongViewDelegate
 {
@@ -26,10 +31,15 @@ protected:
     // Heights of the view's fonts, for expected record heights.
     qreal textHeight() const;
     qreal chordRowHeight() const;
+    // Gives the application a loaded guitar chord library that knows A, Am, C, D, E and G.
+    void useChordLibrary();
 
     FakeAppContext context;
     Prefs prefs;
     SongPtr song;
     SongView view;
     QString text;
+    QTemporaryDir chordFolder;
+    Instrument guitar;
+    std::unique_ptr<Chords> library;
 };

@@ -377,6 +377,8 @@ TEST_F(SongLayoutTest, settingsForDisplayComeFromTheApplication)
     Prefs privateCopy;
     privateCopy.setCurrentUser(QStringLiteral("Vocals"));
     privateCopy.setShowTitleSubtitle(false);
+    privateCopy.setShowChordDiagrams(true);
+    privateCopy.setLatinChords(true);
     privateCopy.setInlinechords(true);
     *privateCopy.textfontprefs() = *prefs.textfontprefs();
     *privateCopy.chordfontprefs() = *prefs.chordfontprefs();
@@ -384,4 +386,8 @@ TEST_F(SongLayoutTest, settingsForDisplayComeFromTheApplication)
     layOutSong(QStringLiteral("{c-Vocals: hi}\n[C]la\n"));
     EXPECT_EQ(texts(), (QStringList{"[C]la\n"}));
     EXPECT_TRUE(view.inlinechords());
+    EXPECT_EQ(view.displayChordName(QStringLiteral("C")), QStringLiteral("C"));
+    privateCopy.setInlinechords(false);
+    layOutSong(QStringLiteral("[C]la\n"));
+    EXPECT_FLOAT_EQ(view.lines()[0].height, float(chordRowHeight() + textHeight())); // names, not diagrams
 }
