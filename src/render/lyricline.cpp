@@ -1,6 +1,7 @@
 // One lyric line of a song, measured or drawn with the same decisions.
 #include "lyricline.h"
 
+#include "chordview.h"
 #include "lineclassifier.h"
 #include "prefs.h"
 #include "songview.h"
@@ -270,11 +271,13 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
 
 void LyricLine::drawChordDiagram(const QString &name, const QString &shown, const QRectF &rect)
 {
-    // Seam for the chord diagram view, which is not in this build yet: until it is, the diagram's cell
-    // shows the chord's name at its top.
-    Q_UNUSED(name);
-    TextMetrics::drawAtPoint(m_canvas, shown, rect.topLeft(), m_view.m_chordfont,
-                             m_view.prefs()->chordfontprefs()->color());
+    // A chord that neither the song nor the library defines shows its name over an empty diagram.
+    Chord chord = m_view.chordForName(name).value_or(Chord());
+    chord.setTitle(shown);
+    ChordView diagrams;
+    diagrams.setShowTitle(true);
+    diagrams.setPrinting(m_view.printing());
+    diagrams.drawChord(*m_canvas, chord, rect);
 }
 
 void LyricLine::joinSplitWord(float fromX, float toX, float y)

@@ -215,12 +215,9 @@ std::optional<Chord> SongView::chordForName(const QString &name) const
 {
     if (std::optional<Chord> own = tempChordForTitle(name))
         return own;
-    if (Chords *library = AppContext::instance()->chords()) {
-        const QList<Chord> known = library->chordsForTitle(name);
-        if (!known.isEmpty())
-            return known.first();
-    }
-    return std::nullopt;
+    // The library's first fingering, retuned for the current tuning, as the chord pane shows it first.
+    Chords *library = AppContext::instance()->chords();
+    return library ? library->fingeringToDraw(name) : std::nullopt;
 }
 
 bool SongView::isRealChord(const QString &word) const

@@ -75,7 +75,8 @@ public:
     QString transposedChordName(const QString &name) const;
     // The accidental a transposition favours: 'b', '#', or none when the song is not transposed or is a tab song.
     QChar favoredTransposeChar() const;
-    // The chord to draw as a diagram: the song's own definition first, then the chord library's.
+    // The chord to draw as a diagram: the song's own definition first, then the chord library's first
+    // fingering of the name in the current tuning.
     std::optional<Chord> chordForName(const QString &name) const;
     // The song's temporary chord of exactly that title.
     std::optional<Chord> tempChordForTitle(const QString &name) const;

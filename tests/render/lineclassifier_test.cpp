@@ -58,8 +58,9 @@ TEST(LineClassifierTest, variantsForTheCurrentUserAndInstrument)
         const QString line = QString::fromUtf8(c.line);
         const QString keyword = QString::fromUtf8(c.keyword);
         EXPECT_EQ(LineClassifier::isUserKeyWordLine(line, keyword, c.owner), c.user) << c.line;
-        if (keyword.contains(u':'))
+        if (keyword.contains(u':')) {
             EXPECT_EQ(LineClassifier::isEmptyUserKeyWordLine(line, keyword, c.owner), c.somebodyElses) << c.line;
+        }
     }
 }
 

@@ -54,8 +54,11 @@ public:
     {
         m_device.images.append(m_transform.mapRect(rect));
     }
-    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath &) override {}
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override
+    {
+        m_device.paths.append(m_transform.map(QPolygonF(QList<QPointF>(points, points + count))).boundingRect());
+    }
+    void drawPath(const QPainterPath &path) override { m_device.paths.append(m_transform.map(path).boundingRect()); }
 
 private:
     RecordingPaintDevice &m_device;

@@ -1,4 +1,4 @@
-// A paint device that records what is drawn on it: text with its top-left corner, filled rectangles, lines and
+// A paint device that records what is drawn on it: text with its baseline, filled rectangles, lines, paths and
 // images, in the device's coordinates (one unit = one point). Tests check drawing decisions on it.
 #pragma once
 
@@ -39,6 +39,8 @@ public:
     QList<Fill> fills;
     QList<QLineF> lines;
     QList<QRectF> images;
+    // Bounding rectangles of the paths drawn (outlines, dots).
+    QList<QRectF> paths;
 
     // The texts drawn, joined by blanks.
     QString joinedText() const;

@@ -283,4 +283,10 @@ TEST_F(SongDrawingTest, chordDiagramsInPlaceOfNames)
     layOutSong(QStringLiteral("[C]Hello\n"));
     EXPECT_FLOAT_EQ(view.lines()[0].height, float(60 + textHeight()));
     drawAll();
+    // The diagram is drawn in the chord row, titled with the chord's name; the lyrics below it.
+    ASSERT_FALSE(device.paths.isEmpty());
+    const QRectF chordRow(0, 0, 60, 60);
+    for (const QRectF &path : std::as_const(device.paths))
+        EXPECT_TRUE(chordRow.adjusted(-3, -3, 3, 3).contains(path)) << path.x() << "," << path.y();
+    EXPECT_EQ(device.joinedText(), QStringLiteral("C Hello"));
 }

@@ -67,7 +67,8 @@ void SongFixture::useChordLibrary()
                                                      }));
     library = std::make_unique<Chords>(guitar, guitar.definedChordsPath(chordFolder.path()));
     QSignalSpy ready(library.get(), &Chords::ready);
-    if (!library->isReady())
+    if (!library->isReady()) {
         ASSERT_TRUE(ready.wait(10000));
+    }
     context.chordsObject = library.get();
 }
