@@ -1,14 +1,15 @@
-// A stand-in for the song widget: draws the shown song in one column, title first, each chord above its
-// syllable. It keeps the values the pane sets and fits the song for auto-zoom; the song widget with columns,
-// diagrams and clicks replaces it behind the same interface.
+// A stand-in for the song widget: the song view's layout drawn in one column, chords clickable. It keeps what the
+// pane sets and fits the song for auto-zoom; the song widget with columns, clipped drawing, links and chord lists
+// replaces it behind the same interface.
 #pragma once
 
 #include "songdisplay.h"
+#include "songview.h"
+#include "songviewdelegate.h"
 
-#include <QList>
 #include <QWidget>
 
-class SimpleSongWidget : public QWidget, public SongDisplay
+class SimpleSongWidget : public QWidget, public SongDisplay, private SongViewDelegate
 {
     Q_OBJECT
 
@@ -18,17 +19,17 @@ public:
     QWidget *widget() override { return this; }
     void setSongSource(std::function<SongPtr()> source) override { m_songSource = std::move(source); }
     void setChordClickHandler(std::function<void(const QString &, const QRectF &)> handler) override;
-    int transpose() const override { return m_transpose; }
-    void setTranspose(int transpose) override { m_transpose = transpose; }
-    bool allChordsFlat() const override { return m_allChordsFlat; }
-    void setAllChordsFlat(bool on) override { m_allChordsFlat = on; }
-    bool allChordsSharp() const override { return m_allChordsSharp; }
-    void setAllChordsSharp(bool on) override { m_allChordsSharp = on; }
-    float zoomScale() const override { return m_zoomScale; }
-    void setZoomScale(float zoomScale) override { m_zoomScale = zoomScale; }
-    void setShowChords(bool on) override { m_showChords = on; }
+    int transpose() const override { return m_view.transpose(); }
+    void setTranspose(int transpose) override { m_view.setTranspose(transpose); }
+    bool allChordsFlat() const override { return m_view.allChordsFlat(); }
+    void setAllChordsFlat(bool on) override { m_view.setAllChordsFlat(on); }
+    bool allChordsSharp() const override { return m_view.allChordsSharp(); }
+    void setAllChordsSharp(bool on) override { m_view.setAllChordsSharp(on); }
+    float zoomScale() const override { return m_view.zoomScale(); }
+    void setZoomScale(float zoomScale) override { m_view.setZoomScale(zoomScale); }
+    void setShowChords(bool on) override { m_view.setShowChords(on); }
     void adjustFrameForView(QScrollArea &scrollView, bool autozoom) override;
-    QChar favoredTransposeChar() const override;
+    QChar favoredTransposeChar() const override { return m_view.favoredTransposeChar(); }
     std::optional<Chord> tempChordForTitle(const QString &title) const override;
 
 protected:
@@ -36,29 +37,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    // One drawn piece of text, in widget coordinates.
-    struct Piece
-    {
-        QRectF rect;
-        QString text;
-        QFont font;
-        QColor color;
-        bool chord = false;
-        QString chordName;
-    };
+    SongPtr songForSongView(const SongView &view) override;
+    // Lays the song out for a width in points; answers the song's height in points.
+    float layOut(float width);
+    // Pixels per point on this screen.
+    qreal pointScale() const;
 
-    // Lays the song out at the current zoom for the width; answers the height and width used.
-    QSizeF layOut(qreal width);
-    void addLine(const QString &line, qreal &y);
-    void addText(const QString &text, const QFont &font, const QColor &color, qreal x, qreal &y);
-    QString shownChordName(const QString &name) const;
-
+    SongView m_view;
     std::function<SongPtr()> m_songSource;
     std::function<void(const QString &, const QRectF &)> m_chordClicked;
-    int m_transpose = 0;
-    bool m_allChordsFlat = false;
-    bool m_allChordsSharp = false;
-    float m_zoomScale = 1.0f;
-    bool m_showChords = true;
-    QList<Piece> m_pieces;
 };

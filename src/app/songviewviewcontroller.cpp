@@ -71,6 +71,10 @@ void SongViewViewController::buildPane()
     m_songScrollView->setWidget(m_songView->widget());
     m_songScrollView->setWidgetResizable(false);
     m_songScrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The song is laid out for the pane's width, and that width must not change with the song's height: the
+    // vertical scroll bar is always there, the horizontal one never.
+    m_songScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_songScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_songScrollView->installEventFilter(this);
 
     m_pdfScrollView = new QScrollArea(m_songContainerView);

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -400,4 +401,28 @@ TEST_F(AppDelegateTest, APdfGivenOnTheCommandLineIsOpenedAsAPdfSong)
     const QString imported = delegate->currentSong()->path();
     EXPECT_EQ(imported, QDir(QFileInfo(folder.path()).absoluteFilePath()).filePath(QStringLiteral("Sheet.pdf")));
     EXPECT_EQ(fileBytes(imported), bytes) << "copied as it is";
+}
+
+TEST_F(AppDelegateTest, TheMainWindowShowsTheCurrentSong)
+{
+    launch(folder.path());
+    delegate->window()->resize(700, 500);
+    delegate->setCurrentSong(
+        writeSong(QStringLiteral("grace.pro"), QStringLiteral("{title: Amazing Grace}\n{subtitle: John Newton}\n"
+                                                              "[G]Amazing [G7]grace, how [C]sweet the [G]sound\n"
+                                                              "That [G]saved a [Em]wretch like [D]me\n")));
+    QCoreApplication::processEvents();
+    const QImage shot = delegate->window()->grab().toImage();
+    if (qEnvironmentVariableIsSet("VELLORIN_SCREENSHOT"))
+        shot.save(qEnvironmentVariable("VELLORIN_SCREENSHOT"));
+
+    // The song pane is not blank: below the toolbar, a good share of its pixels differ from its background.
+    const QWidget *pane = delegate->songViewViewController()->songScrollView()->viewport();
+    const QRect area(pane->mapTo(delegate->window(), QPoint(0, 0)), pane->size());
+    const QRgb background = shot.pixel(area.bottomRight() - QPoint(5, 5));
+    int inked = 0;
+    for (int y = area.top(); y < area.top() + 150; ++y)
+        for (int x = area.left(); x < area.left() + 400; ++x)
+            inked += shot.pixel(x, y) != background;
+    EXPECT_GT(inked, 500);
 }
