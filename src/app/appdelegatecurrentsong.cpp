@@ -14,11 +14,16 @@
 void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 {
     showSong(song, true);
-    sendMidiEvents(*song);
+    if (song)
+        sendMidiEvents(*song);
 }
 
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
 {
+    if (!song) {
+        Log::write(QStringLiteral("%1:%2: no song to show").arg(QLatin1String(__FILE__)).arg(__LINE__));
+        return;
+    }
     m_currentSong = song;
     // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song.
     m_isNormalSong = isTextSong(*song);
@@ -46,7 +51,12 @@ bool VellorinAppDelegate::canSave() const
 
 void VellorinAppDelegate::saveOrUpdateCurrentSong()
 {
-    if (canSave()) {
+    updateEditorAfterModelChange(canSave());
+}
+
+void VellorinAppDelegate::updateEditorAfterModelChange(bool couldSave)
+{
+    if (couldSave) {
         m_panes.songEdit->updateFromCurrentSong();
         return;
     }
@@ -61,11 +71,9 @@ void VellorinAppDelegate::saveAutoScrollTime(int seconds)
     if (!song)
         return;
     const bool couldSave = canSave();
-    song->setPlayingTime(seconds);
-    if (couldSave)
-        m_panes.songEdit->updateFromCurrentSong();
-    else if (isSongEditVisible())
-        m_panes.songEdit->refresh();
+    if (!song->setPlayingTime(seconds))
+        reportSaveFailure(*song);
+    updateEditorAfterModelChange(couldSave);
 }
 
 void VellorinAppDelegate::saveMetronomeTempo(int tempo)
@@ -74,11 +82,9 @@ void VellorinAppDelegate::saveMetronomeTempo(int tempo)
     if (!m_isNormalSong || !song)
         return;
     const bool couldSave = canSave();
-    song->setTempoMetronome(tempo);
-    if (couldSave)
-        m_panes.songEdit->updateFromCurrentSong();
-    else if (isSongEditVisible())
-        m_panes.songEdit->refresh();
+    if (!song->setTempoMetronome(tempo))
+        reportSaveFailure(*song);
+    updateEditorAfterModelChange(couldSave);
 }
 
 bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)

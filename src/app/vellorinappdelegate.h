@@ -116,6 +116,8 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
+    // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
+    void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();
     void connectZoomControls();
 
