@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class AttributedText;
 class Song;
 // Songs are shared by the library, the playlists and the song on display.
 using SongPtr = std::shared_ptr<Song>;
@@ -119,6 +120,21 @@ public:
 
     // The text without chords, directives and comment lines, for searching.
     virtual QString plainText() const;
+
+    // --- Exports; each answers whether every file was written, and logs what was not ---
+    // The song as chord-over-lyrics text: chords in a line of their own above their syllables, directives
+    // left out (comments keep their text), "#" lines dropped. UTF-8.
+    bool exportTabtoURL(const QString &path) const;
+    // plainText() as UTF-8.
+    bool exportTXTtoURL(const QString &path) const;
+    // The song as rich text: titles centred, chord rows over lyric rows, or the lyrics alone when the
+    // settings show lyrics only.
+    bool exportRTFtoURL(const QString &path) const;
+    // A chord row over a lyric row ("\n" after each), both padded with non-breaking spaces pair by pair so
+    // each chord starts above its lyric piece, in the chord and text fonts of the settings.
+    AttributedText formattedTextForChordLine(const QStringList &chords, const QStringList &lyrics) const;
+    // The width in points of the text's widest line; 0 for none.
+    static qreal widthOfWord(const AttributedText *text);
 
     // --- Title, subtitle and references ---
     virtual void refreshTitleSubtitle();
