@@ -132,6 +132,13 @@ public:
     AttributedText formattedTextForChordLine(const QStringList &chords, const QStringList &lyrics) const;
     // The width in points of the text's widest line; 0 for none.
     static qreal widthOfWord(const AttributedText *text);
+    // Writes the song's page into the folder (named as the song's default file, as HTML), the shared
+    // "vellorin.css" and "vellorin.js" when the folder lacks them, and one diagram image per chord the
+    // page links. Failed writes are logged and the export goes on.
+    bool exportHTMLtoURL(const QString &folder) const;
+    // A chord's image file name without ".png": "/" as "-", then escaped as a URL; forHref escapes it once
+    // more for the page, since a browser undoes one level ("C#/G" is "C%23-G", in the page "C%2523-G").
+    static QString encodeChordName(const QString &name, bool forHref);
 
     // --- Title, subtitle and references ---
     virtual void refreshTitleSubtitle();
