@@ -91,6 +91,7 @@ TEST_F(HtmlExport, WritesTheBodyLineByLine)
     EXPECT_EQ(body(page), expected);
     // One image for a chord linked three times; none for the chord nobody knows.
     EXPECT_EQ(images(), QStringList{QStringLiteral("C.png")});
+    EXPECT_EQ(context.chordImagesMade, 1);
     EXPECT_EQ(QImage(out.filePath(QStringLiteral("C.png"))).size(), QSize(100, 130));
 }
 
