@@ -1,9 +1,14 @@
 // The seam through which every part reaches the shared objects and the few services of the application above it.
 #pragma once
 
+#include <QList>
+
+#include <memory>
+
 class Chords;
 class PlayLists;
 class Prefs;
+class Song;
 class Songs;
 
 // The application delegate implements this and installs itself at start-up; tests install a small fake.
@@ -27,4 +32,8 @@ public:
     // Pauses the reaction to song-folder changes for a few seconds, so the program's own writes
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
+
+    // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
+    // skipped while MIDI is off.
+    virtual void indexSongsForMidi(const QList<std::shared_ptr<Song>> & /*songs*/) {}
 };

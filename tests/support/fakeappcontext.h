@@ -3,6 +3,10 @@
 
 #include "appcontext.h"
 
+#include <QList>
+
+#include <memory>
+
 class FakeAppContext : public AppContext
 {
 public:
@@ -15,10 +19,17 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+    void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
+    {
+        ++midiIndexings;
+        midiIndexedSongs = songs;
+    }
 
     Prefs *prefsObject = nullptr;
     Songs *songsObject = nullptr;
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    int midiIndexings = 0;
+    QList<std::shared_ptr<Song>> midiIndexedSongs;
 };
