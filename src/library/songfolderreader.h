@@ -1,0 +1,44 @@
+// Reads song folders into Song objects, reusing the object of every file that has not changed since.
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QFileInfo;
+class Song;
+using SongPtr = std::shared_ptr<Song>;
+
+// A file counts as unchanged while its path, size and modification time are those it was read with; the
+// result is then the same as reading every file afresh. Main thread only.
+class SongFolderReader
+{
+public:
+    // Starts a read of the whole library: what this pass does not read again is forgotten at its end.
+    void beginPass();
+    void endPass();
+    // The songs of one folder in listing order (by name): song text files and tab files, PDF files while
+    // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
+    // when asked. A folder that cannot be listed gives no songs and is logged.
+    QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
+                                        QStringList *subfolders = nullptr);
+
+private:
+    struct ReadFile
+    {
+        SongPtr song;
+        qint64 size = 0;
+        QDateTime modified;
+    };
+
+    SongPtr songForFile(const QFileInfo &file, bool supportPDF);
+
+    QHash<QString, ReadFile> m_previous;
+    QHash<QString, ReadFile> m_current;
+    // Titles of tab songs depend on this setting, so a change of it means reading every file again.
+    bool m_supportTabs = true;
+};
