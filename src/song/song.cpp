@@ -1,0 +1,213 @@
+// The song's life as a file: reading it, writing it back, naming a new one, and the plain text for searching.
+#include "song.h"
+
+#include "appcontext.h"
+#include "log.h"
+#include "songsettings.h"
+#include "textfile.h"
+#include "textpattern.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBoundaryFinder>
+
+namespace {
+
+// The longest name a Linux file system takes, in bytes of its UTF-8 form.
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+bool isForbiddenInFileName(QChar c)
+{
+    // Those the name of a song file never holds: "." keeps it from hiding itself or faking an extension;
+    // control characters (NUL among them) cannot stand in a name, or would break lines listing it.
+    static const QString forbidden = QStringLiteral("/\"|\\:~<>*?.");
+    return forbidden.contains(c) || c.category() == QChar::Other_Control;
+}
+
+QString withoutForbiddenCharacters(const QString &name)
+{
+    QString result;
+    result.reserve(name.size());
+    for (QChar c : name)
+        if (!isForbiddenInFileName(c))
+            result.append(c);
+    return result;
+}
+
+// The longest start of text, in whole characters as the reader sees them, that fits in maxBytes of UTF-8.
+QString fittingStart(const QString &text, qsizetype maxBytes)
+{
+    if (text.toUtf8().size() <= maxBytes)
+        return text;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype fits = 0;
+    qsizetype bytes = 0;
+    for (qsizetype at = graphemes.toNextBoundary(); at > 0; at = graphemes.toNextBoundary()) {
+        bytes += QStringView(text).sliced(fits, at - fits).toUtf8().size();
+        if (bytes > maxBytes)
+            break;
+        fits = at;
+    }
+    return text.left(fits);
+}
+
+QString candidateName(const QString &base, int number, const QString &extension)
+{
+    QString suffix = number == 0 ? QString() : QString::number(number);
+    if (!extension.isEmpty())
+        suffix += u'.' + extension;
+    return fittingStart(base, kMaxFileNameBytes - suffix.toUtf8().size()) + suffix;
+}
+
+QSet<QString> foldedEntryNames(const QString &folder)
+{
+    QSet<QString> names;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    for (const QString &entry : entries)
+        names.insert(entry.toCaseFolded());
+    return names;
+}
+
+} // namespace
+
+Song::Song()
+    : m_text(QStringLiteral("{title: }\n{subtitle: }\n"))
+{}
+
+Song::Song(const QString &path)
+    : Song()
+{
+    m_path = path;
+    readFile();
+    updateDate();
+    refreshTitleSubtitle();
+}
+
+Song::~Song() = default;
+
+void Song::readFile()
+{
+    QString error;
+    const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
+    m_loadFailed = !text;
+    m_text = text.value_or(QString());
+    if (m_loadFailed)
+        Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
+}
+
+bool Song::reloadFromDisk()
+{
+    if (m_path.isEmpty())
+        return false;
+    resetCachedValues();
+    readFile();
+    updateDate();
+    refreshTitleSubtitle();
+    return !m_loadFailed;
+}
+
+void Song::updateDate()
+{
+    m_date = m_path.isEmpty() ? QDateTime() : QFileInfo(m_path).lastModified();
+}
+
+bool Song::save()
+{
+    if (m_loadFailed) {
+        Log::write(QStringLiteral("Error writing %1: %2")
+                       .arg(m_path, QStringLiteral("the file could not be read, so it is not written over")));
+        return false;
+    }
+    if (m_path.isEmpty())
+        m_path = defaultPath();
+    if (m_path.isEmpty()) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
+        return false;
+    }
+    resetCachedValues();
+    AppContext::instance()->temporaryStopFSRefresh();
+    QString error;
+    if (!TextFile::write(m_path, m_text, &error)) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
+        return false;
+    }
+    return true;
+}
+
+bool Song::saveText(const QString &text)
+{
+    if (!m_loadFailed)
+        m_text = text;
+    return save(); // refuses and logs for a file that could not be read
+}
+
+void Song::resetCachedValues() const
+{
+    m_songkey.reset();
+    m_songplaintext.reset();
+    m_songtempo = 0;
+    m_songplayingtime = 0;
+    m_songmetronome = 0;
+    m_songzoomscale = 0;
+    m_cachedTags.reset();
+}
+
+QString Song::defaultPath() const
+{
+    QString folder = SongSettings::songDirectory();
+    if (folder.isEmpty())
+        return QString();
+    if (!m_category.isEmpty())
+        folder = QDir(folder).filePath(m_category);
+    QDir().mkpath(folder); // a failure shows when the write fails
+    QString name = m_title.isEmpty() ? QStringLiteral("Song") : m_title;
+    if (!m_subtitle.isEmpty())
+        name += QStringLiteral(" - ") + m_subtitle;
+    return QDir(folder).filePath(uniqueNameForFile(name + QStringLiteral(".pro"), folder));
+}
+
+QString Song::uniqueNameForFile(const QString &fileName, const QString &folder)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString extension = dot >= 0 ? fileName.mid(dot + 1) : QString();
+    QString base = withoutForbiddenCharacters(dot >= 0 ? fileName.left(dot) : fileName);
+    if (base.isEmpty())
+        base = QStringLiteral("Song");
+    const QSet<QString> taken = foldedEntryNames(folder);
+    const QDir dir(folder);
+    // Past the hundredth name the search goes on, so an existing song is never written over.
+    for (int number = 0;; ++number) {
+        if (number == 100)
+            Log::write(QStringLiteral("Serious error, could not create unique file for %1").arg(fileName));
+        const QString candidate = candidateName(base, number, extension);
+        if (!taken.contains(candidate.toCaseFolded()) && !QFileInfo::exists(dir.filePath(candidate)))
+            return candidate;
+    }
+}
+
+bool Song::isChordProFile(const QString &path)
+{
+    if (path.contains(QLatin1String(".chords.txt")))
+        return false; // the user chord file
+    static const QStringList extensions = {
+        QStringLiteral("pro"),    QStringLiteral("chordpro"), QStringLiteral("txt"), QStringLiteral("cpm"),
+        QStringLiteral("chopro"), QStringLiteral("onsong"),   QStringLiteral("cho"),
+    };
+    return extensions.contains(QFileInfo(path).suffix().toLower());
+}
+
+QString Song::plainText() const
+{
+    if (m_songplaintext)
+        return *m_songplaintext;
+    // Chords, the opening of directives whose name starts with "c" (their text stays), every other
+    // directive, comment lines and stray "}". A "#" starts a comment only at the start of a line.
+    static const QRegularExpression markup = TextPattern::make(
+        QStringLiteral(R"(\[.*?\]|\{c\S*\s*:|\{.*?\}|^#.*(?:\R|\z)|\})"), QRegularExpression::MultilineOption);
+    if (!markup.isValid()) {
+        Log::write(QStringLiteral("Regexp error %1").arg(markup.errorString()));
+        return QString();
+    }
+    m_songplaintext = QString(m_text).replace(markup, QString());
+    return *m_songplaintext;
+}

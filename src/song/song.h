@@ -1,0 +1,203 @@
+// One song: the text of one song file, the directives that carry its metadata, and its file on disk.
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class Song;
+// Songs are shared by the library, the playlists and the song on display.
+using SongPtr = std::shared_ptr<Song>;
+
+// A range of the song text in UTF-16 units, as the line iterator hands it on from line to line.
+struct TextRange
+{
+    qsizetype location = 0;
+    qsizetype length = 0;
+    qsizetype end() const { return location + length; }
+};
+
+// The text is the single source of truth: every piece of metadata lives in it as a directive
+// ("{name: value}"), and every setter rewrites the text and saves the file at once. Readers cache
+// what they read until the next save. All offsets and lengths are UTF-16 units.
+class Song
+{
+public:
+    // A new, unsaved song holding an empty title and subtitle directive.
+    Song();
+    // The song stored at path. A file that cannot be read gives an empty text, is logged, and is
+    // never saved over (see loadFailed()).
+    explicit Song(const QString &path);
+    // A new, unsaved song named by a reference "title - subtitle" (a playlist entry, a peer's message).
+    static SongPtr fromTitleSubtitleReference(const QString &reference);
+    virtual ~Song();
+    Song(const Song &) = delete;
+    Song &operator=(const Song &) = delete;
+
+    // --- Files ---
+    // Reads the text again; every cached value is cleared first. False for a song without a file (nothing
+    // changes) and when the file cannot be read (the text is then empty and the song never saved).
+    virtual bool reloadFromDisk();
+    // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
+    // False (and logged) when the write fails or the file could not be read when loaded.
+    virtual bool save();
+    void updateDate();
+    // True when the file could not be read; such a song never writes over its file.
+    bool loadFailed() const { return m_loadFailed; }
+    // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
+    QString defaultPath() const;
+    // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
+    // file name are removed, and the name never starts with "." nor exceeds 255 bytes.
+    static QString uniqueNameForFile(const QString &fileName, const QString &folder);
+    // True for a song file of the text format (by extension); the user chord file is none.
+    static bool isChordProFile(const QString &path);
+
+    // --- Stored fields ---
+    const QString &text() const { return m_text; }
+    // Stores the text; clears no cached value (the next save does).
+    void setText(const QString &text) { m_text = text; }
+    const QString &title() const { return m_title; }
+    void setTitle(const QString &title) { m_title = title; }
+    const QString &subtitle() const { return m_subtitle; }
+    void setSubtitle(const QString &subtitle) { m_subtitle = subtitle; }
+    // The sub-folder of the song folder holding the file; empty for the song folder itself.
+    const QString &category() const { return m_category; }
+    void setCategory(const QString &category) { m_category = category; }
+    // The song's file; empty for a song not saved yet.
+    const QString &path() const { return m_path; }
+    void setPath(const QString &path) { m_path = path; }
+    // The file's modification time; invalid when unknown.
+    const QDateTime &date() const { return m_date; }
+    void setDate(const QDateTime &date) { m_date = date; }
+    bool isSampleSong() const { return m_isSampleSong; }
+    void setIsSampleSong(bool isSampleSong) { m_isSampleSong = isSampleSong; }
+    // The key a playlist entry asks for; nullopt when the entry names none (an empty key counts as named).
+    const std::optional<QString> &playlistkey() const { return m_playlistkey; }
+    void setPlaylistkey(const std::optional<QString> &key) { m_playlistkey = key; }
+
+    // --- Directives (pure functions of a text) ---
+    // The value of the first "{control:" (ignoring case) up to the next "}" or the end of the text,
+    // without surrounding blanks and tabs; "" when absent.
+    static QString valueInText(const QString &text, const QString &control);
+    // The first non-empty value of the controls, tried in order.
+    static QString valueInText(const QString &text, const QStringList &controls);
+    // The value of the first occurrence at or after index; index moves behind the found "{control:".
+    static QString valueInText(const QString &text, const QString &control, qsizetype &index);
+    // The variant for the current user, else for the current instrument, else the plain directive.
+    static QString valueInTextForUserControl(const QString &text, const QString &control);
+    // Every value of "{control:" in text order, then those written "{control value}"; a value ends at
+    // its "}" or at the end of its line.
+    static QStringList valuesInText(const QString &text, const QString &control);
+    // Replaces the first value of "{control:", or adds the directive behind the subtitle directive.
+    static QString replaceValueInText(const QString &text, const QString &control, const QString &value);
+    // Replaces the first value of "{control:" that equals oldValue, or adds the directive.
+    static QString replaceValueInText(const QString &text, const QString &control, const QString &value,
+                                      const QString &oldValue);
+    // Adds "\n{control: value}" behind the subtitle directive (else the title directive, else the end).
+    static QString addValueInText(const QString &text, const QString &control, const QString &value);
+    static qsizetype posAfterTitleSubtitle(const QString &text);
+    // The value as a setter writes it: braces and line breaks, which would end or open a directive,
+    // become parentheses and blanks.
+    static QString sanitizedDirectiveValue(const QString &value);
+
+    // --- Lines ---
+    // The line behind range without its line break (LF, CR, CR-LF, NEL, LS, PS); range becomes the
+    // whole line with its break. nullopt at the end of the text. Start with the range (0, 0).
+    static std::optional<QString> getNextLineForText(const QString &text, TextRange &range);
+    static bool hasNextLineForText(const QString &text, const TextRange &range);
+    // The line without directives, keeping the text of comment directives; "" for a "#" comment line.
+    static QString stripControlSequencesFromLine(const QString &line);
+    // Moves the line's chords into chordLine above their syllables; false (nothing changed) without chords.
+    static bool extractChordLine(QString &chordLine, QString &line);
+    // Appends the line's lyric pieces and the chord before each; false (nothing changed) without chords.
+    static bool breakUpLine(const QString &line, QStringList &lyrics, QStringList &chords);
+
+    // The text without chords, directives and comment lines, for searching.
+    virtual QString plainText() const;
+
+    // --- Title, subtitle and references ---
+    virtual void refreshTitleSubtitle();
+    // "title - subtitle", or the title alone without a subtitle.
+    virtual QString titleSubtitleReference() const;
+    // The reference without blanks and "-".
+    virtual QString titleSubtitleRefCondensed() const;
+    QString description() const;
+
+    // --- Metadata; every setter saves at once and answers whether the save succeeded ---
+    qint64 capo() const;
+    bool setCapo(qint64 capo);
+    // Removes the plain capo directive from the text; does not save.
+    void deleteCapo();
+    int tempo() const;
+    bool setTempo(int tempo);
+    // Seconds.
+    int playingTime() const;
+    bool setPlayingTime(qint64 seconds);
+    // The numerator of the time signature ("3/4" gives 3); 0 without one.
+    qint64 metronomeTicksPerBar() const;
+    // Seconds of every "pause" directive, in text order.
+    QList<float> pauses() const;
+    int tempoMetronome() const;
+    bool setTempoMetronome(int tempo);
+    float zoomScale() const;
+    bool setZoomScale(float zoom);
+    // The key directive, else the key of the first valid chord among the first three.
+    QString key() const;
+    bool setKey(const QString &key);
+    bool hasKey() const;
+
+    // Auto-scroll: the speed maps to a rate in pixels per millisecond; heights are in pixels.
+    int playingTimeForTempo(float tempo, float songheight) const;
+    int tempoForPlayingTime(int playingTime, float songheight) const;
+    float pixPerMsForPlayingTime(int playingTime, float songheight) const;
+
+    // --- Order of the song list: negative when this song comes first ---
+    static int stringCompare(const QString &a, const QString &b);
+    // The form stringCompare compares: without a leading article when the settings ask, folded.
+    static QString comparisonKey(const QString &string);
+    static QString stripArticleFromTitle(const QString &title);
+    int compareTitle(const Song &other) const;
+    int compareSubtitle(const Song &other) const;
+    int compareKey(const Song &other) const;
+    int compareDate(const Song &other) const;
+    int compareTime(const Song &other) const;
+
+protected:
+    // Clears every cached directive value.
+    void resetCachedValues() const;
+
+    // Cached values that subclasses and the tag operations fill; nullopt means not read yet.
+    mutable std::optional<QString> m_songplaintext;
+    mutable std::optional<QSet<QString>> m_cachedTags;
+
+private:
+    void readFile();
+    // Sets the text and saves, unless the file could not be read.
+    bool saveText(const QString &text);
+    // The first playing time in a "time" directive (one without "/"); "" when none.
+    QString playingTimeInTimeDirective() const;
+    int compareNewerDateFirst(const Song &other) const;
+    static QString keyFromFirstChords(const QString &text);
+    static float pixPerMsForTempo(float tempo);
+
+    // Cached directive values; 0 or nullopt means not read yet, so a stored 0 is read again.
+    mutable int m_songtempo = 0;
+    mutable int m_songplayingtime = 0;
+    mutable int m_songmetronome = 0;
+    mutable float m_songzoomscale = 0;
+    mutable std::optional<QString> m_songkey;
+    bool m_isSampleSong = false;
+    bool m_loadFailed = false;
+    QString m_title;
+    QString m_subtitle;
+    QString m_text;
+    QString m_category;
+    QString m_path;
+    QDateTime m_date;
+    std::optional<QString> m_playlistkey;
+};

@@ -1,0 +1,8 @@
+#include "textpattern.h"
+
+QRegularExpression TextPattern::make(const QString &pattern, QRegularExpression::PatternOptions options)
+{
+    // (*ANY) makes every Unicode line break a newline for ".", "^" and "$".
+    return QRegularExpression(QStringLiteral("(*ANY)") + pattern,
+                              options | QRegularExpression::UseUnicodePropertiesOption);
+}

@@ -1,0 +1,200 @@
+// A song's file: reading it whatever its encoding and line ends, writing it back, and naming new files.
+#include "song.h"
+
+#include "fakeappcontext.h"
+#include "logcapture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SongFile : public ::testing::Test
+{
+protected:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    QTemporaryDir folder;
+    FakeAppContext context;
+};
+
+} // namespace
+
+TEST_F(SongFile, ANewSong)
+{
+    Song song;
+    EXPECT_EQ(song.text(), QStringLiteral("{title: }\n{subtitle: }\n"));
+    EXPECT_EQ(song.title(), QString());
+    song.refreshTitleSubtitle();
+    EXPECT_EQ(song.title(), QStringLiteral("(No Title)"));
+    EXPECT_TRUE(song.path().isEmpty());
+    EXPECT_FALSE(song.isSampleSong());
+}
+
+TEST_F(SongFile, Windows1252IsSavedBackAsUtf8WithoutBom)
+{
+    const QString path = write(QStringLiteral("cafe.pro"), QByteArray("{title: Caf\xE9 \x93noir\x94}\n[Am]\x80uro\n"));
+    Song song(path);
+    const QString text = QStringLiteral("{title: Caf\u00e9 \u201cnoir\u201d}\n[Am]\u20acuro\n");
+    EXPECT_EQ(song.text(), text);
+    EXPECT_EQ(song.title(), QStringLiteral("Caf\u00e9 \u201cnoir\u201d"));
+    ASSERT_TRUE(song.save());
+    EXPECT_EQ(read(path), text.toUtf8());
+    EXPECT_EQ(context.fsRefreshPauses, 1);
+    EXPECT_TRUE(song.reloadFromDisk());
+    EXPECT_EQ(song.text(), text);
+}
+
+TEST_F(SongFile, TextKeepsItsLineEndsAndLosesTheBom)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+        QString text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"UTF-8 BOM", QByteArray("\xEF\xBB\xBF{title: B}\nla"), QStringLiteral("{title: B}\nla"), {"{title: B}", "la"}},
+        {"UTF-16 BOM", QByteArray("\xFF\xFE{\0t\0:\0B\0}\0", 12), QStringLiteral("{t:B}"), {"{t:B}"}},
+        {"CRLF", QByteArray("{title: B}\r\nla\r\n"), QStringLiteral("{title: B}\r\nla\r\n"), {"{title: B}", "la"}},
+        {"CR only", QByteArray("{title: B}\rla\r"), QStringLiteral("{title: B}\rla\r"), {"{title: B}", "la"}},
+    };
+    for (const Case &c : cases) {
+        const QString path = write(QStringLiteral("lines.pro"), c.bytes);
+        Song song(path);
+        EXPECT_EQ(song.text(), c.text) << c.what;
+        EXPECT_EQ(song.title(), QStringLiteral("B")) << c.what;
+        QStringList lines;
+        TextRange range;
+        while (const std::optional<QString> line = Song::getNextLineForText(song.text(), range))
+            lines.append(*line);
+        EXPECT_EQ(lines, c.lines) << c.what;
+        ASSERT_TRUE(song.save()) << c.what;
+        EXPECT_EQ(read(path), c.text.toUtf8()) << c.what;
+    }
+}
+
+TEST_F(SongFile, AFileThatCannotBeReadIsNeverWrittenOver)
+{
+    LogCapture log;
+    const QString path = folder.filePath(QStringLiteral("Gone Song.pro"));
+    Song song(path);
+    EXPECT_TRUE(song.loadFailed());
+    EXPECT_TRUE(song.text().isEmpty());
+    EXPECT_EQ(song.title(), QStringLiteral("Gone Song"));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error reading ") + path));
+
+    EXPECT_FALSE(song.setCapo(2));
+    EXPECT_FALSE(song.setKey(QStringLiteral("G")));
+    EXPECT_TRUE(song.text().isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path));
+    EXPECT_EQ(context.fsRefreshPauses, 0);
+
+    // Once the file can be read, the song is whole again.
+    write(QStringLiteral("Gone Song.pro"), "{title: Back}");
+    EXPECT_TRUE(song.reloadFromDisk());
+    EXPECT_FALSE(song.loadFailed());
+    EXPECT_TRUE(song.setCapo(2));
+    EXPECT_EQ(read(path), QByteArray("{title: Back}\n{Capo: 2}"));
+}
+
+TEST_F(SongFile, AFailedSaveIsReportedAndLogged)
+{
+    LogCapture log;
+    Song song;
+    song.setPath(folder.filePath(QStringLiteral("no/such/folder/x.pro")));
+    EXPECT_FALSE(song.save());
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + song.path() + QStringLiteral(": ")));
+
+    Song withoutFolder; // no settings, so no song folder to put a new song in
+    EXPECT_FALSE(withoutFolder.save());
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ")));
+}
+
+TEST_F(SongFile, ReloadClearsEveryCachedValue)
+{
+    const QString path = write(QStringLiteral("r.pro"), "{title: R}\n{tempo: 40}\n{time: 1:00}\n{key: G}\n"
+                                                        "{metronome: 90}\n{zoom: 1.5}\n[C]la");
+    Song song(path);
+    EXPECT_EQ(song.tempo(), 40);
+    EXPECT_EQ(song.playingTime(), 60);
+    EXPECT_EQ(song.key(), QStringLiteral("G"));
+    EXPECT_EQ(song.tempoMetronome(), 90);
+    EXPECT_FLOAT_EQ(song.zoomScale(), 1.5f);
+    EXPECT_EQ(song.plainText(), QStringLiteral("\n\n\n\n\n\nla"));
+
+    write(QStringLiteral("r.pro"), "{title: S}\n{tempo: 41}\n{time: 2:00}\n{key: A}\n{metronome: 91}\n{zoom: 2}\nlu");
+    ASSERT_TRUE(song.reloadFromDisk());
+    EXPECT_EQ(song.title(), QStringLiteral("S"));
+    EXPECT_EQ(song.tempo(), 41);
+    EXPECT_EQ(song.playingTime(), 120);
+    EXPECT_EQ(song.key(), QStringLiteral("A"));
+    EXPECT_EQ(song.tempoMetronome(), 91);
+    EXPECT_FLOAT_EQ(song.zoomScale(), 2.0f);
+    EXPECT_EQ(song.plainText(), QStringLiteral("\n\n\n\n\n\nlu"));
+}
+
+TEST_F(SongFile, UniqueNames)
+{
+    for (const char *name : {"Song.pro", "Song1.pro", "SONG2.PRO", ".Hidden.pro"})
+        write(QString::fromUtf8(name), "x");
+    struct Case
+    {
+        const char *what;
+        QString fileName;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"case variants are taken", QStringLiteral("Song.pro"), QStringLiteral("Song3.pro")},
+        {"forbidden characters removed", QStringLiteral("My Song: Live - A/B.pro"),
+         QStringLiteral("My Song Live - AB.pro")},
+        {"all of them", QStringLiteral("a/\"|\\:~<>*?.b.pro"), QStringLiteral("ab.pro")},
+        {"never hidden", QStringLiteral(".Hidden.pro"), QStringLiteral("Hidden.pro")},
+        {"nothing left", QStringLiteral("....pro"), QStringLiteral("Song3.pro")},
+        {"control characters", QStringLiteral("a\nb\u0000c.pro"), QStringLiteral("abc.pro")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Song::uniqueNameForFile(c.fileName, folder.path()), c.expected) << c.what;
+}
+
+TEST_F(SongFile, UniqueNamesFitTheFileSystem)
+{
+    // 125 two-byte letters, then a four-byte emoji right at the cut: 255 bytes at most, whole characters only.
+    const QString title = QString(125, QChar(0x00E9)) + QStringLiteral("\U0001F3B8xyz");
+    const QString name = Song::uniqueNameForFile(title + QStringLiteral(".pro"), folder.path());
+    EXPECT_LE(name.toUtf8().size(), 255);
+    EXPECT_TRUE(name.endsWith(QStringLiteral(".pro")));
+    EXPECT_EQ(name, QString(125, QChar(0x00E9)) + QStringLiteral(".pro"));
+    write(name, "x");
+    const QString second = Song::uniqueNameForFile(title + QStringLiteral(".pro"), folder.path());
+    EXPECT_LE(second.toUtf8().size(), 255);
+    EXPECT_EQ(second, QString(125, QChar(0x00E9)) + QStringLiteral("1.pro"));
+}
+
+TEST_F(SongFile, PastAHundredNamesNothingIsWrittenOver)
+{
+    LogCapture log;
+    write(QStringLiteral("Song.pro"), "x");
+    for (int i = 1; i < 100; ++i)
+        write(QStringLiteral("Song%1.pro").arg(i), "x");
+    EXPECT_EQ(Song::uniqueNameForFile(QStringLiteral("Song.pro"), folder.path()), QStringLiteral("Song100.pro"));
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Serious error, could not create unique file for Song.pro")});
+}
