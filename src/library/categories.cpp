@@ -63,7 +63,8 @@ void Categories::loadCategories()
 int Categories::numberOfSongsInCategory(const QString &name)
 {
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    const QFileInfoList entries = QDir(songFolder(name)).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QFileInfoList entries =
+        QDir(songFolder(name)).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
     return int(std::count_if(entries.begin(), entries.end(),
                              [supportPDF](const QFileInfo &entry) { return isCountedSong(entry, supportPDF); }));
 }
@@ -74,8 +75,7 @@ QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
     // The root is counted even without the "Unfiled" item, so "All Songs" counts every song file.
     int total = withCount ? numberOfSongsInCategory(QString()) : 0;
     if (m_hasUnfiled)
-        items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount),
-                      UnfiledTag});
+        items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag});
     for (const QString &category : m_categories) {
         const int count = withCount ? numberOfSongsInCategory(category) : 0;
         items.append({titled(category, count, withCount), CategoryTag});

@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <filesystem>
+
 namespace {
 
 const QString kExtension = QStringLiteral("lst");
@@ -39,10 +41,11 @@ QString fileNameForTitle(const QString &title)
     return title + u'.' + kExtension;
 }
 
+// The same file on disk, whatever its names: where names ignore case, "set.lst" and "Set.lst" are one file.
 bool isSameFile(const QString &a, const QString &b)
 {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+    std::error_code error;
+    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString(), error);
 }
 
 } // namespace
@@ -182,8 +185,8 @@ bool PlayList::rename(const QString &title)
     const QString folder = oldFile.absolutePath();
     m_title = title.isEmpty() ? QStringLiteral("Playlist") : title;
     // The old file is replaced, so its name is free for the new one.
-    const QString newPath = QDir(folder).filePath(
-        Song::uniqueNameForFile(fileNameForTitle(m_title), folder, oldFile.fileName()));
+    const QString newPath =
+        QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, oldFile.fileName()));
     if (!writeTo(newPath)) {
         m_title = oldTitle;
         return false;

@@ -97,8 +97,8 @@ void PlayLists::updateNoteSong(const NoteSong *note)
 {
     for (const std::shared_ptr<PlayList> &playlist : std::as_const(m_playlists)) {
         const QList<SongPtr> &entries = playlist->songs();
-        const bool holdsNote = std::any_of(entries.begin(), entries.end(),
-                                           [note](const SongPtr &entry) { return entry.get() == note; });
+        const bool holdsNote =
+            std::any_of(entries.begin(), entries.end(), [note](const SongPtr &entry) { return entry.get() == note; });
         if (!holdsNote)
             continue;
         Log::write(QStringLiteral("Updating playlist %1 with note %2").arg(playlist->title(), note->text()));
@@ -111,9 +111,9 @@ QList<PopupMenuItem> PlayLists::popupMenuItems(bool withCount) const
     QList<PopupMenuItem> items;
     for (qsizetype index = 0; index < m_playlists.size(); ++index) {
         const PlayList &playlist = *m_playlists.at(index);
-        const QString title =
-            withCount ? Util::addCount(playlist.songsCount(), playlist.totalPlayingTime(), playlist.title())
-                      : playlist.title();
+        const QString title = withCount
+                                  ? Util::addCount(playlist.songsCount(), playlist.totalPlayingTime(), playlist.title())
+                                  : playlist.title();
         items.append({title, int(index)});
     }
     return items;

@@ -170,8 +170,7 @@ bool PlayListTableModel::canDropMimeData(const QMimeData *data, Qt::DropAction, 
     return dropMove(data, row, parent).has_value();
 }
 
-bool PlayListTableModel::dropMimeData(const QMimeData *data, Qt::DropAction, int row, int,
-                                      const QModelIndex &parent)
+bool PlayListTableModel::dropMimeData(const QMimeData *data, Qt::DropAction, int row, int, const QModelIndex &parent)
 {
     const std::optional<std::pair<int, int>> move = dropMove(data, row, parent);
     if (!move || move->first == move->second)

@@ -34,8 +34,9 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     QList<SongPtr> songs;
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable()) {
-        Log::write(QStringLiteral("Error reading %1: %2")
-                       .arg(folder, dir.exists() ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
+        Log::write(
+            QStringLiteral("Error reading %1: %2")
+                .arg(folder, dir.exists() ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
@@ -62,8 +63,8 @@ SongPtr SongFolderReader::songForFile(const QFileInfo &file, bool supportPDF)
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return nullptr;
     const ReadFile known = m_previous.value(path);
-    const bool unchanged = known.song && known.size == file.size() && known.modified == file.lastModified() &&
-                           !known.song->loadFailed();
+    const bool unchanged =
+        known.song && known.size == file.size() && known.modified == file.lastModified() && !known.song->loadFailed();
     const SongPtr song = unchanged ? known.song
                          : isText  ? std::make_shared<Song>(path)
                                    : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));

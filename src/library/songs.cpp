@@ -139,7 +139,8 @@ QString Songs::createSampleSong()
     const QString path = QDir(folder).filePath(kSampleSongName);
     if (QFileInfo::exists(path))
         return path; // never over the user's own edits of it
-    const std::optional<QString> text = TextFile::read(QStringLiteral(":/Greensleeves.pro"), TextFile::LastResort::None);
+    const std::optional<QString> text =
+        TextFile::read(QStringLiteral(":/Greensleeves.pro"), TextFile::LastResort::None);
     AppContext::instance()->temporaryStopFSRefresh();
     QString error;
     if (!text || !TextFile::write(path, *text, &error)) {
