@@ -30,7 +30,8 @@ void PlayLists::refresh()
 
 void PlayLists::readPlaylistsIn(const QString &folder, bool withSubfolders)
 {
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &entry : entries) {
         if (entry.isDir()) {
             if (withSubfolders)

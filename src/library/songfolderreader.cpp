@@ -40,7 +40,8 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &entry : entries) {
         if (entry.isDir()) {
             if (subfolders)

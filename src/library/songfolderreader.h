@@ -21,7 +21,7 @@ public:
     // Starts a read of the whole library: what this pass does not read again is forgotten at its end.
     void beginPass();
     void endPass();
-    // The songs of one folder in listing order (by name): song text files and tab files, PDF files while
+    // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
     // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
     // when asked. A folder that cannot be listed gives no songs and is logged.
     QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,

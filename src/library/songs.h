@@ -31,7 +31,7 @@ public:
     // selection. Keeps the filter as it is: the list pane sets it again. Nothing happens without a song folder.
     void refresh();
     // Every song of the folder and its categories: the folder's own songs first, then each category's, by
-    // name. Read on first use after a refresh, then kept.
+    // name ignoring case. Read on first use after a refresh, then kept.
     const QList<SongPtr> &allSongs();
 
     // nullopt = all songs, "" = the songs outside any category, else a category name. Also stored in the

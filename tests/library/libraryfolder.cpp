@@ -8,11 +8,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStandardPaths>
 
 LibraryFolder::LibraryFolder()
 {
     prefs.setSongDirectoryPath(folder.path());
     context.prefsObject = &prefs;
+    // The Trash lives in the data folder, which a new home lacks.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 QString LibraryFolder::path(const QString &relativePath) const
@@ -25,8 +28,9 @@ QString LibraryFolder::write(const QString &relativePath, const QByteArray &byte
     const QString filePath = path(relativePath);
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     QFile file(filePath);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << filePath;
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << filePath.toStdString();
     file.write(bytes);
+    file.flush(); // else closing the file writes, and sets the time, again
     if (minutesAgo >= 0)
         file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesAgo), QFileDevice::FileModificationTime);
     return filePath;
@@ -35,7 +39,7 @@ QString LibraryFolder::write(const QString &relativePath, const QByteArray &byte
 QByteArray LibraryFolder::read(const QString &path)
 {
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
 
