@@ -95,13 +95,13 @@ void PlayList::shuffle(const RandomBelow &randomBelow)
 void PlayList::sortByTitle()
 {
     keepOrderForUndo();
-    SongOrder::sort(m_songs, SongOrder::Comparison::Title);
+    SongOrder().sort(m_songs, SongOrder::Comparison::Title);
 }
 
 void PlayList::sortBySubTitle()
 {
     keepOrderForUndo();
-    SongOrder::sort(m_songs, SongOrder::Comparison::Subtitle);
+    SongOrder().sort(m_songs, SongOrder::Comparison::Subtitle);
 }
 
 void PlayList::sortByKey()

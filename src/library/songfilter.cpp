@@ -7,28 +7,17 @@
 
 #include <QSet>
 
-const QString &SongFilter::folded(Folded &cache, const QString &source)
-{
-    // The same string data as last time: the folded form still holds.
-    const bool unchanged = cache.source.constData() == source.constData() && cache.source.size() == source.size();
-    if (!unchanged) {
-        cache.source = source;
-        cache.folded = SearchText::folded(source);
-    }
-    return cache.folded;
-}
-
 QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs)
 {
     const QString needle = SearchText::folded(text);
     QList<SongPtr> result;
     for (const SongPtr &song : songs) {
         SongTexts &texts = m_texts[song.get()];
-        const bool byName = folded(texts.title, song->title()).contains(needle) ||
-                            folded(texts.subtitle, song->subtitle()).contains(needle) ||
-                            folded(texts.key, song->key()).contains(needle);
+        const bool byName = texts.title.from(song->title(), SearchText::folded).contains(needle) ||
+                            texts.subtitle.from(song->subtitle(), SearchText::folded).contains(needle) ||
+                            texts.key.from(song->key(), SearchText::folded).contains(needle);
         const bool searchesText = searchPDFs || !dynamic_cast<const PDFSong *>(song.get());
-        if (byName || (searchesText && folded(texts.plainText, song->plainText()).contains(needle)))
+        if (byName || (searchesText && texts.plainText.from(song->plainText(), SearchText::folded).contains(needle)))
             result.append(song);
     }
     return result;

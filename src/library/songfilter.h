@@ -1,6 +1,8 @@
 // The search of the song list: which songs hold a text, ignoring case and diacritics.
 #pragma once
 
+#include "derivedstring.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -12,7 +14,7 @@ using SongPtr = std::shared_ptr<Song>;
 
 // Keeps every song's searched texts folded, so typing a search folds only the typed text. A folded text
 // is reused only while the song still hands out the very string it was folded from (a saved or reloaded
-// song makes new ones), so the answers are those of folding afresh.
+// song makes new ones; see DerivedString), so the answers are those of folding afresh.
 class SongFilter
 {
 public:
@@ -23,20 +25,13 @@ public:
     void keepOnly(const QList<SongPtr> &songs);
 
 private:
-    struct Folded
-    {
-        QString source;
-        QString folded;
-    };
     struct SongTexts
     {
-        Folded title;
-        Folded subtitle;
-        Folded key;
-        Folded plainText;
+        DerivedString title;
+        DerivedString subtitle;
+        DerivedString key;
+        DerivedString plainText;
     };
-
-    static const QString &folded(Folded &cache, const QString &source);
 
     QHash<const Song *, SongTexts> m_texts;
 };

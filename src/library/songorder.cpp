@@ -6,6 +6,7 @@
 #include "song.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <algorithm>
 
@@ -27,9 +28,9 @@ struct SortRow
     int playingTime = 0;
 };
 
-SortRow sortRow(const SongPtr &song, SongOrder::Comparison comparison)
+SortRow sortRow(const SongPtr &song, const QString &title, const QString &subtitle, SongOrder::Comparison comparison)
 {
-    SortRow row{song, Song::comparisonKey(song->title()), Song::comparisonKey(song->subtitle()), {}, song->date(), 0};
+    SortRow row{song, title, subtitle, {}, song->date(), 0};
     if (comparison == SongOrder::Comparison::Key)
         row.key = song->key();
     if (comparison == SongOrder::Comparison::Time)
@@ -105,12 +106,28 @@ SongOrder::Comparison SongOrder::current()
 
 void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
 {
+    const bool sortIPodStyle = LibrarySettings::prefs().sortIPodStyle();
+    if (sortIPodStyle != m_sortIPodStyle)
+        m_folded.clear(); // the articles come and go with this setting
+    m_sortIPodStyle = sortIPodStyle;
     QList<SortRow> rows;
     rows.reserve(songs.size());
-    for (const SongPtr &song : std::as_const(songs))
-        rows.append(sortRow(song, comparison));
+    for (const SongPtr &song : std::as_const(songs)) {
+        FoldedNames &names = m_folded[song.get()];
+        rows.append(sortRow(song, names.title.from(song->title(), Song::comparisonKey),
+                            names.subtitle.from(song->subtitle(), Song::comparisonKey), comparison));
+    }
     std::stable_sort(rows.begin(), rows.end(),
                      [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; });
     for (qsizetype index = 0; index < rows.size(); ++index)
         songs[index] = rows.at(index).song;
+}
+
+void SongOrder::keepOnly(const QList<SongPtr> &songs)
+{
+    QSet<const Song *> kept;
+    for (const SongPtr &song : songs)
+        kept.insert(song.get());
+    m_folded.removeIf(
+        [&kept](const QHash<const Song *, FoldedNames>::iterator &it) { return !kept.contains(it.key()); });
 }

@@ -1,6 +1,9 @@
 // The orders of song lists: the comparisons of Song, applied to whole lists without folding a title twice.
 #pragma once
 
+#include "derivedstring.h"
+
+#include <QHash>
 #include <QList>
 
 #include <memory>
@@ -8,6 +11,9 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
+// Sorting folds each title and subtitle once (Song::comparisonKey) and keeps the folded forms for the next
+// sort while the song's strings stay the same (see DerivedString) and the article setting stays as it was;
+// the order is always that of Song's comparisons.
 class SongOrder
 {
 public:
@@ -17,5 +23,17 @@ public:
     // The first order the settings turn on: subtitle, key, date, time; else title.
     static Comparison current();
     // Sorts as the comparison orders; songs the comparison finds equal keep their order.
-    static void sort(QList<SongPtr> &songs, Comparison comparison);
+    void sort(QList<SongPtr> &songs, Comparison comparison);
+    // Forgets the folded forms of songs not in the list.
+    void keepOnly(const QList<SongPtr> &songs);
+
+private:
+    struct FoldedNames
+    {
+        DerivedString title;
+        DerivedString subtitle;
+    };
+
+    QHash<const Song *, FoldedNames> m_folded;
+    bool m_sortIPodStyle = false;
 };

@@ -1,21 +1,12 @@
 // The look-up of a song by reference, title or file name, over an index kept in step with the songs.
 #include "songreferenceindex.h"
 
+#include "derivedstring.h"
 #include "song.h"
 
 #include <QFileInfo>
 
 #include <limits>
-
-namespace {
-
-// The very same string data: an unchanged field of a song still shares the copy the index keeps.
-bool isSameString(const QString &a, const QString &b)
-{
-    return a.constData() == b.constData() && a.size() == b.size();
-}
-
-} // namespace
 
 void SongReferenceIndex::clear()
 {
@@ -32,7 +23,8 @@ bool SongReferenceIndex::isStale(const QList<SongPtr> &all) const
     for (qsizetype index = 0; index < all.size(); ++index) {
         const Song &song = *all.at(index);
         const Names &names = m_names.at(index);
-        if (!isSameString(song.title(), names.title) || !isSameString(song.subtitle(), names.subtitle))
+        if (!DerivedString::isSameString(song.title(), names.title) ||
+            !DerivedString::isSameString(song.subtitle(), names.subtitle))
             return true;
     }
     return false;
@@ -60,20 +52,36 @@ int SongReferenceIndex::firstIndex(const QHash<QString, int> &index, const QStri
     return index.value(key, std::numeric_limits<int>::max());
 }
 
-SongPtr SongReferenceIndex::find(const Song &entry, const QList<SongPtr> &current, const QList<SongPtr> &all)
+SongPtr SongReferenceIndex::byReference(const QString &reference, const QList<SongPtr> &current,
+                                        const QList<SongPtr> &all) const
 {
-    if (isStale(all))
-        build(all);
-    const QList<int> sameReference = m_byReference.value(entry.titleSubtitleReference());
-    if (sameReference.size() > 1) {
+    const QList<int> candidates = m_byReference.value(reference);
+    for (int index : candidates)
+        if (all.at(index)->titleSubtitleReference() != reference)
+            return nullptr; // renamed since the index was built
+    if (candidates.size() > 1) {
         // Songs sharing a reference: the current list's order decides first.
         for (const SongPtr &song : current)
-            for (int index : sameReference)
+            for (int index : candidates)
                 if (all.at(index) == song)
                     return song;
     }
-    if (!sameReference.isEmpty())
-        return all.at(sameReference.first());
+    return candidates.isEmpty() ? nullptr : all.at(candidates.first());
+}
+
+SongPtr SongReferenceIndex::find(const Song &entry, const QList<SongPtr> &current, const QList<SongPtr> &all)
+{
+    if (m_names.size() != all.size())
+        build(all);
+    const QString reference = entry.titleSubtitleReference();
+    if (SongPtr song = byReference(reference, current, all))
+        return song;
+    // Nothing answers to the reference, so a song may have been renamed to it since the index was built.
+    if (isStale(all)) {
+        build(all);
+        if (SongPtr song = byReference(reference, current, all))
+            return song;
+    }
     const int byName =
         std::min(firstIndex(m_byTitle, entry.title()), firstIndex(m_byCondensed, entry.titleSubtitleRefCondensed()));
     if (byName != std::numeric_limits<int>::max())

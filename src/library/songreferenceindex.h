@@ -10,9 +10,11 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// Built over all songs on first use. Titles and subtitles may change after a song is edited and saved, so
-// every look-up first checks, by the identity of each song's title and subtitle strings, that none changed
-// since, and builds the index again when one did: the answers are those of walking the lists.
+// Built over all songs on first use. Titles and subtitles may change after a song is edited and saved: a song
+// found by reference is checked to still carry it, and before a look-up goes past the reference passes the
+// index checks, by the identity of each song's title and subtitle strings (see DerivedString), that none
+// changed, and is built again when one did. So a renamed song is found by its new name, and no longer by its
+// old one. (Where a rename makes two songs share a reference, the one the index knew may answer first.)
 class SongReferenceIndex
 {
 public:
@@ -32,6 +34,9 @@ private:
     };
 
     bool isStale(const QList<SongPtr> &all) const;
+    // The first song carrying the reference, by the current list's order, then all's; nullptr also when the
+    // index's song for it was renamed.
+    SongPtr byReference(const QString &reference, const QList<SongPtr> &current, const QList<SongPtr> &all) const;
     void build(const QList<SongPtr> &all);
     static int firstIndex(const QHash<QString, int> &index, const QString &key);
 

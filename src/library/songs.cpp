@@ -49,6 +49,7 @@ void Songs::refresh()
     refreshTags(); // reads all songs
     takeCurrentCategory();
     m_songFilter.keepOnly(allSongs());
+    m_order.keepOnly(allSongs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
 }
@@ -68,7 +69,7 @@ void Songs::takeCurrentCategory()
     for (const SongPtr &song : allSongs())
         if (!m_currentCategory || song->category() == *m_currentCategory)
             m_songs.append(song);
-    SongOrder::sort(m_songs, SongOrder::current());
+    m_order.sort(m_songs, SongOrder::current());
 }
 
 const QList<SongPtr> &Songs::allSongs()
@@ -110,7 +111,7 @@ void Songs::setFilter(const QString &filter)
     }
     m_filter = filter;
     QList<SongPtr> matching = m_songFilter.matching(m_songs, filter, LibrarySettings::prefs().searchPDFs());
-    SongOrder::sort(matching, SongOrder::current());
+    m_order.sort(matching, SongOrder::current());
     m_filteredSongs = matching;
 }
 
@@ -162,9 +163,9 @@ void Songs::refreshTags()
             m_songsByTag[tag].append(song);
     }
     const SongOrder::Comparison order = SongOrder::current();
-    SongOrder::sort(m_songsWithoutTag, order);
+    m_order.sort(m_songsWithoutTag, order);
     for (QList<SongPtr> &songs : m_songsByTag)
-        SongOrder::sort(songs, order);
+        m_order.sort(songs, order);
 }
 
 void Songs::addTag(const QString &tag, const SongPtr &song)

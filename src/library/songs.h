@@ -4,6 +4,7 @@
 #include "categories.h"
 #include "songfilter.h"
 #include "songfolderreader.h"
+#include "songorder.h"
 #include "songreferenceindex.h"
 
 #include <QList>
@@ -91,4 +92,5 @@ private:
     SongFolderReader m_reader;
     SongReferenceIndex m_referenceIndex;
     SongFilter m_songFilter;
+    SongOrder m_order;
 };

@@ -27,7 +27,6 @@ TEST(SongOrder, AgreesWithTheSongComparisons)
 {
     FakeAppContext context;
     Prefs prefs;
-    prefs.setSortIPodStyle(true);
     context.prefsObject = &prefs;
     const QList<SongPtr> songs = {
         song("The Boxer", "Simon", "{key: C}\n{time: 3:00}", 3),
@@ -47,13 +46,17 @@ TEST(SongOrder, AgreesWithTheSongComparisons)
         {SongOrder::Comparison::Key, &Song::compareKey},     {SongOrder::Comparison::Date, &Song::compareDate},
         {SongOrder::Comparison::Time, &Song::compareTime},
     };
-    for (const auto &[comparison, compare] : comparisons) {
-        QList<SongPtr> expected = songs;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [compare](const SongPtr &a, const SongPtr &b) { return ((*a).*compare)(*b) < 0; });
-        QList<SongPtr> sorted = songs;
-        SongOrder::sort(sorted, comparison);
-        EXPECT_EQ(sorted, expected) << int(comparison);
+    SongOrder order; // one object throughout: its kept folded names must not change the order
+    for (const bool iPodStyle : {true, false, true}) {
+        prefs.setSortIPodStyle(iPodStyle);
+        for (const auto &[comparison, compare] : comparisons) {
+            QList<SongPtr> expected = songs;
+            std::stable_sort(expected.begin(), expected.end(),
+                             [compare](const SongPtr &a, const SongPtr &b) { return ((*a).*compare)(*b) < 0; });
+            QList<SongPtr> sorted = songs;
+            order.sort(sorted, comparison);
+            EXPECT_EQ(sorted, expected) << int(comparison) << " " << iPodStyle;
+        }
     }
 }
 
