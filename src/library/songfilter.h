@@ -1,7 +1,7 @@
 // The search of the song list: which songs hold a text, ignoring case and diacritics.
 #pragma once
 
-#include "derivedstring.h"
+#include "derived.h"
 
 #include <QHash>
 #include <QList>
@@ -14,7 +14,7 @@ using SongPtr = std::shared_ptr<Song>;
 
 // Keeps every song's searched texts folded, so typing a search folds only the typed text. A folded text
 // is reused only while the song still hands out the very string it was folded from (a saved or reloaded
-// song makes new ones; see DerivedString), so the answers are those of folding afresh.
+// song makes new ones; see Derived), so the answers are those of folding afresh.
 class SongFilter
 {
 public:

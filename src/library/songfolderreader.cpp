@@ -8,8 +8,13 @@
 #include "song.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <algorithm>
 
 void SongFolderReader::beginPass()
 {
@@ -40,15 +45,11 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isDir()) {
+    for (const Entry &entry : sortedEntries(folder)) {
+        if (entry.isDir) {
             if (subfolders)
-                subfolders->append(entry.fileName());
-            continue;
-        }
-        if (SongPtr song = songForFile(entry, supportPDF)) {
+                subfolders->append(entry.name);
+        } else if (SongPtr song = songForFile(dir.filePath(entry.name), supportPDF)) {
             song->setCategory(category);
             songs.append(song);
         }
@@ -57,18 +58,40 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     return songs;
 }
 
-SongPtr SongFolderReader::songForFile(const QFileInfo &file, bool supportPDF)
+QList<SongFolderReader::Entry> SongFolderReader::sortedEntries(const QString &folder)
 {
-    const QString path = file.filePath();
+    // The listing's own file types serve; the files are looked at one by one only where they may be songs.
+    QList<Entry> entries;
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot); it.hasNext();) {
+        it.next();
+        entries.append({it.fileName(), it.fileInfo().isDir()});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    return entries;
+}
+
+SongFolderReader::FileStamp SongFolderReader::stampOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
+{
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return nullptr;
+    const FileStamp stamp = stampOf(path);
     const ReadFile known = m_previous.value(path);
-    const bool unchanged =
-        known.song && known.size == file.size() && known.modified == file.lastModified() && !known.song->loadFailed();
+    const bool unchanged = known.song && known.stamp == stamp && !known.song->loadFailed();
     const SongPtr song = unchanged ? known.song
                          : isText  ? std::make_shared<Song>(path)
                                    : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
-    m_current.insert(path, {song, file.size(), file.lastModified()});
+    m_current.insert(path, {song, stamp});
     return song;
 }

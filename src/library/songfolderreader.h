@@ -1,7 +1,6 @@
 // Reads song folders into Song objects, reusing the object of every file that has not changed since.
 #pragma once
 
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -9,7 +8,6 @@
 
 #include <memory>
 
-class QFileInfo;
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
@@ -28,14 +26,29 @@ public:
                                         QStringList *subfolders = nullptr);
 
 private:
+    // What tells a changed file: its size and modification time (nanoseconds since the epoch).
+    struct FileStamp
+    {
+        qint64 size = -1;
+        qint64 modified = 0;
+        bool operator==(const FileStamp &other) const = default;
+    };
     struct ReadFile
     {
         SongPtr song;
-        qint64 size = 0;
-        QDateTime modified;
+        FileStamp stamp;
     };
 
-    SongPtr songForFile(const QFileInfo &file, bool supportPDF);
+    struct Entry
+    {
+        QString name;
+        bool isDir = false;
+    };
+
+    // The folder's entries by name ignoring case (names equal but for case by their characters).
+    static QList<Entry> sortedEntries(const QString &folder);
+    static FileStamp stampOf(const QString &path);
+    SongPtr songForFile(const QString &path, bool supportPDF);
 
     QHash<QString, ReadFile> m_previous;
     QHash<QString, ReadFile> m_current;

@@ -28,16 +28,6 @@ struct SortRow
     int playingTime = 0;
 };
 
-SortRow sortRow(const SongPtr &song, const QString &title, const QString &subtitle, SongOrder::Comparison comparison)
-{
-    SortRow row{song, title, subtitle, {}, song->date(), 0};
-    if (comparison == SongOrder::Comparison::Key)
-        row.key = song->key();
-    if (comparison == SongOrder::Comparison::Time)
-        row.playingTime = song->playingTime();
-    return row;
-}
-
 // As Song::compareNewerDateFirst.
 int newerDateFirst(const SortRow &a, const SortRow &b)
 {
@@ -108,14 +98,25 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
 {
     const bool sortIPodStyle = LibrarySettings::prefs().sortIPodStyle();
     if (sortIPodStyle != m_sortIPodStyle)
-        m_folded.clear(); // the articles come and go with this setting
+        m_derived.clear(); // the articles come and go with this setting
     m_sortIPodStyle = sortIPodStyle;
     QList<SortRow> rows;
     rows.reserve(songs.size());
     for (const SongPtr &song : std::as_const(songs)) {
-        FoldedNames &names = m_folded[song.get()];
-        rows.append(sortRow(song, names.title.from(song->title(), Song::comparisonKey),
-                            names.subtitle.from(song->subtitle(), Song::comparisonKey), comparison));
+        Derivations &derived = m_derived[song.get()];
+        SortRow row{song,
+                    derived.title.from(song->title(), Song::comparisonKey),
+                    derived.subtitle.from(song->subtitle(), Song::comparisonKey),
+                    QString(),
+                    song->date(),
+                    0};
+        if (comparison == Comparison::Key)
+            row.key = song->key();
+        // A playing time of 0 counts as not read, so the song reads its text again each time it is asked.
+        if (comparison == Comparison::Time)
+            row.playingTime =
+                derived.playingTime.from(song->text(), [&song](const QString &) { return song->playingTime(); });
+        rows.append(row);
     }
     std::stable_sort(rows.begin(), rows.end(),
                      [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; });
@@ -128,6 +129,6 @@ void SongOrder::keepOnly(const QList<SongPtr> &songs)
     QSet<const Song *> kept;
     for (const SongPtr &song : songs)
         kept.insert(song.get());
-    m_folded.removeIf(
-        [&kept](const QHash<const Song *, FoldedNames>::iterator &it) { return !kept.contains(it.key()); });
+    m_derived.removeIf(
+        [&kept](const QHash<const Song *, Derivations>::iterator &it) { return !kept.contains(it.key()); });
 }

@@ -1,7 +1,7 @@
 // The orders of song lists: the comparisons of Song, applied to whole lists without folding a title twice.
 #pragma once
 
-#include "derivedstring.h"
+#include "derived.h"
 
 #include <QHash>
 #include <QList>
@@ -11,9 +11,9 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// Sorting folds each title and subtitle once (Song::comparisonKey) and keeps the folded forms for the next
-// sort while the song's strings stay the same (see DerivedString) and the article setting stays as it was;
-// the order is always that of Song's comparisons.
+// Sorting folds each title and subtitle once (Song::comparisonKey) and reads each playing time once, and
+// keeps them for the next sort while the song's strings stay the same (see Derived) and the article setting
+// stays as it was; the order is always that of Song's comparisons.
 class SongOrder
 {
 public:
@@ -24,16 +24,18 @@ public:
     static Comparison current();
     // Sorts as the comparison orders; songs the comparison finds equal keep their order.
     void sort(QList<SongPtr> &songs, Comparison comparison);
-    // Forgets the folded forms of songs not in the list.
+    // Forgets what it keeps of songs not in the list.
     void keepOnly(const QList<SongPtr> &songs);
 
 private:
-    struct FoldedNames
+    // What sorting reads of a song that takes more than a glance.
+    struct Derivations
     {
         DerivedString title;
         DerivedString subtitle;
+        Derived<int> playingTime;
     };
 
-    QHash<const Song *, FoldedNames> m_folded;
+    QHash<const Song *, Derivations> m_derived;
     bool m_sortIPodStyle = false;
 };

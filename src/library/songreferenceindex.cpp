@@ -1,7 +1,7 @@
 // The look-up of a song by reference, title or file name, over an index kept in step with the songs.
 #include "songreferenceindex.h"
 
-#include "derivedstring.h"
+#include "derived.h"
 #include "song.h"
 
 #include <QFileInfo>
@@ -36,7 +36,7 @@ void SongReferenceIndex::build(const QList<SongPtr> &all)
     m_names.reserve(all.size());
     for (qsizetype index = 0; index < all.size(); ++index) {
         const Song &song = *all.at(index);
-        m_names.append({song.title(), song.subtitle()});
+        m_names.append({song.title(), song.subtitle(), QFileInfo(song.path()).fileName()});
         m_byReference[song.titleSubtitleReference()].append(int(index));
         // The first song of a name wins.
         if (!m_byTitle.contains(song.title()))
@@ -88,8 +88,8 @@ SongPtr SongReferenceIndex::find(const Song &entry, const QList<SongPtr> &curren
         return all.at(byName);
     if (entry.title().isEmpty())
         return nullptr; // every file name begins with the empty title
-    for (const SongPtr &song : all)
-        if (QFileInfo(song->path()).fileName().startsWith(entry.title()))
-            return song;
+    for (qsizetype index = 0; index < all.size(); ++index)
+        if (m_names.at(index).fileName.startsWith(entry.title()))
+            return all.at(index);
     return nullptr;
 }

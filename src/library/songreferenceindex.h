@@ -31,6 +31,8 @@ private:
     {
         QString title;
         QString subtitle;
+        // A song's file keeps its name: songs that move or are renamed on disk are new songs at the next refresh.
+        QString fileName;
     };
 
     bool isStale(const QList<SongPtr> &all) const;
