@@ -11,6 +11,7 @@
 #include <array>
 #include <set>
 
+class Chords;
 class Instrument;
 
 class Chord
@@ -35,6 +36,8 @@ public:
     static int toneForChordBaseName(const QString &root);
     static int toneForChordTitle(const QString &name);
     static bool isValidChord(const QString &name);
+    // A valid name the chord library knows; false without a library (the caller hands in the application's).
+    static bool isRealChord(const QString &name, const Chords *library);
     static bool isMinor(const QString &name);
     static bool isMinorKey(const QString &key);
     // Whether a key on this tone is written with flats.
@@ -89,6 +92,10 @@ public:
     void setTemp(bool temp) { m_temp = temp; }
     bool favorite() const { return m_favorite; }
     void setFavorite(bool favorite) { m_favorite = favorite; }
+    // Made by the chord library for a detuned instrument, already a fingering for that tuning: never
+    // retuned again, never saved.
+    bool automatic() const { return m_automatic; }
+    void setAutomatic(bool automatic) { m_automatic = automatic; }
     // Where a chord view drew the chord.
     const QRectF &bounds() const { return m_bounds; }
     void setBounds(const QRectF &bounds) { m_bounds = bounds; }
@@ -155,6 +162,7 @@ private:
     bool m_invert = false;
     bool m_temp = false;
     bool m_favorite = false;
+    bool m_automatic = false;
     QString m_title;
     QRectF m_bounds;
 };

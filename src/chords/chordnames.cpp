@@ -1,6 +1,8 @@
 // The rules of chord names: roots and tones, spelling, transposition, library keys, naming and Nashville numbers.
 #include "chord.h"
 
+#include "chords.h"
+
 #include <QStringView>
 
 #include <optional>
@@ -264,6 +266,11 @@ int Chord::toneForChordTitle(const QString &name)
 bool Chord::isValidChord(const QString &name)
 {
     return isValid(name);
+}
+
+bool Chord::isRealChord(const QString &name, const Chords *library)
+{
+    return library && isValidChord(name) && library->containsChord(name);
 }
 
 bool Chord::isMinor(const QString &name)

@@ -1,10 +1,13 @@
 // The seam through which every part reaches the shared objects and the few services of the application above it.
 #pragma once
 
+#include <QImage>
 #include <QList>
+#include <QSizeF>
 
 #include <memory>
 
+class Chord;
 class Chords;
 class PlayLists;
 class Prefs;
@@ -36,4 +39,14 @@ public:
     // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
     // skipped while MIDI is off.
     virtual void indexSongsForMidi(const QList<std::shared_ptr<Song>> & /*songs*/) {}
+
+    // The diagram of a chord, titled, retuned for the current instrument, as an image of the given size in
+    // points at one pixel per point; for the song exports, which cannot draw diagrams themselves.
+    // A null image when no diagram can be drawn.
+    virtual QImage chordImage(const Chord &chord, const QSizeF &size)
+    {
+        Q_UNUSED(chord);
+        Q_UNUSED(size);
+        return {};
+    }
 };

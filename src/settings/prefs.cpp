@@ -1,6 +1,7 @@
 #include "prefs.h"
 
 #include "appcontext.h"
+#include "chords.h"
 #include "jsonfields.h"
 #include "log.h"
 #include "paths.h"
@@ -94,7 +95,9 @@ Prefs::Prefs()
     m_highlightfontprefs->setBackgroundColor(highlight);
 }
 
-std::unique_ptr<Prefs> Prefs::initFromFileSystem()
+Prefs::~Prefs() = default;
+
+std::unique_ptr<Prefs> Prefs::initFromFileSystem(const QString &chordDatabaseFolder)
 {
     const QString path = prefsPath();
     std::unique_ptr<Prefs> prefs;
@@ -109,8 +112,47 @@ std::unique_ptr<Prefs> Prefs::initFromFileSystem()
     }
     if (!prefs)
         prefs = std::make_unique<Prefs>();
+    prefs->m_instruments = std::make_unique<Instruments>(chordDatabaseFolder);
+    // Without any chord database there is nothing to choose from, and nothing worth a "not found".
+    if (prefs->m_instruments->count() > 0)
+        prefs->m_instruments->selectInstrumentByTitle(prefs->m_currentInstrumentTitle);
     installSongTemplate();
     return prefs;
+}
+
+Instrument *Prefs::currentInstrument() const
+{
+    return m_instruments ? m_instruments->currentInstrument() : nullptr;
+}
+
+void Prefs::selectInstrument(int index)
+{
+    if (!m_instruments)
+        return;
+    m_instruments->selectInstrument(index);
+    instrumentSelected();
+}
+
+bool Prefs::selectInstrumentByTitle(const QString &title)
+{
+    if (!m_instruments || !m_instruments->selectInstrumentByTitle(title))
+        return false;
+    instrumentSelected();
+    return true;
+}
+
+void Prefs::instrumentSelected()
+{
+    if (const Instrument *instrument = currentInstrument())
+        m_currentInstrumentTitle = instrument->title();
+    initChordsForCurrentInstrument();
+}
+
+void Prefs::initChordsForCurrentInstrument()
+{
+    m_chords.reset();
+    if (Instrument *instrument = currentInstrument())
+        m_chords = std::make_unique<Chords>(*instrument, instrument->definedChordsPath(m_songDirectoryPath));
 }
 
 bool Prefs::save() const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fontprefs.h"
+#include "instruments.h"
 #include "vellorinwindowlayout.h"
 
 #include <QColor>
@@ -12,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class Chords;
+
 // One shared object lives for the whole run (AppContext::prefs()); the preferences window and each print job
 // make private ones. Whoever changes a setting of the shared object calls save() right after it.
 class Prefs
@@ -21,11 +24,15 @@ public:
     Prefs();
     Prefs(const Prefs &) = delete;
     Prefs &operator=(const Prefs &) = delete;
+    ~Prefs();
 
     // Loads the settings archive, or makes defaults when there is none or it cannot be read (an unreadable
-    // archive is first set aside as "prefs.json.bad"), and puts the new-song template into the support folder
-    // unless the user already has one there.
-    static std::unique_ptr<Prefs> initFromFileSystem();
+    // archive is first set aside as "prefs.json.bad"), makes the instrument list from the chord databases in
+    // chordDatabaseFolder with the instrument currentInstrumentTitle names as the current one, and puts the
+    // new-song template into the support folder unless the user already has one there. No chord library
+    // is made here.
+    static std::unique_ptr<Prefs>
+    initFromFileSystem(const QString &chordDatabaseFolder = Instruments::defaultDatabaseFolder());
     // Writes the settings archive atomically; a failure is logged and answers false.
     bool save() const;
 
@@ -220,6 +227,23 @@ public:
 
     // Not archived: every object starts with these.
 
+    // The instrument list; null until initFromFileSystem makes it.
+    Instruments *instruments() const { return m_instruments.get(); }
+    // The instrument list's current instrument; null without one.
+    Instrument *currentInstrument() const;
+    // Makes an instrument current, takes its title as currentInstrumentTitle and makes its chord library.
+    // The caller saves.
+    void selectInstrument(int index);
+    // The same by title (blanks for "_", any case); an unknown title is logged, answers false and changes
+    // nothing.
+    bool selectInstrumentByTitle(const QString &title);
+    // The chord library of the current instrument; null until initChordsForCurrentInstrument.
+    Chords *chords() const { return m_chords.get(); }
+    // Drops the chord library and makes a new one for the current instrument, its tuning and the song
+    // folder's user chord file; it loads in the background and signals ready. Call it again after the
+    // instrument or the song folder changed.
+    void initChordsForCurrentInstrument();
+
     // Lyrics only: the main song view, printing and the exports leave the chords out.
     bool showlyricsonly() const { return m_showlyricsonly; }
     void setShowlyricsonly(bool value) { m_showlyricsonly = value; }
@@ -238,6 +262,8 @@ public:
 private:
     friend class PrefsArchive;
 
+    // After a selection: the current instrument's title is remembered and its chord library made.
+    void instrumentSelected();
     // text, chord, tab, comment, highlight: the order of the font settings file.
     std::array<FontPrefs *, 5> fontRecords() const;
 
@@ -318,4 +344,7 @@ private:
     bool m_showPlaylists = false;
     bool m_showTags = false;
     double m_audioSpeedPercent = 100.0;
+    // The chord library holds on to its instrument, so it goes first.
+    std::unique_ptr<Instruments> m_instruments;
+    std::unique_ptr<Chords> m_chords;
 };

@@ -24,6 +24,8 @@ public:
         ++midiIndexings;
         midiIndexedSongs = songs;
     }
+    // A plain grey image of the size asked for, counted.
+    QImage chordImage(const Chord &chord, const QSizeF &size) override;
 
     Prefs *prefsObject = nullptr;
     Songs *songsObject = nullptr;
@@ -32,4 +34,5 @@ public:
     int fsRefreshPauses = 0;
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
+    int chordImagesMade = 0;
 };
