@@ -1,6 +1,7 @@
 // Listing the category folders and counting their songs.
 #include "categories.h"
 
+#include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
 #include "pdfsong.h"
@@ -22,9 +23,8 @@ QString songFolder(const QString &category)
     return category.isEmpty() ? root : QDir(root).filePath(category);
 }
 
-bool isCountedSong(const QFileInfo &entry, bool supportPDF)
+bool isCountedSong(const QString &path, bool supportPDF)
 {
-    const QString path = entry.filePath();
     return Song::isChordProFile(path) || (supportPDF && PDFSong::isPDF(path));
 }
 
@@ -54,19 +54,20 @@ void Categories::loadCategories()
         Log::write(QStringLiteral("Error reading %1: %2").arg(root, QStringLiteral("no such folder")));
         return;
     }
-    m_categories = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    std::sort(m_categories.begin(), m_categories.end(),
-              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(root))
+        if (entry.isDir)
+            m_categories.append(entry.name);
     Log::write(QStringLiteral("load categories for %1 %2 ms").arg(root).arg(timer.nsecsElapsed() / 1e6));
 }
 
 int Categories::numberOfSongsInCategory(const QString &name)
 {
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    const QFileInfoList entries =
-        QDir(songFolder(name)).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    return int(std::count_if(entries.begin(), entries.end(),
-                             [supportPDF](const QFileInfo &entry) { return isCountedSong(entry, supportPDF); }));
+    const QString folder = songFolder(name);
+    const QList<FolderListing::Entry> entries = FolderListing::sortedEntries(folder);
+    return int(std::count_if(entries.begin(), entries.end(), [&](const FolderListing::Entry &entry) {
+        return !entry.isDir && isCountedSong(QDir(folder).filePath(entry.name), supportPDF);
+    }));
 }
 
 QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const

@@ -26,6 +26,16 @@ bool namesSong(const Song &entry, const Song &song)
     return !entry.isNote() && entry.title() == song.title() && entry.subtitle() == song.subtitle();
 }
 
+// The playlist's key for the entry, else the library song's; an empty playlist key counts as set.
+std::optional<QString> effectiveKey(const SongPtr &entry)
+{
+    if (entry->playlistkey())
+        return entry->playlistkey();
+    if (const SongPtr song = resolved(entry))
+        return song->key();
+    return std::nullopt;
+}
+
 } // namespace
 
 PlayList::PlayList() = default;
@@ -114,13 +124,8 @@ void PlayList::sortByKey()
     };
     QList<Keyed> keyed;
     keyed.reserve(m_songs.size());
-    for (const SongPtr &entry : std::as_const(m_songs)) {
-        std::optional<QString> key = entry->playlistkey(); // an empty playlist key counts as set
-        if (!key)
-            if (const SongPtr song = resolved(entry))
-                key = song->key();
-        keyed.append({key, entry});
-    }
+    for (const SongPtr &entry : std::as_const(m_songs))
+        keyed.append({effectiveKey(entry), entry});
     // Keys compare case-sensitively; entries without any key go last.
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
         if (!a.key || !b.key)

@@ -1,6 +1,7 @@
 // Reading, ordering and keeping in step the playlists of the song folder.
 #include "playlists.h"
 
+#include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
 #include "notesong.h"
@@ -30,14 +31,13 @@ void PlayLists::refresh()
 
 void PlayLists::readPlaylistsIn(const QString &folder, bool withSubfolders)
 {
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isDir()) {
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder)) {
+        const QString path = QDir(folder).filePath(entry.name);
+        if (entry.isDir) {
             if (withSubfolders)
-                readPlaylistsIn(entry.filePath(), false);
-        } else if (PlayList::isPlayListFile(entry.filePath())) {
-            m_playlists.append(PlayList::fromFile(entry.filePath()));
+                readPlaylistsIn(path, false);
+        } else if (PlayList::isPlayListFile(path)) {
+            m_playlists.append(PlayList::fromFile(path));
         }
     }
 }

@@ -1,6 +1,7 @@
 // Listing a song folder and making (or reusing) one Song per song file.
 #include "songfolderreader.h"
 
+#include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
 #include "pdfsong.h"
@@ -8,13 +9,10 @@
 #include "song.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 
 #include <sys/stat.h>
-
-#include <algorithm>
 
 void SongFolderReader::beginPass()
 {
@@ -45,7 +43,7 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    for (const Entry &entry : sortedEntries(folder)) {
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder)) {
         if (entry.isDir) {
             if (subfolders)
                 subfolders->append(entry.name);
@@ -56,21 +54,6 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     }
     Log::write(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
     return songs;
-}
-
-QList<SongFolderReader::Entry> SongFolderReader::sortedEntries(const QString &folder)
-{
-    // The listing's own file types serve; the files are looked at one by one only where they may be songs.
-    QList<Entry> entries;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot); it.hasNext();) {
-        it.next();
-        entries.append({it.fileName(), it.fileInfo().isDir()});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.name < b.name;
-    });
-    return entries;
 }
 
 SongFolderReader::FileStamp SongFolderReader::stampOf(const QString &path)

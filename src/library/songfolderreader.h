@@ -39,14 +39,6 @@ private:
         FileStamp stamp;
     };
 
-    struct Entry
-    {
-        QString name;
-        bool isDir = false;
-    };
-
-    // The folder's entries by name ignoring case (names equal but for case by their characters).
-    static QList<Entry> sortedEntries(const QString &folder);
     static FileStamp stampOf(const QString &path);
     SongPtr songForFile(const QString &path, bool supportPDF);
 

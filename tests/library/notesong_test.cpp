@@ -18,6 +18,7 @@ TEST(NoteSong, LineAndTexts)
     EXPECT_EQ(note->noteText(), QStringLiteral("Capo 2 strum softly #1"));
     note->refreshTitleSubtitle();
     EXPECT_EQ(note->title(), QStringLiteral("Note"));
+    EXPECT_TRUE(note->isChordpro()); // though its text has no title: a note is never a tab song
 }
 
 TEST(NoteSong, IsNeverSavedAsASong)
