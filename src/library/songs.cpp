@@ -25,6 +25,15 @@ QString elapsedMs(const QElapsedTimer &timer)
     return QString::number(timer.nsecsElapsed() / 1e6, 'f', 3);
 }
 
+// The song folder with its missing parents; a failure is logged and the refresh goes on.
+void createFolder(const QString &folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        Log::write(QStringLiteral("Cannot create %1: %2").arg(folder, QString::fromStdString(error.message())));
+}
+
 } // namespace
 
 Songs::Songs() = default;
@@ -52,14 +61,6 @@ void Songs::refresh()
     m_order.keepOnly(allSongs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
-}
-
-void Songs::createFolder(const QString &folder)
-{
-    std::error_code error;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-    if (error)
-        Log::write(QStringLiteral("Cannot create %1: %2").arg(folder, QString::fromStdString(error.message())));
 }
 
 void Songs::takeCurrentCategory()

@@ -77,7 +77,6 @@ public:
 private:
     const QList<SongPtr> &rows() const { return m_filteredSongs ? *m_filteredSongs : m_songs; }
     QList<SongPtr> readAllSongs();
-    void createFolder(const QString &folder);
     void takeCurrentCategory();
 
     QList<SongPtr> m_songs;

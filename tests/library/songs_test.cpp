@@ -329,3 +329,15 @@ TEST_F(SongsTest, RefreshLogsItsSteps)
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("refresh songs in ")));
     EXPECT_FALSE(log.hasLineStartingWith(QStringLiteral("No songs")));
 }
+
+TEST_F(SongsTest, AFolderThatCannotBeMadeIsLoggedAndNothingBreaks)
+{
+    write(QStringLiteral("plain file"), "not a folder");
+    prefs.setSongDirectoryPath(path(QStringLiteral("plain file/Songs")));
+    LogCapture log;
+    songs.refresh();
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Cannot create ") + path(QStringLiteral("plain file/Songs"))));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error reading ")));
+    EXPECT_TRUE(songs.songs().isEmpty());
+    EXPECT_EQ(context.midiIndexings, 1);
+}
