@@ -252,7 +252,7 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
     const QRectF rect = mirrored(QRectF(pen.chordX, top + margin, size.width(), height));
     if (m_canvas) {
         if (diagrams) {
-            drawChordDiagram(name, shown, rect);
+            drawChordDiagram(name, rect);
         } else {
             const FontPrefs &font = *m_view.prefs()->chordfontprefs();
             fill(rect.adjusted(-margin, -margin, margin, margin), font.backgroundColor());
@@ -269,11 +269,12 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
     pen.chordX += spaceWidth();
 }
 
-void LyricLine::drawChordDiagram(const QString &name, const QString &shown, const QRectF &rect)
+void LyricLine::drawChordDiagram(const QString &name, const QRectF &rect)
 {
-    // A chord that neither the song nor the library defines shows its name over an empty diagram.
+    // A chord that neither the song nor the library defines shows its name over an empty diagram. The
+    // diagram turns the title into Latin or German naming itself, so it gets the name in letter names.
     Chord chord = m_view.chordForName(name).value_or(Chord());
-    chord.setTitle(shown);
+    chord.setTitle(m_view.respelledChordName(name));
     ChordView diagrams;
     diagrams.setShowTitle(true);
     diagrams.setPrinting(m_view.printing());

@@ -58,7 +58,7 @@ private:
     // A chord in brackets, complete at its "]".
     void completeChord(const QString &written, Pen &pen, float y, float lastLyricEnd);
     // In place of the chord's name: its diagram, titled with the name as shown.
-    void drawChordDiagram(const QString &name, const QString &shown, const QRectF &rect);
+    void drawChordDiagram(const QString &name, const QRectF &rect);
     void joinSplitWord(float fromX, float toX, float y);
     void drawComment(const QString &comment, Pen &pen, float y);
     // The blanks and tabs after a word, highlighted inside a highlight section; returns the position after them.

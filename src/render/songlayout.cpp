@@ -44,9 +44,7 @@ const QStringList kComment = {QStringLiteral("c:"), QStringLiteral("comment:")};
 // settings window's sample song is never one.
 bool isTabSong(const Song &song)
 {
-    if (song.isSampleSong() || !SongSettings::supportTabs())
-        return false;
-    return Song::valueInText(song.text(), QStringList{QStringLiteral("title"), QStringLiteral("t")}).isEmpty();
+    return !song.isSampleSong() && !song.isChordpro();
 }
 
 } // namespace

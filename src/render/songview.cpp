@@ -175,14 +175,19 @@ void SongView::drawLineInfo(const QString &text, const LineInfo &line, float wid
     }
 }
 
-QString SongView::displayChordName(const QString &name) const
+QString SongView::respelledChordName(const QString &name) const
 {
     QString shown = name;
     if (m_allChordsFlat && shown.contains(u'#'))
         shown = Chord::flatChordForName(shown);
     if (m_allChordsSharp && shown.contains(u'b'))
         shown = Chord::sharpChordForName(shown);
-    return Chord::displayNameForChordname(shown, chordDisplayOptions());
+    return shown;
+}
+
+QString SongView::displayChordName(const QString &name) const
+{
+    return Chord::displayNameForChordname(respelledChordName(name), chordDisplayOptions());
 }
 
 QString SongView::transposedChordName(const QString &name) const

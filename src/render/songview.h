@@ -70,6 +70,8 @@ public:
     // --- Chord names ---
     // The text drawn for a (transposed) chord name: respelled with flats or sharps as the view asks, then in
     // Latin or German naming as the application's settings ask.
+    // The name respelled all-flat or all-sharp as asked, still in letter names.
+    QString respelledChordName(const QString &name) const;
     QString displayChordName(const QString &name) const;
     // The name as drawn: transposed by transpose() when it is a valid chord name.
     QString transposedChordName(const QString &name) const;

@@ -290,3 +290,13 @@ TEST_F(SongDrawingTest, chordDiagramsInPlaceOfNames)
         EXPECT_TRUE(chordRow.adjusted(-3, -3, 3, 3).contains(path)) << path.x() << "," << path.y();
     EXPECT_EQ(device.joinedText(), QStringLiteral("C Hello"));
 }
+
+TEST_F(SongDrawingTest, diagramTitlesAreNamedOnceInGermanNaming)
+{
+    // The diagram names its chord itself; naming it before would turn the German "B" (B flat) into "H".
+    prefs.setShowChordDiagrams(true);
+    prefs.setGermanChords(true);
+    layOutSong(QStringLiteral("[Bb]la [B]lo\n"));
+    drawAll();
+    EXPECT_EQ(device.joinedText(), QStringLiteral("B la H lo"));
+}

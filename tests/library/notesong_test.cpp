@@ -1,0 +1,34 @@
+// Playlist notes: their line, their text on one line, and that they are never saved as a song.
+#include "notesong.h"
+
+#include "fakeappcontext.h"
+#include "logcapture.h"
+
+#include <gtest/gtest.h>
+
+TEST(NoteSong, LineAndTexts)
+{
+    const auto note = NoteSong::fromLineString(QStringLiteral("#Capo 2%0A[G]strum%20softly #1"));
+    EXPECT_EQ(note->text(), QStringLiteral("Capo 2\n[G]strum softly #1"));
+    EXPECT_EQ(note->title(), QStringLiteral("Note"));
+    EXPECT_TRUE(note->isNote());
+    EXPECT_EQ(note->asLine(), QStringLiteral("Capo 2%0A%5BG%5Dstrum softly %231"));
+    EXPECT_EQ(note->titleSubtitleReference(), QStringLiteral("#Capo 2%0A%5BG%5Dstrum softly %231"));
+    EXPECT_EQ(note->titleSubtitleRefCondensed(), note->titleSubtitleReference());
+    EXPECT_EQ(note->noteText(), QStringLiteral("Capo 2 strum softly #1"));
+    note->refreshTitleSubtitle();
+    EXPECT_EQ(note->title(), QStringLiteral("Note"));
+    EXPECT_TRUE(note->isChordpro()); // though its text has no title: a note is never a tab song
+}
+
+TEST(NoteSong, IsNeverSavedAsASong)
+{
+    FakeAppContext context;
+    LogCapture log;
+    NoteSong note;
+    note.setText(QStringLiteral("Break"));
+    EXPECT_FALSE(note.save());
+    EXPECT_TRUE(note.path().isEmpty());
+    EXPECT_EQ(context.fsRefreshPauses, 0);
+    EXPECT_EQ(log.lines(), QStringList({"save for NoteSong should not be called"}));
+}
