@@ -1,41 +1,46 @@
 // The delegate's calls on the song library and the playlists.
 #include "vellorinappdelegate.h"
 
+#include "notesong.h"
+#include "playlists.h"
+#include "songs.h"
+
 void VellorinAppDelegate::refreshLibrary()
-{}
+{
+    m_songs->refresh();
+}
 
 void VellorinAppDelegate::refreshPlaylists()
-{}
+{
+    m_playlists->refresh();
+}
 
 void VellorinAppDelegate::setLibraryCategory(const std::optional<QString> &category)
 {
-    Q_UNUSED(category);
+    m_songs->setCurrentCategory(category);
 }
 
 std::optional<QString> VellorinAppDelegate::libraryCategory() const
 {
-    return std::nullopt;
+    return m_songs->currentCategory();
 }
 
-SongPtr VellorinAppDelegate::librarySongForReference(const QString &reference) const
+SongPtr VellorinAppDelegate::librarySongForReference(const QString &reference)
 {
-    Q_UNUSED(reference);
-    return nullptr;
+    return m_songs->songForSong(Song::fromTitleSubtitleReference(reference));
 }
 
 bool VellorinAppDelegate::libraryContainsPath(const QString &path) const
 {
-    Q_UNUSED(path);
-    return false;
+    return m_songs->containsPath(path);
 }
 
 void VellorinAppDelegate::updatePlaylistsForSong(const Song &onDisk, const Song &edited)
 {
-    Q_UNUSED(onDisk);
-    Q_UNUSED(edited);
+    m_playlists->updatePlaylistsForSong(onDisk, edited);
 }
 
 void VellorinAppDelegate::updatePlaylistsForNote(const Song &note)
 {
-    Q_UNUSED(note);
+    m_playlists->updateNoteSong(dynamic_cast<const NoteSong *>(&note));
 }

@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 #include "prefs.h"
+#include "songs.h"
 #include "songviewviewcontroller.h"
 
 void VellorinAppDelegate::hidePlayTogetherUnlessPeersCanConnect()
@@ -15,6 +16,14 @@ void VellorinAppDelegate::initSplitView()
 {
     // Until the three-pane window exists, the song pane is the window's content.
     m_window->setSongPane(m_songViewViewController);
+}
+
+void VellorinAppDelegate::showFirstSongWithoutSongList()
+{
+    // Without a song list nobody could choose a song: the library's first one is shown instead.
+    if (m_panes.songList || m_currentSong || m_songs->songs().isEmpty())
+        return;
+    setCurrentSong(m_songs->songs().first());
 }
 
 void VellorinAppDelegate::fixSplitView()

@@ -110,7 +110,8 @@ public:
     int chordCellWidth() const { return m_chordCellWidth; }
 
 Q_SIGNALS:
-    // A pinch changed the zoom; the main toolbar's slider follows.
+    // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's
+    // zoom controls follow.
     void zoomScaleChanged(float zoomScale);
 
 protected:

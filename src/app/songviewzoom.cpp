@@ -33,7 +33,6 @@ void SongViewViewController::magnify(double magnification)
 {
     Log::write(QStringLiteral("Pinch zoom %1").arg(magnification, 0, 'f', 6));
     applyZoom(double(m_songView->zoomScale()) * (1.0 + magnification));
-    Q_EMIT zoomScaleChanged(m_songView->zoomScale());
 }
 
 void SongViewViewController::switchAutozoom(bool on)
@@ -64,4 +63,5 @@ void SongViewViewController::applyZoom(double zoomScale)
     adjustSongFrame();
     m_songView->widget()->update();
     updatePixPerMS();
+    Q_EMIT zoomScaleChanged(m_songView->zoomScale());
 }

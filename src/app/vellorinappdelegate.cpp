@@ -6,8 +6,10 @@
 #include "log.h"
 #include "mainwindow.h"
 #include "pdfsong.h"
+#include "playlists.h"
 #include "prefs.h"
 #include "simplesongwidget.h"
+#include "songs.h"
 #include "songviewviewcontroller.h"
 #include "userdefaults.h"
 
@@ -31,6 +33,8 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 {
     AppContext::install(this);
     m_prefs = Prefs::initFromFileSystem();
+    m_songs = std::make_unique<Songs>();
+    m_playlists = std::make_unique<PlayLists>();
     AppReviewManager::defaultManager().setAppID(QStringLiteral("1000000001"));
     AppReviewManager::defaultManager().setDialogs(&dialogs);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -78,6 +82,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
+    showFirstSongWithoutSongList();
     refreshListPanes();
     if (!m_prefs->songDirectoryPath().isEmpty())
         startWatchingSongFolder();
@@ -139,13 +144,15 @@ void VellorinAppDelegate::connectZoomControls()
     slider->setRange(int(SongViewViewController::minimumZoom * 100), int(SongViewViewController::maximumZoom * 100));
     slider->setValue(int(SongViewViewController::saneZoom(m_prefs->zoomScale()) * 100));
     connect(slider, &QSlider::valueChanged, pane, [pane](int percent) { pane->zoomChanged(percent / 100.0f); });
-    connect(pane, &SongViewViewController::zoomScaleChanged, slider, [slider](float zoomScale) {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(int(zoomScale * 100));
+    QToolButton *autoZoom = m_window->autoZoomButton();
+    connect(pane, &SongViewViewController::zoomScaleChanged, slider, [slider, autoZoom](float zoomScale) {
+        const QSignalBlocker quietSlider(slider);
+        const QSignalBlocker quietButton(autoZoom);
+        slider->setValue(qRound(zoomScale * 100));
+        autoZoom->setChecked(false);
     });
     connect(m_window->zoomInButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomIn);
     connect(m_window->zoomOutButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomOut);
-    QToolButton *autoZoom = m_window->autoZoomButton();
     autoZoom->setChecked(m_prefs->autozoom());
     connect(autoZoom, &QToolButton::toggled, pane, &SongViewViewController::switchAutozoom);
 }

@@ -35,9 +35,9 @@ public:
 
     // --- AppContext ---
     Prefs *prefs() override { return m_prefs.get(); }
-    Songs *songs() override { return nullptr; }
+    Songs *songs() override { return m_songs.get(); }
     Chords *chords() override;
-    PlayLists *playlists() override { return nullptr; }
+    PlayLists *playlists() override { return m_playlists.get(); }
     QImage chordImage(const Chord &chord, const QSizeF &size) override;
 
     // --- Start, activation and quit ---
@@ -102,7 +102,7 @@ private:
     void refreshPlaylists();
     void setLibraryCategory(const std::optional<QString> &category);
     std::optional<QString> libraryCategory() const;
-    SongPtr librarySongForReference(const QString &reference) const;
+    SongPtr librarySongForReference(const QString &reference);
     bool libraryContainsPath(const QString &path) const;
     void updatePlaylistsForSong(const Song &onDisk, const Song &edited);
     void updatePlaylistsForNote(const Song &note);
@@ -124,6 +124,7 @@ private:
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
     void initSplitView();
+    void showFirstSongWithoutSongList();
     void fixSplitView();
     void startWatchingSongFolder();
     void registerForDraggedFiles();
@@ -138,6 +139,8 @@ private:
     Dialogs &m_dialogs;
     PaneMaker m_makePanes;
     std::unique_ptr<Prefs> m_prefs;
+    std::unique_ptr<Songs> m_songs;
+    std::unique_ptr<PlayLists> m_playlists;
     SongPtr m_currentSong;
     std::unique_ptr<MainWindow> m_window;
     SongViewViewController *m_songViewViewController = nullptr;

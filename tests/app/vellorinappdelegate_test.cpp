@@ -10,6 +10,7 @@
 #include "prefs.h"
 #include "scripteddialogs.h"
 #include "songdisplay.h"
+#include "songs.h"
 #include "songviewviewcontroller.h"
 #include "textfile.h"
 #include "userdefaults.h"
@@ -18,8 +19,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollArea>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +148,42 @@ TEST_F(AppDelegateTest, LaunchWithASongFolderAsksNothing)
     EXPECT_EQ(delegate->prefs()->songDirectoryPath(), QFileInfo(folder.path()).absoluteFilePath());
     QTest::qWait(700);
     EXPECT_EQ(calls.count(QStringLiteral("songList.selectSongDir")), 0);
+}
+
+TEST_F(AppDelegateTest, LaunchRestoresTheCategoryAndTheSongLastShown)
+{
+    writeSong(QStringLiteral("a.pro"), QStringLiteral("{title: A}\nla"));
+    writeSong(QStringLiteral("Hymns/b.pro"), QStringLiteral("{title: B}\n{subtitle: X}\n{capo: 2}\nla"));
+    {
+        Prefs stored;
+        stored.setCurrentSong(QStringLiteral("B - X"));
+        stored.setCurrentCategory(QStringLiteral("Hymns"));
+        stored.setShowTitleSubtitle(false);
+        ASSERT_TRUE(stored.save());
+    }
+    launch(folder.path());
+    ASSERT_NE(delegate->songs(), nullptr);
+    EXPECT_EQ(delegate->songs()->currentCategory(), std::optional<QString>(QStringLiteral("Hymns")));
+    ASSERT_NE(delegate->currentSong(), nullptr);
+    EXPECT_EQ(delegate->currentSong()->titleSubtitleReference(), QStringLiteral("B - X"));
+    EXPECT_TRUE(delegate->songs()->containsPath(delegate->currentSong()->path())) << "the library's own song";
+    EXPECT_TRUE(delegate->isNormalSong());
+    // The editor shows it at once, then the lists are refreshed; the song pane follows from the event loop.
+    EXPECT_EQ(calls.calls, (QStringList{QStringLiteral("songEdit.refresh"), QStringLiteral("songList.refresh")}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(delegate->window()->windowTitle(), QStringLiteral("Vellorin - B - X"));
+    EXPECT_EQ(delegate->songViewViewController()->songView().transpose(), -2);
+}
+
+TEST_F(AppDelegateTest, ARememberedSongThatIsGoneShowsNothing)
+{
+    {
+        Prefs stored;
+        stored.setCurrentSong(QStringLiteral("Gone - Away"));
+        ASSERT_TRUE(stored.save());
+    }
+    launch(folder.path());
+    EXPECT_EQ(delegate->currentSong(), nullptr);
 }
 
 TEST_F(AppDelegateTest, ShowingASongResetsTheChordSpellingAndRemembersIt)
@@ -370,6 +409,29 @@ TEST_F(AppDelegateTest, OpeningAFileFromOutsideImportsItAndShowsIt)
     EXPECT_TRUE(QFile::exists(path)) << "the given file stays where it is";
 }
 
+TEST_F(AppDelegateTest, OpeningASongOfTheLibraryShowsItWithoutACopy)
+{
+    const SongPtr inside = writeSong(QStringLiteral("Hymns/b.pro"), QStringLiteral("{title: B}\nla"));
+    launch(folder.path());
+    delegate->songs()->setCurrentCategory(QStringLiteral("Hymns"));
+    delegate->songs()->refresh();
+    const QStringList before = QDir(folder.filePath(QStringLiteral("Hymns"))).entryList(QDir::Files);
+
+    delegate->openSong(std::make_shared<Song>(inside->path()));
+    EXPECT_EQ(delegate->currentSong()->path(), inside->path());
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("Hymns"))).entryList(QDir::Files), before);
+    EXPECT_EQ(delegate->songs()->currentCategory(), std::nullopt) << "the list goes to all songs";
+    EXPECT_EQ(delegate->prefs()->currentSong(), std::optional<QString>(QStringLiteral("B")));
+
+    // A song of another category than the current one is imported into the current one as a copy.
+    const SongPtr other = writeSong(QStringLiteral("Other/c.pro"), QStringLiteral("{title: C}\nla"));
+    delegate->songs()->setCurrentCategory(QStringLiteral("Hymns"));
+    delegate->songs()->refresh();
+    delegate->openSong(std::make_shared<Song>(other->path()));
+    EXPECT_EQ(QFileInfo(delegate->currentSong()->path()).dir().dirName(), QStringLiteral("Hymns"));
+    EXPECT_TRUE(QFile::exists(other->path()));
+}
+
 TEST_F(AppDelegateTest, AFileThatCannotBeReadIsNotImported)
 {
     launch(folder.path());
@@ -380,11 +442,12 @@ TEST_F(AppDelegateTest, AFileThatCannotBeReadIsNotImported)
     const QString unreadable = outside.filePath(QStringLiteral("broken.pro"));
     ASSERT_TRUE(QDir().mkpath(unreadable));
 
+    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
     delegate->openSong(std::make_shared<Song>(unreadable));
     EXPECT_EQ(delegate->currentSong(), shown);
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("The file broken.pro could not be read."));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.pro")});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), filesBefore) << "no empty song imported";
 }
 
 TEST_F(AppDelegateTest, APdfGivenOnTheCommandLineIsOpenedAsAPdfSong)
@@ -425,4 +488,23 @@ TEST_F(AppDelegateTest, TheMainWindowShowsTheCurrentSong)
         for (int x = area.left(); x < area.left() + 400; ++x)
             inked += shot.pixel(x, y) != background;
     EXPECT_GT(inked, 500);
+}
+
+TEST_F(AppDelegateTest, TheToolbarsZoomControlsDriveThePane)
+{
+    launch(folder.path());
+    MainWindow &window = *delegate->window();
+    SongDisplay &view = delegate->songViewViewController()->songView();
+    window.zoomSlider()->setValue(200);
+    EXPECT_FLOAT_EQ(view.zoomScale(), 2.0f);
+    window.zoomInButton()->click();
+    EXPECT_FLOAT_EQ(view.zoomScale(), 2.1f);
+    EXPECT_EQ(window.zoomSlider()->value(), 210);
+
+    window.autoZoomButton()->click();
+    EXPECT_TRUE(delegate->prefs()->autozoom());
+    // A manual zoom ends auto-zoom, and the button shows it.
+    window.zoomOutButton()->click();
+    EXPECT_FALSE(delegate->prefs()->autozoom());
+    EXPECT_FALSE(window.autoZoomButton()->isChecked());
 }
