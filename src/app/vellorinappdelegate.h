@@ -82,7 +82,6 @@ public:
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
-    bool noFSRefresh() const { return m_noFSRefresh; }
     MainWindow *window() const { return m_window.get(); }
     SongViewViewController *songViewViewController() const { return m_songViewViewController; }
     const PaneControllers &panes() const { return m_panes; }
@@ -146,7 +145,6 @@ private:
     SongViewViewController *m_songViewViewController = nullptr;
     PaneControllers m_panes;
     bool m_startUpDone = false;
-    bool m_noFSRefresh = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.
     bool m_quitWithoutSaving = false;
