@@ -51,7 +51,7 @@ SongViewViewController::SongViewViewController(Dialogs &dialogs, CurrentSong cur
 
 SongViewViewController::~SongViewViewController()
 {
-    // The scroll area owns the song widget; the display must not outlive it.
+    // The song widget belongs to the display pointer: the scroll area must not delete it too.
     if (m_songScrollView)
         m_songScrollView->takeWidget();
 }

@@ -106,8 +106,9 @@ public:
     const QString &audioPath() const { return m_audioPath; }
     QString transposeButtonTitle() const;
     QString capoButtonTitle() const;
-    // Width of a diagram of the chord side pane, points.
+    // Width of a diagram of the chord side pane, points, and whether the diagrams are large.
     int chordCellWidth() const { return m_chordCellWidth; }
+    bool largeChordDiagrams() const { return m_largeChordDiagrams; }
 
 Q_SIGNALS:
     // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's

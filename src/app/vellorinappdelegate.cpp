@@ -116,8 +116,8 @@ void VellorinAppDelegate::restoreSongDirectory()
     const QString path = UserDefaults::value(songDirKey).toString();
     const QFileInfo folder(path);
     if (path.isEmpty() || !folder.exists()) {
-        Log::write(
-            QStringLiteral("Could not resolve security bookmark, %1").arg(path.isEmpty() ? tr("no path") : path));
+        Log::write(QStringLiteral("Could not resolve security bookmark, %1")
+                       .arg(path.isEmpty() ? QStringLiteral("(no path)") : path));
         return;
     }
     if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable()) {

@@ -102,6 +102,8 @@ TEST_F(SongPaneTest, TheCapoResetsTheTranspositionOnlyWhenTheSongOrTheCapoChange
     const SongPtr capoSong = writeSong(QStringLiteral("capo.pro"), QStringLiteral("{title: Capo}\n{capo: 3}\n[G]la"));
     show(capoSong);
     EXPECT_EQ(display->transpose(), -3);
+    EXPECT_EQ(pane->capoButtonTitle(), QStringLiteral("Capo 3"));
+    EXPECT_EQ(pane->transposeButtonTitle(), QStringLiteral("-3"));
 
     // The user transposes a song with a capo: the refresh that follows keeps it (it used to go back to -3).
     display->setTranspose(2);
