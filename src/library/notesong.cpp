@@ -2,7 +2,7 @@
 #include "notesong.h"
 
 #include "log.h"
-#include "percentescaping.h"
+#include "percentescape.h"
 
 #include <QCoreApplication>
 
@@ -14,13 +14,14 @@ NoteSong::NoteSong()
 std::shared_ptr<NoteSong> NoteSong::fromLineString(const QString &line)
 {
     auto note = std::make_shared<NoteSong>();
-    note->setText(PercentEscaping::unescape(line.startsWith(u'#') ? line.mid(1) : line));
+    note->setText(PercentEscape::legacyUnescape(line.startsWith(u'#') ? line.mid(1) : line));
     return note;
 }
 
 QString NoteSong::asLine() const
 {
-    return PercentEscaping::escape(text());
+    // Blanks stay readable; everything that could break the line or the entry is escaped.
+    return PercentEscape::legacyEscape(text()).replace(QStringLiteral("%20"), QStringLiteral(" "));
 }
 
 QString NoteSong::titleSubtitleReference() const

@@ -21,6 +21,30 @@ TEST(NoteSong, LineAndTexts)
     EXPECT_TRUE(note->isChordpro()); // though its text has no title: a note is never a tab song
 }
 
+TEST(NoteSong, LineEscapesWhatWouldBreakItAndKeepsBlanks)
+{
+    struct Case
+    {
+        const char *text;
+        const char *escaped;
+    };
+    const Case cases[] = {
+        {"Capo 2, then tune down", "Capo 2, then tune down"},
+        {"100% loud", "100%25 loud"},
+        {"Intro\nVerse", "Intro%0AVerse"},
+        {"#1 [G] hit", "%231 %5BG%5D hit"},
+        {"Café", "Caf%C3%A9"},
+        {"a/b?c=d&e:f;g(h)", "a/b?c=d&e:f;g(h)"},
+        {"{tag}", "%7Btag%7D"},
+    };
+    for (const Case &c : cases) {
+        NoteSong note;
+        note.setText(QString::fromUtf8(c.text));
+        EXPECT_EQ(note.asLine(), QString::fromUtf8(c.escaped)) << c.text;
+        EXPECT_EQ(NoteSong::fromLineString(note.asLine())->text(), note.text()) << c.escaped;
+    }
+}
+
 TEST(NoteSong, IsNeverSavedAsASong)
 {
     FakeAppContext context;
