@@ -138,7 +138,7 @@ void PDFSongView::drawFitted(QPainter &painter, int page, const QRectF &slot)
     painter.drawImage(target, m_cache.page(page, pixels, [this](int p, QSize s) { return renderPage(p, s); }));
 }
 
-void PDFSongView::drawPage(QPainter &painter, int page, const QRectF &area) const
+void PDFSongView::drawPage(QPainter &painter, int page, const QRectF &area)
 {
     const QRectF target = fitPage(pageSize(page), area);
     if (target.isEmpty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pdfpagecache.h"
+#include "printedsong.h"
 
 #include <QList>
 #include <QRectF>
@@ -17,7 +18,7 @@ class QPdfDocument;
 // All lengths are points; the painter handed in is scaled so that one unit is one point, y growing downwards.
 // Pages are counted from 0. The document is opened once when the path is set, and pages drawn on screen are
 // kept rendered (PDFPageCache), so a repaint renders only pages it has not shown at that size before.
-class PDFSongView
+class PDFSongView : public PrintedSong
 {
 public:
     // One screen-high slot: one page, or two side by side.
@@ -29,7 +30,7 @@ public:
     };
 
     PDFSongView();
-    ~PDFSongView();
+    ~PDFSongView() override;
     PDFSongView(const PDFSongView &) = delete;
     PDFSongView &operator=(const PDFSongView &) = delete;
 
@@ -37,7 +38,7 @@ public:
     // Opens the file (again, when it is the same path) and drops the rendered pages. A file that cannot be
     // opened is logged and shows as a document without pages.
     void setPath(const QString &path);
-    int pageCount() const;
+    int pageCount() const override;
     // The page's crop box as shown: width and height exchanged for a page turned by 90 or 270 degrees.
     QSizeF pageSize(int page) const;
 
@@ -59,10 +60,12 @@ public:
     void drawRect(QPainter &painter, const QRectF &dirty);
 
     // --- Printing ---
+    // One printed page per page of the document, whatever the area.
+    void paginate(QSizeF area) override { Q_UNUSED(area); }
     // Draws one page fitted and centred in the printable area (points, the painter's coordinates), rendered at
     // the device's resolution but at most kMaxPrintDpi and kMaxPrintPixels, so memory stays bounded whatever the
     // printer. A page outside the document draws nothing.
-    void drawPage(QPainter &painter, int page, const QRectF &area) const;
+    void drawPage(QPainter &painter, int page, const QRectF &area) override;
     static constexpr qreal kMaxPrintDpi = 300;
     static constexpr qint64 kMaxPrintPixels = 3000 * 3000;
     // The pixels a page printed into that many points is rendered with on a device of that resolution.
