@@ -6,6 +6,7 @@
 #include "pdfsongview.h"
 #include "prefs.h"
 #include "printmargins.h"
+#include "songprint.h"
 #include "textmetrics.h"
 
 #include <QPainter>
@@ -36,13 +37,12 @@ PrintKey SongsPrintView::printKey(const PrintItem &item, qsizetype itemCount, co
 
 std::unique_ptr<PrintedSong> SongsPrintView::makePrintedSong(const PrintItem &item, const PrintKey &key)
 {
-    Q_UNUSED(key);
     if (dynamic_cast<const PDFSong *>(item.song.get())) {
         auto view = std::make_unique<PDFSongView>();
         view->setPath(item.song->path());
         return view;
     }
-    return nullptr;
+    return std::make_unique<SongPrint>(item.song, key, *m_prefs);
 }
 
 int SongsPrintView::knowsPageRange(QPrinter &printer)
@@ -51,8 +51,6 @@ int SongsPrintView::knowsPageRange(QPrinter &printer)
     m_area = PrintMargins::printArea(printer);
     m_pageCount = 0;
     for (const auto &song : m_songViews) {
-        if (!song)
-            continue;
         song->paginate(m_area.size());
         m_pageCount += song->pageCount();
     }
@@ -63,8 +61,6 @@ void SongsPrintView::drawPage(QPainter &painter, int page)
 {
     int before = 0;
     for (const auto &song : m_songViews) {
-        if (!song)
-            continue;
         const int pages = song->pageCount();
         if (page <= before + pages) {
             song->drawPage(painter, page - before - 1, QRectF(QPointF(), m_area.size()));

@@ -33,6 +33,8 @@ public:
     static PrintKey printKey(const PrintItem &item, qsizetype itemCount, const std::optional<ShownSong> &shown);
 
     const QList<PrintItem> &items() const { return m_items; }
+    // The printed form of item index: a SongPrint for a text song, a PDFSongView for a PDF song.
+    PrintedSong &songView(qsizetype index) const { return *m_songViews.at(index); }
     // The job's settings.
     const Prefs &prefs() const { return *m_prefs; }
 
