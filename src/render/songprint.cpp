@@ -185,6 +185,7 @@ void SongPrint::drawPage(QPainter &painter, int page, const QRectF &area)
     m_view.links().clear();
     m_view.setHighlight(false);
     const QString &text = m_song->text();
+    const QTransform base = painter.transform();
     int lastColumn = 0;
     for (qsizetype i = info.firstLineIndex; i < m_joined.size(); ++i) {
         const PrintWalk::Place &place = places().at(i);
@@ -193,22 +194,19 @@ void SongPrint::drawPage(QPainter &painter, int page, const QRectF &area)
         if (place.page != page)
             break;
         const LineInfo &line = m_joined[i];
-        const double x = area.x() + place.column * columnWidth;
+        const QPointF origin(area.x() + place.column * columnWidth, area.y());
         lastColumn = std::max(lastColumn, place.column);
-        m_view.setCurrentOffset(QPointF(x, area.y()));
-        painter.save();
-        painter.translate(x, area.y());
+        m_view.setCurrentOffset(origin);
+        painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()) * base);
         float y = float(place.y);
         if (line.chords)
             m_rows.drawRow(painter, line, float(columnWidth), y);
         else
             m_view.drawLineInfo(text, line, float(columnWidth), y, &painter);
-        painter.restore();
     }
-    painter.save();
-    painter.translate(area.topLeft());
+    painter.setTransform(QTransform::fromTranslate(area.x(), area.y()) * base);
     drawSeparators(painter, lastColumn + 1, columnWidth, info.rect.height());
-    painter.restore();
+    painter.setTransform(base);
 }
 
 void SongPrint::drawSeparators(QPainter &painter, int columns, double columnWidth, double pageHeight) const
