@@ -3,8 +3,10 @@
 
 #include "appcontext.h"
 #include "chords.h"
+#include "playlist.h"
 #include "prefs.h"
 #include "song.h"
+#include "songs.h"
 #include "songsprintview.h"
 
 #include <QEventLoop>
@@ -21,7 +23,8 @@
 
 namespace {
 
-// The application's settings and chord library, made as at start-up, so printed songs get their chord rows.
+// The application's settings, chord library and song library, made as at start-up, so that printed songs get
+// their chord rows and playlist entries find their songs.
 class BenchContext : public AppContext
 {
 public:
@@ -29,6 +32,7 @@ public:
         : m_prefs(Prefs::initFromFileSystem())
     {
         m_prefs->setSongDirectoryPath(Corpus::folder());
+        AppContext::install(this);
         m_prefs->initChordsForCurrentInstrument();
         if (Chords *library = m_prefs->chords(); library && !library->isReady()) {
             QEventLoop loop;
@@ -36,27 +40,32 @@ public:
             QTimer::singleShot(30000, &loop, &QEventLoop::quit);
             loop.exec();
         }
-        AppContext::install(this);
+        m_songs.refresh();
     }
     ~BenchContext() override { AppContext::install(nullptr); }
 
     Prefs *prefs() override { return m_prefs.get(); }
     Chords *chords() override { return m_prefs->chords(); }
+    Songs *songs() override { return &m_songs; }
+
+    // The library's songs that the playlist's entries name, each with the key its entry asks for, as the print
+    // command hands them over. VELLORIN_BENCH_PLAYLIST names another playlist file of the song folder.
+    QList<PrintItem> playlistSongs()
+    {
+        const QString name = qEnvironmentVariable("VELLORIN_BENCH_PLAYLIST", QStringLiteral("Benchmark 100.lst"));
+        const auto playlist = PlayList::fromFile(Corpus::folder() + QLatin1Char('/') + name);
+        QList<PrintItem> items;
+        for (const SongPtr &entry : playlist->songs()) {
+            if (const SongPtr song = m_songs.songForSong(entry); song && !song->isNote())
+                items.append({song, entry->playlistkey()});
+        }
+        return items;
+    }
 
 private:
     std::unique_ptr<Prefs> m_prefs;
+    Songs m_songs;
 };
-
-// The songs of the generator's "bench100.list": those the playlist "Benchmark 100.lst" names, in its order.
-// VELLORIN_BENCH_PRINT_LIST names another list of the corpus.
-QList<PrintItem> benchSongs()
-{
-    const QString list = qEnvironmentVariable("VELLORIN_BENCH_PRINT_LIST", QStringLiteral("bench100.list"));
-    QList<PrintItem> items;
-    for (const QString &path : Corpus::list(list))
-        items.append({std::make_shared<Song>(path), {}});
-    return items;
-}
 
 void setUpPdfPrinter(QPrinter &printer, const QString &path)
 {
@@ -70,9 +79,9 @@ void BM_PaginateSongs(benchmark::State &state)
 {
     BenchContext context;
     context.prefs()->setPrintAutoZoom(state.range(0) != 0);
-    const QList<PrintItem> items = benchSongs();
+    const QList<PrintItem> items = context.playlistSongs();
     if (items.isEmpty()) {
-        state.SkipWithError("no songs: run bench/run.sh to make the corpus");
+        state.SkipWithError("no songs: run bench/run.sh to make the corpus with its playlist");
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -92,9 +101,9 @@ void BM_PrintSongsToPdf(benchmark::State &state)
 {
     BenchContext context;
     context.prefs()->setPrintAutoZoom(state.range(0) != 0);
-    const QList<PrintItem> items = benchSongs();
+    const QList<PrintItem> items = context.playlistSongs();
     if (items.isEmpty()) {
-        state.SkipWithError("no songs: run bench/run.sh to make the corpus");
+        state.SkipWithError("no songs: run bench/run.sh to make the corpus with its playlist");
         return;
     }
     QTemporaryDir folder;
