@@ -133,9 +133,7 @@ void Song::deleteCapo()
 int Song::tempo() const
 {
     if (m_songtempo == 0) {
-        QString value = valueInText(m_text, QStringLiteral("tempo-mac"));
-        if (value.isEmpty())
-            value = valueInText(m_text, QStringLiteral("tempo"));
+        const QString value = valueInText(m_text, QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
         m_songtempo = TextNumber::leadingInt(value);
     }
     return m_songtempo;
@@ -224,9 +222,7 @@ bool Song::setTempoMetronome(int tempo)
 float Song::zoomScale() const
 {
     if (m_songzoomscale == 0) {
-        QString value = valueInText(m_text, QStringLiteral("zoom-mac"));
-        if (value.isEmpty())
-            value = valueInText(m_text, QStringLiteral("zoom"));
+        const QString value = valueInText(m_text, QStringList{QStringLiteral("zoom-mac"), QStringLiteral("zoom")});
         m_songzoomscale = TextNumber::leadingFloat(value);
     }
     return m_songzoomscale;
