@@ -29,13 +29,18 @@ QString resourceText(const QString &name)
     return TextFile::read(QStringLiteral(":/html/") + name, TextFile::LastResort::None).value_or(QString());
 }
 
-bool writeText(const QString &path, const QString &text, const QString &reportedPath)
+bool writeBytes(const QString &path, const QByteArray &bytes, const QString &reportedPath)
 {
     QString error;
-    if (TextFile::write(path, text, &error))
+    if (TextFile::writeBytes(path, bytes, &error))
         return true;
     Log::write(QStringLiteral("Could not write to %1: %2").arg(reportedPath, error));
     return false;
+}
+
+bool writeText(const QString &path, const QString &text, const QString &reportedPath)
+{
+    return writeBytes(path, text.toUtf8(), reportedPath);
 }
 
 // The style sheet and the script are shared by every page in the folder and may be edited there: an
@@ -181,11 +186,7 @@ bool writeChordImage(const Song &song, const QString &name, const QDir &folder)
         Log::write(QStringLiteral("Could not write to %1: %2").arg(path, QStringLiteral("no chord diagram")));
         return false;
     }
-    QString error;
-    if (TextFile::writeBytes(path, png, &error))
-        return true;
-    Log::write(QStringLiteral("Could not write to %1: %2").arg(path, error));
-    return false;
+    return writeBytes(path, png, path);
 }
 
 } // namespace
