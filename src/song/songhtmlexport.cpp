@@ -7,6 +7,7 @@
 #include "log.h"
 #include "percentescape.h"
 #include "textfile.h"
+#include "titledirectives.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QStringList kTitleDirectives = {QStringLiteral("title"), QStringLiteral("t")};
-const QStringList kSubtitleDirectives = {QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")};
 const QStringList kStartOfChorus = {QStringLiteral("start_of_chorus"), QStringLiteral("soc")};
 const QStringList kEndOfChorus = {QStringLiteral("end_of_chorus"), QStringLiteral("eoc")};
 
@@ -124,10 +123,10 @@ QString HtmlPageBuilder::line(const QString &text)
 {
     if (text.startsWith(u'#'))
         return QStringLiteral("<!--%1-->").arg(commentText(text.mid(1)));
-    const QString title = Song::valueInText(text, kTitleDirectives);
+    const QString title = Song::valueInText(text, TitleDirectives::title());
     if (!title.isEmpty())
         return QStringLiteral("<h1>%1</h1>\n").arg(escaped(title));
-    const QString subtitle = Song::valueInText(text, kSubtitleDirectives);
+    const QString subtitle = Song::valueInText(text, TitleDirectives::subtitle());
     if (!subtitle.isEmpty())
         return QStringLiteral("<h2>%1</h2>\n").arg(escaped(subtitle));
     if (holdsDirective(text, kStartOfChorus))

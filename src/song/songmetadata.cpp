@@ -8,6 +8,7 @@
 #include "textchars.h"
 #include "textnumber.h"
 #include "textpattern.h"
+#include "titledirectives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -57,9 +58,8 @@ std::optional<QString> keyOfChord(const QString &chord)
 
 void Song::refreshTitleSubtitle()
 {
-    m_title = valueInText(m_text, QStringList{QStringLiteral("title"), QStringLiteral("t")});
-    m_subtitle =
-        valueInText(m_text, QStringList{QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")});
+    m_title = valueInText(m_text, TitleDirectives::title());
+    m_subtitle = valueInText(m_text, TitleDirectives::subtitle());
     if (m_title.isEmpty() && SongSettings::supportTabs()) {
         TextRange range;
         m_title = tabTitleLine(getNextLineForText(m_text, range));
