@@ -223,9 +223,10 @@ TEST_F(TextExport, ChordRowStandsAboveTheLyricRowPairByPair)
             if (c.chords[i].isEmpty() || c.lyrics[i].isEmpty())
                 continue;
             EXPECT_NEAR(chordStarts[i], lyricStarts[i], padWidth) << c.chords.join(u' ').toStdString() << " " << i;
-            if (i > 0 && !c.chords[i - 1].isEmpty())
+            if (i > 0 && !c.chords[i - 1].isEmpty()) {
                 EXPECT_GT(chordStarts[i], chordStarts[i - 1] + chordMetrics.width(c.chords[i - 1]))
                     << c.chords.join(u' ').toStdString() << " " << i;
+            }
         }
         EXPECT_NEAR(Song::widthOfWord(&chordRow), Song::widthOfWord(&lyricRow), padWidth);
     }
