@@ -1,3 +1,4 @@
+// Decoding text of unknown encoding, reading it from files, and writing files atomically.
 #include "textfile.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// Splitting a text into its lines, for the editor's clean-up commands.
 #include "stringlines.h"
 
 #include "textchars.h"

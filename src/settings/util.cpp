@@ -1,3 +1,4 @@
+// Count suffixes for popup titles, and colours as text or JSON.
 #include "util.h"
 
 #include "hexdigit.h"

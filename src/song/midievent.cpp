@@ -1,3 +1,4 @@
+// MIDI events as songs carry them: read from and written to text, decoded from and encoded to bytes.
 #include "midievent.h"
 
 #include "hexdigit.h"

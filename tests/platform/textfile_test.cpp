@@ -1,3 +1,4 @@
+// Decoding text of unknown encoding, and reading and writing files.
 #include "textfile.h"
 
 #include "testfiles.h"

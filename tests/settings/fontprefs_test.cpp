@@ -1,3 +1,4 @@
+// Font records: the fonts they give and their two stored forms.
 #include "fontprefs.h"
 #include "printers.h"
 #include "systemlook.h"

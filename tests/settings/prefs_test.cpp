@@ -1,3 +1,4 @@
+// The settings object: its archive, defaults and damaged files, the template, the song folder and font settings files.
 #include "prefs.h"
 #include "prefsarchive.h"
 #include "printers.h"
