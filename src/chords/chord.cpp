@@ -170,7 +170,7 @@ int Chord::stringCount(const Instrument &instrument)
 
 int Chord::soundingFret(int value, const Instrument &instrument)
 {
-    const int fret = value == fretFifteen ? 15 : value;
+    const int fret = fretOfValue(value);
     return instrument.hasDiatonicFrets() ? int(mountainDulcimerString(fret)) : fret;
 }
 
@@ -227,7 +227,7 @@ QString Chord::description(const Instrument &instrument) const
         if (value == muted)
             text += u'x';
         else
-            text += QString::number(value == fretFifteen ? 15 : value);
+            text += QString::number(fretOfValue(value));
     }
     return text;
 }
@@ -258,7 +258,7 @@ int Chord::numFrets(const Instrument &instrument) const
     int highest = 0;
     for (int s = 0; s < stringCount(instrument); ++s)
         if (m_strings[s] != muted)
-            highest = std::max(highest, m_strings[s] == fretFifteen ? 15 : m_strings[s]);
+            highest = std::max(highest, fretOfValue(m_strings[s]));
     return std::max(highest - baseFret(instrument), 4);
 }
 

@@ -21,6 +21,8 @@ public:
     // muted). For keyboard instruments the values are note numbers, middle C 0.
     static constexpr int muted = 15;
     static constexpr int fretFifteen = -17;
+    // The fret a stored value stands for: fretFifteen is fret 15; every other value is itself.
+    static constexpr int fretOfValue(int value) { return value == fretFifteen ? 15 : value; }
     // The range a definition may give a string (what a chord database record can hold); a definition with a
     // value outside it is refused, so no later arithmetic or drawing meets absurd frets.
     static constexpr int lowestValue = -128;

@@ -103,9 +103,8 @@ bool isValid(QStringView name)
         return false;
     if (isNoteLetter(name[0]))
         return true;
-    const bool bracketed = name.front() == u'(' && name.back() == u')';
     const bool bass = name.front() == u'/';
-    return (bracketed || bass) && name.size() >= 2 && isNoteLetter(name[1]);
+    return (isBracketed(name) || bass) && name.size() >= 2 && isNoteLetter(name[1]);
 }
 
 bool isMinorName(QStringView name)

@@ -49,12 +49,7 @@ int fretForTone(int tone, int openTone)
     return (((tone - openTone) % 12) + 12) % 12;
 }
 
-// A stored value as a fret number: fret 15 is stored apart, since 15 means muted.
-int fretOf(int value)
-{
-    return value == Chord::fretFifteen ? 15 : value;
-}
-
+// A fret as a stored value: fret 15 is stored apart, since 15 means muted.
 int storedValueOf(int fret)
 {
     return fret == 15 ? Chord::fretFifteen : fret;
@@ -202,7 +197,7 @@ Chord Instrument::tunedChordForChord(const Chord &chord) const
         const int value = chord.strings()[s];
         if (value == Chord::muted)
             continue;
-        int fret = fretOf(value) - int(m_deltatuning[s]);
+        int fret = Chord::fretOfValue(value) - int(m_deltatuning[s]);
         if (fret < 0)
             fret += 12;
         tuned.strings()[s] = storedValueOf(fret);
@@ -213,7 +208,7 @@ Chord Instrument::tunedChordForChord(const Chord &chord) const
     if (lowest != 0) {
         for (int s = 0; s < m_numstrings; ++s) {
             int &value = tuned.strings()[s];
-            if (value != Chord::muted && fretOf(value) > lowest + 5)
+            if (value != Chord::muted && Chord::fretOfValue(value) > lowest + 5)
                 value = Chord::muted;
         }
     }

@@ -1,3 +1,4 @@
+// The installed application context, and the do-nothing one that answers before any is installed.
 #include "appcontext.h"
 
 namespace {

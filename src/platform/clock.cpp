@@ -1,3 +1,4 @@
+// The computer's clock behind the Clock interface.
 #include "clock.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Diagnostic lines, written to the "vellorin" logging category.
 #include "log.h"
 
 Q_LOGGING_CATEGORY(lcVellorin, "vellorin")

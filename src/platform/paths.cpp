@@ -1,3 +1,4 @@
+// The program's own folders and the user's standard folders, as the desktop names them.
 #include "paths.h"
 
 #include "log.h"

@@ -1,26 +1,17 @@
 // The legacy percent escaping of URLs (RFC 2396).
 #include "percentescape.h"
 
+#include "hexdigit.h"
+
 #include <QStringDecoder>
 #include <QUrl>
 
 namespace {
 
-int hexValue(QChar c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    return -1;
-}
-
 bool isEscapeAt(const QString &text, qsizetype at)
 {
-    return at + 2 < text.size() && text.at(at) == u'%' && hexValue(text.at(at + 1)) >= 0 &&
-           hexValue(text.at(at + 2)) >= 0;
+    return at + 2 < text.size() && text.at(at) == u'%' && HexDigit::value(text.at(at + 1)) >= 0 &&
+           HexDigit::value(text.at(at + 2)) >= 0;
 }
 
 // The run of escapes starting at `at` as bytes; `at` moves behind the run.
@@ -28,7 +19,7 @@ QByteArray escapedBytes(const QString &text, qsizetype &at)
 {
     QByteArray bytes;
     while (isEscapeAt(text, at)) {
-        bytes.append(char(hexValue(text.at(at + 1)) * 16 + hexValue(text.at(at + 2))));
+        bytes.append(char(HexDigit::value(text.at(at + 1)) * 16 + HexDigit::value(text.at(at + 2))));
         at += 3;
     }
     return bytes;

@@ -1,3 +1,4 @@
+// Decoding text of unknown encoding, reading it from files, and writing files atomically.
 #include "textfile.h"
 
 #include <QFile>
@@ -12,22 +13,6 @@ constexpr char16_t kWindows1252High[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-std::optional<QString> decodeWindows1252(const QByteArray &bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        char16_t unit = byte;
-        if (byte >= 0x80 && byte <= 0x9F) {
-            unit = kWindows1252High[byte - 0x80];
-            if (unit == 0)
-                return std::nullopt;
-        }
-        text[i] = QChar(unit);
-    }
-    return text;
-}
 
 std::optional<QString> decodeStrictly(const QByteArray &bytes, QStringConverter::Encoding encoding)
 {
@@ -60,7 +45,18 @@ std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort last
 
 std::optional<QString> TextFile::decodeWindows1252(const QByteArray &bytes)
 {
-    return ::decodeWindows1252(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        char16_t unit = byte;
+        if (byte >= 0x80 && byte <= 0x9F) {
+            unit = kWindows1252High[byte - 0x80];
+            if (unit == 0)
+                return std::nullopt;
+        }
+        text[i] = QChar(unit);
+    }
+    return text;
 }
 
 std::optional<QString> TextFile::read(const QString &path, LastResort lastResort, QString *error)

@@ -1,3 +1,4 @@
+// Links handed to the desktop, or to the handler a test sets.
 #include "urlopener.h"
 
 #include <QDesktopServices>

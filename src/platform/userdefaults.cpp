@@ -1,3 +1,4 @@
+// The user defaults, kept by QSettings in the desktop's native store.
 #include "userdefaults.h"
 
 #include <QSettings>

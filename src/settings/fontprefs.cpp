@@ -1,3 +1,4 @@
+// One font record: the font it gives at a scale, and its archive and font-settings-file forms.
 #include "fontprefs.h"
 
 #include "jsonfields.h"

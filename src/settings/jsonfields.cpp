@@ -1,3 +1,4 @@
+// Reading our JSON files, and reading and writing the value kinds inside them.
 #include "jsonfields.h"
 
 #include "util.h"

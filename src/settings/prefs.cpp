@@ -1,3 +1,4 @@
+// Every user setting, loading and saving the settings archive, and the application's folders.
 #include "prefs.h"
 
 #include "appcontext.h"

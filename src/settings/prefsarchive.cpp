@@ -1,3 +1,4 @@
+// The settings archive: every persisted setting of Prefs under its key.
 #include "prefsarchive.h"
 
 #include "jsonfields.h"

@@ -1,3 +1,4 @@
+// The desktop's fonts and colours as the settings' defaults use them.
 #include "systemlook.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// Measuring and drawing text in points on every device.
 #include "textmetrics.h"
 
 #include <QImage>

@@ -1,21 +1,13 @@
+// Count suffixes for popup titles, and colours as text or JSON.
 #include "util.h"
+
+#include "hexdigit.h"
 
 #include <QJsonArray>
 
 #include <limits>
 
 namespace {
-
-int hexDigitValue(QChar c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c.unicode() - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c.unicode() - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c.unicode() - u'A' + 10;
-    return -1;
-}
 
 // Reads an unsigned 32-bit hexadecimal number the way a number scanner does: leading white space
 // skipped, an optional "0x", digits up to the first other character; saturates on overflow.
@@ -24,7 +16,7 @@ std::optional<quint32> scanHexNumber(QStringView text)
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
-    const auto digitAt = [&](qsizetype at) { return at < text.size() ? hexDigitValue(text[at]) : -1; };
+    const auto digitAt = [&](qsizetype at) { return at < text.size() ? HexDigit::value(text[at]) : -1; };
     if (digitAt(i) == 0 && i + 1 < text.size() && (text[i + 1] == u'x' || text[i + 1] == u'X') && digitAt(i + 2) >= 0)
         i += 2;
     if (digitAt(i) < 0)

@@ -1,3 +1,4 @@
+// The main window's division into columns and panes, and its stored form.
 #include "vellorinwindowlayout.h"
 
 #include "jsonfields.h"

@@ -1,3 +1,4 @@
+// Splitting a song text into typed tokens for the editor's colouring.
 #include "chordpro.h"
 
 ChordPro::ChordPro(const QString &text)

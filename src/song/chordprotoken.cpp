@@ -1,3 +1,4 @@
+// One typed range of a song text, as the editor colours it.
 #include "chordprotoken.h"
 
 ChordproToken::ChordproToken(int type, qsizetype location)

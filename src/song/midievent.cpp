@@ -1,4 +1,7 @@
+// MIDI events as songs carry them: read from and written to text, decoded from and encoded to bytes.
 #include "midievent.h"
+
+#include "hexdigit.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -39,18 +42,6 @@ std::int64_t saturatingDecimal(QStringView digits)
 QByteArray message(std::initializer_list<char> bytes)
 {
     return QByteArray(bytes.begin(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::optional<int> leadingHexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return std::nullopt;
 }
 
 } // namespace
@@ -108,11 +99,11 @@ std::optional<QByteArray> MidiEvent::rawBytesFromString(const QString &text)
     for (const QString &part : text.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
         if (part.size() != 2)
             return std::nullopt;
-        const auto high = leadingHexDigit(part[0]);
-        if (!high)
+        const int high = HexDigit::value(part[0]);
+        if (high < 0)
             continue;
-        const auto low = leadingHexDigit(part[1]);
-        bytes.append(static_cast<char>(low ? *high * 16 + *low : *high));
+        const int low = HexDigit::value(part[1]);
+        bytes.append(static_cast<char>(low >= 0 ? high * 16 + low : high));
     }
     if (bytes.isEmpty())
         return std::nullopt;

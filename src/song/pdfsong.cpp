@@ -66,11 +66,6 @@ QString PDFSong::titleSubtitleReference() const
     return fileBaseName() + QStringLiteral(" - PDF");
 }
 
-QString PDFSong::titleSubtitleRefCondensed() const
-{
-    return titleSubtitleReference().remove(u' ').remove(u'-');
-}
-
 bool PDFSong::changeCategory(const QString &category, bool overwrite)
 {
     Q_UNUSED(overwrite);

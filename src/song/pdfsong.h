@@ -22,9 +22,8 @@ public:
     bool reloadFromDisk() override;
     // Never writes: a PDF song has no song text, and its file must not be written over. Logged; false.
     bool save() override;
-    // "<file name> - PDF".
+    // "<file name> - PDF"; the condensed reference follows it.
     QString titleSubtitleReference() const override;
-    QString titleSubtitleRefCondensed() const override;
 
     // Moves the file into the category's folder (the song folder itself for ""), made when missing, under
     // its own name; an existing file there is never replaced. False (logged) when the move fails.

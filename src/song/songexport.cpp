@@ -8,6 +8,7 @@
 #include "prefs.h"
 #include "rtfwriter.h"
 #include "textfile.h"
+#include "titledirectives.h"
 
 #include <cmath>
 
@@ -67,9 +68,8 @@ AttributedText formattedSong(const Song &song)
     while (const std::optional<QString> line = Song::getNextLineForText(song.text(), range)) {
         if (line->startsWith(u'#'))
             continue;
-        const QString title = Song::valueInText(*line, QStringList{QStringLiteral("title"), QStringLiteral("t")});
-        const QString subtitle = Song::valueInText(
-            *line, QStringList{QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")});
+        const QString title = Song::valueInText(*line, TitleDirectives::title());
+        const QString subtitle = Song::valueInText(*line, TitleDirectives::subtitle());
         if (!title.isEmpty()) {
             text.append(title + u'\n', textFont(1.5f), QColor(), true);
         } else if (!subtitle.isEmpty()) {

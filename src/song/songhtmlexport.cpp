@@ -7,6 +7,7 @@
 #include "log.h"
 #include "percentescape.h"
 #include "textfile.h"
+#include "titledirectives.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QStringList kTitleDirectives = {QStringLiteral("title"), QStringLiteral("t")};
-const QStringList kSubtitleDirectives = {QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")};
 const QStringList kStartOfChorus = {QStringLiteral("start_of_chorus"), QStringLiteral("soc")};
 const QStringList kEndOfChorus = {QStringLiteral("end_of_chorus"), QStringLiteral("eoc")};
 
@@ -29,13 +28,18 @@ QString resourceText(const QString &name)
     return TextFile::read(QStringLiteral(":/html/") + name, TextFile::LastResort::None).value_or(QString());
 }
 
-bool writeText(const QString &path, const QString &text, const QString &reportedPath)
+bool writeBytes(const QString &path, const QByteArray &bytes, const QString &reportedPath)
 {
     QString error;
-    if (TextFile::write(path, text, &error))
+    if (TextFile::writeBytes(path, bytes, &error))
         return true;
     Log::write(QStringLiteral("Could not write to %1: %2").arg(reportedPath, error));
     return false;
+}
+
+bool writeText(const QString &path, const QString &text, const QString &reportedPath)
+{
+    return writeBytes(path, text.toUtf8(), reportedPath);
 }
 
 // The style sheet and the script are shared by every page in the folder and may be edited there: an
@@ -119,10 +123,10 @@ QString HtmlPageBuilder::line(const QString &text)
 {
     if (text.startsWith(u'#'))
         return QStringLiteral("<!--%1-->").arg(commentText(text.mid(1)));
-    const QString title = Song::valueInText(text, kTitleDirectives);
+    const QString title = Song::valueInText(text, TitleDirectives::title());
     if (!title.isEmpty())
         return QStringLiteral("<h1>%1</h1>\n").arg(escaped(title));
-    const QString subtitle = Song::valueInText(text, kSubtitleDirectives);
+    const QString subtitle = Song::valueInText(text, TitleDirectives::subtitle());
     if (!subtitle.isEmpty())
         return QStringLiteral("<h2>%1</h2>\n").arg(escaped(subtitle));
     if (holdsDirective(text, kStartOfChorus))
@@ -181,11 +185,7 @@ bool writeChordImage(const Song &song, const QString &name, const QDir &folder)
         Log::write(QStringLiteral("Could not write to %1: %2").arg(path, QStringLiteral("no chord diagram")));
         return false;
     }
-    QString error;
-    if (TextFile::writeBytes(path, png, &error))
-        return true;
-    Log::write(QStringLiteral("Could not write to %1: %2").arg(path, error));
-    return false;
+    return writeBytes(path, png, path);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "textchars.h"
 #include "textnumber.h"
 #include "textpattern.h"
+#include "titledirectives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -57,9 +58,8 @@ std::optional<QString> keyOfChord(const QString &chord)
 
 void Song::refreshTitleSubtitle()
 {
-    m_title = valueInText(m_text, QStringList{QStringLiteral("title"), QStringLiteral("t")});
-    m_subtitle =
-        valueInText(m_text, QStringList{QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")});
+    m_title = valueInText(m_text, TitleDirectives::title());
+    m_subtitle = valueInText(m_text, TitleDirectives::subtitle());
     if (m_title.isEmpty() && SongSettings::supportTabs()) {
         TextRange range;
         m_title = tabTitleLine(getNextLineForText(m_text, range));
@@ -133,9 +133,7 @@ void Song::deleteCapo()
 int Song::tempo() const
 {
     if (m_songtempo == 0) {
-        QString value = valueInText(m_text, QStringLiteral("tempo-mac"));
-        if (value.isEmpty())
-            value = valueInText(m_text, QStringLiteral("tempo"));
+        const QString value = valueInText(m_text, QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
         m_songtempo = TextNumber::leadingInt(value);
     }
     return m_songtempo;
@@ -224,9 +222,7 @@ bool Song::setTempoMetronome(int tempo)
 float Song::zoomScale() const
 {
     if (m_songzoomscale == 0) {
-        QString value = valueInText(m_text, QStringLiteral("zoom-mac"));
-        if (value.isEmpty())
-            value = valueInText(m_text, QStringLiteral("zoom"));
+        const QString value = valueInText(m_text, QStringList{QStringLiteral("zoom-mac"), QStringLiteral("zoom")});
         m_songzoomscale = TextNumber::leadingFloat(value);
     }
     return m_songzoomscale;

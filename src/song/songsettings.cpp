@@ -1,3 +1,4 @@
+// The settings a song reads, from the shared settings or their defaults.
 #include "songsettings.h"
 
 #include "appcontext.h"

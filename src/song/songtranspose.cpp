@@ -5,6 +5,7 @@
 #include "songsettings.h"
 #include "songtransposition.h"
 #include "tabconversion.h"
+#include "titledirectives.h"
 
 #include <QFileInfo>
 
@@ -59,14 +60,13 @@ bool Song::isTabFile(const QString &path)
 
 bool Song::isChordpro() const
 {
-    return !SongSettings::supportTabs() ||
-           !valueInText(m_text, {QStringLiteral("title"), QStringLiteral("t")}).isEmpty();
+    return !SongSettings::supportTabs() || !valueInText(m_text, TitleDirectives::title()).isEmpty();
 }
 
 void Song::convertTab()
 {
     QString converted = convertedTabText(m_text);
-    if (valueInText(m_text, {QStringLiteral("title"), QStringLiteral("t")}).isEmpty())
+    if (valueInText(m_text, TitleDirectives::title()).isEmpty())
         converted.prepend(QStringLiteral("{title: %1}\n").arg(QFileInfo(m_path).completeBaseName()));
     m_text = converted;
 }

@@ -1,3 +1,4 @@
+// Numbers at the start of directive values, read alike in every locale.
 #include "textnumber.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Regular expressions that read song text the way the text format means them.
 #include "textpattern.h"
 
 QRegularExpression TextPattern::make(const QString &pattern, QRegularExpression::PatternOptions options)

@@ -1,3 +1,4 @@
+// The application context seam: the do-nothing context and installing one.
 #include "appcontext.h"
 #include "fakeappcontext.h"
 

@@ -1,3 +1,4 @@
+// Capturing diagnostic lines: nested captures each get their own.
 #include "log.h"
 #include "logcapture.h"
 

@@ -1,3 +1,4 @@
+// The legacy percent escaping of names and notes, both ways.
 #include "percentescape.h"
 
 #include <gtest/gtest.h>

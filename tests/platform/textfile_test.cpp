@@ -1,6 +1,8 @@
+// Decoding text of unknown encoding, and reading and writing files.
 #include "textfile.h"
 
-#include <QFile>
+#include "testfiles.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,9 +39,7 @@ TEST(TextFile, WritesUtf8AndReadsBack)
     const QString path = dir.filePath(QStringLiteral("song.pro"));
     const QString text = QStringLiteral("{title: \u00c5se}\n[Am]\u041f\u0440\u0438\u0432\u0435\u0442");
     ASSERT_TRUE(TextFile::write(path, text));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), text.toUtf8());
+    EXPECT_EQ(TestFiles::read(path), text.toUtf8());
     EXPECT_EQ(TextFile::read(path, TextFile::LastResort::None), text);
 }
 

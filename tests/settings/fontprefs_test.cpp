@@ -1,3 +1,4 @@
+// Font records: the fonts they give and their two stored forms.
 #include "fontprefs.h"
 #include "printers.h"
 #include "systemlook.h"
@@ -117,6 +118,7 @@ TEST(FontPrefs, FontWithScale)
     fixed.setSize(10);
     const QFont mono = fixed.fontWithScale(2);
     EXPECT_EQ(mono.pointSizeF(), 20.0);
-    if (!SystemLook::hasFamily(QStringLiteral("Courier New")))
+    if (!SystemLook::hasFamily(QStringLiteral("Courier New"))) {
         EXPECT_TRUE(QFontInfo(mono).fixedPitch());
+    }
 }

@@ -1,3 +1,4 @@
+// The settings object: its archive, defaults and damaged files, the template, the song folder and font settings files.
 #include "prefs.h"
 #include "prefsarchive.h"
 #include "printers.h"
@@ -6,6 +7,7 @@
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "paths.h"
+#include "testfiles.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -28,11 +30,6 @@ protected:
     static QString supportFile(const QString &name) { return QDir(Prefs::appDirectory()).filePath(name); }
     static QString prefsPath() { return supportFile(QStringLiteral("prefs.json")); }
     static void writePrefsFile(const QByteArray &bytes) { ASSERT_TRUE(TextFile::writeBytes(prefsPath(), bytes)); }
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 struct Field
@@ -145,7 +142,7 @@ TEST_F(PrefsTest, EverySettingSurvivesTheArchive)
         field.set(original);
     ASSERT_TRUE(original.save());
 
-    const QJsonObject archive = QJsonDocument::fromJson(readFile(prefsPath())).object();
+    const QJsonObject archive = QJsonDocument::fromJson(TestFiles::read(prefsPath())).object();
     const QJsonObject defaults = PrefsArchive::encode(Prefs());
     EXPECT_EQ(archive.size(), 71);
     const auto back = Prefs::initFromFileSystem();
@@ -270,10 +267,10 @@ TEST_F(PrefsTest, UnreadableArchiveIsSetAsideNotOverwritten)
         EXPECT_EQ(prefs->zoomScale(), 1.0f);
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error reading %1: ").arg(prefsPath()))) << damaged.data();
         EXPECT_FALSE(QFile::exists(prefsPath()));
-        EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".bad")), damaged);
+        EXPECT_EQ(TestFiles::read(prefsPath() + QStringLiteral(".bad")), damaged);
 
         ASSERT_TRUE(prefs->save());
-        EXPECT_EQ(readFile(prefsPath() + QStringLiteral(".bad")), damaged) << "saving keeps the damaged file";
+        EXPECT_EQ(TestFiles::read(prefsPath() + QStringLiteral(".bad")), damaged) << "saving keeps the damaged file";
     }
 }
 
@@ -290,12 +287,12 @@ TEST_F(PrefsTest, TemplateIsCopiedOnce)
     Prefs::initFromFileSystem();
     QFile resource(QStringLiteral(":/Template.pro"));
     ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
-    EXPECT_EQ(readFile(Prefs::songTemplatePath()), resource.readAll());
+    EXPECT_EQ(TestFiles::read(Prefs::songTemplatePath()), resource.readAll());
 
     const QByteArray users = "{title: My own template}\n";
     ASSERT_TRUE(TextFile::writeBytes(Prefs::songTemplatePath(), users));
     Prefs::initFromFileSystem();
-    EXPECT_EQ(readFile(Prefs::songTemplatePath()), users);
+    EXPECT_EQ(TestFiles::read(Prefs::songTemplatePath()), users);
 }
 
 TEST_F(PrefsTest, DefaultSongDirectoryPrefersDropbox)
@@ -370,7 +367,7 @@ TEST_F(PrefsTest, FontSettingsFile)
     edited.chordfontprefs()->setSize(18);
     ASSERT_TRUE(edited.exportFontPrefs(path));
 
-    const QByteArray bytes = readFile(path);
+    const QByteArray bytes = TestFiles::read(path);
     EXPECT_FALSE(bytes.contains('\n')) << "written compact";
     const QJsonObject file = QJsonDocument::fromJson(bytes).object();
     EXPECT_EQ(file.keys(), QStringList({"chord", "comment", "highlight", "tab", "text"}));

@@ -1,3 +1,4 @@
+// Measuring and drawing text in points, alike on every device.
 #include "textmetrics.h"
 
 #include "printers.h"

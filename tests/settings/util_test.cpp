@@ -1,3 +1,4 @@
+// Count suffixes, colours as text and JSON, and splitting text into lines.
 #include "printers.h"
 #include "stringlines.h"
 #include "util.h"

@@ -1,3 +1,4 @@
+// The main window's layout record and its stored form.
 #include "vellorinwindowlayout.h"
 
 #include "logcapture.h"

@@ -1,3 +1,4 @@
+// Chords with their columns: copying them from lines and applying them to others.
 #include "chordpositions.h"
 
 #include <gtest/gtest.h>

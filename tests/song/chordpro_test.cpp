@@ -1,3 +1,4 @@
+// Tokenizing song text for the editor's colouring.
 #include "chordpro.h"
 
 #include <gtest/gtest.h>

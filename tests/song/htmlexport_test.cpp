@@ -4,10 +4,10 @@
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "prefs.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -35,13 +35,7 @@ protected:
         EXPECT_EQ(song.exportHTMLtoURL(out.path()), expectSuccess);
         const QStringList pages = QDir(out.path()).entryList({QStringLiteral("*.html")}, QDir::Files);
         EXPECT_EQ(pages.size(), 1) << pages.join(u' ').toStdString();
-        return pages.isEmpty() ? QString() : read(out.filePath(pages.first()));
-    }
-    static QString read(const QString &path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        return QString::fromUtf8(file.readAll());
+        return pages.isEmpty() ? QString() : TestFiles::readText(out.filePath(pages.first()));
     }
     static QString body(const QString &page)
     {
@@ -149,30 +143,22 @@ TEST_F(HtmlExport, CompanionFilesAreWrittenOnlyWhenAbsent)
     exportPage(QStringLiteral("{title: One}\nla\n"));
     const QString css = out.filePath(QStringLiteral("vellorin.css"));
     const QString js = out.filePath(QStringLiteral("vellorin.js"));
-    EXPECT_TRUE(read(css).contains(QStringLiteral(".linewithchord")));
-    EXPECT_TRUE(read(js).contains(QStringLiteral("function showChord")));
-    {
-        QFile edited(css);
-        ASSERT_TRUE(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        edited.write("body { color: green; }\n");
-    }
+    EXPECT_TRUE(TestFiles::readText(css).contains(QStringLiteral(".linewithchord")));
+    EXPECT_TRUE(TestFiles::readText(js).contains(QStringLiteral("function showChord")));
+    TestFiles::write(css, "body { color: green; }\n");
 
     Song second;
     second.setText(QStringLiteral("{title: Two}\nla\n"));
     second.refreshTitleSubtitle();
     EXPECT_TRUE(second.exportHTMLtoURL(out.path()));
-    EXPECT_EQ(read(css), QStringLiteral("body { color: green; }\n"));
+    EXPECT_EQ(TestFiles::readText(css), QStringLiteral("body { color: green; }\n"));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 4); // two pages, one style sheet, one script
 }
 
 TEST_F(HtmlExport, PageTakesTheFreeVariantOfTheSongsDefaultName)
 {
-    const QString path = QDir(songFolder.path()).filePath(QStringLiteral("Song - Band.pro"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("{title: Song}\n{subtitle: Band}\nla\n");
-    }
+    const QString path = TestFiles::write(QDir(songFolder.path()).filePath(QStringLiteral("Song - Band.pro")),
+                                          "{title: Song}\n{subtitle: Band}\nla\n");
     Song song(path);
     ASSERT_TRUE(song.exportHTMLtoURL(out.path()));
     EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("Song - Band1.html"))));

@@ -1,3 +1,4 @@
+// Lines cut into lyric pieces, each with the chord before it.
 #include "linepieces.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "fakeappcontext.h"
 #include "prefs.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,18 +27,9 @@ protected:
     SongPtr songWithText(const QString &text)
     {
         const QString path = folder.filePath(QStringLiteral("song%1.pro").arg(++count));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-        file.close();
-        return std::make_shared<Song>(path);
+        return std::make_shared<Song>(TestFiles::write(path, text.toUtf8()));
     }
-    static QString fileText(const Song &song)
-    {
-        QFile file(song.path());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll());
-    }
+    static QString fileText(const Song &song) { return TestFiles::readText(song.path()); }
 
     QTemporaryDir folder;
     FakeAppContext context;

@@ -1,3 +1,4 @@
+// MIDI events: their text form, their bytes, and comparing them.
 #include "midievent.h"
 
 #include <gtest/gtest.h>

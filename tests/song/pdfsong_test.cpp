@@ -4,8 +4,8 @@
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "prefs.h"
+#include "testfiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
@@ -37,17 +37,7 @@ protected:
     }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return TestFiles::write(folder.filePath(name), bytes);
     }
 
     QTemporaryDir folder;
@@ -77,7 +67,7 @@ TEST_F(PDFSongTest, IsNamedByItsFile)
 TEST_F(PDFSongTest, ReadsItsTextAndFindsItsAudio)
 {
     const QString path = writePdf("Hallelujah.pdf", "Hallelujah chorus");
-    const QByteArray bytes = read(path);
+    const QByteArray bytes = TestFiles::read(path);
     PDFSong song(path);
     EXPECT_TRUE(song.date().isValid());
     EXPECT_TRUE(song.plainText().contains("Hallelujah chorus")) << song.plainText().toStdString();
@@ -92,7 +82,7 @@ TEST_F(PDFSongTest, ReadsItsTextAndFindsItsAudio)
     EXPECT_FALSE(song.save());
     EXPECT_FALSE(song.addTag("rock"));
     EXPECT_TRUE(log.hasLineStartingWith("Error writing " + path));
-    EXPECT_EQ(read(path), bytes);
+    EXPECT_EQ(TestFiles::read(path), bytes);
     EXPECT_EQ(context.fsRefreshPauses, 0);
 }
 
@@ -115,7 +105,7 @@ TEST_F(PDFSongTest, MovesBetweenCategories)
     ASSERT_TRUE(song.changeCategory("Rock", false));
     EXPECT_EQ(song.category(), "Rock");
     EXPECT_EQ(song.path(), folder.filePath("Rock/Song.pdf"));
-    EXPECT_EQ(read(song.path()), bytes);
+    EXPECT_EQ(TestFiles::read(song.path()), bytes);
     EXPECT_FALSE(QFile::exists(folder.filePath("Song.pdf")));
 
     // A file of the same name in the destination is never replaced.
@@ -124,7 +114,7 @@ TEST_F(PDFSongTest, MovesBetweenCategories)
     EXPECT_FALSE(song.changeCategory("", false));
     EXPECT_TRUE(log.hasLineStartingWith("Could not move Song - PDF to " + folder.filePath("Song.pdf") + ": "));
     EXPECT_EQ(song.category(), "Rock");
-    EXPECT_EQ(read(folder.filePath("Song.pdf")), "other");
+    EXPECT_EQ(TestFiles::read(folder.filePath("Song.pdf")), "other");
 
     ASSERT_TRUE(song.changeCategory("Jazz", true));
     EXPECT_EQ(song.path(), folder.filePath("Jazz/Song.pdf"));
@@ -137,5 +127,5 @@ TEST_F(PDFSongTest, ANewSongStillSavesToItsDefaultPath)
     song.refreshTitleSubtitle();
     ASSERT_TRUE(song.save());
     EXPECT_EQ(song.path(), folder.filePath("Fresh.pro"));
-    EXPECT_EQ(read(song.path()), "{title: Fresh}\n");
+    EXPECT_EQ(TestFiles::read(song.path()), "{title: Fresh}\n");
 }

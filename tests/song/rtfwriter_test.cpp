@@ -1,3 +1,4 @@
+// Attributed text and the RTF written from it.
 #include "attributedtext.h"
 #include "rtfwriter.h"
 

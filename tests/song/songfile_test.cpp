@@ -3,8 +3,8 @@
 
 #include "fakeappcontext.h"
 #include "logcapture.h"
+#include "testfiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -17,17 +17,7 @@ class SongFile : public ::testing::Test
 protected:
     QString write(const QString &name, const QByteArray &bytes)
     {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return TestFiles::write(folder.filePath(name), bytes);
     }
 
     QTemporaryDir folder;
@@ -55,7 +45,7 @@ TEST_F(SongFile, Windows1252IsSavedBackAsUtf8WithoutBom)
     EXPECT_EQ(song.text(), text);
     EXPECT_EQ(song.title(), QStringLiteral("Caf\u00e9 \u201cnoir\u201d"));
     ASSERT_TRUE(song.save());
-    EXPECT_EQ(read(path), text.toUtf8());
+    EXPECT_EQ(TestFiles::read(path), text.toUtf8());
     EXPECT_EQ(context.fsRefreshPauses, 1);
     EXPECT_TRUE(song.reloadFromDisk());
     EXPECT_EQ(song.text(), text);
@@ -87,7 +77,7 @@ TEST_F(SongFile, TextKeepsItsLineEndsAndLosesTheBom)
             lines.append(*line);
         EXPECT_EQ(lines, c.lines) << c.what;
         ASSERT_TRUE(song.save()) << c.what;
-        EXPECT_EQ(read(path), c.text.toUtf8()) << c.what;
+        EXPECT_EQ(TestFiles::read(path), c.text.toUtf8()) << c.what;
     }
 }
 
@@ -113,7 +103,7 @@ TEST_F(SongFile, AFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_TRUE(song.reloadFromDisk());
     EXPECT_FALSE(song.loadFailed());
     EXPECT_TRUE(song.setCapo(2));
-    EXPECT_EQ(read(path), QByteArray("{title: Back}\n{Capo: 2}"));
+    EXPECT_EQ(TestFiles::read(path), QByteArray("{title: Back}\n{Capo: 2}"));
 }
 
 TEST_F(SongFile, AFailedSaveIsReportedAndLogged)

@@ -8,9 +8,8 @@
 #include "instrument.h"
 #include "logcapture.h"
 #include "prefs.h"
+#include "testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -29,12 +28,7 @@ protected:
 
     QString writeFile(const QString &name, const QString &text)
     {
-        const QString path = folder.filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-        return path;
+        return TestFiles::write(folder.filePath(name), text.toUtf8());
     }
     // A song saved in its own file, so that its setters can write.
     SongPtr songWithText(const QString &text, const QString &name = QStringLiteral("song.pro"))
@@ -47,12 +41,7 @@ protected:
         song->setText(text);
         return song;
     }
-    static QString fileText(const Song &song)
-    {
-        QFile file(song.path());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll());
-    }
+    static QString fileText(const Song &song) { return TestFiles::readText(song.path()); }
 
     QTemporaryDir folder;
     FakeAppContext context;

@@ -1,3 +1,4 @@
+// Tags, users, chord definitions, tuning, checksum and umlauts of a song text.
 #include "songtextdata.h"
 
 #include <gtest/gtest.h>

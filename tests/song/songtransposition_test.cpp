@@ -1,3 +1,4 @@
+// Finding the chords of a song text and rewriting them: transposition and Nashville numbers.
 #include "songtransposition.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tab text turned into the song text format.
 #include "tabconversion.h"
 
 #include <gtest/gtest.h>

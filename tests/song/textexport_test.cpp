@@ -5,9 +5,9 @@
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "prefs.h"
+#include "testfiles.h"
 #include "textmetrics.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -35,9 +35,7 @@ protected:
         song.setText(text);
         const QString path = folder.filePath(QStringLiteral("out"));
         EXPECT_TRUE((song.*exportTo)(path));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
+        return TestFiles::read(path);
     }
 
     Prefs prefs;
@@ -137,9 +135,7 @@ TEST_F(TextExport, TxtIsThePlainText)
     song.setText(QStringLiteral("{title: Song}\n[C]Hello [G]world\n{ci: quiet}\n"));
     const QString path = folder.filePath(QStringLiteral("song.txt"));
     ASSERT_TRUE(song.exportTXTtoURL(path));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()), song.plainText());
+    EXPECT_EQ(TestFiles::readText(path), song.plainText());
 }
 
 TEST_F(TextExport, FailedWritesAreReportedAndLogged)
@@ -227,9 +223,10 @@ TEST_F(TextExport, ChordRowStandsAboveTheLyricRowPairByPair)
             if (c.chords[i].isEmpty() || c.lyrics[i].isEmpty())
                 continue;
             EXPECT_NEAR(chordStarts[i], lyricStarts[i], padWidth) << c.chords.join(u' ').toStdString() << " " << i;
-            if (i > 0 && !c.chords[i - 1].isEmpty())
+            if (i > 0 && !c.chords[i - 1].isEmpty()) {
                 EXPECT_GT(chordStarts[i], chordStarts[i - 1] + chordMetrics.width(c.chords[i - 1]))
                     << c.chords.join(u' ').toStdString() << " " << i;
+            }
         }
         EXPECT_NEAR(Song::widthOfWord(&chordRow), Song::widthOfWord(&lyricRow), padWidth);
     }

@@ -1,3 +1,4 @@
+// The stand-in application context of the tests.
 #include "fakeappcontext.h"
 
 FakeAppContext::FakeAppContext()

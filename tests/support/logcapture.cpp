@@ -1,3 +1,4 @@
+// Collecting the program's diagnostic lines by a message handler of our own.
 #include "logcapture.h"
 
 #include "log.h"

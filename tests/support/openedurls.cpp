@@ -1,3 +1,4 @@
+// Collecting opened URLs in place of the desktop.
 #include "openedurls.h"
 
 #include "urlopener.h"

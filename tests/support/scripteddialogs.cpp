@@ -1,3 +1,4 @@
+// Dialogs answered from a script.
 #include "scripteddialogs.h"
 
 Dialogs::Answer ScriptedDialogs::runAlert(const Alert &alert)

@@ -1,3 +1,4 @@
+// Trimming text by the character classes of the song text format.
 #include "textchars.h"
 
 QString TextChars::trimmed(QStringView text, bool (*isTrimmed)(QChar))
