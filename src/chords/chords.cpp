@@ -111,6 +111,14 @@ QList<Chord> Chords::chordsForTitle(const QString &title)
     return {};
 }
 
+std::optional<Chord> Chords::fingeringToDraw(const QString &title)
+{
+    const QList<Chord> chords = chordsForTitle(title);
+    if (chords.isEmpty())
+        return std::nullopt;
+    return m_instrument.tunedChordForChord(chords.first());
+}
+
 void Chords::sortForDisplay(QList<Chord> &chords) const
 {
     // Stable, so that chords of equal rank keep the database's order, easiest first. An automatic chord

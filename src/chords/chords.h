@@ -47,6 +47,10 @@ public:
     // the user's chords, each group by base fret. A keyboard falls back from a slash chord to the chord
     // without its bass. Empty for an unknown name.
     QList<Chord> chordsForTitle(const QString &title);
+    // The one fingering to draw for a name in the current tuning: its first fingering, retuned once (an
+    // automatic fingering is already one for this tuning and comes back as it is). Song lines and printed
+    // chord rows draw it as given, so they show what the chord pane shows first. Nothing for an unknown name.
+    std::optional<Chord> fingeringToDraw(const QString &title);
     bool containsChord(const QString &title) const;
     QList<Chord> allChords() const;
     // The canonical roots, in chord order, and the canonical names under one of them.

@@ -1,6 +1,10 @@
 // The seam through which every part reaches the shared objects and the few services of the application above it.
 #pragma once
 
+#include <QImage>
+#include <QSizeF>
+
+class Chord;
 class Chords;
 class PlayLists;
 class Prefs;
@@ -27,4 +31,14 @@ public:
     // Pauses the reaction to song-folder changes for a few seconds, so the program's own writes
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
+
+    // The diagram of a chord, titled, retuned for the current instrument, as an image of the given size in
+    // points at one pixel per point; for the song exports, which cannot draw diagrams themselves.
+    // A null image when no diagram can be drawn.
+    virtual QImage chordImage(const Chord &chord, const QSizeF &size)
+    {
+        Q_UNUSED(chord);
+        Q_UNUSED(size);
+        return {};
+    }
 };

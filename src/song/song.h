@@ -1,6 +1,9 @@
 // One song: the text of one song file, the directives that carry its metadata, and its file on disk.
 #pragma once
 
+#include "midievent.h"
+#include "textrange.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QSet>
@@ -10,17 +13,11 @@
 #include <memory>
 #include <optional>
 
+class Chord;
+class Instrument;
 class Song;
 // Songs are shared by the library, the playlists and the song on display.
 using SongPtr = std::shared_ptr<Song>;
-
-// A range of the song text in UTF-16 units, as the line iterator hands it on from line to line.
-struct TextRange
-{
-    qsizetype location = 0;
-    qsizetype length = 0;
-    qsizetype end() const { return location + length; }
-};
 
 // The text is the single source of truth: every piece of metadata lives in it as a directive
 // ("{name: value}"), and every setter rewrites the text and saves the file at once. Readers cache
@@ -155,6 +152,69 @@ public:
     int playingTimeForTempo(float tempo, float songheight) const;
     int tempoForPlayingTime(int playingTime, float songheight) const;
     float pixPerMsForPlayingTime(int playingTime, float songheight) const;
+
+    // --- Transposition and Nashville numbers ---
+    // Moves every chord (bracketed and in grids) and the key directive by step semitones; favor '#' sharps,
+    // 'b' flats, 0 the new key's own spelling. Does not save.
+    void transpose(qint64 step, QChar favor = QChar());
+    // The semitones from the song's key to key (-11..11); 0 when either is empty.
+    int deltaForTransposeKey(const QString &key) const;
+    // The song's key moved by step (favor 0: the new key's own spelling); nothing without a key.
+    std::optional<QString> keyForTransposeDelta(qint64 step, QChar favor = QChar()) const;
+    // The bodies of the song's chord grids, sorted.
+    QList<TextRange> gridRanges() const;
+    // True when the song is written in Nashville numbers.
+    bool isNNS() const;
+    // Chord names to Nashville numbers relative to the key and back; the key directive stays. Both save.
+    bool convertToNNS();
+    bool convertFromNNS();
+
+    // --- Tab songs ---
+    // True for a tab file (by extension: "tab", "crd").
+    static bool isTabFile(const QString &path);
+    // False for a tab song: tabs are supported and the text has no title directive.
+    bool isChordpro() const;
+    // Converts the text into the song text format, with a title directive from the file name first when it
+    // has none. Does not save.
+    void convertTab();
+    static QString convertedTabText(const QString &text);
+
+    // --- Tags, users, chord definitions and linked data ---
+    QSet<QString> tags() const;
+    // Appends a tag directive at the end of the text and saves.
+    bool addTag(const QString &tag);
+    // Removes the first tag directive of exactly that value and saves; false when there is none.
+    bool deleteTag(const QString &tag);
+    // The user and instrument names of per-user directives, in text order, repeats kept.
+    QStringList users() const;
+    // Appends a "define" directive with the chord's definition for the instrument. Does not save.
+    void addDefineChord(const Chord &chord, const Instrument &instrument);
+    // Removes the definition of exactly the chord's title (logged when there is none). Does not save.
+    void removeDefineChord(const Chord &chord);
+    // The chord this song defines by exactly that name.
+    std::optional<Chord> definedChordForName(const QString &name) const;
+    // The song's own definition of the name, else the shared chord library's first chord of that name.
+    std::optional<Chord> chordForName(const QString &name) const;
+    // The instrument the song asks for (variant rule), blanks as "_" as in instrument file names.
+    QString instrument() const;
+    // The tuning the song asks for (variant rule), when it names at least four notes.
+    std::optional<QString> tuning() const;
+    // The linked audio file when it exists (relative values lie in the song folder); empty otherwise.
+    virtual QString musicpath() const;
+    // Writes the audio link as given (relative to the song folder when the file lies in it) and saves.
+    bool setMusicpath(const QString &path);
+    // The events of the "midi" directive (variant rule), sent when the song is shown.
+    QList<MidiEvent> midiEventsToSend() const;
+    // The "midi-index" value; nothing when empty.
+    std::optional<QString> midiIndex() const;
+    // The events of the "midi-index" directive, which select the song.
+    QList<MidiEvent> midiEventsToSelectSong() const;
+    // The checksum of the text that nearby devices compare.
+    quint32 checksum() const;
+    // Spelled-out umlauts ("ae", "Oe" ...) as umlauts, anywhere in the text. Does not save.
+    void replaceUmlauts();
+    // True for a playlist note.
+    virtual bool isNote() const { return false; }
 
     // --- Order of the song list: negative when this song comes first ---
     static int stringCompare(const QString &a, const QString &b);

@@ -263,6 +263,20 @@ TEST_F(ChordsTest, AutomaticFingeringForADetunedGuitarIsAddedOnce)
     EXPECT_FALSE(chords->containsChord(QStringLiteral("D")));
 }
 
+TEST_F(ChordsTest, FingeringToDrawIsRetunedExactlyOnce)
+{
+    const auto chords = load(guitar);
+    EXPECT_EQ(chords->fingeringToDraw(QStringLiteral("G"))->strings(), (Chord::Strings{3, 2, 0, 0, 0, 3}));
+    EXPECT_FALSE(chords->fingeringToDraw(QStringLiteral("Gmaj13")));
+
+    ASSERT_TRUE(guitar.loadTuning(QStringLiteral("# D A D G B E")));
+    // A built-in chord moves onto the detuned string.
+    EXPECT_EQ(chords->fingeringToDraw(QStringLiteral("E"))->strings(), (Chord::Strings{2, 2, 2, 1, 0, 0}));
+    // The automatic fingering leads and is drawn as made, every time it is asked for.
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(chords->fingeringToDraw(QStringLiteral("D"))->strings(), (Chord::Strings{0, 0, 0, 2, 3, 2})) << i;
+}
+
 TEST_F(ChordsTest, KeyboardFallsBackFromASlashChord)
 {
     Instrument piano =

@@ -15,10 +15,13 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+    // A plain grey image of the size asked for, counted.
+    QImage chordImage(const Chord &chord, const QSizeF &size) override;
 
     Prefs *prefsObject = nullptr;
     Songs *songsObject = nullptr;
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    int chordImagesMade = 0;
 };

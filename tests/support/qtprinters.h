@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -23,4 +24,19 @@ inline void PrintTo(const QStringList &list, std::ostream *out)
 inline void PrintTo(const QByteArray &bytes, std::ostream *out)
 {
     *out << "hex:" << bytes.toHex(' ').toStdString();
+}
+
+inline void PrintTo(const QPointF &point, std::ostream *out)
+{
+    *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+inline void PrintTo(const QSizeF &size, std::ostream *out)
+{
+    *out << size.width() << " x " << size.height();
+}
+
+inline void PrintTo(const QRectF &rect, std::ostream *out)
+{
+    *out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ')';
 }

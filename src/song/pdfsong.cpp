@@ -1,0 +1,98 @@
+// A PDF file of the song folder shown as a song.
+#include "pdfsong.h"
+
+#include "log.h"
+#include "songsettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfDocument>
+#include <QPdfSelection>
+
+PDFSong::PDFSong(const QString &path)
+{
+    setPath(path);
+    setTitle(fileBaseName());
+    setSubtitle(QStringLiteral("PDF"));
+    updateDate();
+}
+
+bool PDFSong::isPDF(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower() == QLatin1String("pdf");
+}
+
+QString PDFSong::fileBaseName() const
+{
+    return QFileInfo(path()).completeBaseName();
+}
+
+QString PDFSong::musicpath() const
+{
+    const QFileInfo file(path());
+    const QString audio = file.dir().filePath(file.completeBaseName() + QStringLiteral(".mp3"));
+    return QFileInfo::exists(audio) ? audio : QString();
+}
+
+QString PDFSong::plainText() const
+{
+    if (m_songplaintext)
+        return *m_songplaintext;
+    QPdfDocument document;
+    QStringList pages;
+    if (document.load(path()) == QPdfDocument::Error::None)
+        for (int page = 0; page < document.pageCount(); ++page)
+            pages.append(document.getAllText(page).text());
+    m_songplaintext = pages.join(u'\n');
+    return *m_songplaintext;
+}
+
+bool PDFSong::reloadFromDisk()
+{
+    m_songplaintext.reset();
+    updateDate();
+    return QFileInfo::exists(path());
+}
+
+bool PDFSong::save()
+{
+    Log::write(QStringLiteral("Error writing %1: %2").arg(path(), QStringLiteral("a PDF song is never saved")));
+    return false;
+}
+
+QString PDFSong::titleSubtitleReference() const
+{
+    return fileBaseName() + QStringLiteral(" - PDF");
+}
+
+QString PDFSong::titleSubtitleRefCondensed() const
+{
+    return titleSubtitleReference().remove(u' ').remove(u'-');
+}
+
+bool PDFSong::changeCategory(const QString &category, bool overwrite)
+{
+    Q_UNUSED(overwrite);
+    if (category == this->category())
+        return true;
+    const QString songFolder = SongSettings::songDirectory();
+    const QString folder = category.isEmpty() ? songFolder : QDir(songFolder).filePath(category);
+    const QString destination = QDir(folder).filePath(QFileInfo(path()).fileName());
+    QString error;
+    if (songFolder.isEmpty())
+        error = QStringLiteral("no song folder is set");
+    else if (!QDir().mkpath(folder))
+        error = QStringLiteral("the folder cannot be made");
+    else if (QFileInfo::exists(destination))
+        error = QStringLiteral("a file of that name is there already");
+    else if (QFile file(path()); !file.rename(destination))
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        Log::write(QStringLiteral("Could not move %1 to %2: %3").arg(description(), destination, error));
+        return false;
+    }
+    setCategory(category);
+    setPath(destination);
+    return true;
+}

@@ -1,0 +1,128 @@
+// The song's tags, users, chord definitions, instrument and tuning, linked audio, MIDI events and checksum.
+#include "song.h"
+
+#include "appcontext.h"
+#include "chord.h"
+#include "chords.h"
+#include "log.h"
+#include "songsettings.h"
+#include "songtextdata.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QSet<QString> Song::tags() const
+{
+    if (!m_cachedTags)
+        m_cachedTags = SongTextData::tags(m_text);
+    return *m_cachedTags;
+}
+
+bool Song::addTag(const QString &tag)
+{
+    m_cachedTags.reset();
+    return saveText(SongTextData::textWithTag(m_text, sanitizedDirectiveValue(tag)));
+}
+
+bool Song::deleteTag(const QString &tag)
+{
+    m_cachedTags.reset();
+    const std::optional<QString> text = SongTextData::textWithoutTag(m_text, tag);
+    return text && saveText(*text);
+}
+
+QStringList Song::users() const
+{
+    return SongTextData::users(m_text);
+}
+
+void Song::addDefineChord(const Chord &chord, const Instrument &instrument)
+{
+    m_text = SongTextData::textWithChordDefinition(m_text, chord.definition(instrument));
+}
+
+void Song::removeDefineChord(const Chord &chord)
+{
+    if (const std::optional<QString> text = SongTextData::textWithoutChordDefinition(m_text, chord.title()))
+        m_text = *text;
+    else
+        Log::write(QStringLiteral("Definition for chord %1 not found in song %2").arg(chord.title(), m_title));
+}
+
+std::optional<Chord> Song::definedChordForName(const QString &name) const
+{
+    const std::optional<QString> definition = SongTextData::chordDefinition(m_text, name);
+    if (!definition)
+        return std::nullopt;
+    const Chord chord = Chord::fromDefinition(*definition);
+    // A definition without frets gives no chord, so that the chord library's can stand in.
+    if (!chord.valid())
+        return std::nullopt;
+    return chord;
+}
+
+std::optional<Chord> Song::chordForName(const QString &name) const
+{
+    if (std::optional<Chord> chord = definedChordForName(name))
+        return chord;
+    Chords *library = AppContext::instance()->chords();
+    if (!library)
+        return std::nullopt;
+    const QList<Chord> chords = library->chordsForTitle(name);
+    return chords.isEmpty() ? std::nullopt : std::optional<Chord>(chords.first());
+}
+
+QString Song::instrument() const
+{
+    return valueInTextForUserControl(m_text, QStringLiteral("instrument")).replace(u' ', u'_');
+}
+
+std::optional<QString> Song::tuning() const
+{
+    return SongTextData::tuning(valueInTextForUserControl(m_text, QStringLiteral("tuning")));
+}
+
+QString Song::musicpath() const
+{
+    QString path = valueInText(m_text, QStringLiteral("musicpath"));
+    if (path.isEmpty())
+        return QString();
+    if (!path.startsWith(u'/')) {
+        const QString songFolder = SongSettings::songDirectory();
+        if (songFolder.isEmpty())
+            return QString();
+        path = QDir(songFolder).filePath(path);
+    }
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+bool Song::setMusicpath(const QString &path)
+{
+    return saveText(replaceValueInText(m_text, QStringLiteral("musicpath"), path));
+}
+
+QList<MidiEvent> Song::midiEventsToSend() const
+{
+    return MidiEvent::midiEventsFromString(valueInTextForUserControl(m_text, QStringLiteral("midi")));
+}
+
+std::optional<QString> Song::midiIndex() const
+{
+    const QString index = valueInText(m_text, QStringLiteral("midi-index"));
+    return index.isEmpty() ? std::nullopt : std::optional<QString>(index);
+}
+
+QList<MidiEvent> Song::midiEventsToSelectSong() const
+{
+    return MidiEvent::midiEventsFromString(midiIndex().value_or(QString()));
+}
+
+quint32 Song::checksum() const
+{
+    return SongTextData::checksum(m_text);
+}
+
+void Song::replaceUmlauts()
+{
+    m_text = SongTextData::replacedUmlauts(m_text);
+}

@@ -1,0 +1,132 @@
+// Fingerings for every catalog chord on one instrument, ordered the way the chord library shows them.
+#include "chorddatabasebuilder.h"
+
+#include "chordcatalog.h"
+#include "chorddatabasefile.h"
+#include "chordrecord.h"
+#include "fretsearch.h"
+#include "keyboardvoicer.h"
+#include "playingstyle.h"
+
+#include <algorithm>
+
+namespace {
+
+Chord makeChord(const QString &title, const Chord::Strings &values)
+{
+    Chord chord;
+    chord.setTitle(title);
+    chord.strings() = values;
+    return chord;
+}
+
+} // namespace
+
+QList<Instrument> ChordDatabaseBuilder::instruments()
+{
+    static const char *const titles[] = {
+        "Guitar",   "Ukulele_C",   "Ukulele_D",         "Ukulele_Bariton",  "Mandolin",    "Fiddle",
+        "Banjo",    "Banjo_Tenor", "Irish_Bouzouki",    "Greek_Bouzouki",   "Bass_Guitar", "Bass_5",
+        "Charango", "Ronroco",     "Mountain_Dulcimer", "Cigar_Box_Guitar", "Guitalele",   "Piano",
+    };
+    QList<Instrument> instruments;
+    for (const char *title : titles)
+        instruments.append(Instrument::fromPath(QString::fromLatin1(title) + QStringLiteral(".pdb")));
+    return instruments;
+}
+
+ChordDatabaseBuilder::ChordDatabaseBuilder(const Instrument &instrument)
+    : m_instrument(instrument)
+{
+    const FretSearch search(PlayingStyle::fretboardFor(instrument));
+    for (const CatalogChord &entry : ChordCatalog::chords()) {
+        const QList<Chord::Strings> found = fingerings(search, entry.target);
+        if (found.isEmpty()) {
+            m_gaps.append({entry.name, QString::fromStdString(search.whyUnplayable(entry.target))});
+            continue;
+        }
+        const QList<Chord::Strings> ordered = inLibraryOrder(entry.name, found);
+        QStringList texts;
+        for (const Chord::Strings &values : ordered) {
+            m_chords.append(makeChord(entry.name, values));
+            texts.append(dumpValues(values));
+        }
+        m_dumpLines.append(entry.name + QStringLiteral(": ") + texts.join(QStringLiteral("  |  ")));
+        for (const QString &alias : entry.aliases) {
+            for (const Chord::Strings &values : ordered)
+                m_chords.append(makeChord(alias, values));
+            m_dumpLines.append(alias + QStringLiteral(" = ") + entry.name);
+        }
+    }
+}
+
+// Easiest first: the search's grips on a fretted instrument, root position and inversions on a keyboard.
+QList<Chord::Strings> ChordDatabaseBuilder::fingerings(const FretSearch &search, const ChordTarget &target) const
+{
+    QList<Chord::Strings> found;
+    if (m_instrument.isKeyboard()) {
+        for (const KeyboardVoicer::Notes &notes : KeyboardVoicer::voicings(target))
+            found.append(ChordRecord::valuesForNotes(notes));
+    } else {
+        for (const Frets &frets : search.fingerings(target, maxFingerings))
+            found.append(ChordRecord::valuesForFrets(frets));
+    }
+    return found;
+}
+
+// The library lists a name's built-in chords by base fret. A grip below the easiest one's base fret would
+// be shown before it although it is harder, so it is left out; the rest keep their order within a base fret.
+QList<Chord::Strings> ChordDatabaseBuilder::inLibraryOrder(const QString &name,
+                                                           const QList<Chord::Strings> &easiestFirst) const
+{
+    const auto baseFret = [&](const Chord::Strings &values) { return makeChord(name, values).baseFret(m_instrument); };
+    const int easiestBaseFret = baseFret(easiestFirst.front());
+    QList<Chord::Strings> kept;
+    std::copy_if(easiestFirst.begin(), easiestFirst.end(), std::back_inserter(kept),
+                 [&](const Chord::Strings &values) { return baseFret(values) >= easiestBaseFret; });
+    std::stable_sort(kept.begin(), kept.end(),
+                     [&](const Chord::Strings &a, const Chord::Strings &b) { return baseFret(a) < baseFret(b); });
+    return kept;
+}
+
+QString ChordDatabaseBuilder::dumpValues(const Chord::Strings &values) const
+{
+    QStringList pieces;
+    for (int string = 0; string < m_instrument.numstrings(); ++string) {
+        const int value = values[string];
+        if (value == Chord::muted)
+            pieces.append(m_instrument.isKeyboard() ? QString() : QStringLiteral("x"));
+        else
+            pieces.append(QString::number(value == Chord::fretFifteen ? 15 : value));
+    }
+    pieces.removeAll(QString());
+    return pieces.join(u' ');
+}
+
+QByteArray ChordDatabaseBuilder::pdb() const
+{
+    QList<PalmRecord> records;
+    for (const Chord &chord : m_chords) {
+        PalmRecord record;
+        record.recId = static_cast<qint32>(records.size() + 1);
+        record.data = ChordRecord::data(chord);
+        records.append(record);
+    }
+    return ChordDatabaseFile::writePdb(m_instrument.title(), records);
+}
+
+QString ChordDatabaseBuilder::dump() const
+{
+    QStringList lines;
+    lines.append(QStringLiteral("# %1: the built-in chords, each name with its fingerings in the order shown.")
+                     .arg(m_instrument.title()));
+    lines.append(m_instrument.isKeyboard() ? QStringLiteral("# Notes in semitones from middle C (0).")
+                                           : QStringLiteral("# Frets per string, lowest string first; x muted."));
+    lines.append(m_dumpLines);
+    if (!m_gaps.isEmpty()) {
+        lines.append(QStringLiteral("# Not playable on this instrument:"));
+        for (const ChordGap &gap : m_gaps)
+            lines.append(QStringLiteral("# %1: %2").arg(gap.name, gap.reason));
+    }
+    return lines.join(u'\n') + u'\n';
+}
