@@ -32,13 +32,21 @@ QList<ColumnFlow::Place> ColumnFlow::placeAll(const QList<double> &heights, doub
     return places;
 }
 
-int ColumnFlow::columnsForView(const QList<double> &heights, double maxwidth, QSizeF size, double border)
+int ColumnFlow::columnsFilled(const QList<double> &heights, double columnHeight)
 {
-    ColumnFlow flow(size.height() - 2 * border);
+    ColumnFlow flow(columnHeight);
     for (double height : heights)
         flow.place(height);
-    const int columns = flow.columns();
-    if (columns > 1 && columns * maxwidth > size.width() - 2 * border)
-        return 1;
-    return columns;
+    return flow.columns();
+}
+
+bool ColumnFlow::fitSideBySide(int columns, double maxwidth, QSizeF size, double border)
+{
+    return columns == 1 || columns * maxwidth <= size.width() - 2 * border;
+}
+
+int ColumnFlow::columnsForView(const QList<double> &heights, double maxwidth, QSizeF size, double border)
+{
+    const int columns = columnsFilled(heights, size.height() - 2 * border);
+    return fitSideBySide(columns, maxwidth, size, border) ? columns : 1;
 }

@@ -31,6 +31,10 @@ public:
 
     // The place of each record of these heights, in columns of the height.
     static QList<Place> placeAll(const QList<double> &heights, double columnHeight);
+    // The columns that records of these heights fill.
+    static int columnsFilled(const QList<double> &heights, double columnHeight);
+    // The columns, each as wide as the widest line, fit side by side in the size less the border left and right.
+    static bool fitSideBySide(int columns, double maxwidth, QSizeF size, double border);
     // The columns a song gets in a view of the size with a border on every side: as many as its records fill in
     // columns of the view's height less the border above and below, provided that as many columns of the widest
     // line's width fit side by side within the view's width less the border left and right; otherwise 1, one
