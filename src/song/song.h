@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class AttributedText;
 class Chord;
 class Instrument;
 class Song;
@@ -49,8 +50,10 @@ public:
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
     QString defaultPath() const;
     // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
-    // file name are removed, and the name never starts with "." nor exceeds 255 bytes.
-    static QString uniqueNameForFile(const QString &fileName, const QString &folder);
+    // file name are removed, and the name never starts with "." nor exceeds 255 bytes. The entry named
+    // exactly freeName counts as free: it is the file that a rename replaces.
+    static QString uniqueNameForFile(const QString &fileName, const QString &folder,
+                                     const QString &freeName = QString());
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
 
@@ -117,6 +120,28 @@ public:
     // The text without chords, directives and comment lines, for searching.
     virtual QString plainText() const;
 
+    // --- Exports; each answers whether every file was written, and logs what was not ---
+    // The song as chord-over-lyrics text: chords in a line of their own above their syllables, directives
+    // left out (comments keep their text), "#" lines dropped. UTF-8.
+    bool exportTabtoURL(const QString &path) const;
+    // plainText() as UTF-8.
+    bool exportTXTtoURL(const QString &path) const;
+    // The song as rich text: titles centred, chord rows over lyric rows, or the lyrics alone when the
+    // settings show lyrics only.
+    bool exportRTFtoURL(const QString &path) const;
+    // A chord row over a lyric row ("\n" after each), both padded with non-breaking spaces pair by pair so
+    // each chord starts above its lyric piece, in the chord and text fonts of the settings.
+    AttributedText formattedTextForChordLine(const QStringList &chords, const QStringList &lyrics) const;
+    // The width in points of the text's widest line; 0 for none.
+    static qreal widthOfWord(const AttributedText *text);
+    // Writes the song's page into the folder (named as the song's default file, as HTML), the shared
+    // "vellorin.css" and "vellorin.js" when the folder lacks them, and one diagram image per chord the
+    // page links. Failed writes are logged and the export goes on.
+    bool exportHTMLtoURL(const QString &folder) const;
+    // A chord's image file name without ".png": "/" as "-", then escaped as a URL; forHref escapes it once
+    // more for the page, since a browser undoes one level ("C#/G" is "C%23-G", in the page "C%2523-G").
+    static QString encodeChordName(const QString &name, bool forHref);
+
     // --- Title, subtitle and references ---
     virtual void refreshTitleSubtitle();
     // "title - subtitle", or the title alone without a subtitle.
@@ -173,7 +198,7 @@ public:
     // True for a tab file (by extension: "tab", "crd").
     static bool isTabFile(const QString &path);
     // False for a tab song: tabs are supported and the text has no title directive.
-    bool isChordpro() const;
+    virtual bool isChordpro() const;
     // Converts the text into the song text format, with a title directive from the file name first when it
     // has none. Does not save.
     void convertTab();
