@@ -183,3 +183,14 @@ TEST_F(SongScreenTest, aRenderedSongHasTextWhereItsRecordsAreAndBackgroundElsewh
     const int songBottom = int(border() + view.yForLine(3)) + 2;
     EXPECT_TRUE(onlyWhite(image, QRect(0, songBottom, 400, 200 - songBottom)));
 }
+
+// The delegate may hand over another song before the view is laid out again: drawing never reads past its text.
+TEST_F(SongScreenTest, aSongShortenedBeforeTheNextLayoutIsDrawnSafely)
+{
+    show(numberedLines(20), {400, 300});
+    song = std::make_shared<Song>();
+    song->setText(QStringLiteral("w01\n"));
+    RecordingPaintDevice device;
+    drawOn(device);
+    EXPECT_EQ(device.joinedText(), QStringLiteral("w01"));
+}
