@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-SongClicks::SongClicks(SongView &view)
+SongClicks::SongClicks(const SongView &view)
     : m_view(view)
 {}
 

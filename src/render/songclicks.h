@@ -11,7 +11,7 @@ class SongView;
 class SongClicks
 {
 public:
-    explicit SongClicks(SongView &view);
+    explicit SongClicks(const SongView &view);
 
     // A click into a chord shows its diagrams through the delegate; otherwise a click into a link opens it.
     // Chords come first, so a chord over a link opens the chord.
@@ -29,5 +29,5 @@ public:
     static bool openLink(const QString &link);
 
 private:
-    SongView &m_view;
+    const SongView &m_view;
 };
