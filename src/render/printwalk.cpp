@@ -5,8 +5,8 @@
 
 PrintWalk::PrintWalk(const QList<LineInfo> &lines, int columns, double columnHeight, bool pageBreaks)
     : m_columns(std::max(1, columns))
-    , m_columnHeight(columnHeight)
     , m_pageBreaks(pageBreaks)
+    , m_flow(columnHeight)
 {
     m_places.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
@@ -17,31 +17,19 @@ void PrintWalk::place(const LineInfo &line, qsizetype index)
 {
     if (line.newPage) {
         if (m_pageBreaks)
-            closeColumn();
+            m_flow.breakColumn();
         m_places.append(Place{});
         return;
     }
-    // Heights are whole points while printing, so these sums are exact.
-    if (m_y + line.height > m_columnHeight)
-        closeColumn();
-    if (m_page == m_columnHeights.size()) {
+    // Heights are whole points while printing, so the sums of the flow are exact. Its columns run on across pages.
+    const ColumnFlow::Place placed = m_flow.place(line.height);
+    const int page = placed.column / m_columns;
+    if (page == m_columnHeights.size()) {
         m_columnHeights.append(0);
         m_firstLines.append(index);
     }
-    m_places.append(Place{m_page, m_column, m_y});
-    m_y += line.height;
-    m_columnHeights[m_page] = std::max(m_columnHeights[m_page], m_y);
-}
-
-void PrintWalk::closeColumn()
-{
-    if (m_y <= 0)
-        return;
-    m_y = 0;
-    if (++m_column == m_columns) {
-        m_column = 0;
-        ++m_page;
-    }
+    m_places.append(Place{page, placed.column % m_columns, placed.y});
+    m_columnHeights[page] = std::max(m_columnHeights[page], placed.y + line.height);
 }
 
 QList<PrintPageInfo> PrintWalk::pages(double pageWidth) const

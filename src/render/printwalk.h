@@ -2,16 +2,17 @@
 // into pages and drawing puts its lines on them, so that every line is drawn once, on the page it was given.
 #pragma once
 
+#include "columnflow.h"
 #include "lineinfo.h"
 #include "printpageinfo.h"
 
 #include <QList>
 
-// Lines fill a column top to bottom; a line that does not fit below what its column holds opens the next column,
-// and after the last column of a page, the next page. A page-break line closes its column when page breaks are
-// honoured, and is drawn nowhere. A column that holds nothing is never closed, so no page or column is ever empty:
-// a line taller than a column stands alone in one and overflows it, and page breaks at the start or end of a song
-// or one after another make no blank page.
+// Lines fill columns by the rule the screen's columns follow (ColumnFlow): a line that does not fit below what its
+// column holds opens the next column, and after the last column of a page, the next page. A page-break line closes
+// its column when page breaks are honoured, and is drawn nowhere. A column that holds nothing is never closed, so no
+// page or column is ever empty: a line taller than a column stands alone in one and overflows it, and page breaks
+// at the start or end of a song or one after another make no blank page.
 class PrintWalk
 {
 public:
@@ -35,16 +36,12 @@ public:
 
 private:
     void place(const LineInfo &line, qsizetype index);
-    void closeColumn();
 
     int m_columns;
-    double m_columnHeight;
     bool m_pageBreaks;
+    // Columns counted across pages.
+    ColumnFlow m_flow;
     QList<Place> m_places;
-    // The current page and column, the height used in the column.
-    int m_page = 0;
-    int m_column = 0;
-    double m_y = 0;
     // Per page: the tallest column, and the first line on it.
     QList<double> m_columnHeights;
     QList<qint64> m_firstLines;

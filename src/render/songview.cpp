@@ -4,10 +4,13 @@
 #include "appcontext.h"
 #include "chorddisplayoptions.h"
 #include "chords.h"
+#include "columnflow.h"
 #include "gridline.h"
 #include "lineclassifier.h"
 #include "lyricline.h"
 #include "prefs.h"
+#include "songclicks.h"
+#include "songframe.h"
 #include "songlayout.h"
 #include "songsettings.h"
 #include "songviewdelegate.h"
@@ -16,7 +19,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -101,6 +106,89 @@ void SongView::calcLineInfosForText(const QString &text, float width)
 {
     m_chordDiagramSize = diagramSizeFor(*prefs());
     SongLayout(*this, text, width).run();
+    ++m_layoutGeneration;
+}
+
+void SongView::adjustFrameForView(QSizeF visibleSize, bool autozoom)
+{
+    SongFrame(*this).adjustFrameForView(visibleSize, autozoom);
+}
+
+int SongView::numColumnsForSize(QSizeF size) const
+{
+    return ColumnFlow::columnsForView(lineHeights(), m_maxwidth, size, m_outerborder);
+}
+
+void SongView::autoZoomForSize(QSizeF size)
+{
+    SongFrame(*this).autoZoomForSize(size);
+}
+
+QList<double> SongView::lineHeights() const
+{
+    QList<double> heights;
+    heights.reserve(m_lines.size());
+    for (const LineInfo &line : m_lines)
+        heights.append(line.height);
+    return heights;
+}
+
+float SongView::yForLine(qint64 line) const
+{
+    const qsizetype before = std::clamp<qint64>(line, 0, m_lines.size());
+    double y = 0;
+    for (qsizetype i = 0; i < before; ++i)
+        y += m_lines[i].height;
+    return float(y);
+}
+
+qint64 SongView::lineForCursorPos(quint64 position) const
+{
+    const qint64 at = qint64(std::min<quint64>(position, std::numeric_limits<qint64>::max()));
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].range.end() > at)
+            return i;
+    }
+    return std::max<qsizetype>(m_lines.size() - 1, 0);
+}
+
+void SongView::drawRect(QPainter &painter, const QRectF &dirty)
+{
+    m_screen.drawRect(painter, dirty);
+}
+
+std::optional<PauseInfo> SongView::pauseForPosition(double y) const
+{
+    const double lineHeight = m_textMetrics.height();
+    for (const PauseInfo &pause : m_pauses) {
+        if (pause.position <= y && y < pause.position + lineHeight + 2.0)
+            return pause;
+    }
+    return std::nullopt;
+}
+
+void SongView::mouseDown(QPointF point)
+{
+    m_screen.updateClickAreas();
+    SongClicks(*this).mouseDown(point);
+}
+
+bool SongView::isClickableAt(QPointF point)
+{
+    m_screen.updateClickAreas();
+    return SongClicks(*this).isClickableAt(point);
+}
+
+QStringList SongView::uniqueChordNamesFromPositionY(float y)
+{
+    m_screen.updateClickAreas();
+    return SongClicks(*this).uniqueChordNamesFromPositionY(y);
+}
+
+QStringList SongView::uniqueChordNames()
+{
+    m_screen.updateClickAreas();
+    return SongClicks(*this).uniqueChordNames();
 }
 
 float SongView::heightOfSong() const

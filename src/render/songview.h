@@ -7,6 +7,7 @@
 #include "linkinfo.h"
 #include "pauseinfo.h"
 #include "song.h"
+#include "songscreen.h"
 #include "textmetrics.h"
 
 #include <QColor>
@@ -16,6 +17,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -48,6 +50,38 @@ public:
     void calcLineInfosForText(const QString &text, float width);
     // The sum of all record heights plus the border above and below.
     float heightOfSong() const;
+
+    // --- On screen (a thin widget shows the view; sizes in points, positions in view coordinates) ---
+    // Lays the song out for the visible size of the view's scroll area, chooses its columns and, with autozoom,
+    // the zoom that shows the whole song, and sizes the view (frameSize). A visible width of 0 changes nothing.
+    void adjustFrameForView(QSizeF visibleSize, bool autozoom);
+    // The view's size: the visible width, and the visible height or, in one scrolling column, the song's height.
+    QSizeF frameSize() const { return m_screen.frameSize(); }
+    void setFrameSize(QSizeF size) { m_screen.setFrameSize(size); }
+    // The columns the current records get in a view of the size.
+    int numColumnsForSize(QSizeF size) const;
+    // Sets zoomScale() and numColumns() so that the song, measured at zoom 1, fills up to four columns.
+    void autoZoomForSize(QSizeF size);
+    // The y of a record: the sum of the heights of those before it (without the border).
+    float yForLine(qint64 line) const;
+    // The record that shows the character at the index of the song text.
+    qint64 lineForCursorPos(quint64 position) const;
+    // Draws the records that reach into the dirty rectangle, in columns, on the painter (one unit one point).
+    void drawRect(QPainter &painter, const QRectF &dirty);
+    // The pause mark at a scroll position, for auto-scroll.
+    std::optional<PauseInfo> pauseForPosition(double y) const;
+    // A click: a chord goes to the delegate, a link is opened.
+    void mouseDown(QPointF point);
+    // A chord or a link lies under the point (the pointer becomes a pointing hand).
+    bool isClickableAt(QPointF point);
+    // The chord names drawn at or below y, each once, respelled with flats or sharps as the view asks.
+    QStringList uniqueChordNamesFromPositionY(float y);
+    // All chord names of the song, each once, as drawn.
+    QStringList uniqueChordNames();
+    // The heights of the records, in order.
+    QList<double> lineHeights() const;
+    // Counts layouts, so that what is made from a layout knows when it is out of date.
+    quint64 layoutGeneration() const { return m_layoutGeneration; }
 
     // --- One line: measured when painter is null, drawn otherwise ---
     // Each takes the song's whole text, the record's range, the column width and the line's top y, which it
@@ -176,6 +210,7 @@ private:
     void addChordHit(const QString &name, const QRectF &bounds);
 
     QList<LineInfo> m_lines;
+    quint64 m_layoutGeneration = 0;
     QList<Chord> m_tempchords;
     QList<PauseInfo> m_pauses;
     QList<Chord> m_chords;
@@ -206,4 +241,7 @@ private:
     QFont m_textfont, m_chordfont, m_commentfont, m_tabfont, m_highlightfont;
     // Metrics of the fonts above, made once per layout rather than once per word.
     TextMetrics m_textMetrics, m_chordMetrics, m_commentMetrics, m_tabMetrics, m_highlightMetrics;
+
+    // Frame, columns and click areas on screen; made from the fields above.
+    SongScreen m_screen{*this};
 };

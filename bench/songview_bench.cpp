@@ -1,0 +1,170 @@
+// The song view on long songs: layout at two widths, an auto-zoom fit, showing a song, finding its click areas,
+// and one viewport repaint while it scrolls. Usage: bench_render [benchmark flags] [song files...]; without files, the
+// corpus's songs.
+#include "benchsongs.h"
+#include "songview.h"
+#include "songviewdelegate.h"
+#include "textmetrics.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+// What a song pane of a laptop screen shows, in points.
+const QSizeF kVisible(760, 560);
+
+class BenchDelegate : public SongViewDelegate
+{
+public:
+    explicit BenchDelegate(const QString &text)
+        : m_song(std::make_shared<Song>())
+    {
+        m_song->setText(text);
+    }
+    SongPtr songForSongView(const SongView &) override { return m_song; }
+
+private:
+    SongPtr m_song;
+};
+
+// Time per line of text: equal figures for songs of different lengths show that the cost grows linearly.
+void countLines(benchmark::State &state, const BenchSong &song)
+{
+    state.counters["lines"] = double(song.lines);
+    state.counters["per line"] = benchmark::Counter(double(song.lines), benchmark::Counter::kIsIterationInvariantRate |
+                                                                            benchmark::Counter::kInvert);
+}
+
+void layout(benchmark::State &state, const BenchSong &song, float width)
+{
+    BenchDelegate delegate(song.text);
+    SongView view;
+    view.setDelegate(&delegate);
+    for (auto _ : state) {
+        view.calcLineInfosForText(song.text, width);
+        benchmark::DoNotOptimize(view.lines().size());
+    }
+    countLines(state, song);
+}
+
+void autoZoomFit(benchmark::State &state, const BenchSong &song)
+{
+    BenchDelegate delegate(song.text);
+    SongView view;
+    view.setDelegate(&delegate);
+    for (auto _ : state) {
+        view.adjustFrameForView(kVisible, true);
+        benchmark::DoNotOptimize(view.zoomScale());
+    }
+    state.counters["columns"] = view.numColumns();
+    countLines(state, song);
+}
+
+// Paints `height` points of the visible part of the view from `top` into an image of a 96-dpi screen.
+void paintViewport(SongView &view, QImage &screen, qreal top, qreal height = kVisible.height())
+{
+    const qreal scale = TextMetrics::pointScale(&screen);
+    QPainter painter(&screen);
+    painter.scale(scale, scale);
+    painter.translate(0, -top);
+    view.drawRect(painter, QRectF(0, top, kVisible.width(), height));
+}
+
+QImage screenImage()
+{
+    QImage screen((kVisible * 96 / 72).toSize(), QImage::Format_ARGB32_Premultiplied);
+    screen.setDotsPerMeterX(3780);
+    screen.setDotsPerMeterY(3780);
+    return screen;
+}
+
+// A song appears: laid out, fitted, and its first screen painted.
+void showSong(benchmark::State &state, const BenchSong &song)
+{
+    BenchDelegate delegate(song.text);
+    QImage screen = screenImage();
+    for (auto _ : state) {
+        SongView view;
+        view.setDelegate(&delegate);
+        view.adjustFrameForView(kVisible, false);
+        paintViewport(view, screen, 0);
+    }
+    countLines(state, song);
+}
+
+// The click areas of the whole song, found when first needed (a click, the pointer, the chord pane's chord list):
+// every record drawn on a device that keeps nothing.
+void clickAreas(benchmark::State &state, const BenchSong &song)
+{
+    BenchDelegate delegate(song.text);
+    for (auto _ : state) {
+        state.PauseTiming();
+        SongView view;
+        view.setDelegate(&delegate);
+        view.adjustFrameForView(kVisible, false);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(view.uniqueChordNamesFromPositionY(0));
+    }
+    countLines(state, song);
+}
+
+// While the song scrolls by itself the view is repainted every few milliseconds: one viewport in the middle, or
+// only the strip that scrolling a pixel or two uncovers (what a scroll area repaints after moving its contents).
+void repaintWhileScrolling(benchmark::State &state, const BenchSong &song, qreal height)
+{
+    BenchDelegate delegate(song.text);
+    SongView view;
+    view.setDelegate(&delegate);
+    view.adjustFrameForView(kVisible, false);
+    QImage screen = screenImage();
+    const qreal top = std::max(0.0, view.frameSize().height() / 2 - kVisible.height() / 2);
+    paintViewport(view, screen, top);
+    for (auto _ : state)
+        paintViewport(view, screen, top + kVisible.height() - height, height);
+    state.counters["lines"] = double(song.lines);
+}
+
+void registerFor(const BenchSong &song)
+{
+    const std::string name = song.name.toStdString();
+    benchmark::RegisterBenchmark(("layout/width:560/" + name).c_str(), layout, song, 560.0f)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("layout/width:280/" + name).c_str(), layout, song, 280.0f)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("auto-zoom fit/" + name).c_str(), autoZoomFit, song)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("show song/" + name).c_str(), showSong, song)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("click areas/" + name).c_str(), clickAreas, song)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("repaint while scrolling/viewport/" + name).c_str(), repaintWhileScrolling, song,
+                                 kVisible.height())
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("repaint while scrolling/2-point strip/" + name).c_str(), repaintWhileScrolling, song,
+                                 2.0)
+        ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    QGuiApplication application(argc, argv);
+    QStringList files;
+    for (int i = 1; i < argc; ++i)
+        files.append(QString::fromLocal8Bit(argv[i]));
+    const QList<BenchSong> songs = BenchSongs::songs(files);
+    if (songs.isEmpty()) {
+        std::fprintf(stderr, "no songs: name song files, or make the corpus with bench/run.sh\n");
+        return 1;
+    }
+    for (const BenchSong &song : songs)
+        registerFor(song);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
