@@ -7,12 +7,12 @@ namespace {
 
 constexpr qreal kPointsPerInch = 72.0;
 
-// A device whose pixel is one point, to measure on.
-const QPaintDevice *referenceDevice()
+// A device of `magnification` pixels per point, to measure on.
+const QPaintDevice *referenceDevice(qreal magnification)
 {
-    static const QImage device = [] {
+    static const QImage device = [magnification] {
         QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-        const int dotsPerMeter = qRound(kPointsPerInch / 0.0254);
+        const int dotsPerMeter = qRound(kPointsPerInch * magnification / 0.0254);
         image.setDotsPerMeterX(dotsPerMeter);
         image.setDotsPerMeterY(dotsPerMeter);
         return image;
@@ -37,7 +37,7 @@ QFont measuredFont(const QFont &font)
 } // namespace
 
 TextMetrics::TextMetrics(const QFont &font)
-    : m_metrics(measuredFont(font), referenceDevice())
+    : m_metrics(measuredFont(font), referenceDevice(magnification))
 {}
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)
@@ -52,12 +52,15 @@ void TextMetrics::drawAtPoint(QPainter *painter, const QString &text, QPointF to
     const TextMetrics metrics(font);
     // The painter turns points into device pixels already, so the font must not do it a second time:
     // on this device its size in points is the wanted size divided by the device's points-to-pixel scale.
+    // It is drawn magnified under a scale that undoes the magnification, so its size is not rounded.
     QFont deviceFont = measuredFont(font);
-    deviceFont.setPointSizeF(pointSize(font) / pointScale(painter->device()));
+    deviceFont.setPointSizeF(pointSize(font) * magnification / pointScale(painter->device()));
     painter->save();
+    painter->translate(topLeft.x(), metrics.baseline(topLeft.y()));
+    painter->scale(1 / magnification, 1 / magnification);
     painter->setFont(deviceFont);
     painter->setPen(color.isValid() ? color : QColor(Qt::black));
-    painter->drawText(QPointF(topLeft.x(), metrics.baseline(topLeft.y())), text);
+    painter->drawText(QPointF(0, 0), text);
     painter->restore();
 }
 

@@ -11,18 +11,26 @@
 class QPainter;
 class QPaintDevice;
 
-// Text is measured on a 72-dpi reference device with hinting off, so a layout comes out the same on
-// screen, on paper and in tests. The layout places text by its top-left corner; Qt draws at the baseline:
-// baseline() is the one place that turns one into the other, and height = ascent + descent.
+// Text is measured on a reference device with hinting off, so a layout comes out the same on screen, on
+// paper and in tests. The layout places text by its top-left corner; Qt draws at the baseline: baseline() is
+// the one place that turns one into the other, and height = ascent + descent.
+//
+// Qt rounds a font's size to whole device pixels. On a device of one pixel per point that would round every
+// size to whole points (7.5 pt would measure and draw as 8 pt, a zoomed song would not fit where it was laid
+// out), so text is measured and drawn at `magnification` times its size and scaled back.
 class TextMetrics
 {
 public:
     explicit TextMetrics(const QFont &font);
 
-    qreal ascent() const { return m_metrics.ascent(); }
-    qreal descent() const { return m_metrics.descent(); }
+    qreal ascent() const { return m_metrics.ascent() / magnification; }
+    qreal descent() const { return m_metrics.descent() / magnification; }
     qreal height() const { return ascent() + descent(); }
-    qreal width(const QString &text) const { return m_metrics.horizontalAdvance(text); }
+    // Height of capital letters above the baseline: chord names above lyrics need no more room than this.
+    qreal capHeight() const { return m_metrics.capHeight() / magnification; }
+    // Extra space the font asks between lines.
+    qreal leading() const { return m_metrics.leading() / magnification; }
+    qreal width(const QString &text) const { return m_metrics.horizontalAdvance(text) / magnification; }
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
 
@@ -36,5 +44,7 @@ public:
     static qreal pointScale(const QPaintDevice *device);
 
 private:
+    static constexpr qreal magnification = 64;
+
     QFontMetricsF m_metrics;
 };

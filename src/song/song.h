@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class AttributedText;
 class Chord;
 class Instrument;
 class Song;
@@ -116,6 +117,28 @@ public:
 
     // The text without chords, directives and comment lines, for searching.
     virtual QString plainText() const;
+
+    // --- Exports; each answers whether every file was written, and logs what was not ---
+    // The song as chord-over-lyrics text: chords in a line of their own above their syllables, directives
+    // left out (comments keep their text), "#" lines dropped. UTF-8.
+    bool exportTabtoURL(const QString &path) const;
+    // plainText() as UTF-8.
+    bool exportTXTtoURL(const QString &path) const;
+    // The song as rich text: titles centred, chord rows over lyric rows, or the lyrics alone when the
+    // settings show lyrics only.
+    bool exportRTFtoURL(const QString &path) const;
+    // A chord row over a lyric row ("\n" after each), both padded with non-breaking spaces pair by pair so
+    // each chord starts above its lyric piece, in the chord and text fonts of the settings.
+    AttributedText formattedTextForChordLine(const QStringList &chords, const QStringList &lyrics) const;
+    // The width in points of the text's widest line; 0 for none.
+    static qreal widthOfWord(const AttributedText *text);
+    // Writes the song's page into the folder (named as the song's default file, as HTML), the shared
+    // "vellorin.css" and "vellorin.js" when the folder lacks them, and one diagram image per chord the
+    // page links. Failed writes are logged and the export goes on.
+    bool exportHTMLtoURL(const QString &folder) const;
+    // A chord's image file name without ".png": "/" as "-", then escaped as a URL; forHref escapes it once
+    // more for the page, since a browser undoes one level ("C#/G" is "C%23-G", in the page "C%2523-G").
+    static QString encodeChordName(const QString &name, bool forHref);
 
     // --- Title, subtitle and references ---
     virtual void refreshTitleSubtitle();

@@ -53,6 +53,15 @@ TEST(TextMetrics, MeasuresInPoints)
     EXPECT_NEAR(large.width(), 2 * small.width(), 0.1) << "unhinted widths scale with the size";
 }
 
+TEST(TextMetrics, FractionalSizesAreNotRounded)
+{
+    // A zoomed layout asks for sizes like 7.5 pt; rounded to 8 pt they would measure 6 % too wide.
+    const QString text = QStringLiteral("A title of some length");
+    const qreal whole = TextMetrics::sizeWithFont(text, dejaVu(15)).width();
+    EXPECT_NEAR(TextMetrics::sizeWithFont(text, dejaVu(7.5)).width(), whole / 2, 0.2);
+    EXPECT_NEAR(TextMetrics::sizeWithFont(text, dejaVu(7.9)).width(), whole * 7.9 / 15, 0.2);
+}
+
 TEST(TextMetrics, DrawsFromTheTopLeftAtTheSameSizeOnEveryDevice)
 {
     const TextMetrics metrics(dejaVu(40));

@@ -1,0 +1,256 @@
+// The song view's layout side: its state, chord names, and the dispatch of each line to its drawing operation.
+#include "songview.h"
+
+#include "appcontext.h"
+#include "chorddisplayoptions.h"
+#include "chords.h"
+#include "gridline.h"
+#include "lineclassifier.h"
+#include "lyricline.h"
+#include "prefs.h"
+#include "songlayout.h"
+#include "songsettings.h"
+#include "songviewdelegate.h"
+#include "tabline.h"
+#include "titleline.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+QSizeF diagramSizeFor(const Prefs &prefs)
+{
+    return prefs.largeChordDiagrams() ? QSizeF(60, 90) : QSizeF(48, 60);
+}
+
+// Settings for views that live while the application has none (tests, tools): the defaults.
+Prefs &defaultPrefs()
+{
+    static Prefs prefs;
+    return prefs;
+}
+
+} // namespace
+
+SongView::SongView()
+    : m_textMetrics(QFont())
+    , m_chordMetrics(QFont())
+    , m_commentMetrics(QFont())
+    , m_tabMetrics(QFont())
+    , m_highlightMetrics(QFont())
+{
+    m_chordDiagramSize = diagramSizeFor(*prefs());
+}
+
+SongView::~SongView() = default;
+
+Prefs *SongView::prefs() const
+{
+    if (m_prefs)
+        return m_prefs;
+    if (Prefs *shared = AppContext::instance()->prefs())
+        return shared;
+    return &defaultPrefs();
+}
+
+const Prefs &SongView::appPrefs() const
+{
+    if (const Prefs *shared = AppContext::instance()->prefs())
+        return *shared;
+    return defaultPrefs();
+}
+
+DirectiveOwner SongView::directiveOwner() const
+{
+    return {SongSettings::currentUser(), SongSettings::currentInstrumentTitle()};
+}
+
+ChordDisplayOptions SongView::chordDisplayOptions() const
+{
+    const Prefs &settings = appPrefs();
+    ChordDisplayOptions options;
+    options.latinChords = settings.latinChords();
+    options.germanChords = settings.germanChords();
+    options.leftHandedChordDisplay = settings.leftHandedChordDisplay();
+    return options;
+}
+
+SongPtr SongView::song() const
+{
+    return m_delegate ? m_delegate->songForSongView(*this) : SongPtr();
+}
+
+void SongView::setFonts(const QFont &text, const QFont &chord, const QFont &comment, const QFont &tab,
+                        const QFont &highlight)
+{
+    m_textfont = text;
+    m_chordfont = chord;
+    m_commentfont = comment;
+    m_tabfont = tab;
+    m_highlightfont = highlight;
+    m_textMetrics = TextMetrics(text);
+    m_chordMetrics = TextMetrics(chord);
+    m_commentMetrics = TextMetrics(comment);
+    m_tabMetrics = TextMetrics(tab);
+    m_highlightMetrics = TextMetrics(highlight);
+}
+
+void SongView::calcLineInfosForText(const QString &text, float width)
+{
+    m_chordDiagramSize = diagramSizeFor(*prefs());
+    SongLayout(*this, text, width).run();
+}
+
+float SongView::heightOfSong() const
+{
+    double height = 2.0 * m_outerborder;
+    for (const LineInfo &line : m_lines)
+        height += line.height;
+    return float(height);
+}
+
+TextRange SongView::drawTitle(const QString &text, TextRange range, float width, float &y, QPainter *painter)
+{
+    return TitleLine(*this, painter).drawTitle(text, range, width, y);
+}
+
+TextRange SongView::drawSubTitle(const QString &text, TextRange range, float width, float &y, QPainter *painter)
+{
+    return TitleLine(*this, painter).drawSubTitle(text, range, width, y);
+}
+
+TextRange SongView::drawLine(const QString &text, TextRange range, float width, float &y, bool chorusMode,
+                             QPainter *painter)
+{
+    return LyricLine(*this, text, width, painter).draw(range, y, chorusMode);
+}
+
+TextRange SongView::drawTabLine(const QString &text, TextRange range, float width, float &y, QPainter *painter)
+{
+    return TabLine(*this, painter).draw(text, range, width, y);
+}
+
+TextRange SongView::drawGridLine(const QString &text, QList<GridCell> &cells, TextRange range, float width, float &y,
+                                 QPainter *painter)
+{
+    GridLine grid(*this, painter);
+    if (painter)
+        grid.draw(cells, width, y);
+    else
+        cells = grid.measure(text, range, y);
+    return range;
+}
+
+void SongView::drawImage(const QImage &image, float width, float &y, QPainter *painter)
+{
+    if (image.width() <= 0)
+        return;
+    const qreal drawnWidth = std::min<qreal>(image.width(), width);
+    const qreal drawnHeight = image.height() * drawnWidth / image.width();
+    if (painter)
+        painter->drawImage(QRectF(0, y, drawnWidth, drawnHeight), image);
+    y += float(drawnHeight);
+}
+
+void SongView::drawLineInfo(const QString &text, const LineInfo &line, float width, float &y, QPainter *painter)
+{
+    m_highlight = line.highlight;
+    m_highlightcolor = line.highlightcolor;
+    m_titlefontsize = line.titlefontsize;
+    if (line.title) {
+        drawTitle(text, line.range, width, y, painter);
+    } else if (line.subtitle) {
+        drawSubTitle(text, line.range, width, y, painter);
+    } else if (line.tab) {
+        drawTabLine(text, line.range, width, y, painter);
+    } else if (line.gridCells) {
+        QList<GridCell> cells = *line.gridCells; // shared, not copied: drawing only reads the cells
+        drawGridLine(text, cells, line.range, width, y, painter);
+    } else if (!line.image.isNull()) {
+        drawImage(line.image, width, y, painter);
+    } else if (!line.newPage && !line.chords) {
+        drawLine(text, line.range, width, y, line.chorus, painter);
+    }
+}
+
+QString SongView::respelledChordName(const QString &name) const
+{
+    QString shown = name;
+    if (m_allChordsFlat && shown.contains(u'#'))
+        shown = Chord::flatChordForName(shown);
+    if (m_allChordsSharp && shown.contains(u'b'))
+        shown = Chord::sharpChordForName(shown);
+    return shown;
+}
+
+QString SongView::displayChordName(const QString &name) const
+{
+    return Chord::displayNameForChordname(respelledChordName(name), chordDisplayOptions());
+}
+
+QString SongView::transposedChordName(const QString &name) const
+{
+    if (m_transpose == 0 || !Chord::isValidChord(name))
+        return name;
+    return Chord::transpose(name, m_transpose, favoredTransposeChar());
+}
+
+QChar SongView::favoredTransposeChar() const
+{
+    if (m_transpose == 0 || m_isTab)
+        return QChar();
+    const SongPtr shown = song();
+    const QString key = shown ? shown->key() : QString();
+    const int tone = Chord::toneForChordTitle(key) + m_transpose;
+    return Chord::isFlatTone(tone, Chord::isMinorKey(key)) ? QChar(u'b') : QChar(u'#');
+}
+
+std::optional<Chord> SongView::tempChordForTitle(const QString &name) const
+{
+    for (const Chord &chord : m_tempchords) {
+        if (chord.title() == name)
+            return chord;
+    }
+    return std::nullopt;
+}
+
+std::optional<Chord> SongView::chordForName(const QString &name) const
+{
+    if (std::optional<Chord> own = tempChordForTitle(name))
+        return own;
+    // The library's first fingering, retuned for the current tuning, as the chord pane shows it first.
+    Chords *library = AppContext::instance()->chords();
+    return library ? library->fingeringToDraw(name) : std::nullopt;
+}
+
+bool SongView::isRealChord(const QString &word) const
+{
+    return Chord::isRealChord(word, AppContext::instance()->chords());
+}
+
+void SongView::raiseMaxwidth(float width)
+{
+    m_maxwidth = std::max(m_maxwidth, width);
+}
+
+qreal SongView::mirroredX(qreal x, qreal itemWidth, qreal columnWidth) const
+{
+    return m_rightToLeft ? columnWidth - x - itemWidth : x;
+}
+
+void SongView::addChordHit(const QString &name, const QRectF &bounds)
+{
+    if (!Chord::isValidChord(name) && !Chord::isNashvilleNumber(name))
+        return;
+    QString title = name;
+    if (title.size() >= 3 && title.startsWith(u'(') && title.endsWith(u')'))
+        title = title.mid(1, title.size() - 2);
+    if (title.size() >= 2 && (title.endsWith(u'|') || title.endsWith(u'_')))
+        title.chop(1);
+    Chord hit;
+    hit.setTitle(title);
+    hit.setBounds(bounds);
+    m_chords.append(hit);
+}

@@ -1,0 +1,21 @@
+// Tab lines: fixed-width text cut by characters where the column ends.
+#pragma once
+
+#include "song.h"
+
+class QPainter;
+class SongView;
+
+class TabLine
+{
+public:
+    // painter null measures.
+    TabLine(SongView &view, QPainter *painter);
+
+    // Consumes the characters that fit the width, or the whole range (line break included) when all do.
+    TextRange draw(const QString &text, TextRange range, float width, float &y);
+
+private:
+    SongView &m_view;
+    QPainter *m_painter;
+};

@@ -1,0 +1,54 @@
+// Title and subtitle lines.
+#include "titleline.h"
+
+#include "prefs.h"
+#include "songview.h"
+#include "textmetrics.h"
+
+TitleLine::TitleLine(SongView &view, QPainter *painter)
+    : m_view(view)
+    , m_painter(painter)
+{}
+
+TextRange TitleLine::drawTitle(const QString &text, TextRange range, float width, float &y)
+{
+    const QString line = text.mid(range.location, range.length);
+    const QString title = Song::valueInText(line, QStringList{QStringLiteral("t"), QStringLiteral("title")});
+    m_view.m_titlefontsize = drawHeading(title, m_view.zoomScale() * 1.5f, true, width, y);
+    return range;
+}
+
+TextRange TitleLine::drawSubTitle(const QString &text, TextRange range, float width, float &y)
+{
+    const QString line = text.mid(range.location, range.length);
+    const QString subtitle = Song::valueInText(
+        line, QStringList{QStringLiteral("st"), QStringLiteral("subtitle"), QStringLiteral("artist")});
+    const float titleScale = m_view.m_titlefontsize;
+    drawHeading(subtitle, titleScale != 0 ? titleScale * 0.8f : m_view.zoomScale() * 1.2f, false, width, y);
+    return range;
+}
+
+float TitleLine::drawHeading(const QString &heading, float scale, bool bold, float width, float &y)
+{
+    const FontPrefs &fontPrefs = *m_view.prefs()->textfontprefs();
+    auto fontAt = [&](float atScale) {
+        QFont font = fontPrefs.fontWithScale(atScale);
+        font.setBold(font.bold() || bold);
+        return font;
+    };
+    QFont font = fontAt(scale);
+    QSizeF size = TextMetrics::sizeWithFont(heading, font);
+    if (width > 0 && size.width() > width) {
+        scale *= float(width / size.width());
+        font = fontAt(scale);
+        size = TextMetrics::sizeWithFont(heading, font);
+    }
+    qreal x = (width - size.width()) * 0.5;
+    if (m_view.prefs()->leftAlignTitle())
+        x = m_view.rightToLeft() ? width - size.width() : 0;
+    if (m_painter)
+        TextMetrics::drawAtPoint(m_painter, heading, QPointF(x, y), font, fontPrefs.color());
+    y += float(size.height());
+    m_view.m_titlewidth = std::max(m_view.m_titlewidth, float(size.width()));
+    return scale;
+}

@@ -1,0 +1,27 @@
+// Title and subtitle lines: centred (or at the leading edge) and shrunk to fit, never cut.
+#pragma once
+
+#include "song.h"
+
+class QPainter;
+class SongView;
+
+class TitleLine
+{
+public:
+    // painter null measures.
+    TitleLine(SongView &view, QPainter *painter);
+
+    // The value of the line's "t" or "title" directive, in the bold text font at 1.5 times the zoom; sets the
+    // view's title scale, which the subtitle follows.
+    TextRange drawTitle(const QString &text, TextRange range, float width, float &y);
+    // The value of "st", "subtitle" or "artist" at 0.8 times the title scale (1.2 times the zoom without a title).
+    TextRange drawSubTitle(const QString &text, TextRange range, float width, float &y);
+
+private:
+    // Draws the text at the scale, shrunk to the width; returns the scale used.
+    float drawHeading(const QString &heading, float scale, bool bold, float width, float &y);
+
+    SongView &m_view;
+    QPainter *m_painter;
+};
