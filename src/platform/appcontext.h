@@ -2,12 +2,16 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSizeF>
+
+#include <memory>
 
 class Chord;
 class Chords;
 class PlayLists;
 class Prefs;
+class Song;
 class Songs;
 
 // The application delegate implements this and installs itself at start-up; tests install a small fake.
@@ -31,6 +35,10 @@ public:
     // Pauses the reaction to song-folder changes for a few seconds, so the program's own writes
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
+
+    // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
+    // skipped while MIDI is off.
+    virtual void indexSongsForMidi(const QList<std::shared_ptr<Song>> & /*songs*/) {}
 
     // The diagram of a chord, titled, retuned for the current instrument, as an image of the given size in
     // points at one pixel per point; for the song exports, which cannot draw diagrams themselves.

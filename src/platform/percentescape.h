@@ -10,4 +10,7 @@ public:
     // RFC 2396 unreserved marks and reserved characters ("-_.!~*'()" and ";/?:@&=+$,"). Everything
     // else is escaped, among it "#", "%", blanks, quotes, brackets, braces and every non-ASCII character.
     static QString legacyEscape(const QString &text);
+    // Undoes every escape. A "%" that starts no escape, or escapes that do not spell UTF-8, stay as written,
+    // so hand-edited text never loses its characters.
+    static QString legacyUnescape(const QString &text);
 };

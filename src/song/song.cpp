@@ -59,12 +59,13 @@ QString candidateName(const QString &base, int number, const QString &extension)
     return fittingStart(base, kMaxFileNameBytes - suffix.toUtf8().size()) + suffix;
 }
 
-QSet<QString> foldedEntryNames(const QString &folder)
+QSet<QString> foldedEntryNames(const QString &folder, const QString &freeName)
 {
     QSet<QString> names;
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     for (const QString &entry : entries)
-        names.insert(entry.toCaseFolded());
+        if (entry != freeName)
+            names.insert(entry.toCaseFolded());
     return names;
 }
 
@@ -166,21 +167,24 @@ QString Song::defaultPath() const
     return QDir(folder).filePath(uniqueNameForFile(name + QStringLiteral(".pro"), folder));
 }
 
-QString Song::uniqueNameForFile(const QString &fileName, const QString &folder)
+QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, const QString &freeName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const QString extension = dot >= 0 ? fileName.mid(dot + 1) : QString();
     QString base = withoutForbiddenCharacters(dot >= 0 ? fileName.left(dot) : fileName);
     if (base.isEmpty())
         base = QStringLiteral("Song");
-    const QSet<QString> taken = foldedEntryNames(folder);
+    const QSet<QString> taken = foldedEntryNames(folder, freeName);
+    const QString foldedFreeName = freeName.toCaseFolded();
     const QDir dir(folder);
     // Past the hundredth name the search goes on, so an existing song is never written over.
     for (int number = 0;; ++number) {
         if (number == 100)
             Log::write(QStringLiteral("Serious error, could not create unique file for %1").arg(fileName));
         const QString candidate = candidateName(base, number, extension);
-        if (!taken.contains(candidate.toCaseFolded()) && !QFileInfo::exists(dir.filePath(candidate)))
+        const QString folded = candidate.toCaseFolded();
+        // Where names ignore case, the free entry itself exists under any case of its name.
+        if (!taken.contains(folded) && (folded == foldedFreeName || !QFileInfo::exists(dir.filePath(candidate))))
             return candidate;
     }
 }

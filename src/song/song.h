@@ -50,8 +50,10 @@ public:
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
     QString defaultPath() const;
     // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
-    // file name are removed, and the name never starts with "." nor exceeds 255 bytes.
-    static QString uniqueNameForFile(const QString &fileName, const QString &folder);
+    // file name are removed, and the name never starts with "." nor exceeds 255 bytes. The entry named
+    // exactly freeName counts as free: it is the file that a rename replaces.
+    static QString uniqueNameForFile(const QString &fileName, const QString &folder,
+                                     const QString &freeName = QString());
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
 
@@ -196,7 +198,7 @@ public:
     // True for a tab file (by extension: "tab", "crd").
     static bool isTabFile(const QString &path);
     // False for a tab song: tabs are supported and the text has no title directive.
-    bool isChordpro() const;
+    virtual bool isChordpro() const;
     // Converts the text into the song text format, with a title directive from the file name first when it
     // has none. Does not save.
     void convertTab();

@@ -21,3 +21,23 @@ TEST(PercentEscape, EscapesWhatRfc2396DoesNotAllow)
     for (const Case &c : cases)
         EXPECT_EQ(PercentEscape::legacyEscape(c.text), c.expected) << c.text.toStdString();
 }
+
+TEST(PercentEscape, StrayPercentAndBrokenEscapesKeepTheirText)
+{
+    struct Case
+    {
+        const char *text;
+        const char *unescaped;
+    };
+    const Case cases[] = {
+        {"50% slower", "50% slower"},     // a "%" that starts no escape
+        {"ends with %", "ends with %"},   // too short for an escape
+        {"%4", "%4"},                     // one digit only
+        {"%zz and %41", "%zz and A"},     // the valid escape is still undone
+        {"bad %FF byte", "bad %FF byte"}, // bytes that are no UTF-8 stay as written
+        {"%C3%A9%FF", "%C3%A9%FF"},       // one run: all of it stays
+        {"%e2%99%ab", "\u266b"},          // lower-case digits are read too
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(PercentEscape::legacyUnescape(QString::fromUtf8(c.text)), QString::fromUtf8(c.unescaped)) << c.text;
+}

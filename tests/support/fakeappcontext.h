@@ -3,6 +3,10 @@
 
 #include "appcontext.h"
 
+#include <QList>
+
+#include <memory>
+
 class FakeAppContext : public AppContext
 {
 public:
@@ -15,6 +19,11 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+    void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
+    {
+        ++midiIndexings;
+        midiIndexedSongs = songs;
+    }
     // A plain grey image of the size asked for, counted.
     QImage chordImage(const Chord &chord, const QSizeF &size) override;
 
@@ -23,5 +32,7 @@ public:
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    int midiIndexings = 0;
+    QList<std::shared_ptr<Song>> midiIndexedSongs;
     int chordImagesMade = 0;
 };

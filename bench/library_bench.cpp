@@ -1,0 +1,184 @@
+// The library over a generated song folder: loading, refreshing, sorting, filtering while typing, resolving
+// playlist entries and reading the playlists, against the floor of merely reading every song file's bytes.
+#include "appcontext.h"
+#include "corpus.h"
+#include "playlist.h"
+#include "playlists.h"
+#include "prefs.h"
+#include "song.h"
+#include "songorder.h"
+#include "songs.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The shared settings pointing at the corpus; the library's diagnostics stay quiet.
+class BenchContext : public AppContext
+{
+public:
+    BenchContext()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("vellorin.info=false"));
+        m_prefs.setSongDirectoryPath(Corpus::folder());
+        AppContext::install(this);
+    }
+    Prefs *prefs() override { return &m_prefs; }
+    Songs *songs() override { return m_songs; }
+    Songs *m_songs = nullptr;
+
+private:
+    Prefs m_prefs;
+};
+
+BenchContext &context()
+{
+    static BenchContext shared;
+    return shared;
+}
+
+bool haveCorpus(benchmark::State &state)
+{
+    if (Corpus::list(QStringLiteral("songs.list")).isEmpty()) {
+        state.SkipWithError("no corpus: run bench/run.sh");
+        return false;
+    }
+    context();
+    return true;
+}
+
+// A library read once, for the phases that work on a loaded library.
+Songs &loadedLibrary()
+{
+    static Songs *library = [] {
+        context();
+        auto *songs = new Songs;
+        songs->refresh();
+        context().m_songs = songs;
+        return songs;
+    }();
+    return *library;
+}
+
+} // namespace
+
+// The floor: every song file's bytes, read and nothing else.
+static void BM_ReadSongBytes(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    const QStringList paths = Corpus::list(QStringLiteral("songs.list"));
+    for (auto _ : state) {
+        qint64 bytes = 0;
+        for (const QString &path : paths) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                bytes += file.readAll().size();
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetItemsProcessed(state.iterations() * paths.size());
+}
+
+// A new library reads the whole folder: listing, decoding, titles, categories, tags, order.
+static void BM_LoadLibrary(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    for (auto _ : state) {
+        Songs library;
+        library.refresh();
+        benchmark::DoNotOptimize(library.songs().size());
+    }
+}
+
+// A refresh of a loaded library, with no file changed: every Song is reused.
+static void BM_RefreshLibrary(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    Songs &library = loadedLibrary();
+    for (auto _ : state)
+        library.refresh();
+}
+
+static void BM_SortAllSongs(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    const auto comparison = SongOrder::Comparison(state.range(0));
+    const QList<SongPtr> all = loadedLibrary().allSongs();
+    SongOrder order;
+    for (auto _ : state) {
+        QList<SongPtr> songs = all;
+        order.sort(songs, comparison);
+        benchmark::DoNotOptimize(songs.first());
+    }
+}
+
+// Typing a search word letter by letter, then clearing it: one filter per key stroke.
+static void BM_FilterWhileTyping(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    Songs &library = loadedLibrary();
+    const QString word = QStringLiteral("heart");
+    for (auto _ : state) {
+        for (qsizetype length = 1; length <= word.size(); ++length)
+            library.setFilter(word.left(length));
+        benchmark::DoNotOptimize(library.numberOfRows());
+        library.setFilter(QString());
+    }
+}
+
+// Resolving every entry of every playlist to the library's song.
+static void BM_ResolveReferences(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    Songs &library = loadedLibrary();
+    QList<SongPtr> entries;
+    for (const QString &path : Corpus::list(QStringLiteral("playlists.list")))
+        entries += PlayList::fromFile(path)->songs();
+    qint64 found = 0;
+    for (auto _ : state)
+        for (const SongPtr &entry : entries)
+            found += library.songForSong(entry) != nullptr;
+    state.counters["entries"] = double(entries.size());
+    state.counters["resolved"] = benchmark::Counter(double(found), benchmark::Counter::kAvgIterations);
+}
+
+static void BM_ReadPlaylists(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    for (auto _ : state) {
+        PlayLists playlists;
+        benchmark::DoNotOptimize(playlists.count());
+    }
+}
+
+#define PHASE(bench) BENCHMARK(bench)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)
+PHASE(BM_ReadSongBytes);
+PHASE(BM_LoadLibrary);
+PHASE(BM_RefreshLibrary);
+PHASE(BM_SortAllSongs)->DenseRange(0, 4)->Iterations(3);
+PHASE(BM_FilterWhileTyping)->Iterations(3);
+PHASE(BM_ResolveReferences);
+PHASE(BM_ReadPlaylists);
+
+// The settings make fonts, which need a GUI application; it runs headless.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

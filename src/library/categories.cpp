@@ -1,0 +1,87 @@
+// Listing the category folders and counting their songs.
+#include "categories.h"
+
+#include "folderlisting.h"
+#include "librarysettings.h"
+#include "log.h"
+#include "pdfsong.h"
+#include "prefs.h"
+#include "song.h"
+#include "util.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+namespace {
+
+QString songFolder(const QString &category)
+{
+    const QString root = Prefs::songDirectory();
+    return category.isEmpty() ? root : QDir(root).filePath(category);
+}
+
+bool isCountedSong(const QString &path, bool supportPDF)
+{
+    return Song::isChordProFile(path) || (supportPDF && PDFSong::isPDF(path));
+}
+
+QString titled(const QString &title, int count, bool withCount)
+{
+    return withCount ? Util::addCount(count, title) : title;
+}
+
+} // namespace
+
+Categories::Categories() = default;
+
+void Categories::refresh()
+{
+    loadCategories();
+    m_hasUnfiled = !m_categories.isEmpty() && numberOfSongsInCategory(QString()) != 0;
+}
+
+void Categories::loadCategories()
+{
+    QElapsedTimer timer;
+    timer.start();
+    m_categories.clear();
+    const QString root = Prefs::songDirectory();
+    const QDir folder(root);
+    if (!folder.exists()) {
+        Log::write(QStringLiteral("Error reading %1: %2").arg(root, QStringLiteral("no such folder")));
+        return;
+    }
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(root))
+        if (entry.isDir)
+            m_categories.append(entry.name);
+    Log::write(QStringLiteral("load categories for %1 %2 ms").arg(root).arg(timer.nsecsElapsed() / 1e6));
+}
+
+int Categories::numberOfSongsInCategory(const QString &name)
+{
+    const bool supportPDF = LibrarySettings::prefs().supportPDF();
+    const QString folder = songFolder(name);
+    const QList<FolderListing::Entry> entries = FolderListing::sortedEntries(folder);
+    return int(std::count_if(entries.begin(), entries.end(), [&](const FolderListing::Entry &entry) {
+        return !entry.isDir && isCountedSong(QDir(folder).filePath(entry.name), supportPDF);
+    }));
+}
+
+QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
+{
+    QList<PopupMenuItem> items;
+    // The root is counted even without the "Unfiled" item, so "All Songs" counts every song file.
+    int total = withCount ? numberOfSongsInCategory(QString()) : 0;
+    if (m_hasUnfiled)
+        items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag});
+    for (const QString &category : m_categories) {
+        const int count = withCount ? numberOfSongsInCategory(category) : 0;
+        items.append({titled(category, count, withCount), CategoryTag});
+        total += count;
+    }
+    items.prepend({titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag});
+    return items;
+}

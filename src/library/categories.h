@@ -1,0 +1,42 @@
+// The song categories: the direct, non-hidden sub-folders of the song folder, with their song counts.
+#pragma once
+
+#include "popupmenuitem.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Categories
+{
+public:
+    // The tags of the category pop-up's items: a category name, all songs, the songs outside any category.
+    enum Tag { CategoryTag = 0, AllSongsTag = 1, UnfiledTag = 2 };
+
+    Categories();
+    // Reads the category names again, then whether the song folder holds songs beside its categories.
+    void refresh();
+
+    int count() const { return int(m_categories.size()); }
+    QString categoryAtIndex(int index) const { return m_categories.value(index); }
+    bool existsCategory(const QString &name) const { return m_categories.contains(name); }
+    // The song files of a category folder ("" = the song folder itself): song text files, and PDF files
+    // when PDF songs are on. Tab files are not counted. 0 for a folder that cannot be listed.
+    static int numberOfSongsInCategory(const QString &name);
+    // The items of the category pop-up: "- All Songs -", then "- Unfiled -" when hasUnfiled(), then every
+    // category; with counts as "Name (12)" when asked.
+    QList<PopupMenuItem> popupMenuItems(bool withCount) const;
+
+    // The names, sorted ignoring case.
+    const QStringList &categories() const { return m_categories; }
+    void setCategories(const QStringList &categories) { m_categories = categories; }
+    // True when there is a category and the song folder itself holds a song.
+    bool hasUnfiled() const { return m_hasUnfiled; }
+    void setHasUnfiled(bool hasUnfiled) { m_hasUnfiled = hasUnfiled; }
+
+private:
+    void loadCategories();
+
+    bool m_hasUnfiled = false;
+    QStringList m_categories;
+};

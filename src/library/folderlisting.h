@@ -1,0 +1,19 @@
+// What a folder of the song folder holds, as the library lists it: hidden entries skipped, sorted by name.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class FolderListing
+{
+public:
+    struct Entry
+    {
+        QString name;
+        bool isDir = false;
+    };
+
+    // The entries by name ignoring case (names that differ only in case by their characters), without the
+    // hidden ones. A folder that cannot be listed gives none.
+    static QList<Entry> sortedEntries(const QString &folder);
+};

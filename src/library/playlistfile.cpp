@@ -1,0 +1,211 @@
+// The playlist file: reading and writing its lines, where the file lives, renaming and trashing it.
+#include "playlist.h"
+
+#include "appcontext.h"
+#include "log.h"
+#include "notesong.h"
+#include "prefs.h"
+#include "song.h"
+#include "textchars.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <filesystem>
+
+namespace {
+
+const QString kExtension = QStringLiteral("lst");
+const QString kPdfSubtitle = QStringLiteral("PDF");
+
+QStringList nonEmptyTrimmedLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && !TextChars::isLineBreak(text.at(at)))
+            continue;
+        const QString line = TextChars::trimmedBlanksAndTabs(QStringView(text).sliced(start, at - start));
+        if (!line.isEmpty())
+            lines.append(line);
+        start = at + 1;
+    }
+    return lines;
+}
+
+QString fileNameForTitle(const QString &title)
+{
+    return title + u'.' + kExtension;
+}
+
+// The same file on disk, whatever its names: where names ignore case, "set.lst" and "Set.lst" are one file.
+bool isSameFile(const QString &a, const QString &b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString(), error);
+}
+
+} // namespace
+
+std::shared_ptr<PlayList> PlayList::fromFile(const QString &path)
+{
+    QString error;
+    const std::optional<QString> text = TextFile::read(path, TextFile::LastResort::Latin1, &error);
+    if (!text)
+        Log::write(QStringLiteral("Error reading %1: %2").arg(path, error));
+    std::shared_ptr<PlayList> playlist = fromString(text.value_or(QString()));
+    playlist->m_path = path;
+    playlist->m_date = QFileInfo(path).lastModified();
+    playlist->m_loadFailed = !text;
+    return playlist;
+}
+
+std::shared_ptr<PlayList> PlayList::fromString(const QString &text)
+{
+    auto playlist = std::make_shared<PlayList>();
+    for (const QString &line : nonEmptyTrimmedLines(text)) {
+        if (playlist->m_title.isEmpty())
+            playlist->m_title = line; // whatever it holds, a leading "#" included
+        else
+            playlist->parseLine(line);
+    }
+    return playlist;
+}
+
+void PlayList::parseLine(const QString &line)
+{
+    if (line.startsWith(u'#')) {
+        addSong(NoteSong::fromLineString(line));
+        return;
+    }
+    const std::optional<QString> key = extractKeyFromLine(line);
+    const QString rest = key ? TextChars::trimmedBlanksAndTabs(QStringView(line).chopped(key->size() + 2)) : line;
+    if (rest.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        // A PDF song named by its file; its key is not kept.
+        SongPtr pdf = Song::fromTitleSubtitleReference(QString());
+        pdf->setTitle(rest.chopped(4));
+        pdf->setSubtitle(kPdfSubtitle);
+        addSong(pdf);
+        return;
+    }
+    SongPtr song = Song::fromTitleSubtitleReference(rest);
+    song->setPlaylistkey(key);
+    if (!song->title().isEmpty() || !song->subtitle().isEmpty())
+        addSong(song);
+}
+
+bool PlayList::isPlayListFile(const QString &path)
+{
+    return QFileInfo(path).suffix() == kExtension;
+}
+
+std::optional<QString> PlayList::extractKeyFromLine(const QString &line)
+{
+    static const QRegularExpression bracketPair(QStringLiteral(R"(\[(.*?)\])"));
+    QRegularExpressionMatch last;
+    for (QRegularExpressionMatchIterator it = bracketPair.globalMatch(line); it.hasNext();)
+        last = it.next();
+    if (!last.hasMatch() || last.capturedEnd() != line.size())
+        return std::nullopt;
+    return last.captured(1);
+}
+
+QString PlayList::asString() const
+{
+    QString text = m_title + u'\n';
+    for (const SongPtr &entry : m_songs) {
+        text += entry->titleSubtitleReference();
+        const QString key = entry->playlistkey().value_or(QString());
+        if (!key.isEmpty())
+            text += QStringLiteral(" [%1]").arg(key);
+        text += u'\n';
+    }
+    return text;
+}
+
+bool PlayList::save(const QString &category)
+{
+    if (m_path.isEmpty())
+        m_path = defaultPathWithCategory(category);
+    return writeTo(m_path);
+}
+
+bool PlayList::writeTo(const QString &path)
+{
+    if (m_loadFailed) {
+        Log::write(QStringLiteral("Error writing %1: %2")
+                       .arg(path, QStringLiteral("the file could not be read, so it is not written over")));
+        return false;
+    }
+    if (path.isEmpty()) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
+        return false;
+    }
+    AppContext::instance()->temporaryStopFSRefresh();
+    QString error;
+    if (!TextFile::write(path, asString(), &error)) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(path, error));
+        return false;
+    }
+    m_date = QFileInfo(path).lastModified();
+    return true;
+}
+
+QString PlayList::defaultPathWithCategory(const QString &category)
+{
+    QString folder = Prefs::songDirectory();
+    if (folder.isEmpty())
+        return QString();
+    if (!category.isEmpty())
+        folder = QDir(folder).filePath(category);
+    QDir().mkpath(folder); // a failure shows when the write fails
+    if (m_title.isEmpty())
+        m_title = QStringLiteral("Playlist");
+    return QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder));
+}
+
+void PlayList::deleteFromFileSystem()
+{
+    if (!m_path.isEmpty())
+        QFile::moveToTrash(m_path);
+}
+
+bool PlayList::rename(const QString &title)
+{
+    if (m_path.isEmpty()) {
+        m_title = title;
+        return save();
+    }
+    const QString oldPath = m_path;
+    const QString oldTitle = m_title;
+    const QFileInfo oldFile(oldPath);
+    const QString folder = oldFile.absolutePath();
+    m_title = title.isEmpty() ? QStringLiteral("Playlist") : title;
+    // The old file is replaced, so its name is free for the new one.
+    const QString newPath =
+        QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, oldFile.fileName()));
+    if (!writeTo(newPath)) {
+        m_title = oldTitle;
+        return false;
+    }
+    m_path = newPath;
+    if (!isSameFile(oldPath, newPath))
+        QFile::moveToTrash(oldPath);
+    return true;
+}
+
+int PlayList::compareTitle(const PlayList &other) const
+{
+    const int order = QString::compare(m_title, other.m_title, Qt::CaseInsensitive);
+    return (order > 0) - (order < 0);
+}
+
+int PlayList::compareDate(const PlayList &other) const
+{
+    if (m_date == other.m_date)
+        return 0;
+    return m_date > other.m_date ? -1 : 1;
+}

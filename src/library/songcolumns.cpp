@@ -1,0 +1,29 @@
+// Column texts of the song tables.
+#include "songcolumns.h"
+
+#include "chord.h"
+#include "chorddisplayoptions.h"
+#include "librarysettings.h"
+#include "prefs.h"
+#include "song.h"
+
+QString SongColumns::title(const QString &title, const Song *song)
+{
+    return song && !song->musicpath().isEmpty() ? title + QStringLiteral(" \u266B") : title;
+}
+
+QString SongColumns::key(const QString &key)
+{
+    const Prefs &prefs = LibrarySettings::prefs();
+    ChordDisplayOptions options;
+    options.latinChords = prefs.latinChords();
+    options.germanChords = prefs.germanChords();
+    return Chord::displayNameForChordname(key, options);
+}
+
+QString SongColumns::playingTime(int seconds)
+{
+    if (seconds == 0)
+        return QString();
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}

@@ -1,0 +1,20 @@
+// The texts of the song and playlist tables' columns, shared by both table models.
+#pragma once
+
+#include <QString>
+
+class Song;
+
+class SongColumns
+{
+public:
+    // The columns, in the order the tables show them.
+    enum Column { Title = 0, Subtitle = 1, Key = 2, Time = 3, ColumnCount = 4 };
+
+    // The title, followed by " ♫" when the song has a linked audio file.
+    static QString title(const QString &title, const Song *song);
+    // The chord name as the settings show chord names.
+    static QString key(const QString &key);
+    // "m:ss"; "" for 0.
+    static QString playingTime(int seconds);
+};

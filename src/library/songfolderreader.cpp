@@ -1,0 +1,80 @@
+// Listing a song folder and making (or reusing) one Song per song file.
+#include "songfolderreader.h"
+
+#include "folderlisting.h"
+#include "librarysettings.h"
+#include "log.h"
+#include "pdfsong.h"
+#include "prefs.h"
+#include "song.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <sys/stat.h>
+
+void SongFolderReader::beginPass()
+{
+    const bool supportTabs = LibrarySettings::prefs().supportTabs();
+    if (supportTabs != m_supportTabs)
+        m_previous.clear();
+    m_supportTabs = supportTabs;
+    m_current.clear();
+}
+
+void SongFolderReader::endPass()
+{
+    m_previous = std::move(m_current);
+    m_current.clear();
+}
+
+QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, const QString &category,
+                                                      QStringList *subfolders)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QList<SongPtr> songs;
+    const QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable()) {
+        Log::write(
+            QStringLiteral("Error reading %1: %2")
+                .arg(folder, dir.exists() ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
+        return songs;
+    }
+    const bool supportPDF = LibrarySettings::prefs().supportPDF();
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder)) {
+        if (entry.isDir) {
+            if (subfolders)
+                subfolders->append(entry.name);
+        } else if (SongPtr song = songForFile(dir.filePath(entry.name), supportPDF)) {
+            song->setCategory(category);
+            songs.append(song);
+        }
+    }
+    Log::write(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
+    return songs;
+}
+
+SongFolderReader::FileStamp SongFolderReader::stampOf(const QString &path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
+{
+    const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
+    if (!isText && !(supportPDF && PDFSong::isPDF(path)))
+        return nullptr;
+    const FileStamp stamp = stampOf(path);
+    const ReadFile known = m_previous.value(path);
+    const bool unchanged = known.song && known.stamp == stamp && !known.song->loadFailed();
+    const SongPtr song = unchanged ? known.song
+                         : isText  ? std::make_shared<Song>(path)
+                                   : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
+    m_current.insert(path, {song, stamp});
+    return song;
+}

@@ -1,0 +1,49 @@
+// Reads song folders into Song objects, reusing the object of every file that has not changed since.
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class Song;
+using SongPtr = std::shared_ptr<Song>;
+
+// A file counts as unchanged while its path, size and modification time are those it was read with; the
+// result is then the same as reading every file afresh. Main thread only.
+class SongFolderReader
+{
+public:
+    // Starts a read of the whole library: what this pass does not read again is forgotten at its end.
+    void beginPass();
+    void endPass();
+    // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
+    // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
+    // when asked. A folder that cannot be listed gives no songs and is logged.
+    QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
+                                        QStringList *subfolders = nullptr);
+
+private:
+    // What tells a changed file: its size and modification time (nanoseconds since the epoch).
+    struct FileStamp
+    {
+        qint64 size = -1;
+        qint64 modified = 0;
+        bool operator==(const FileStamp &other) const = default;
+    };
+    struct ReadFile
+    {
+        SongPtr song;
+        FileStamp stamp;
+    };
+
+    static FileStamp stampOf(const QString &path);
+    SongPtr songForFile(const QString &path, bool supportPDF);
+
+    QHash<QString, ReadFile> m_previous;
+    QHash<QString, ReadFile> m_current;
+    // Titles of tab songs depend on this setting, so a change of it means reading every file again.
+    bool m_supportTabs = true;
+};

@@ -1,0 +1,41 @@
+// The orders of song lists: the comparisons of Song, applied to whole lists without folding a title twice.
+#pragma once
+
+#include "derived.h"
+
+#include <QHash>
+#include <QList>
+
+#include <memory>
+
+class Song;
+using SongPtr = std::shared_ptr<Song>;
+
+// Sorting folds each title and subtitle once (Song::comparisonKey) and reads each playing time once, and
+// keeps them for the next sort while the song's strings stay the same (see Derived) and the article setting
+// stays as it was; the order is always that of Song's comparisons.
+class SongOrder
+{
+public:
+    // Song::compareTitle, compareSubtitle, compareKey, compareDate and compareTime.
+    enum class Comparison { Title, Subtitle, Key, Date, Time };
+
+    // The first order the settings turn on: subtitle, key, date, time; else title.
+    static Comparison current();
+    // Sorts as the comparison orders; songs the comparison finds equal keep their order.
+    void sort(QList<SongPtr> &songs, Comparison comparison);
+    // Forgets what it keeps of songs not in the list.
+    void keepOnly(const QList<SongPtr> &songs);
+
+private:
+    // What sorting reads of a song that takes more than a glance.
+    struct Derivations
+    {
+        DerivedString title;
+        DerivedString subtitle;
+        Derived<int> playingTime;
+    };
+
+    QHash<const Song *, Derivations> m_derived;
+    bool m_sortIPodStyle = false;
+};

@@ -1,0 +1,175 @@
+// Reading the library, the current category, the filter, the tag index and the look-up of songs.
+#include "songs.h"
+
+#include "appcontext.h"
+#include "librarysettings.h"
+#include "log.h"
+#include "prefs.h"
+#include "song.h"
+#include "songorder.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace {
+
+const QString kSampleSongName = QStringLiteral("Greensleeves.pro");
+
+QString elapsedMs(const QElapsedTimer &timer)
+{
+    return QString::number(timer.nsecsElapsed() / 1e6, 'f', 3);
+}
+
+// The song folder with its missing parents; a failure is logged and the refresh goes on.
+void createFolder(const QString &folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        Log::write(QStringLiteral("Cannot create %1: %2").arg(folder, QString::fromStdString(error.message())));
+}
+
+} // namespace
+
+Songs::Songs() = default;
+
+void Songs::refresh()
+{
+    QElapsedTimer timer;
+    timer.start();
+    Log::write(QStringLiteral("Songs refresh"));
+    const QString folder = Prefs::songDirectory();
+    if (folder.isEmpty())
+        return;
+    createFolder(folder);
+    m_categories.refresh();
+    // Before the folder is read, so a new library shows the sample song at once.
+    if (m_categories.count() == 0 && Categories::numberOfSongsInCategory(QString()) == 0) {
+        Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
+        createSampleSong();
+    }
+    m_allSongsCache.reset();
+    m_referenceIndex.clear();
+    refreshTags(); // reads all songs
+    takeCurrentCategory();
+    m_songFilter.keepOnly(allSongs());
+    m_order.keepOnly(allSongs());
+    AppContext::instance()->indexSongsForMidi(m_songs);
+    Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
+}
+
+void Songs::takeCurrentCategory()
+{
+    // The songs of all songs that lie in the category folder: the same objects, never a second read.
+    m_songs.clear();
+    for (const SongPtr &song : allSongs())
+        if (!m_currentCategory || song->category() == *m_currentCategory)
+            m_songs.append(song);
+    m_order.sort(m_songs, SongOrder::current());
+}
+
+const QList<SongPtr> &Songs::allSongs()
+{
+    if (!m_allSongsCache)
+        m_allSongsCache = readAllSongs();
+    return *m_allSongsCache;
+}
+
+QList<SongPtr> Songs::readAllSongs()
+{
+    const QString root = Prefs::songDirectory();
+    if (root.isEmpty())
+        return {};
+    m_reader.beginPass();
+    QStringList categories;
+    QList<SongPtr> songs = m_reader.readSongsInDirectory(root, QString(), &categories);
+    for (const QString &category : std::as_const(categories))
+        songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
+    m_reader.endPass();
+    return songs;
+}
+
+void Songs::setCurrentCategory(const std::optional<QString> &category)
+{
+    m_currentCategory = category;
+    if (Prefs *prefs = AppContext::instance()->prefs()) {
+        prefs->setCurrentCategory(category);
+        prefs->save();
+    }
+}
+
+void Songs::setFilter(const QString &filter)
+{
+    if (filter.isEmpty()) {
+        m_filter.reset();
+        m_filteredSongs.reset();
+        return;
+    }
+    m_filter = filter;
+    QList<SongPtr> matching = m_songFilter.matching(m_songs, filter, LibrarySettings::prefs().searchPDFs());
+    m_order.sort(matching, SongOrder::current());
+    m_filteredSongs = matching;
+}
+
+SongPtr Songs::songForRow(int row) const
+{
+    return rows().value(row);
+}
+
+bool Songs::containsPath(const QString &path) const
+{
+    return std::any_of(m_songs.begin(), m_songs.end(), [&path](const SongPtr &song) { return song->path() == path; });
+}
+
+SongPtr Songs::songForSong(const SongPtr &entry)
+{
+    if (!entry || entry->isNote())
+        return entry;
+    return m_referenceIndex.find(*entry, m_songs, allSongs());
+}
+
+QString Songs::createSampleSong()
+{
+    const QString folder = Prefs::songDirectory();
+    if (folder.isEmpty())
+        return QString();
+    const QString path = QDir(folder).filePath(kSampleSongName);
+    if (QFileInfo::exists(path))
+        return path; // never over the user's own edits of it
+    const std::optional<QString> text =
+        TextFile::read(QStringLiteral(":/Greensleeves.pro"), TextFile::LastResort::None);
+    AppContext::instance()->temporaryStopFSRefresh();
+    QString error;
+    if (!text || !TextFile::write(path, *text, &error)) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(path, error));
+        return QString();
+    }
+    return path;
+}
+
+void Songs::refreshTags()
+{
+    m_songsByTag.clear();
+    m_songsWithoutTag.clear();
+    for (const SongPtr &song : allSongs()) {
+        const QSet<QString> tags = song->tags();
+        if (tags.isEmpty())
+            m_songsWithoutTag.append(song);
+        for (const QString &tag : tags)
+            m_songsByTag[tag].append(song);
+    }
+    const SongOrder::Comparison order = SongOrder::current();
+    m_order.sort(m_songsWithoutTag, order);
+    for (QList<SongPtr> &songs : m_songsByTag)
+        m_order.sort(songs, order);
+}
+
+void Songs::addTag(const QString &tag, const SongPtr &song)
+{
+    m_songsByTag[tag].append(song);
+}

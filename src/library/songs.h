@@ -1,0 +1,95 @@
+// The song library: the song folder read into songs, by category, filtered, sorted and indexed by tag.
+#pragma once
+
+#include "categories.h"
+#include "songfilter.h"
+#include "songfolderreader.h"
+#include "songorder.h"
+#include "songreferenceindex.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class Song;
+using SongPtr = std::shared_ptr<Song>;
+
+// Songs directly in the song folder belong to no category (""); each direct, non-hidden sub-folder is a
+// category holding its songs; deeper folders are not read. One library exists (AppContext::songs()).
+// Main thread only.
+class Songs
+{
+public:
+    // Empty; reads nothing until refresh().
+    Songs();
+
+    // Reads the library again: creates the song folder when missing, puts the sample song into an empty
+    // one, reads every song (reusing the Song of each unchanged file), rebuilds the categories and the tag
+    // index, takes the current category's songs in the settings' order, and hands them to the MIDI song
+    // selection. Keeps the filter as it is: the list pane sets it again. Nothing happens without a song folder.
+    void refresh();
+    // Every song of the folder and its categories: the folder's own songs first, then each category's, by
+    // name ignoring case. Read on first use after a refresh, then kept.
+    const QList<SongPtr> &allSongs();
+
+    // nullopt = all songs, "" = the songs outside any category, else a category name. Also stored in the
+    // settings, which are saved at once; the songs are read for it by the next refresh().
+    const std::optional<QString> &currentCategory() const { return m_currentCategory; }
+    void setCurrentCategory(const std::optional<QString> &category);
+
+    // Keeps the songs whose title, subtitle or key, or else whose plain text, holds the text, ignoring case and
+    // diacritics (PDF songs by their text only with the setting searchPDFs). An empty text removes the filter.
+    void setFilter(const QString &filter);
+    const std::optional<QString> &filter() const { return m_filter; }
+    // The filtered subset of songs(); nullopt while no filter is set.
+    const std::optional<QList<SongPtr>> &filteredSongs() const { return m_filteredSongs; }
+
+    // The rows of the song list: the filtered songs while a filter is set, else songs().
+    int numberOfRows() const { return int(rows().size()); }
+    // nullptr outside the rows.
+    SongPtr songForRow(int row) const;
+    // True when a song of songs() has exactly this path.
+    bool containsPath(const QString &path) const;
+    // The library's song that an entry names (a playlist entry, a remembered reference, a library song):
+    // by reference among the current songs, then among all songs, then by title or condensed reference,
+    // then by a file name beginning with the title. A note is its own song. nullptr when none matches.
+    SongPtr songForSong(const SongPtr &entry);
+
+    // Writes the sample song "Greensleeves.pro" into the song folder, unless a file of that name is there
+    // already (the user may have edited it). Answers its path; empty when there is no song folder or the write fails.
+    QString createSampleSong();
+
+    // Rebuilds the tag index over all songs, each list in the current order.
+    void refreshTags();
+    // Appends the song to the tag's list (the caller has written the tag into the song).
+    void addTag(const QString &tag, const SongPtr &song);
+    const QMap<QString, QList<SongPtr>> &songsByTag() const { return m_songsByTag; }
+    const QList<SongPtr> &songsWithoutTag() const { return m_songsWithoutTag; }
+
+    // The current category's songs (all songs without one) in the current order.
+    const QList<SongPtr> &songs() const { return m_songs; }
+    const Categories &categories() const { return m_categories; }
+    const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
+
+private:
+    const QList<SongPtr> &rows() const { return m_filteredSongs ? *m_filteredSongs : m_songs; }
+    QList<SongPtr> readAllSongs();
+    void takeCurrentCategory();
+
+    QList<SongPtr> m_songs;
+    Categories m_categories;
+    std::optional<QString> m_currentCategory;
+    std::optional<QString> m_filter;
+    std::optional<QList<SongPtr>> m_filteredSongs;
+    QMap<QString, QList<SongPtr>> m_songsByTag;
+    QList<SongPtr> m_songsWithoutTag;
+    std::optional<QList<SongPtr>> m_allSongsCache;
+
+    SongFolderReader m_reader;
+    SongReferenceIndex m_referenceIndex;
+    SongFilter m_songFilter;
+    SongOrder m_order;
+};

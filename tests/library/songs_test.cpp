@@ -1,0 +1,343 @@
+// The library: reading the folder by category, the sample song, the filter, the orders, tags and look-ups.
+#include "songs.h"
+
+#include "libraryfolder.h"
+#include "logcapture.h"
+#include "notesong.h"
+#include "song.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QStringList titles(const QList<SongPtr> &songs)
+{
+    QStringList result;
+    for (const SongPtr &song : songs)
+        result.append(song->title());
+    return result;
+}
+
+class SongsTest : public LibraryFolder
+{
+protected:
+    SongsTest() { context.songsObject = &songs; }
+
+    Songs songs;
+};
+
+} // namespace
+
+TEST_F(SongsTest, ReadsTheRootAndEachCategoryFolderOnly)
+{
+    writeSampleFolder();
+    songs.refresh();
+    // Root first, then the categories in listing order; hidden entries, deeper folders and non-songs never.
+    EXPECT_EQ(titles(songs.allSongs()),
+              QStringList({"Amazing Grace", "Blues", "Hallelujah", "Yesterday", "Caf\u00e9 Song", "Highway"}));
+    EXPECT_EQ(songs.allSongs().at(3)->category(), QStringLiteral("acoustic"));
+    EXPECT_EQ(songs.allSongs().at(5)->category(), QStringLiteral("Rock"));
+    EXPECT_EQ(songs.allSongs().at(0)->category(), QString());
+    EXPECT_EQ(songs.categories().categories(), QStringList({"acoustic", "Ballads", "Rock"}));
+    // All songs in title order.
+    EXPECT_EQ(titles(songs.songs()),
+              QStringList({"Amazing Grace", "Blues", "Caf\u00e9 Song", "Hallelujah", "Highway", "Yesterday"}));
+}
+
+TEST_F(SongsTest, PdfFilesAreSongsOnlyWhileSupported)
+{
+    writeSampleFolder();
+    prefs.setSupportPDF(false);
+    songs.refresh();
+    EXPECT_FALSE(titles(songs.allSongs()).contains(QStringLiteral("Hallelujah")));
+    prefs.setSupportPDF(true);
+    songs.refresh();
+    const SongPtr pdf = songs.allSongs().at(2);
+    EXPECT_EQ(pdf->title(), QStringLiteral("Hallelujah"));
+    EXPECT_EQ(pdf->subtitle(), QStringLiteral("PDF"));
+}
+
+TEST_F(SongsTest, TheCurrentCategoryTakesTheSameSongObjectsAndGoesToMidi)
+{
+    writeSampleFolder();
+    songs.setCurrentCategory(QStringLiteral("Rock"));
+    EXPECT_EQ(prefs.currentCategory(), std::optional<QString>(QStringLiteral("Rock")));
+    songs.refresh();
+    ASSERT_EQ(titles(songs.songs()), QStringList({"Highway"}));
+    // One object per file: the category's list holds the library's own song.
+    EXPECT_EQ(songs.songs().first(), songs.allSongs().last());
+    EXPECT_EQ(context.midiIndexings, 1);
+    EXPECT_EQ(context.midiIndexedSongs, songs.songs());
+
+    songs.setCurrentCategory(QString());
+    songs.refresh();
+    EXPECT_EQ(titles(songs.songs()), QStringList({"Amazing Grace", "Blues", "Hallelujah"}));
+
+    songs.setCurrentCategory(std::nullopt);
+    songs.refresh();
+    EXPECT_EQ(songs.songs().size(), 6);
+    EXPECT_EQ(context.midiIndexedSongs, songs.songs());
+}
+
+TEST_F(SongsTest, NothingHappensWithoutASongFolder)
+{
+    prefs.setSongDirectoryPath(QString());
+    songs.refresh();
+    EXPECT_TRUE(songs.songs().isEmpty());
+    EXPECT_EQ(context.midiIndexings, 0);
+}
+
+TEST_F(SongsTest, AnEmptyNewFolderShowsTheSampleSongAtOnce)
+{
+    prefs.setSongDirectoryPath(path(QStringLiteral("New/Songs")));
+    songs.refresh();
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("New/Songs/Greensleeves.pro"))));
+    // Written before the folder is read, so the first refresh already lists it.
+    ASSERT_EQ(titles(songs.songs()), QStringList({"Greensleeves"}));
+    EXPECT_FALSE(songs.songs().first()->key().isEmpty());
+    EXPECT_GE(context.fsRefreshPauses, 1);
+}
+
+TEST_F(SongsTest, TheSampleSongIsAddedOnlyWhereTheRootHoldsNoSongAndNoCategory)
+{
+    struct Case
+    {
+        const char *what;
+        const char *file;
+        bool sample;
+    };
+    const Case cases[] = {
+        {"a category", "Rock/Highway.pro", false},
+        {"only a tab file, which does not count", "Blues.tab", true},
+        {"a song", "Highway.pro", false},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir songFolder;
+        prefs.setSongDirectoryPath(songFolder.path());
+        const QString file = QDir(songFolder.path()).filePath(QString::fromUtf8(c.file));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile(file).open(QIODevice::WriteOnly);
+        songs.refresh();
+        EXPECT_EQ(QFileInfo::exists(QDir(songFolder.path()).filePath("Greensleeves.pro")), c.sample) << c.what;
+    }
+}
+
+TEST_F(SongsTest, TheSampleSongNeverReplacesTheUsersOwnGreensleeves)
+{
+    const QByteArray edited = songText(QStringLiteral("Greensleeves"), QStringLiteral("my arrangement"));
+    const QString file = write(QStringLiteral("Greensleeves.pro"), edited);
+    EXPECT_EQ(songs.createSampleSong(), file);
+    EXPECT_EQ(read(file), edited);
+}
+
+TEST_F(SongsTest, FilterIgnoresCaseAndDiacritics)
+{
+    writeSampleFolder();
+    songs.refresh();
+    struct Case
+    {
+        const char *filter;
+        QStringList found;
+    };
+    const Case cases[] = {
+        {"cafe", {"Caf\u00e9 Song"}},       // title, without the accent
+        {"TRADITIONAL", {"Amazing Grace"}}, // subtitle
+        {"em", {"Highway"}},                // key ("Em"); no other text holds "em"
+        {"ON THE ROAD", {"Highway"}},       // the song's text
+        {"petit CAFÉ", {"Caf\u00e9 Song"}}, // the text, accents on the other side
+        {"hallelujah", {"Hallelujah"}},     // a PDF song by its title
+        {"pdf", {"Hallelujah"}},            // and by its subtitle
+        {"moonlight", {}},                  // its document's text only with searchPDFs
+        {"Yesterday", {"Yesterday"}},
+        {"nothing like this", {}},
+    };
+    for (const Case &c : cases) {
+        songs.setFilter(QString::fromUtf8(c.filter));
+        ASSERT_TRUE(songs.filteredSongs().has_value());
+        EXPECT_EQ(titles(*songs.filteredSongs()), c.found) << c.filter;
+        EXPECT_EQ(songs.numberOfRows(), c.found.size()) << c.filter;
+    }
+    prefs.setSearchPDFs(true);
+    songs.setFilter(QStringLiteral("moonlight"));
+    EXPECT_EQ(titles(*songs.filteredSongs()), QStringList({"Hallelujah"}));
+    EXPECT_EQ(songs.songForRow(0)->title(), QStringLiteral("Hallelujah"));
+    EXPECT_EQ(songs.songForRow(1), nullptr);
+
+    songs.setFilter(QString());
+    EXPECT_FALSE(songs.filter().has_value());
+    EXPECT_FALSE(songs.filteredSongs().has_value());
+    EXPECT_EQ(songs.numberOfRows(), 6);
+}
+
+TEST_F(SongsTest, FilterSeesASongsSavedText)
+{
+    writeSampleFolder();
+    songs.refresh();
+    songs.setFilter(QStringLiteral("midnight"));
+    EXPECT_TRUE(songs.filteredSongs()->isEmpty());
+    const SongPtr highway = songs.allSongs().last();
+    highway->setText(highway->text() + QStringLiteral("Midnight train\n"));
+    ASSERT_TRUE(highway->save());
+    songs.setFilter(QStringLiteral("midnight"));
+    EXPECT_EQ(titles(*songs.filteredSongs()), QStringList({"Highway"}));
+}
+
+TEST_F(SongsTest, SortOrdersOfTheSettings)
+{
+    write(QStringLiteral("a.pro"), songText("The Boxer", "Simon", "{key: C}\n{time: 3:00}\n"), 30);
+    write(QStringLiteral("b.pro"), songText("Africa", "Toto", "{key: am}\n"), 10);
+    write(QStringLiteral("c.pro"), songText("the abc", "Zed", "{key: B}\n{time: 2:00}\n"), 20);
+    write(QStringLiteral("d.pro"), songText("\u00c9t\u00e9", "Abba", "{key: D}\n{time: 3:00}\n"), 40);
+    struct Case
+    {
+        const char *what;
+        void (Prefs::*setting)(bool);
+        bool iPodStyle;
+        QStringList order;
+    };
+    const Case cases[] = {
+        {"title", nullptr, false, {"Africa", "\u00c9t\u00e9", "the abc", "The Boxer"}},
+        {"title without articles", nullptr, true, {"Africa", "The Boxer", "\u00c9t\u00e9", "the abc"}},
+        {"subtitle", &Prefs::setSortbysubtitle, false, {"\u00c9t\u00e9", "The Boxer", "Africa", "the abc"}},
+        {"key ignoring case", &Prefs::setSortbykey, false, {"Africa", "the abc", "The Boxer", "\u00c9t\u00e9"}},
+        {"newest first", &Prefs::setSortbydate, false, {"Africa", "the abc", "The Boxer", "\u00c9t\u00e9"}},
+        {"longest first, no time last",
+         &Prefs::setSortbytime,
+         false,
+         {"\u00c9t\u00e9", "The Boxer", "the abc", "Africa"}},
+    };
+    for (const Case &c : cases) {
+        Prefs sorted;
+        sorted.setSongDirectoryPath(folder.path());
+        sorted.setSortIPodStyle(c.iPodStyle);
+        if (c.setting)
+            (sorted.*c.setting)(true);
+        context.prefsObject = &sorted;
+        songs.refresh();
+        EXPECT_EQ(titles(songs.songs()), c.order) << c.what;
+    }
+}
+
+TEST_F(SongsTest, TagIndexOverAllSongsInOrder)
+{
+    writeSampleFolder();
+    songs.setCurrentCategory(QStringLiteral("Rock"));
+    songs.refresh();
+    EXPECT_EQ(songs.songsByTag().keys(), QStringList({"hymn", "rock"}));
+    EXPECT_EQ(titles(songs.songsByTag().value("hymn")), QStringList({"Amazing Grace", "Caf\u00e9 Song"}));
+    EXPECT_EQ(titles(songs.songsWithoutTag()), QStringList({"Blues", "Hallelujah", "Yesterday"}));
+    songs.addTag(QStringLiteral("live"), songs.songs().first());
+    EXPECT_EQ(titles(songs.songsByTag().value("live")), QStringList({"Highway"}));
+}
+
+TEST_F(SongsTest, ContainsPathLooksAtTheCurrentList)
+{
+    writeSampleFolder();
+    songs.setCurrentCategory(QStringLiteral("Rock"));
+    songs.refresh();
+    EXPECT_TRUE(songs.containsPath(path(QStringLiteral("Rock/Highway.pro"))));
+    EXPECT_FALSE(songs.containsPath(path(QStringLiteral("Amazing Grace.pro"))));
+}
+
+TEST_F(SongsTest, SongForSongPassesInOrder)
+{
+    writeSampleFolder();
+    write(QStringLiteral("Rock/Amazing Grace live.pro"), songText("Amazing Grace", "Live"));
+    write(QStringLiteral("acoustic/Highway.pro"), songText("Highway", "Band"));
+    songs.setCurrentCategory(QStringLiteral("Rock"));
+    songs.refresh();
+    struct Case
+    {
+        const char *reference;
+        const char *expected; // relative path; nullptr for no song
+    };
+    const Case cases[] = {
+        {"Highway - Band", "Rock/Highway.pro"},              // the current list first
+        {"Yesterday - Beatles", "acoustic/Yesterday.cho"},   // then all songs
+        {"Amazing Grace - Somebody", "Amazing Grace.pro"},   // same title: the first of all songs
+        {"AmazingGrace - Traditional", "Amazing Grace.pro"}, // the condensed reference
+        {"Hallelujah - PDF", "Hallelujah.pdf"},              // a PDF song
+        {"Yester", "acoustic/Yesterday.cho"},                // a file name starting with the title
+        {"Unknown - Nobody", nullptr},
+        {" - Band", nullptr}, // an empty title matches no file name
+    };
+    for (const Case &c : cases) {
+        const SongPtr found = songs.songForSong(Song::fromTitleSubtitleReference(QString::fromUtf8(c.reference)));
+        if (!c.expected)
+            EXPECT_EQ(found, nullptr) << c.reference;
+        else
+            EXPECT_EQ(found ? found->path() : QString(), path(QString::fromUtf8(c.expected))) << c.reference;
+    }
+    const SongPtr note = NoteSong::fromLineString(QStringLiteral("#Break"));
+    EXPECT_EQ(songs.songForSong(note), note);
+}
+
+TEST_F(SongsTest, SongForSongFollowsAnEditedTitle)
+{
+    writeSampleFolder();
+    songs.refresh();
+    const SongPtr highway = songs.songForSong(Song::fromTitleSubtitleReference(QStringLiteral("Highway - Band")));
+    ASSERT_NE(highway, nullptr);
+    highway->setText(songText("Motorway", "Band"));
+    ASSERT_TRUE(highway->save());
+    highway->refreshTitleSubtitle();
+    EXPECT_EQ(songs.songForSong(Song::fromTitleSubtitleReference(QStringLiteral("Motorway - Band"))), highway);
+    // The file still starts with the old title.
+    EXPECT_EQ(songs.songForSong(Song::fromTitleSubtitleReference(QStringLiteral("Highway - Band"))), highway);
+}
+
+TEST_F(SongsTest, RefreshReusesUnchangedSongsAndEqualsAFullRead)
+{
+    writeSampleFolder();
+    songs.refresh();
+    const QList<SongPtr> before = songs.allSongs();
+    write(QStringLiteral("Rock/Highway.pro"), songText("Highway", "Band", "{key: A}\nlonger now\n"));
+    QFile::remove(path(QStringLiteral("acoustic/Yesterday.cho")));
+    write(QStringLiteral("Ballads/Tomorrow.pro"), songText("Tomorrow"));
+    songs.refresh();
+
+    EXPECT_EQ(songs.allSongs().at(0), before.at(0)); // unchanged: the same object
+    EXPECT_EQ(songs.allSongs().at(1), before.at(1));
+    const SongPtr highway = songs.allSongs().last();
+    EXPECT_NE(highway, before.last()); // changed: read again
+    EXPECT_EQ(highway->key(), QStringLiteral("A"));
+
+    Songs fresh;
+    fresh.refresh();
+    ASSERT_EQ(songs.allSongs().size(), fresh.allSongs().size());
+    for (qsizetype index = 0; index < fresh.allSongs().size(); ++index) {
+        const Song &reused = *songs.allSongs().at(index);
+        const Song &read = *fresh.allSongs().at(index);
+        EXPECT_EQ(reused.path(), read.path());
+        EXPECT_EQ(reused.text(), read.text());
+        EXPECT_EQ(reused.titleSubtitleReference(), read.titleSubtitleReference());
+        EXPECT_EQ(reused.category(), read.category());
+        EXPECT_EQ(reused.date(), read.date());
+    }
+    EXPECT_EQ(titles(songs.songs()), titles(fresh.songs()));
+}
+
+TEST_F(SongsTest, RefreshLogsItsSteps)
+{
+    writeSampleFolder();
+    LogCapture log;
+    songs.refresh();
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Songs refresh")));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("read songs in ") + folder.path()));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("refresh songs in ")));
+    EXPECT_FALSE(log.hasLineStartingWith(QStringLiteral("No songs")));
+}
+
+TEST_F(SongsTest, AFolderThatCannotBeMadeIsLoggedAndNothingBreaks)
+{
+    write(QStringLiteral("plain file"), "not a folder");
+    prefs.setSongDirectoryPath(path(QStringLiteral("plain file/Songs")));
+    LogCapture log;
+    songs.refresh();
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Cannot create ") + path(QStringLiteral("plain file/Songs"))));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error reading ")));
+    EXPECT_TRUE(songs.songs().isEmpty());
+    EXPECT_EQ(context.midiIndexings, 1);
+}
