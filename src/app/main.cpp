@@ -1,7 +1,7 @@
-// Entry point: sets the application's identity, starts the review prompt and hands control to Qt's event loop.
-#include "appreviewmanager.h"
-#include "mainwindow.h"
+// Entry point: sets the application's identity, makes the application delegate, launches and hands control to
+// Qt's event loop. Files named on the command line are opened as songs.
 #include "messageboxdialogs.h"
+#include "vellorinappdelegate.h"
 
 #include <QApplication>
 
@@ -14,15 +14,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELLORIN_VERSION));
 
     MessageBoxDialogs dialogs;
-    AppReviewManager &reviews = AppReviewManager::defaultManager();
-    reviews.setAppID(QStringLiteral("1000000001"));
-    reviews.setDialogs(&dialogs);
-
-    MainWindow window;
-    window.show();
-
-    // Launching has finished: the use is counted first, so the check below sees it.
-    reviews.applicationDidFinishLaunching();
-    reviews.showPromptIfNecessary();
+    VellorinAppDelegate delegate(dialogs);
+    delegate.applicationDidFinishLaunching();
+    for (const QString &path : QApplication::arguments().mid(1))
+        delegate.openFile(path);
     return app.exec();
 }

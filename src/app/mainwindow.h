@@ -1,7 +1,13 @@
-// The application's main window.
+// The application's main window: the panes, and the main toolbar with the zoom controls.
 #pragma once
 
 #include <QMainWindow>
+
+#include <functional>
+
+class QSlider;
+class QToolBar;
+class QToolButton;
 
 class MainWindow : public QMainWindow
 {
@@ -9,4 +15,29 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+
+    // Shows the pane as the window's content; the window owns it from then on.
+    void setSongPane(QWidget *pane);
+    // Asked before the window closes; answering false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+
+    // The zoom controls of the main toolbar. The slider's value is the zoom in percent.
+    QToolBar *mainToolbar() const { return m_toolbar; }
+    QSlider *zoomSlider() const { return m_zoomSlider; }
+    QToolButton *zoomInButton() const { return m_zoomIn; }
+    QToolButton *zoomOutButton() const { return m_zoomOut; }
+    QToolButton *autoZoomButton() const { return m_autoZoom; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QToolButton *addToolButton(const QString &text, const QString &toolTip);
+
+    std::function<bool()> m_closeGuard;
+    QToolBar *m_toolbar = nullptr;
+    QSlider *m_zoomSlider = nullptr;
+    QToolButton *m_zoomIn = nullptr;
+    QToolButton *m_zoomOut = nullptr;
+    QToolButton *m_autoZoom = nullptr;
 };

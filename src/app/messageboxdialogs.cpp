@@ -1,6 +1,8 @@
 #include "messageboxdialogs.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -45,4 +47,16 @@ void MessageBoxDialogs::closeAlert()
         return;
     m_closed = true;
     m_box->hide();
+}
+
+QString MessageBoxDialogs::runSavePanel(const SavePanel &panel)
+{
+    QStringList patterns;
+    for (const QString &type : panel.allowedTypes)
+        patterns.append(QStringLiteral("*.") + type);
+    const QString filter = patterns.isEmpty() ? QString()
+                                              : QCoreApplication::translate("MessageBoxDialogs", "Allowed files (%1)")
+                                                    .arg(patterns.join(QLatin1Char(' ')));
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                        QDir(panel.directory).filePath(panel.fileName), filter);
 }

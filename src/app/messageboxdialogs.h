@@ -1,4 +1,4 @@
-// The application's dialogs: each question is a message box over the active window.
+// The application's dialogs: each question is a message box, each save panel a file dialog, over the active window.
 #pragma once
 
 #include "dialogs.h"
@@ -12,6 +12,7 @@ class MessageBoxDialogs : public Dialogs
 public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
+    QString runSavePanel(const SavePanel &panel) override;
 
 private:
     QPointer<QMessageBox> m_box;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Dialogs
 {
@@ -22,6 +23,14 @@ public:
         QString otherButton;
     };
 
+    // A save panel: the folder it opens on, the proposed file name and the allowed extensions (without dot).
+    struct SavePanel
+    {
+        QString directory;
+        QString fileName;
+        QStringList allowedTypes;
+    };
+
     virtual ~Dialogs() = default;
 
     // Shows the alert modally and waits for the answer. Pressing Escape or closing the alert's window
@@ -29,4 +38,6 @@ public:
     virtual Answer runAlert(const Alert &alert) = 0;
     // Takes away the alert being shown, so that runAlert() answers Closed; nothing when none is shown.
     virtual void closeAlert() = 0;
+    // Asks for the file to save to; the chosen absolute path, or empty when the user cancelled.
+    virtual QString runSavePanel(const SavePanel &panel) = 0;
 };

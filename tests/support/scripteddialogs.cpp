@@ -20,3 +20,13 @@ void ScriptedDialogs::closeAlert()
 {
     m_shown = false;
 }
+
+QString ScriptedDialogs::runSavePanel(const SavePanel &panel)
+{
+    savePanelsShown.append(panel);
+    if (savePanelAnswers.empty())
+        return {};
+    const QString path = savePanelAnswers.front();
+    savePanelAnswers.pop_front();
+    return path;
+}

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 
 #include <QList>
+#include <QString>
 
 #include <deque>
 #include <functional>
@@ -13,6 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
+    QString runSavePanel(const SavePanel &panel) override;
 
     // The answers to give, in order; an alert asked beyond them is answered Closed.
     std::deque<Answer> answers;
@@ -20,6 +22,10 @@ public:
     std::function<void()> whileShown;
     // Every alert asked, in order.
     QList<Alert> asked;
+    // The paths to answer save panels with, in order (empty: cancelled); beyond them a panel is cancelled.
+    std::deque<QString> savePanelAnswers;
+    // Every save panel shown, in order.
+    QList<SavePanel> savePanelsShown;
 
 private:
     bool m_shown = false;

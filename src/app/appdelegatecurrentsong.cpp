@@ -1,0 +1,184 @@
+// The application's current song: how a song becomes current, and how the edited current song is saved.
+#include "vellorinappdelegate.h"
+
+#include "dialogs.h"
+#include "log.h"
+#include "prefs.h"
+#include "songdisplay.h"
+#include "songviewviewcontroller.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
+{
+    showSong(song, true);
+    if (song)
+        sendMidiEvents(*song);
+}
+
+void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
+{
+    if (!song) {
+        Log::write(QStringLiteral("%1:%2: no song to show").arg(QLatin1String(__FILE__)).arg(__LINE__));
+        return;
+    }
+    m_currentSong = song;
+    // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song.
+    m_isNormalSong = isTextSong(*song);
+    m_prefs->setCurrentSong(song->titleSubtitleReference());
+    m_prefs->save();
+    if (m_songViewViewController) {
+        SongDisplay &view = m_songViewViewController->songView();
+        view.setAllChordsSharp(false);
+        view.setAllChordsFlat(false);
+        view.setTranspose(int(-song->capo()));
+        if (isSongViewVisible())
+            QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+    }
+    if (m_panes.songEdit)
+        m_panes.songEdit->refresh();
+    refreshSecondDisplay();
+    if (notifyPeers)
+        notifyPeersOfSong(*song);
+}
+
+bool VellorinAppDelegate::canSave() const
+{
+    return m_currentSong && isSongEditVisible() && m_panes.songEdit->isDirty();
+}
+
+void VellorinAppDelegate::saveOrUpdateCurrentSong()
+{
+    updateEditorAfterModelChange(canSave());
+}
+
+void VellorinAppDelegate::updateEditorAfterModelChange(bool couldSave)
+{
+    if (couldSave) {
+        m_panes.songEdit->updateFromCurrentSong();
+        return;
+    }
+    saveCurrentSongInteractive(false);
+    if (isSongEditVisible())
+        m_panes.songEdit->refresh();
+}
+
+void VellorinAppDelegate::saveAutoScrollTime(int seconds)
+{
+    const SongPtr song = m_songViewViewController ? m_songViewViewController->song() : SongPtr();
+    if (!song)
+        return;
+    const bool couldSave = canSave();
+    if (!song->setPlayingTime(seconds))
+        reportSaveFailure(*song);
+    updateEditorAfterModelChange(couldSave);
+}
+
+void VellorinAppDelegate::saveMetronomeTempo(int tempo)
+{
+    const SongPtr song = m_songViewViewController ? m_songViewViewController->song() : SongPtr();
+    if (!m_isNormalSong || !song)
+        return;
+    const bool couldSave = canSave();
+    if (!song->setTempoMetronome(tempo))
+        reportSaveFailure(*song);
+    updateEditorAfterModelChange(couldSave);
+}
+
+bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
+{
+    if (!m_currentSong)
+        return true;
+    m_currentSong->refreshTitleSubtitle();
+    if (!canSave())
+        return true;
+    if (m_currentSong->isNote()) {
+        // A note lives in its playlists' files: they are written again, and the playlist's entry is shown.
+        updatePlaylistsForNote(*m_currentSong);
+        m_panes.songEdit->refresh();
+        if (m_panes.playlists) {
+            m_panes.playlists->refresh();
+            if (const SongPtr entry = m_panes.playlists->currentSong())
+                setCurrentSong(entry);
+        }
+        m_panes.songEdit->refresh();
+        return true;
+    }
+    updateMidiSong(*m_currentSong);
+    if (ask) {
+        Dialogs::Alert alert;
+        alert.title = tr("Song %1 has been changed. Save changes?").arg(m_currentSong->title());
+        alert.defaultButton = tr("OK");
+        alert.alternateButton = tr("Discard");
+        alert.otherButton = tr("Cancel");
+        switch (m_dialogs.runAlert(alert)) {
+        case Dialogs::Answer::Default:
+            break;
+        case Dialogs::Answer::Alternate:
+            m_currentSong->reloadFromDisk();
+            updateMidiSong(*m_currentSong);
+            return true;
+        case Dialogs::Answer::Other:
+        case Dialogs::Answer::Closed:
+            return false;
+        }
+    }
+    if (m_currentSong->path().isEmpty() && !chooseFileForNewSong(*m_currentSong))
+        return false;
+    if (!saveCurrentSong()) {
+        reportSaveFailure(*m_currentSong);
+        return false;
+    }
+    refreshAfterSave();
+    return true;
+}
+
+bool VellorinAppDelegate::chooseFileForNewSong(Song &song)
+{
+    QString folder = m_prefs->songDirectoryPath();
+    if (const std::optional<QString> category = libraryCategory(); category && !category->isEmpty())
+        folder = QDir(folder).filePath(*category);
+    Dialogs::SavePanel panel;
+    panel.directory = folder;
+    panel.fileName = QFileInfo(song.defaultPath()).fileName();
+    panel.allowedTypes = {QStringLiteral("pro"),      QStringLiteral("txt"), QStringLiteral("chopro"),
+                          QStringLiteral("chordpro"), QStringLiteral("cpm"), QStringLiteral("cho")};
+    const QString path = m_dialogs.runSavePanel(panel);
+    if (path.isEmpty())
+        return false;
+    song.setPath(path);
+    return true;
+}
+
+bool VellorinAppDelegate::saveCurrentSong()
+{
+    // Playlist entries follow a changed title: compared with the file as it is before this save.
+    if (QFileInfo::exists(m_currentSong->path())) {
+        const Song onDisk(m_currentSong->path());
+        updatePlaylistsForSong(onDisk, *m_currentSong);
+    }
+    return m_currentSong->save();
+}
+
+void VellorinAppDelegate::reportSaveFailure(const Song &song)
+{
+    Dialogs::Alert alert;
+    alert.title = tr("The song %1 could not be saved.").arg(song.title());
+    alert.informativeText = tr("Your changes are still in the editor.");
+    alert.defaultButton = tr("OK");
+    m_dialogs.runAlert(alert);
+}
+
+void VellorinAppDelegate::refreshAfterSave()
+{
+    if (m_panes.songEdit)
+        m_panes.songEdit->refresh();
+    if (m_panes.songList)
+        m_panes.songList->refresh();
+    if (m_panes.playlists)
+        m_panes.playlists->refresh();
+    if (m_panes.tags)
+        m_panes.tags->refresh();
+}

@@ -1,0 +1,218 @@
+// The song pane: the current song laid out (or a PDF song's pages), four toolbars that slide in above it one at
+// a time, the metronome flash strip and the chord side pane.
+#pragma once
+
+#include "song.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class Chord;
+class ChordViewWidget;
+class Dialogs;
+class PdfSongWidget;
+class QAbstractAnimation;
+class QLabel;
+class QParallelAnimationGroup;
+class QPushButton;
+class QScrollArea;
+class QSlider;
+class QSplitter;
+class SongDisplay;
+
+class SongViewViewController : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The application's current song, asked at each refresh.
+    using CurrentSong = std::function<SongPtr()>;
+
+    // Questions go through dialogs; the song widget comes in through its interface, so tests can watch it.
+    SongViewViewController(Dialogs &dialogs, CurrentSong currentSong, std::unique_ptr<SongDisplay> songView,
+                           QWidget *parent = nullptr);
+    ~SongViewViewController() override;
+
+    // The smallest and largest zoom a step, the slider or a pinch can reach.
+    static constexpr float minimumZoom = 0.25f;
+    static constexpr float maximumZoom = 5.0f;
+    // A zoom within the limits; 1.0 for a value that is no number.
+    static float saneZoom(double zoomScale);
+    // Length of the toolbar slide, milliseconds.
+    static constexpr int toolbarSlideMs = 400;
+
+    // --- Refresh: after the shown song, its text or a setting changed ---
+    void refresh() { refreshScrollToTop(true); }
+    // fast: while typing in the editor; leaves the linked audio alone.
+    void refreshScrollToTop(bool scrollToTop, bool fast = false);
+    void scrollToTop();
+
+    // The song shown, taken from the application at each refresh; null while none is shown.
+    const SongPtr &song() const { return m_song; }
+    SongDisplay &songView() { return *m_songView; }
+    QScrollArea *songScrollView() const { return m_songScrollView; }
+    QScrollArea *pdfScrollView() const { return m_pdfScrollView; }
+
+    // --- Toolbars: at most one is shown ---
+    // Hides whichever toolbar is shown and slides the given one in; nullptr only hides.
+    void initToolbar(QWidget *toolbar);
+    // The transposition, auto-scroll or audio toolbar is shown (the metronome toolbar does not count).
+    bool showsToolbar() const;
+    bool showsMusicToolbar() const { return audioToolbarVisible(); }
+    bool transposeToolbarVisible() const { return isShown(m_transposeToolbar); }
+    bool autoScrollToolbarVisible() const { return isShown(m_autoScrollToolbar); }
+    bool audioToolbarVisible() const { return isShown(m_audioPlayToolbar); }
+    bool metronomeToolbarVisible() const { return isShown(m_metronomeToolbar); }
+    void toggleTransposeToolbar() { toggleToolbar(m_transposeToolbar); }
+    void toggleAutoScrollToolbar() { toggleToolbar(m_autoScrollToolbar); }
+    void toggleAudioToolbar() { toggleToolbar(m_audioPlayToolbar); }
+    void toggleMetronomeToolbar() { toggleToolbar(m_metronomeToolbar); }
+    // Hides the shown toolbar; nothing (no animation) when none is shown.
+    void hideToolbars();
+    void hideToolbar() { initToolbar(nullptr); }
+    void showAudioToolbar();
+    // Segment 0 shows the transposition toolbar, 1 the auto-scroll toolbar; others do nothing.
+    void mainToolbarSelected(int segment);
+    QWidget *transposeToolbar() const { return m_transposeToolbar; }
+    QWidget *autoScrollToolbar() const { return m_autoScrollToolbar; }
+    QWidget *audioPlayToolbar() const { return m_audioPlayToolbar; }
+    QWidget *metronomeToolbar() const { return m_metronomeToolbar; }
+
+    // --- Zoom: every manual zoom switches auto-zoom off and is kept in the settings ---
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    // The zoom slider's value.
+    void zoomChanged(float value);
+    // One changed step of a pinch: the zoom grows by the factor (1 + magnification).
+    void magnify(double magnification);
+    void switchAutozoom(bool on);
+
+    // --- Chords ---
+    // A click on a chord name (as drawn) in the song, or on a diagram of the chord side pane.
+    void showChords(const QString &name, const QRectF &rect);
+
+    // --- Values the refresh sets for the auto-scroll, metronome and audio controls ---
+    int playingTime() const { return m_playingTime; }
+    int tempoMetronome() const { return m_tempoMetronome; }
+    qint64 metronomeTicksPerBar() const { return m_metronomeTicksPerBar; }
+    // Points per millisecond of the auto-scroll for the shown song's height and playing time.
+    float pixPerMs() const { return m_pixPerMs; }
+    // The linked audio file given to the player; empty without one.
+    const QString &audioPath() const { return m_audioPath; }
+    QString transposeButtonTitle() const;
+    QString capoButtonTitle() const;
+    // Width of a diagram of the chord side pane, points, and whether the diagrams are large.
+    int chordCellWidth() const { return m_chordCellWidth; }
+    bool largeChordDiagrams() const { return m_largeChordDiagrams; }
+
+Q_SIGNALS:
+    // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's
+    // zoom controls follow.
+    void zoomScaleChanged(float zoomScale);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void buildPane();
+    void buildToolbars();
+    QWidget *makeToolbar(const QString &name, const QList<QWidget *> &controls);
+    void setButtonTitles();
+    bool isShown(const QWidget *toolbar) const;
+    // The one toolbar shown, the metronome toolbar included; nullptr when none is.
+    QWidget *shownToolbar() const;
+    void toggleToolbar(QWidget *toolbar);
+    // Places the song and PDF scroll areas, the flash strip and the shown toolbar into the container at once.
+    void layoutContainer();
+    void addSlide(QParallelAnimationGroup &group, QWidget *widget, const QRect &to);
+    // Runs action after ms only when the pane still shows the same song then.
+    void afterDelayForSameSong(int ms, const std::function<void()> &action);
+    // Lays the song out again for the pane's width, with or without auto-zoom.
+    void adjustSongFrame();
+    void relayoutWhenChordsReady();
+
+    // Zoom: within the limits, then kept in the settings, auto-zoom off, the song laid out again.
+    void applyZoom(double zoomScale);
+
+    // Refresh steps.
+    void applyCapoTransposition();
+    void updateWindowTitle();
+    void showSongOrPdf();
+    void takeMetronomeValues();
+    void takeLinkedAudio();
+    void loadInstrumentOfSong();
+    void takePlayingTime();
+
+    // Stand-ins for the controls that later parts of the pane own. Each keeps the value it is given, so the
+    // refresh's order can be watched, and is replaced in this one place.
+    void fillTransposePopup();
+    void fillCapoPopup();
+    QString transposeLabelForStep(int step) const;
+    QString capoLabelForStep(qint64 step) const;
+    void updatePlayingTimeLabel();
+    void updatePixPerMS();
+    void updateMetronomeLabel();
+    void restartMetronomeIfPlaying();
+    void playLinkedAudio(const QString &path);
+    void stopLinkedAudio();
+    void setAudioSpeedPopup();
+    void updateSongChords();
+    // The chords the side pane shows.
+    QStringList songChordNames() const;
+    bool isSongChordsVisible() const;
+    void showHideSongChords();
+    void askAboutUnknownChord(const QString &name);
+    bool currentInstrumentIsKeyboard() const;
+    void openChordWindow(const QString &title, const QList<Chord> &chords, const QRectF &rect);
+    void addChordToLibrary(const QString &name);
+
+    Dialogs &m_dialogs;
+    CurrentSong m_currentSong;
+    std::unique_ptr<SongDisplay> m_songView;
+    SongPtr m_song;
+
+    QSplitter *m_splitView = nullptr;
+    QWidget *m_songContainerView = nullptr;
+    QScrollArea *m_songScrollView = nullptr;
+    QScrollArea *m_pdfScrollView = nullptr;
+    PdfSongWidget *m_pdfSongView = nullptr;
+    QScrollArea *m_chordScrollView = nullptr;
+    ChordViewWidget *m_chordView = nullptr;
+    QWidget *m_metronomeFlashView = nullptr;
+    QWidget *m_transposeToolbar = nullptr;
+    QWidget *m_autoScrollToolbar = nullptr;
+    QWidget *m_audioPlayToolbar = nullptr;
+    QWidget *m_metronomeToolbar = nullptr;
+    QPushButton *m_saveAutoScrollButton = nullptr;
+    QPushButton *m_saveTransposeButton = nullptr;
+    QPushButton *m_metronomeSaveButton = nullptr;
+    QPushButton *m_forwardButton = nullptr;
+    QPushButton *m_backwardButton = nullptr;
+    QPushButton *m_allbTransposeButton = nullptr;
+    QPushButton *m_allsharpTransposeButton = nullptr;
+    QPushButton *m_transposePopupButton = nullptr;
+    QPushButton *m_capoPopupButton = nullptr;
+    QSlider *m_audioProgressSlider = nullptr;
+    QLabel *m_playingTimeLabel = nullptr;
+    QLabel *m_tempoMetronomeLabel = nullptr;
+    QPointer<QAbstractAnimation> m_slide;
+
+    // The song and capo the transposition was last set for: it is set to minus the capo only when they change.
+    std::weak_ptr<Song> m_capoSong;
+    qint64 m_capo = 0;
+    QMetaObject::Connection m_chordsReady;
+
+    int m_playingTime = 0;
+    int m_tempoMetronome = 0;
+    qint64 m_metronomeTicksPerBar = 0;
+    float m_pixPerMs = 0;
+    QString m_audioPath;
+    int m_chordCellWidth = 48;
+    bool m_largeChordDiagrams = false;
+};

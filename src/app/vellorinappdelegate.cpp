@@ -1,0 +1,299 @@
+#include "vellorinappdelegate.h"
+
+#include "appreviewmanager.h"
+#include "chordview.h"
+#include "dialogs.h"
+#include "log.h"
+#include "mainwindow.h"
+#include "pdfsong.h"
+#include "playlists.h"
+#include "prefs.h"
+#include "simplesongwidget.h"
+#include "songs.h"
+#include "songviewviewcontroller.h"
+#include "userdefaults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSlider>
+#include <QSysInfo>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+const QString songDirKey = QStringLiteral("songDirSecurityBookmark");
+} // namespace
+
+VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, QObject *parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_makePanes(std::move(makePanes))
+{
+    AppContext::install(this);
+    m_prefs = Prefs::initFromFileSystem();
+    m_songs = std::make_unique<Songs>();
+    m_playlists = std::make_unique<PlayLists>();
+    AppReviewManager::defaultManager().setAppID(QStringLiteral("1000000001"));
+    AppReviewManager::defaultManager().setDialogs(&dialogs);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            applicationWillBecomeActive();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &VellorinAppDelegate::applicationWillTerminate);
+    m_window = std::make_unique<MainWindow>();
+    m_window->setCloseGuard([this] { return applicationShouldTerminate(); });
+}
+
+VellorinAppDelegate::~VellorinAppDelegate()
+{
+    // The window and its panes go while the shared objects still exist; then nobody may reach them.
+    m_window.reset();
+    AppReviewManager::defaultManager().setDialogs(nullptr);
+    AppContext::install(nullptr);
+}
+
+VellorinAppDelegate *VellorinAppDelegate::instance()
+{
+    return dynamic_cast<VellorinAppDelegate *>(AppContext::instance());
+}
+
+Chords *VellorinAppDelegate::chords()
+{
+    return m_prefs ? m_prefs->chords() : nullptr;
+}
+
+QImage VellorinAppDelegate::chordImage(const Chord &chord, const QSizeF &size)
+{
+    return ChordView::chordImage(chord, size);
+}
+
+void VellorinAppDelegate::applicationDidFinishLaunching()
+{
+    logVersion();
+    restoreSongDirectory();
+    refreshLibrary();
+    hidePlayTogetherUnlessPeersCanConnect();
+    refreshPlaylists();
+    makePaneControllers();
+    initSplitView();
+    m_window->show();
+    QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
+    setLibraryCategory(m_prefs->currentCategory());
+    restoreCurrentSong();
+    showFirstSongWithoutSongList();
+    refreshListPanes();
+    if (!m_prefs->songDirectoryPath().isEmpty())
+        startWatchingSongFolder();
+    registerForDraggedFiles();
+    translateMenus();
+    if (m_prefs->songDirectoryPath().isEmpty())
+        QTimer::singleShot(500, this, &VellorinAppDelegate::selectSongDir);
+    m_startUpDone = true;
+    updateMenuStates();
+    AppReviewManager::defaultManager().applicationDidFinishLaunching();
+    AppReviewManager::defaultManager().showPromptIfNecessary();
+    fixSplitView();
+    if (m_prefs->midi())
+        startMidi();
+}
+
+void VellorinAppDelegate::logVersion() const
+{
+    Log::write(QStringLiteral("Vellorin %1 (%2) %3 %4")
+                   .arg(QCoreApplication::applicationVersion(), QStringLiteral(VELLORIN_VERSION),
+                        QSysInfo::kernelType(), QSysInfo::kernelVersion()));
+}
+
+void VellorinAppDelegate::restoreSongDirectory()
+{
+    // The stored folder is used only when it still is a folder the program may read; otherwise there is none,
+    // and the user is asked for one.
+    m_prefs->setSongDirectoryPath(QString());
+    if (!UserDefaults::contains(songDirKey))
+        return;
+    const QString path = UserDefaults::value(songDirKey).toString();
+    const QFileInfo folder(path);
+    if (path.isEmpty() || !folder.exists()) {
+        Log::write(QStringLiteral("Could not resolve security bookmark, %1")
+                       .arg(path.isEmpty() ? QStringLiteral("(no path)") : path));
+        return;
+    }
+    if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable()) {
+        Log::write(QStringLiteral("startAccessingSecurityScopedResource for %1 not successful").arg(path));
+        return;
+    }
+    m_prefs->setSongDirectoryPath(folder.absoluteFilePath());
+    m_prefs->initChordsForCurrentInstrument();
+}
+
+void VellorinAppDelegate::makePaneControllers()
+{
+    if (m_makePanes)
+        m_panes = m_makePanes(*m_window);
+    m_songViewViewController = new SongViewViewController(
+        m_dialogs, [this] { return m_currentSong; }, std::make_unique<SimpleSongWidget>());
+    connectZoomControls();
+}
+
+void VellorinAppDelegate::connectZoomControls()
+{
+    SongViewViewController *pane = m_songViewViewController;
+    QSlider *slider = m_window->zoomSlider();
+    slider->setRange(int(SongViewViewController::minimumZoom * 100), int(SongViewViewController::maximumZoom * 100));
+    slider->setValue(int(SongViewViewController::saneZoom(m_prefs->zoomScale()) * 100));
+    connect(slider, &QSlider::valueChanged, pane, [pane](int percent) { pane->zoomChanged(percent / 100.0f); });
+    QToolButton *autoZoom = m_window->autoZoomButton();
+    connect(pane, &SongViewViewController::zoomScaleChanged, slider, [slider, autoZoom](float zoomScale) {
+        const QSignalBlocker quietSlider(slider);
+        const QSignalBlocker quietButton(autoZoom);
+        slider->setValue(qRound(zoomScale * 100));
+        autoZoom->setChecked(false);
+    });
+    connect(m_window->zoomInButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomIn);
+    connect(m_window->zoomOutButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomOut);
+    autoZoom->setChecked(m_prefs->autozoom());
+    connect(autoZoom, &QToolButton::toggled, pane, &SongViewViewController::switchAutozoom);
+}
+
+void VellorinAppDelegate::restoreCurrentSong()
+{
+    const QString reference = m_prefs->currentSong().value_or(QString());
+    if (reference.isEmpty() || m_prefs->songDirectoryPath().isEmpty())
+        return;
+    const SongPtr song = librarySongForReference(reference);
+    if (!song)
+        return;
+    // Shown as it was: no settings save, no message to peers, no MIDI output.
+    m_currentSong = song;
+    m_isNormalSong = isTextSong(*song);
+    if (isSongViewVisible())
+        QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+    if (m_panes.songEdit)
+        m_panes.songEdit->refresh();
+}
+
+void VellorinAppDelegate::refreshListPanes()
+{
+    if (m_panes.songList)
+        m_panes.songList->refresh();
+    if (m_prefs->showPlaylists() && m_panes.playlists)
+        m_panes.playlists->refresh();
+}
+
+void VellorinAppDelegate::applicationWillBecomeActive()
+{
+    if (canSave() || !m_startUpDone)
+        return;
+    refreshListPanes();
+}
+
+bool VellorinAppDelegate::applicationShouldTerminate()
+{
+    if (!canSave() || m_quitWithoutSaving)
+        return true;
+    m_currentSong->refreshTitleSubtitle();
+    if (saveCurrentSong()) {
+        Log::write(QStringLiteral("Saved current song to %1").arg(m_currentSong->path()));
+        refreshAfterSave();
+        return true;
+    }
+    // The edits are still in the editor: the user may copy them elsewhere before quitting.
+    Dialogs::Alert alert;
+    alert.title = tr("The song %1 could not be saved.").arg(m_currentSong->title());
+    alert.informativeText = tr("Your changes are still in the editor. Quitting now loses them.");
+    alert.defaultButton = tr("Don't Quit");
+    alert.alternateButton = tr("Quit Anyway");
+    m_quitWithoutSaving = m_dialogs.runAlert(alert) == Dialogs::Answer::Alternate;
+    return m_quitWithoutSaving;
+}
+
+void VellorinAppDelegate::applicationWillTerminate()
+{
+    if (canSave() && !m_quitWithoutSaving) {
+        m_currentSong->refreshTitleSubtitle();
+        if (m_currentSong->save())
+            Log::write(QStringLiteral("Saved current song to %1").arg(m_currentSong->path()));
+    }
+    UserDefaults::synchronize();
+}
+
+bool VellorinAppDelegate::openFile(const QString &path)
+{
+    QTimer::singleShot(1000, this, [this, path] { openSong(songForFile(path)); });
+    return true;
+}
+
+bool VellorinAppDelegate::isTextSong(const Song &song)
+{
+    return !dynamic_cast<const PDFSong *>(&song) && !song.isNote();
+}
+
+SongPtr VellorinAppDelegate::songForFile(const QString &path)
+{
+    // A PDF is shown as its pages; read as song text it would become an empty song.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (PDFSong::isPDF(absolute))
+        return std::make_shared<PDFSong>(absolute);
+    return std::make_shared<Song>(absolute);
+}
+
+void VellorinAppDelegate::openSong(const SongPtr &song)
+{
+    if (song->loadFailed() || !QFileInfo(song->path()).isFile()) {
+        Dialogs::Alert alert;
+        alert.title = tr("The file %1 could not be read.").arg(QFileInfo(song->path()).fileName());
+        alert.defaultButton = tr("OK");
+        m_dialogs.runAlert(alert);
+        return;
+    }
+    if (!saveCurrentSongInteractive(false))
+        return;
+    if (!libraryContainsPath(song->path()) && !importSong(song))
+        return;
+    song->refreshTitleSubtitle();
+    if (libraryCategory()) {
+        setLibraryCategory(std::nullopt);
+        refreshLibrary();
+    }
+    m_prefs->setCurrentSong(song->titleSubtitleReference());
+    m_prefs->setCurrentCategory(libraryCategory());
+    m_prefs->save();
+    setCurrentSong(song);
+    if (m_panes.songList)
+        m_panes.songList->refresh();
+    if (m_panes.songEdit)
+        m_panes.songEdit->refresh();
+}
+
+bool VellorinAppDelegate::importSong(const SongPtr &song)
+{
+    Log::write(QStringLiteral("Importing %1 into %2").arg(song->path(), m_prefs->songDirectoryPath()));
+    const QString category = libraryCategory().value_or(QString());
+    if (auto *pdf = dynamic_cast<PDFSong *>(song.get()))
+        return importPdf(*pdf, category);
+    song->setPath(QString());
+    song->setCategory(category);
+    if (song->save())
+        return true;
+    reportSaveFailure(*song);
+    return false;
+}
+
+bool VellorinAppDelegate::importPdf(PDFSong &song, const QString &category)
+{
+    // A PDF song is never written as text: its file is copied instead.
+    QDir folder(m_prefs->songDirectoryPath());
+    if (!category.isEmpty())
+        folder.setPath(folder.filePath(category));
+    const QString target = folder.filePath(Song::uniqueNameForFile(QFileInfo(song.path()).fileName(), folder.path()));
+    if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(song.path(), target)) {
+        Log::write(QStringLiteral("Could not copy %1 to %2").arg(song.path(), target));
+        reportSaveFailure(song);
+        return false;
+    }
+    song.setPath(target);
+    song.setCategory(category);
+    return true;
+}

@@ -1,0 +1,151 @@
+// The application: owns the shared objects and the panes for the whole run, starts up, keeps the current song,
+// saves pending edits and quits.
+#pragma once
+
+#include "appcontext.h"
+#include "panecontrollers.h"
+#include "song.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Dialogs;
+class MainWindow;
+class PDFSong;
+class SongDisplay;
+class SongViewViewController;
+
+// Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
+// the delegate is the context that the application installs. Before launching only the settings, the empty
+// library and the playlists exist; the panes are made by the launch sequence.
+class VellorinAppDelegate : public QObject, public AppContext
+{
+    Q_OBJECT
+
+public:
+    // Makes the shared objects and installs itself as the application's context. Questions go through dialogs;
+    // makePanes (optional) makes the panes beside the song pane at launch.
+    explicit VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes = {}, QObject *parent = nullptr);
+    ~VellorinAppDelegate() override;
+
+    // The installed delegate; nullptr before it exists (or when a test installed another context).
+    static VellorinAppDelegate *instance();
+
+    // --- AppContext ---
+    Prefs *prefs() override { return m_prefs.get(); }
+    Songs *songs() override { return m_songs.get(); }
+    Chords *chords() override;
+    PlayLists *playlists() override { return m_playlists.get(); }
+    QImage chordImage(const Chord &chord, const QSizeF &size) override;
+
+    // --- Start, activation and quit ---
+    // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
+    void applicationDidFinishLaunching();
+    // Refreshes the list panes, unless the editor holds unsaved changes or launching has not finished.
+    void applicationWillBecomeActive();
+    // Before quitting: saves the edited song. False when it could not be saved and the user keeps the program
+    // open.
+    bool applicationShouldTerminate();
+    // Quitting: saves the edited song (when not done yet) and writes the user defaults.
+    void applicationWillTerminate();
+    // A file handed over by the desktop or the command line; it is opened a moment later. Always true.
+    bool openFile(const QString &path);
+    // The song a file holds: a PDF song for a PDF file, else a song read from the file.
+    static SongPtr songForFile(const QString &path);
+    // Imports the song when it lies outside the current category, and shows it.
+    void openSong(const SongPtr &song);
+    // The menu command for choosing the song folder.
+    void selectSongDir();
+
+    // --- The current song ---
+    const SongPtr &currentSong() const { return m_currentSong; }
+    // The panes' way to show a song: shows it, tells peers, sends its MIDI events.
+    void setCurrentSong(const SongPtr &song);
+    // Makes the song current and refreshes the views; tells peers when notifyPeers.
+    void showSong(const SongPtr &song, bool notifyPeers);
+    // The current song is neither a PDF song nor a playlist note.
+    bool isNormalSong() const { return m_isNormalSong; }
+    bool transposeEnabled() const { return m_isNormalSong; }
+    // There is a current song, the editor is shown and holds unsaved changes.
+    bool canSave() const;
+    // After the model changed the current song's file: brings the editor up to date.
+    void saveOrUpdateCurrentSong();
+    // Seconds of the auto-scroll, written into the shown song.
+    void saveAutoScrollTime(int seconds);
+    // Beats per minute, written into the shown song (text songs only).
+    void saveMetronomeTempo(int tempo);
+    // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
+    // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
+    bool saveCurrentSongInteractive(bool ask);
+
+    // --- State ---
+    bool startUpDone() const { return m_startUpDone; }
+    MainWindow *window() const { return m_window.get(); }
+    SongViewViewController *songViewViewController() const { return m_songViewViewController; }
+    const PaneControllers &panes() const { return m_panes; }
+    bool isSongViewVisible() const;
+    bool isSongEditVisible() const;
+
+private:
+    // Launch steps, in their order.
+    void logVersion() const;
+    void restoreSongDirectory();
+    void makePaneControllers();
+    void restoreCurrentSong();
+    void refreshListPanes();
+
+    // The song library.
+    void refreshLibrary();
+    void refreshPlaylists();
+    void setLibraryCategory(const std::optional<QString> &category);
+    std::optional<QString> libraryCategory() const;
+    SongPtr librarySongForReference(const QString &reference);
+    bool libraryContainsPath(const QString &path) const;
+    void updatePlaylistsForSong(const Song &onDisk, const Song &edited);
+    void updatePlaylistsForNote(const Song &note);
+
+    // Current song helpers.
+    // Neither a PDF song nor a playlist note.
+    static bool isTextSong(const Song &song);
+    bool importSong(const SongPtr &song);
+    bool importPdf(PDFSong &song, const QString &category);
+    bool chooseFileForNewSong(Song &song);
+    // Writes the current song, playlists following a changed title; false when the write failed.
+    bool saveCurrentSong();
+    void reportSaveFailure(const Song &song);
+    // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
+    void updateEditorAfterModelChange(bool couldSave);
+    void refreshAfterSave();
+    void connectZoomControls();
+
+    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
+    void hidePlayTogetherUnlessPeersCanConnect();
+    void initSplitView();
+    void showFirstSongWithoutSongList();
+    void fixSplitView();
+    void startWatchingSongFolder();
+    void registerForDraggedFiles();
+    void translateMenus();
+    void updateMenuStates();
+    void startMidi();
+    void sendMidiEvents(const Song &song);
+    void updateMidiSong(const Song &song);
+    void notifyPeersOfSong(const Song &song);
+    void refreshSecondDisplay();
+
+    Dialogs &m_dialogs;
+    PaneMaker m_makePanes;
+    std::unique_ptr<Prefs> m_prefs;
+    std::unique_ptr<Songs> m_songs;
+    std::unique_ptr<PlayLists> m_playlists;
+    SongPtr m_currentSong;
+    std::unique_ptr<MainWindow> m_window;
+    SongViewViewController *m_songViewViewController = nullptr;
+    PaneControllers m_panes;
+    bool m_startUpDone = false;
+    bool m_isNormalSong = true;
+    // The user chose to quit although the edited song could not be saved: quitting does not try again.
+    bool m_quitWithoutSaving = false;
+};
