@@ -2,6 +2,7 @@
 // pane following; knows whether the song holds unsaved edits.
 #pragma once
 
+#include "panecontrollers.h"
 #include "song.h"
 
 #include <QStringList>
@@ -14,7 +15,7 @@
 class DoubleClickTextView;
 class SongSyntaxHighlighter;
 
-class SongEditViewController : public QWidget
+class SongEditViewController : public QWidget, public SongEditPane
 {
     Q_OBJECT
 
@@ -30,16 +31,17 @@ public:
 
     // Loads the current song: its text, editable for a text song; empty and read-only for a PDF song or none.
     // Right after it the pane holds no unsaved edits.
-    void refresh();
+    void refresh() override;
+    QWidget *widget() override { return this; }
     // The song's text differs from the text it had when loaded. A pending update after typing is carried
     // into the song first, so edits of the last second always count.
-    bool isDirty();
+    bool isDirty() override;
     // Decides again whether the text is a tab song and colours it accordingly.
     void performSyntaxColoring();
     // The song takes the editor's text, and its title and subtitle are read again.
     void updateCurrentSong();
     // The editor takes the song's text after the program changed it.
-    void updateFromCurrentSong();
+    void updateFromCurrentSong() override;
     // Carries the editor's text into the song and has the song pane follow.
     void textDidChange();
     // An update after typing is waiting for its delay.
@@ -47,7 +49,7 @@ public:
     // Runs a waiting update now; nothing when none waits.
     void flushPendingUpdate();
     // Leaves the song as it was loaded: the editor's edits are dropped from song and editor.
-    void discardEdits();
+    void discardEdits() override;
 
     const SongPtr &song() const { return m_song; }
     DoubleClickTextView *songTextView() const { return m_textView; }

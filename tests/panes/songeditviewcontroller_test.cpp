@@ -2,6 +2,7 @@
 
 #include "doubleclicktextview.h"
 #include "fakeappcontext.h"
+#include "logcapture.h"
 #include "pdfsong.h"
 #include "prefs.h"
 #include "songsyntaxhighlighter.h"
@@ -240,4 +241,37 @@ TEST_F(SongEditViewControllerTest, TheSongPaneFollowsTheEditorWhileTheSettingIsO
     EXPECT_TRUE(prefs.syncViewWithEditor());
     ASSERT_EQ(syncs.count(), 1);
     EXPECT_EQ(text.mid(syncs.at(0).at(0).toLongLong(), 7), "line 49");
+}
+
+TEST_F(SongEditViewControllerTest, ADarkAppearanceRecoloursAtOnce)
+{
+    show(songFile("a.pro", "{title: A}\n[C]la"));
+    EXPECT_FALSE(editor.highlighter()->dark());
+    LogCapture log;
+    QPalette dark = editor.palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    editor.songTextView()->setPalette(dark);
+    editor.setPalette(dark);
+    EXPECT_TRUE(editor.highlighter()->dark());
+    EXPECT_TRUE(log.lines().contains("light/dark theme changed"));
+    EXPECT_EQ(updates.count(), 0);
+    EXPECT_FALSE(editor.isDirty());
+}
+
+TEST_F(SongEditViewControllerTest, ADoubleClickOnAChordSelectsItWithItsBrackets)
+{
+    show(songFile("a.pro", "{title: A}\nla [Am]day x"));
+    editor.resize(400, 200);
+    editor.show();
+    DoubleClickTextView &view = *editor.songTextView();
+    QTextCursor at(view.document());
+    at.setPosition(QStringLiteral("{title: A}\nla [A").size());
+    const QPoint point = view.cursorRect(at).center() + QPoint(2, 0);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    EXPECT_EQ(view.textCursor().selectedText(), "[Am]");
+
+    // A right-button double-click keeps the selection.
+    QTest::mouseDClick(view.viewport(), Qt::RightButton, Qt::NoModifier, point + QPoint(30, 0));
+    EXPECT_EQ(view.textCursor().selectedText(), "[Am]");
 }
