@@ -38,8 +38,7 @@ void connectEditor(SongEditViewController &editor)
 void addSongCommands(MainWindow &window, SongListViewController &songList)
 {
     QMenu *menu = window.menuBar()->addMenu(SongListViewController::tr("&Songs"));
-    menu->addAction(SongListViewController::tr("Delete…"), &songList,
-                    &SongListViewController::deleteSelectedSongs);
+    menu->addAction(SongListViewController::tr("Delete…"), &songList, &SongListViewController::deleteSelectedSongs);
     menu->addAction(SongListViewController::tr("Change Category…"), &songList,
                     &SongListViewController::changeCategoryOfSelectedSongs);
     menu->addSeparator();

@@ -5,7 +5,6 @@
 #include "appcontext.h"
 #include "categoryname.h"
 #include "dialogs.h"
-#include "log.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -53,12 +52,14 @@ void SongListViewController::deleteSelectedSongs()
         delegate->panes().songEdit->discardEdits();
     const int firstRow = selectedRows().value(0, 0);
     AppContext::instance()->temporaryStopFSRefresh();
+    bool shownTrashed = false;
     for (const SongPtr &song : songs) {
-        // A failure shows in the list that follows.
-        QFile::moveToTrash(song->path());
+        // A file that cannot be moved stays in the list that follows.
+        if (QFile::moveToTrash(song->path()))
+            shownTrashed = shownTrashed || (deletesShown && song->path() == shown->path());
         removeFromMidiIndex(*song);
     }
-    if (deletesShown)
+    if (shownTrashed)
         shown->setPath(QString());
     refresh();
     if (deletesShown)

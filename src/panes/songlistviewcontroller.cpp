@@ -25,11 +25,6 @@
 
 namespace {
 
-VellorinAppDelegate *application()
-{
-    return VellorinAppDelegate::instance();
-}
-
 // The library's rows under the pane's column headers.
 class SongListModel : public SongsTableModel
 {
@@ -48,7 +43,7 @@ public:
 
 SongPtr currentSong()
 {
-    VellorinAppDelegate *delegate = application();
+    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
     return delegate ? delegate->currentSong() : nullptr;
 }
 
@@ -135,7 +130,7 @@ void SongListViewController::refresh()
         Log::write(QStringLiteral("No song dir set"));
         return;
     }
-    if (VellorinAppDelegate *delegate = application())
+    if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
         delegate->saveCurrentSongInteractive(false);
     songs->refresh();
     m_dirButton->setToolTip(tr("Song Folder %1").arg(prefs->songDirectoryPath()));
@@ -316,7 +311,7 @@ bool SongListViewController::selectionShouldChange()
     const QDateTime now = m_clock.now();
     if (m_lastSelection.isValid() && m_lastSelection.msecsTo(now) < refusedSelectionPauseMs)
         return false;
-    VellorinAppDelegate *delegate = application();
+    VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
     if (delegate && !delegate->saveCurrentSongInteractive(true)) {
         m_lastSelection = now;
         return false;
@@ -330,7 +325,7 @@ bool SongListViewController::shouldSelectRow(int row)
     if (!song)
         return false;
     rebuildSongMenus(*song);
-    if (VellorinAppDelegate *delegate = application())
+    if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
         delegate->setCurrentSong(song);
     return true;
 }
@@ -347,7 +342,7 @@ void SongListViewController::search()
     if (target < 0) {
         // The current song is filtered out. Switching to the first row while the editor holds unsaved changes
         // would ask about them at every keystroke: the current song stays until the user picks a row.
-        VellorinAppDelegate *delegate = application();
+        VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
         if (delegate && delegate->canSave())
             return;
         target = 0;
@@ -420,12 +415,15 @@ int SongListViewController::typeSelect(int startRow, int endRow, const QString &
                               : prefs->sortbykey()    ? song->key()
                                                       : song->title();
         if (field.startsWith(typed, Qt::CaseInsensitive)) {
-            if (!selectionShouldChange()) {
+            const SongPtr shown = currentSong();
+            const bool isShown = shown && shown->path() == song->path();
+            if (!isShown && !selectionShouldChange()) {
                 selectCurrentSong();
                 return -1;
             }
             selectRowAlone(row);
-            shouldSelectRow(row);
+            if (!isShown)
+                shouldSelectRow(row);
             return row;
         }
         if (row == endRow)
