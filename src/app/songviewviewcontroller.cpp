@@ -6,7 +6,7 @@
 #include "dialogs.h"
 #include "log.h"
 #include "pdfsong.h"
-#include "pdfsongwidget.h"
+#include "pdfsongviewwidget.h"
 #include "prefs.h"
 #include "songdisplay.h"
 
@@ -78,7 +78,7 @@ void SongViewViewController::buildPane()
     m_songScrollView->installEventFilter(this);
 
     m_pdfScrollView = new QScrollArea(m_songContainerView);
-    m_pdfSongView = new PdfSongWidget;
+    m_pdfSongView = new PDFSongViewWidget;
     m_pdfScrollView->setWidget(m_pdfSongView);
     m_pdfScrollView->setWidgetResizable(false);
     m_pdfScrollView->hide();
@@ -203,7 +203,7 @@ void SongViewViewController::showSongOrPdf()
     if (!pdf)
         return;
     m_pdfSongView->setPath(m_song->path());
-    m_pdfSongView->adjustFrameForView(*m_pdfScrollView);
+    m_pdfSongView->adjustFrameForView(m_pdfScrollView->viewport());
     m_pdfSongView->update();
 }
 

@@ -14,7 +14,7 @@
 class Chord;
 class ChordViewWidget;
 class Dialogs;
-class PdfSongWidget;
+class PDFSongViewWidget;
 class QAbstractAnimation;
 class QLabel;
 class QParallelAnimationGroup;
@@ -181,7 +181,7 @@ private:
     QWidget *m_songContainerView = nullptr;
     QScrollArea *m_songScrollView = nullptr;
     QScrollArea *m_pdfScrollView = nullptr;
-    PdfSongWidget *m_pdfSongView = nullptr;
+    PDFSongViewWidget *m_pdfSongView = nullptr;
     QScrollArea *m_chordScrollView = nullptr;
     ChordViewWidget *m_chordView = nullptr;
     QWidget *m_metronomeFlashView = nullptr;

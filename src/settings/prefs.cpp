@@ -120,6 +120,24 @@ std::unique_ptr<Prefs> Prefs::initFromFileSystem(const QString &chordDatabaseFol
     return prefs;
 }
 
+std::unique_ptr<Prefs> Prefs::copy() const
+{
+    std::unique_ptr<Prefs> copy = PrefsArchive::decode(PrefsArchive::encode(*this));
+    // The archive leaves out the italic trait and keeps sizes at single precision: the records are copied whole.
+    copy->m_textfontprefs = std::make_shared<FontPrefs>(*m_textfontprefs);
+    copy->m_chordfontprefs = std::make_shared<FontPrefs>(*m_chordfontprefs);
+    copy->m_tabfontprefs = std::make_shared<FontPrefs>(*m_tabfontprefs);
+    copy->m_commentfontprefs = std::make_shared<FontPrefs>(*m_commentfontprefs);
+    copy->m_highlightfontprefs = std::make_shared<FontPrefs>(*m_highlightfontprefs);
+    copy->m_showlyricsonly = m_showlyricsonly;
+    copy->m_showlyricsonlyOnSecondaryDisplay = m_showlyricsonlyOnSecondaryDisplay;
+    copy->m_showchordsonly = m_showchordsonly;
+    copy->m_showPlaylists = m_showPlaylists;
+    copy->m_showTags = m_showTags;
+    copy->m_audioSpeedPercent = m_audioSpeedPercent;
+    return copy;
+}
+
 Instrument *Prefs::currentInstrument() const
 {
     return m_instruments ? m_instruments->currentInstrument() : nullptr;

@@ -35,6 +35,10 @@ public:
     initFromFileSystem(const QString &chordDatabaseFolder = Instruments::defaultDatabaseFolder());
     // Writes the settings archive atomically; a failure is logged and answers false.
     bool save() const;
+    // A private copy of every setting, the unstored ones too, with font records of its own, for a print job:
+    // changing the copy never changes this object. The instrument list and the chord library are not copied
+    // (the copy has none); whoever needs the instrument asks the shared object.
+    std::unique_ptr<Prefs> copy() const;
 
     // The support folder, made when missing.
     static QString appDirectory();

@@ -38,7 +38,16 @@ QFont measuredFont(const QFont &font)
 
 TextMetrics::TextMetrics(const QFont &font)
     : m_metrics(measuredFont(font), referenceDevice(magnification))
+    , m_widths(std::make_shared<QHash<QString, qreal>>())
 {}
+
+qreal TextMetrics::width(const QString &text) const
+{
+    auto known = m_widths->constFind(text);
+    if (known == m_widths->constEnd())
+        known = m_widths->insert(text, m_metrics.horizontalAdvance(text) / magnification);
+    return *known;
+}
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)
 {

@@ -4,9 +4,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+
+#include <memory>
 
 class QPainter;
 class QPaintDevice;
@@ -30,7 +33,9 @@ public:
     qreal capHeight() const { return m_metrics.capHeight() / magnification; }
     // Extra space the font asks between lines.
     qreal leading() const { return m_metrics.leading() / magnification; }
-    qreal width(const QString &text) const { return m_metrics.horizontalAdvance(text) / magnification; }
+    // Widths are kept per text: a song measures the same words again and again, and draws them with the same
+    // metrics it laid them out with, so shaping each word once makes layout and drawing much cheaper.
+    qreal width(const QString &text) const;
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
 
@@ -47,4 +52,6 @@ private:
     static constexpr qreal magnification = 64;
 
     QFontMetricsF m_metrics;
+    // Shared by copies, which measure with the same font.
+    std::shared_ptr<QHash<QString, qreal>> m_widths;
 };

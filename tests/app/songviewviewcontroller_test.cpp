@@ -9,7 +9,7 @@
 #include "logcapture.h"
 #include "paths.h"
 #include "pdfsong.h"
-#include "pdfsongwidget.h"
+#include "pdfsongviewwidget.h"
 #include "prefs.h"
 #include "recordingsongdisplay.h"
 #include "scripteddialogs.h"
@@ -453,9 +453,9 @@ TEST_F(SongPaneTest, APdfSongIsShownAsItsPages)
     show(std::make_shared<PDFSong>(path));
     EXPECT_TRUE(pane->pdfScrollView()->isVisible());
     EXPECT_FALSE(pane->songScrollView()->isVisible());
-    const auto *pages = qobject_cast<PdfSongWidget *>(pane->pdfScrollView()->widget());
+    auto *pages = qobject_cast<PDFSongViewWidget *>(pane->pdfScrollView()->widget());
     ASSERT_NE(pages, nullptr);
-    EXPECT_EQ(pages->pageCount(), 2);
+    EXPECT_EQ(pages->pdfSongView().pageCount(), 2);
     EXPECT_GT(pages->height(), pane->pdfScrollView()->viewport()->height()) << "two pages at the pane's width";
 
     show(writeSong(QStringLiteral("text.pro"), QStringLiteral("{title: Text}\nla")));

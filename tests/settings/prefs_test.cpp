@@ -157,6 +157,27 @@ TEST_F(PrefsTest, EverySettingSurvivesTheArchive)
     }
 }
 
+TEST(Prefs, ACopyHoldsEverySettingAndOwnsItsFontRecords)
+{
+    Prefs live;
+    for (const Field &field : kFields)
+        field.set(live);
+    live.setShowlyricsonly(true); // never stored, yet a print job must see it
+    live.textfontprefs()->setItalic(true);
+    live.textfontprefs()->setColor(Qt::white);
+
+    const std::unique_ptr<Prefs> copy = live.copy();
+    for (const Field &field : kFields)
+        EXPECT_TRUE(field.holds(*copy)) << field.key;
+    EXPECT_TRUE(copy->showlyricsonly());
+    EXPECT_TRUE(copy->textfontprefs()->italic());
+    EXPECT_NE(copy->textfontprefs(), live.textfontprefs());
+
+    copy->adjustColorsForPrinting();
+    EXPECT_EQ(copy->textfontprefs()->color(), QColor(Qt::black));
+    EXPECT_EQ(live.textfontprefs()->color(), QColor(Qt::white)) << "the live settings keep their colours";
+}
+
 TEST_F(PrefsTest, DefaultsWithoutAFile)
 {
     LogCapture log;

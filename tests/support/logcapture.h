@@ -1,4 +1,5 @@
-// Collects the program's diagnostic lines while it lives, so tests can check what was logged.
+// Collects the program's diagnostic lines while it lives, so tests can check what was logged. Captures may nest:
+// the innermost one gets the lines.
 #pragma once
 
 #include <QStringList>
@@ -17,4 +18,5 @@ public:
 
 private:
     QStringList m_lines;
+    QStringList *m_outerLines; // the capture this one nests in, which gets the lines again when this one ends
 };
