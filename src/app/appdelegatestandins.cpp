@@ -1,5 +1,6 @@
-// Stand-ins for what later parts of the application bring to the delegate: the three-pane window, folder
-// watching, file drops, menus, MIDI, nearby sharing and the second display. Each is replaced here, in one place.
+// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, menus,
+// MIDI, nearby sharing, the second display and the song view following the editor. Each is replaced here, in
+// one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -12,31 +13,12 @@ void VellorinAppDelegate::hidePlayTogetherUnlessPeersCanConnect()
     // Nearby sharing is not built yet, and the toolbar has no item for it.
 }
 
-void VellorinAppDelegate::initSplitView()
-{
-    // Until the three-pane window exists, the song pane is the window's content.
-    m_window->setSongPane(m_songViewViewController);
-}
-
 void VellorinAppDelegate::showFirstSongWithoutSongList()
 {
     // Without a song list nobody could choose a song: the library's first one is shown instead.
     if (m_panes.songList || m_currentSong || m_songs->songs().isEmpty())
         return;
     setCurrentSong(m_songs->songs().first());
-}
-
-void VellorinAppDelegate::fixSplitView()
-{}
-
-bool VellorinAppDelegate::isSongViewVisible() const
-{
-    return m_songViewViewController && !m_songViewViewController->isHidden();
-}
-
-bool VellorinAppDelegate::isSongEditVisible() const
-{
-    return m_panes.songEdit && m_prefs->showSongEdit();
 }
 
 void VellorinAppDelegate::selectSongDir()
@@ -77,3 +59,15 @@ void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
 
 void VellorinAppDelegate::refreshSecondDisplay()
 {}
+
+void VellorinAppDelegate::scrollSongViewWithEditor(qsizetype characterIndex)
+{
+    // Until auto-scroll brings scrolling to a line, the song view stays where it is.
+    Q_UNUSED(characterIndex);
+}
+
+void VellorinAppDelegate::setSongStepKeysEnabled(bool enabled)
+{
+    // Until the menus exist there are no next-song and previous-song keys to give to the editor.
+    Q_UNUSED(enabled);
+}

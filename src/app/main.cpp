@@ -1,5 +1,7 @@
 // Entry point: sets the application's identity, makes the application delegate, launches and hands control to
 // Qt's event loop. Files named on the command line are opened as songs.
+#include "clock.h"
+#include "mainwindowpanes.h"
 #include "messageboxdialogs.h"
 #include "vellorinappdelegate.h"
 
@@ -14,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELLORIN_VERSION));
 
     MessageBoxDialogs dialogs;
-    VellorinAppDelegate delegate(dialogs);
+    VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
     delegate.applicationDidFinishLaunching();
     for (const QString &path : QApplication::arguments().mid(1))
         delegate.openFile(path);

@@ -1,10 +1,16 @@
 #include "messageboxdialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 Dialogs::Answer MessageBoxDialogs::runAlert(const Alert &alert)
 {
@@ -59,4 +65,43 @@ QString MessageBoxDialogs::runSavePanel(const SavePanel &panel)
                                                     .arg(patterns.join(QLatin1Char(' ')));
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
                                         QDir(panel.directory).filePath(panel.fileName), filter);
+}
+
+std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt)
+{
+    QWidget *window = QApplication::activeWindow();
+    QDialog dialog(window);
+    dialog.setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog.setWindowTitle(prompt.title);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *title = new QLabel(prompt.title);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    layout->addWidget(title);
+    if (!prompt.informativeText.isEmpty())
+        layout->addWidget(new QLabel(prompt.informativeText));
+    // The field is 200 x 24 points, as every short-text prompt of the program.
+    auto *combo = new QComboBox;
+    combo->setEditable(true);
+    combo->addItems(prompt.choices);
+    combo->setEditText(prompt.text);
+    combo->setFixedSize(200, 24);
+    layout->addWidget(combo);
+    auto *buttons = new QDialogButtonBox;
+    buttons->addButton(prompt.defaultButton, QDialogButtonBox::AcceptRole)->setDefault(true);
+    if (!prompt.alternateButton.isEmpty())
+        buttons->addButton(prompt.alternateButton, QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    combo->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return combo->currentText();
+}
+
+QString MessageBoxDialogs::runFolderPanel(const FolderPanel &panel)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), panel.message, panel.directory);
 }

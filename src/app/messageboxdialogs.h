@@ -1,4 +1,5 @@
-// The application's dialogs: each question is a message box, each save panel a file dialog, over the active window.
+// The application's dialogs: each question is a message box, each save or folder panel a file dialog, over the
+// active window.
 #pragma once
 
 #include "dialogs.h"
@@ -13,6 +14,8 @@ public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
     QString runSavePanel(const SavePanel &panel) override;
+    std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
+    QString runFolderPanel(const FolderPanel &panel) override;
 
 private:
     QPointer<QMessageBox> m_box;

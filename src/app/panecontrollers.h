@@ -7,14 +7,28 @@
 #include <functional>
 
 class MainWindow;
+class QWidget;
+class VellorinWindowLayout;
 
-class SongListPane
+// What the window asks of each list pane: its view, and its column widths in a window layout.
+class ListPane
 {
 public:
-    virtual ~SongListPane() = default;
+    virtual ~ListPane() = default;
     virtual void refresh() = 0;
+    // The pane's view, placed into the window's list slot.
+    virtual QWidget *widget() = 0;
+    virtual void saveLayout(VellorinWindowLayout &layout) const = 0;
+    virtual void loadLayout(const VellorinWindowLayout &layout) = 0;
+};
+
+class SongListPane : public ListPane
+{
+public:
     // Asks the user for the song folder.
     virtual void selectSongDir() = 0;
+    // Selects the current song's row, or none when the list does not hold it.
+    virtual void selectCurrentSong() = 0;
 };
 
 class SongEditPane
@@ -23,26 +37,26 @@ public:
     virtual ~SongEditPane() = default;
     // Shows the current song's text.
     virtual void refresh() = 0;
-    // The editor holds changes that are not saved yet.
-    virtual bool isDirty() const = 0;
+    // The editor's view, placed into the window's editor slot.
+    virtual QWidget *widget() = 0;
+    // The editor holds changes that are not saved yet. Typing that waits to be taken is taken first, so edits
+    // of the last moment always count.
+    virtual bool isDirty() = 0;
     // Takes the current song's text again after the program changed it.
     virtual void updateFromCurrentSong() = 0;
+    // Drops the edits: the song and the editor hold the text as it was loaded.
+    virtual void discardEdits() = 0;
 };
 
-class PlaylistsPane
+class PlaylistsPane : public ListPane
 {
 public:
-    virtual ~PlaylistsPane() = default;
-    virtual void refresh() = 0;
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
 };
 
-class TagsPane
+class TagsPane : public ListPane
 {
-public:
-    virtual ~TagsPane() = default;
-    virtual void refresh() = 0;
 };
 
 // The panes, not owned: they live in the main window (or in a test).

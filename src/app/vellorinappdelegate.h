@@ -14,6 +14,7 @@
 class Dialogs;
 class MainWindow;
 class PDFSong;
+class PaneSplitView;
 class SongDisplay;
 class SongViewViewController;
 
@@ -58,6 +59,8 @@ public:
     void openSong(const SongPtr &song);
     // The menu command for choosing the song folder.
     void selectSongDir();
+    // Watches the song folder for changes made by other programs; again after the folder changed.
+    void startWatchingSongFolder();
 
     // --- The current song ---
     const SongPtr &currentSong() const { return m_currentSong; }
@@ -87,6 +90,16 @@ public:
     const PaneControllers &panes() const { return m_panes; }
     bool isSongViewVisible() const;
     bool isSongEditVisible() const;
+    // The three panes of the window; nullptr until launched.
+    PaneSplitView *splitView() const { return m_splitView; }
+
+    // --- The editor's calls ---
+    // The editor changed the current song's text: the song pane lays it out again at once.
+    void songTextChanged();
+    // The editor scrolled: the song view shows the line holding the character at this index of the text.
+    void scrollSongViewWithEditor(qsizetype characterIndex);
+    // While the editor has the keyboard, the arrow keys that step through songs belong to the text.
+    void setSongStepKeysEnabled(bool enabled);
 
 private:
     // Launch steps, in their order.
@@ -120,12 +133,13 @@ private:
     void refreshAfterSave();
     void connectZoomControls();
 
-    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
-    void hidePlayTogetherUnlessPeersCanConnect();
+    // The three-pane window.
     void initSplitView();
     void showFirstSongWithoutSongList();
     void fixSplitView();
-    void startWatchingSongFolder();
+
+    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
+    void hidePlayTogetherUnlessPeersCanConnect();
     void registerForDraggedFiles();
     void translateMenus();
     void updateMenuStates();
@@ -143,6 +157,7 @@ private:
     SongPtr m_currentSong;
     std::unique_ptr<MainWindow> m_window;
     SongViewViewController *m_songViewViewController = nullptr;
+    PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;

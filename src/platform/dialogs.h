@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Dialogs
 {
 public:
@@ -31,6 +33,25 @@ public:
         QStringList allowedTypes;
     };
 
+    // An alert that asks for a short text, in an editable field (a combo box offering the choices, when there
+    // are any) that has the focus; its buttons as in an alert.
+    struct TextPrompt
+    {
+        QString title;
+        QString informativeText;
+        QString text;
+        QStringList choices;
+        QString defaultButton;
+        QString alternateButton;
+    };
+
+    // A panel for choosing a folder: the folder it opens on and the message it shows. New folders may be made.
+    struct FolderPanel
+    {
+        QString directory;
+        QString message;
+    };
+
     virtual ~Dialogs() = default;
 
     // Shows the alert modally and waits for the answer. Pressing Escape or closing the alert's window
@@ -40,4 +61,8 @@ public:
     virtual void closeAlert() = 0;
     // Asks for the file to save to; the chosen absolute path, or empty when the user cancelled.
     virtual QString runSavePanel(const SavePanel &panel) = 0;
+    // Asks for a text; the text when the default button ended the prompt, nothing otherwise.
+    virtual std::optional<QString> runTextPrompt(const TextPrompt &prompt) = 0;
+    // Asks for a folder; its absolute path, or empty when the user cancelled.
+    virtual QString runFolderPanel(const FolderPanel &panel) = 0;
 };

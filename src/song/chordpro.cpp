@@ -70,10 +70,17 @@ void ChordPro::closeCurrent()
 
 void ChordPro::updateTabMode(const ChordproToken &directive)
 {
-    const QStringView text = QStringView(m_text).mid(directive.location(), directive.length());
+    if (const std::optional<bool> tabMode =
+            tabModeAfterDirective(QStringView(m_text).mid(directive.location(), directive.length())))
+        m_tabMode = *tabMode;
+}
+
+std::optional<bool> ChordPro::tabModeAfterDirective(QStringView text)
+{
     if (text == u"{sot}" || text == u"{start_of_tab}" || text.startsWith(u"{sot-") || text.startsWith(u"{sog") ||
         text.startsWith(u"{start_of_grid"))
-        m_tabMode = true;
-    else if (text == u"{eot}" || text == u"{end_of_tab}" || text == u"{eog}" || text == u"{end_of_grid}")
-        m_tabMode = false;
+        return true;
+    if (text == u"{eot}" || text == u"{end_of_tab}" || text == u"{eog}" || text == u"{end_of_grid}")
+        return false;
+    return std::nullopt;
 }

@@ -19,6 +19,10 @@ public:
     // Fills the tokens anew from the text in one pass; every character lands in exactly one token.
     void tokenize();
 
+    // Whether a closed directive (with its braces) opens a tab or grid section (true), ends one (false), or
+    // neither (nothing).
+    static std::optional<bool> tabModeAfterDirective(QStringView directive);
+
 private:
     void startToken(int type, qsizetype at);
     void extend(qsizetype at);

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "panecontrollers.h"
+#include "vellorinwindowlayout.h"
 
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
 
 struct PaneCalls
 {
@@ -17,8 +20,19 @@ public:
     explicit FakeSongListPane(PaneCalls &log)
         : m_log(log)
     {}
+    ~FakeSongListPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("songList.refresh")); }
     void selectSongDir() override { m_log.calls.append(QStringLiteral("songList.selectSongDir")); }
+    void selectCurrentSong() override { m_log.calls.append(QStringLiteral("songList.selectCurrentSong")); }
+    QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
+    // The title column's share, written into a layout and taken from one.
+    void saveLayout(VellorinWindowLayout &layout) const override { layout.setSonglistcol0(titleShare); }
+    void loadLayout(const VellorinWindowLayout &layout) override { titleShare = layout.songlistcol0(); }
+
+    double titleShare = 0.4;
+
+    // Owned by the window once placed there; made again for a window made after it.
+    QPointer<QWidget> view = new QWidget;
 
 private:
     PaneCalls &m_log;
@@ -30,20 +44,29 @@ public:
     explicit FakeSongEditPane(PaneCalls &log)
         : m_log(log)
     {}
+    ~FakeSongEditPane() override { delete view; }
     // A refresh shows the current song's text: nothing is unsaved afterwards.
     void refresh() override
     {
         m_log.calls.append(QStringLiteral("songEdit.refresh"));
         dirty = false;
     }
-    bool isDirty() const override { return dirty; }
+    bool isDirty() override { return dirty; }
     void updateFromCurrentSong() override
     {
         m_log.calls.append(QStringLiteral("songEdit.updateFromCurrentSong"));
         dirty = false;
     }
+    void discardEdits() override
+    {
+        m_log.calls.append(QStringLiteral("songEdit.discardEdits"));
+        dirty = false;
+    }
+    QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
 
     bool dirty = false;
+    // Owned by the window once placed there; made again for a window made after it.
+    QPointer<QWidget> view = new QWidget;
 
 private:
     PaneCalls &m_log;
@@ -55,10 +78,16 @@ public:
     explicit FakePlaylistsPane(PaneCalls &log)
         : m_log(log)
     {}
+    ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
+    QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
+    void saveLayout(VellorinWindowLayout &) const override {}
+    void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
+    // Owned by the window once placed there; made again for a window made after it.
+    QPointer<QWidget> view = new QWidget;
 
 private:
     PaneCalls &m_log;
@@ -70,7 +99,14 @@ public:
     explicit FakeTagsPane(PaneCalls &log)
         : m_log(log)
     {}
+    ~FakeTagsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("tags.refresh")); }
+    QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
+    void saveLayout(VellorinWindowLayout &) const override {}
+    void loadLayout(const VellorinWindowLayout &) override {}
+
+    // Owned by the window once placed there; made again for a window made after it.
+    QPointer<QWidget> view = new QWidget;
 
 private:
     PaneCalls &m_log;

@@ -31,3 +31,23 @@ QString ScriptedDialogs::runSavePanel(const SavePanel &panel)
     savePanelAnswers.pop_front();
     return path;
 }
+
+std::optional<QString> ScriptedDialogs::runTextPrompt(const TextPrompt &prompt)
+{
+    textPromptsShown.append(prompt);
+    if (textAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString> text = textAnswers.front();
+    textAnswers.pop_front();
+    return text;
+}
+
+QString ScriptedDialogs::runFolderPanel(const FolderPanel &panel)
+{
+    folderPanelsShown.append(panel);
+    if (folderPanelAnswers.empty())
+        return {};
+    const QString path = folderPanelAnswers.front();
+    folderPanelAnswers.pop_front();
+    return path;
+}

@@ -15,6 +15,8 @@ public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
     QString runSavePanel(const SavePanel &panel) override;
+    std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
+    QString runFolderPanel(const FolderPanel &panel) override;
 
     // The answers to give, in order; an alert asked beyond them is answered Closed.
     std::deque<Answer> answers;
@@ -26,6 +28,12 @@ public:
     std::deque<QString> savePanelAnswers;
     // Every save panel shown, in order.
     QList<SavePanel> savePanelsShown;
+    // The texts to answer prompts with, in order (nothing: cancelled); beyond them a prompt is cancelled.
+    std::deque<std::optional<QString>> textAnswers;
+    QList<TextPrompt> textPromptsShown;
+    // The folders to answer folder panels with, in order (empty: cancelled); beyond them a panel is cancelled.
+    std::deque<QString> folderPanelAnswers;
+    QList<FolderPanel> folderPanelsShown;
 
 private:
     bool m_shown = false;

@@ -1,0 +1,62 @@
+#include "mainwindowpanes.h"
+
+#include "doubleclicktextview.h"
+#include "mainwindow.h"
+#include "songeditviewcontroller.h"
+#include "songlistviewcontroller.h"
+#include "vellorinappdelegate.h"
+
+#include <QMenuBar>
+
+namespace {
+
+SongPtr currentSong()
+{
+    const VellorinAppDelegate *application = VellorinAppDelegate::instance();
+    return application ? application->currentSong() : nullptr;
+}
+
+template <typename Call> void onApplication(Call call)
+{
+    if (VellorinAppDelegate *application = VellorinAppDelegate::instance())
+        call(*application);
+}
+
+void connectEditor(SongEditViewController &editor)
+{
+    QObject::connect(&editor, &SongEditViewController::songTextChanged, &editor,
+                     [] { onApplication([](VellorinAppDelegate &application) { application.songTextChanged(); }); });
+    QObject::connect(&editor, &SongEditViewController::syncSongView, &editor, [](qsizetype characterIndex) {
+        onApplication([=](VellorinAppDelegate &application) { application.scrollSongViewWithEditor(characterIndex); });
+    });
+    QObject::connect(editor.songTextView(), &DoubleClickTextView::focusChanged, &editor, [](bool hasFocus) {
+        onApplication([=](VellorinAppDelegate &application) { application.setSongStepKeysEnabled(!hasFocus); });
+    });
+}
+
+// Until the song list has its context menu, its commands on the selected songs live in the menu bar.
+void addSongCommands(MainWindow &window, SongListViewController &songList)
+{
+    QMenu *menu = window.menuBar()->addMenu(SongListViewController::tr("&Songs"));
+    menu->addAction(SongListViewController::tr("Delete…"), &songList, &SongListViewController::deleteSelectedSongs);
+    menu->addAction(SongListViewController::tr("Change Category…"), &songList,
+                    &SongListViewController::changeCategoryOfSelectedSongs);
+    menu->addSeparator();
+    menu->addAction(SongListViewController::tr("Song Folder…"), &songList, &SongListViewController::selectSongDir);
+}
+
+} // namespace
+
+PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
+{
+    return [&dialogs, &clock](MainWindow &window) {
+        auto *songList = new SongListViewController(dialogs, clock);
+        auto *editor = new SongEditViewController(&currentSong);
+        connectEditor(*editor);
+        addSongCommands(window, *songList);
+        PaneControllers panes;
+        panes.songList = songList;
+        panes.songEdit = editor;
+        return panes;
+    };
+}

@@ -1,0 +1,15 @@
+// The panes of the main window beside the song pane, made at launch and connected to the application.
+#pragma once
+
+#include "panecontrollers.h"
+
+class Clock;
+class Dialogs;
+
+class MainWindowPanes
+{
+public:
+    // Makes the song list and the editor (the window owns them), connects the editor to the song pane and puts
+    // the song commands into the window's menu bar. Questions go through dialogs.
+    static PaneMaker maker(Dialogs &dialogs, Clock &clock);
+};

@@ -1,0 +1,37 @@
+#include "songfolderchoice.h"
+
+#include "userdefaults.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+const QString SongFolderChoice::storageKey = QStringLiteral("songDirSecurityBookmark");
+
+QString SongFolderChoice::songFolderForChoice(const QString &chosenFolder, const QString &documentsFolder)
+{
+    // Only the names count: "/a/b/" and "/a/b" name the same folder b.
+    const QString chosen = QDir::cleanPath(chosenFolder);
+    if (QFileInfo(chosen).fileName() == QFileInfo(QDir::cleanPath(documentsFolder)).fileName())
+        return QDir(chosen).filePath(QStringLiteral("Vellorin"));
+    return chosen;
+}
+
+QString SongFolderChoice::startFolder(const QString &songFolder, const QString &defaultSongFolder,
+                                      const QString &documentsFolder)
+{
+    if (!songFolder.isEmpty())
+        return songFolder;
+    if (QFileInfo(defaultSongFolder).isDir())
+        return defaultSongFolder;
+    return documentsFolder;
+}
+
+void SongFolderChoice::store(const QString &songFolder)
+{
+    UserDefaults::setValue(storageKey, songFolder);
+}
+
+QString SongFolderChoice::stored()
+{
+    return UserDefaults::value(storageKey).toString();
+}

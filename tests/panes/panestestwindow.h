@@ -1,0 +1,54 @@
+// The application launched on a song folder made by the test, with the real panes and scripted dialogs.
+#pragma once
+
+#include "fakeclock.h"
+#include "scripteddialogs.h"
+#include "song.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class Prefs;
+class SongEditViewController;
+class SongListViewController;
+class SongTableView;
+class VellorinAppDelegate;
+
+class PanesTestWindow : public ::testing::Test
+{
+protected:
+    PanesTestWindow();
+    ~PanesTestWindow() override;
+
+    // Launches on the test's song folder (nothing stored: no song folder).
+    void launch(bool withSongFolder = true);
+    // The sample folder:
+    //   Amazing Grace.pro (Traditional, G)   Live/Wild Rover.pro (D)   Live/amsterdam.pro (Brel, Am)
+    //   Blues/Yesterday.pro (Beatles, F)
+    void writeSampleFolder();
+    QString write(const QString &relativePath, const QString &text);
+    QString path(const QString &relativePath) const;
+    static QString read(const QString &path);
+
+    SongListViewController &songList() const;
+    SongEditViewController &editor() const;
+    SongTableView &table() const;
+    Prefs &prefs() const;
+    // The titles of the list's rows, in order.
+    QStringList rowTitles() const;
+    int rowOfTitle(const QString &title) const;
+    // A click on the row, as the user makes it.
+    void clickRow(int row);
+    // The song the song pane shows once it has refreshed.
+    SongPtr songPaneSong() const;
+    SongPtr currentSong() const;
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    std::unique_ptr<VellorinAppDelegate> delegate;
+};

@@ -1,0 +1,87 @@
+// The editor in the launched application: the song pane follows the typing, and edits of the last second are
+// never lost, whether the user switches songs, hides the editor or quits.
+#include "doubleclicktextview.h"
+#include "panesplitview.h"
+#include "panestestwindow.h"
+#include "prefs.h"
+#include "songeditviewcontroller.h"
+#include "vellorinappdelegate.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class SongEditWindowTest : public PanesTestWindow
+{
+protected:
+    void SetUp() override
+    {
+        writeSampleFolder();
+        launch();
+        prefs().setAllowAutoCorrectInEditor(true);
+        clickRow(rowOfTitle("Yesterday"));
+    }
+    void typeIntoEditor(const QString &text)
+    {
+        editor().songTextView()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor().songTextView(), text);
+    }
+    QString yesterday() const { return read(path("Blues/Yesterday.pro")); }
+
+    const QString original = QStringLiteral("{title: Yesterday}\n{subtitle: Beatles}\n{key: F}\n[F]Yesterday\n");
+};
+
+} // namespace
+
+TEST_F(SongEditWindowTest, TheSongPaneFollowsASecondAfterTheLastKeystroke)
+{
+    QSignalSpy updates(&editor(), &SongEditViewController::songTextChanged);
+    typeIntoEditor("[C]all my");
+    EXPECT_EQ(updates.count(), 0);
+    EXPECT_EQ(songPaneSong()->text(), original);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return updates.count() == 1; }, 3000));
+    EXPECT_EQ(songPaneSong()->text(), original + "[C]all my");
+    // Nothing is written until the song is saved.
+    EXPECT_EQ(yesterday(), original);
+}
+
+TEST_F(SongEditWindowTest, SwitchingSongsWithinTheSecondSavesTheEdits)
+{
+    typeIntoEditor("x");
+    dialogs.answers = {Dialogs::Answer::Default};
+    clickRow(rowOfTitle("Wild Rover"));
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked.at(0).title, "Song Yesterday has been changed. Save changes?");
+    EXPECT_EQ(yesterday(), original + "x");
+    EXPECT_EQ(currentSong()->title(), "Wild Rover");
+}
+
+TEST_F(SongEditWindowTest, QuittingWithinTheSecondSavesTheEdits)
+{
+    typeIntoEditor("y");
+    EXPECT_TRUE(delegate->applicationShouldTerminate());
+    EXPECT_EQ(yesterday(), original + "y");
+}
+
+TEST_F(SongEditWindowTest, HidingTheEditorAsksAndACancelKeepsItWithItsText)
+{
+    PaneSplitView &panes = *delegate->splitView();
+    typeIntoEditor("z");
+    dialogs.answers = {Dialogs::Answer::Other};
+    panes.toggleSongEdit();
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_TRUE(delegate->isSongEditVisible());
+    EXPECT_TRUE(panes.isSegmentSelected(PaneSplitView::SongEditPane));
+    EXPECT_TRUE(prefs().showSongEdit());
+    EXPECT_TRUE(editor().songTextView()->rawText().endsWith("z"));
+    EXPECT_EQ(yesterday(), original);
+
+    dialogs.answers = {Dialogs::Answer::Default};
+    panes.toggleSongEdit();
+    EXPECT_FALSE(delegate->isSongEditVisible());
+    EXPECT_FALSE(prefs().showSongEdit());
+    EXPECT_EQ(yesterday(), original + "z");
+}

@@ -1,0 +1,75 @@
+// Choosing the song folder from the song list: the folder panel, the documents-folder rule, the stored folder and
+// a cancel at the first launch.
+#include "panestestwindow.h"
+#include "prefs.h"
+#include "songfolderchoice.h"
+#include "songlistviewcontroller.h"
+#include "vellorinappdelegate.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+class SongFolderDialogTest : public PanesTestWindow
+{
+};
+
+} // namespace
+
+TEST_F(SongFolderDialogTest, CancellingTheFirstQuestionEndsTheProgram)
+{
+    launch(false);
+    int quits = 0;
+    songList().setQuitWithoutSongFolder([&] { ++quits; });
+    // The question comes half a second after launching.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.folderPanelsShown.isEmpty(); }, 2000));
+    EXPECT_EQ(dialogs.folderPanelsShown.at(0).message, "Select Song Folder");
+    EXPECT_EQ(dialogs.folderPanelsShown.at(0).directory, Prefs::docDirectory())
+        << "no song folder and no default song folder: the documents";
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(SongFolderDialogTest, AChosenFolderBecomesTheSongFolderForThisAndTheNextRun)
+{
+    writeSampleFolder();
+    launch(false);
+    int quits = 0;
+    songList().setQuitWithoutSongFolder([&] { ++quits; });
+    dialogs.folderPanelAnswers = {folder.path()};
+    songList().selectSongDir();
+    EXPECT_EQ(prefs().songDirectoryPath(), folder.path());
+    EXPECT_EQ(rowTitles().size(), 4);
+    EXPECT_EQ(SongFolderChoice::stored(), folder.path());
+    EXPECT_NE(delegate->chords(), nullptr);
+
+    // The next launch opens it without a question.
+    delegate.reset();
+    launch(false);
+    QTest::qWait(700);
+    EXPECT_EQ(dialogs.folderPanelsShown.size(), 1);
+    EXPECT_EQ(rowTitles().size(), 4);
+
+    // Cancelling a later question changes nothing.
+    songList().setQuitWithoutSongFolder([&] { ++quits; });
+    songList().selectSongDir();
+    EXPECT_EQ(dialogs.folderPanelsShown.at(1).directory, folder.path());
+    EXPECT_EQ(prefs().songDirectoryPath(), folder.path());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(SongFolderDialogTest, AFolderNamedLikeTheDocumentsGetsItsOwnSongFolder)
+{
+    launch(false);
+    songList().setQuitWithoutSongFolder([] {});
+    const QString documents = QDir(folder.path()).filePath(QFileInfo(Prefs::docDirectory()).fileName());
+    ASSERT_TRUE(QDir().mkpath(documents));
+    dialogs.folderPanelAnswers = {documents};
+    songList().selectSongDir();
+    const QString songFolder = QDir(documents).filePath("Vellorin");
+    EXPECT_EQ(prefs().songDirectoryPath(), songFolder);
+    EXPECT_TRUE(QFileInfo(songFolder).isDir()) << "made by the library";
+    // A new library starts with the sample song.
+    EXPECT_EQ(rowTitles().size(), 1);
+    EXPECT_EQ(SongFolderChoice::stored(), songFolder);
+}

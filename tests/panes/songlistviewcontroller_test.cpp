@@ -1,0 +1,308 @@
+// The song list pane in the launched application: categories, search, sorting, type-select, selection with the
+// save question, deleting, re-filing and column widths.
+#include "songlistviewcontroller.h"
+
+#include "categories.h"
+#include "doubleclicktextview.h"
+#include "logcapture.h"
+#include "panestestwindow.h"
+#include "prefs.h"
+#include "songeditviewcontroller.h"
+#include "songs.h"
+#include "songtableview.h"
+#include "vellorinappdelegate.h"
+#include "vellorinwindowlayout.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class SongListTest : public PanesTestWindow
+{
+protected:
+    void SetUp() override
+    {
+        writeSampleFolder();
+        launch();
+    }
+
+    void chooseCategory(int tag, const QString &name = QString())
+    {
+        QComboBox &popup = *songList().categoryPopupButton();
+        for (int index = 0; index < popup.count(); ++index) {
+            if (popup.itemData(index).toInt() == tag &&
+                (name.isEmpty() || popup.itemText(index).startsWith(name + QStringLiteral(" (")))) {
+                popup.setCurrentIndex(index);
+                return songList().selectCategory(index);
+            }
+        }
+        ADD_FAILURE() << "no category " << name.toStdString();
+    }
+    // Text typed into the editor and not yet saved.
+    void typeIntoEditor(const QString &text)
+    {
+        editor().songTextView()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor().songTextView(), text);
+    }
+};
+
+} // namespace
+
+TEST_F(SongListTest, ShowsTheFoldersSongsByCategory)
+{
+    EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam", "Wild Rover", "Yesterday"}));
+    QComboBox &popup = *songList().categoryPopupButton();
+    QStringList items;
+    for (int index = 0; index < popup.count(); ++index)
+        items.append(popup.itemText(index));
+    EXPECT_EQ(items, (QStringList{"- All Songs - (4)", "- Unfiled - (1)", "Blues (1)", "Live (2)"}));
+
+    chooseCategory(Categories::CategoryTag, "Live");
+    EXPECT_EQ(rowTitles(), (QStringList{"amsterdam", "Wild Rover"}));
+    EXPECT_EQ(prefs().currentCategory(), std::optional<QString>("Live"));
+    EXPECT_EQ(popup.currentText(), "Live (2)");
+
+    chooseCategory(Categories::UnfiledTag);
+    EXPECT_EQ(rowTitles(), QStringList{"Amazing Grace"});
+
+    // A category removed from disk falls back to all songs at the next refresh.
+    chooseCategory(Categories::CategoryTag, "Blues");
+    ASSERT_TRUE(QDir(path("Blues")).removeRecursively());
+    songList().refresh();
+    EXPECT_EQ(delegate->songs()->currentCategory(), std::nullopt);
+    EXPECT_EQ(rowTitles().size(), 3);
+}
+
+TEST_F(SongListTest, SelectingARowShowsItsSongInTheSongPane)
+{
+    clickRow(rowOfTitle("Wild Rover"));
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(currentSong()->title(), "Wild Rover");
+    EXPECT_EQ(songPaneSong(), currentSong());
+    EXPECT_EQ(songList().selectedSongs().size(), 1);
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+
+    // The next launch selects it again.
+    delegate.reset();
+    launch();
+    EXPECT_EQ(currentSong()->title(), "Wild Rover");
+    EXPECT_EQ(songList().selectedSongs().value(0), currentSong());
+}
+
+TEST_F(SongListTest, SearchNarrowsTheRowsAndKeepsOrReplacesTheCurrentSong)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    songList().searchField()->setText("ye");
+    EXPECT_EQ(rowTitles(), QStringList{"Yesterday"});
+    EXPECT_EQ(currentSong()->title(), "Yesterday");
+
+    // The current song filtered out: the first row becomes current.
+    songList().searchField()->setText("wild");
+    EXPECT_EQ(rowTitles(), QStringList{"Wild Rover"});
+    EXPECT_EQ(currentSong()->title(), "Wild Rover");
+
+    songList().searchField()->clear();
+    EXPECT_EQ(rowTitles().size(), 4);
+    EXPECT_EQ(songList().selectedSongs().value(0)->title(), "Wild Rover");
+}
+
+TEST_F(SongListTest, TypingASearchNeverAsksAboutUnsavedChanges)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    typeIntoEditor("x");
+    QTest::keyClicks(songList().searchField(), "amazing");
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+    EXPECT_EQ(rowTitles(), QStringList{"Amazing Grace"});
+    // The edited song stays current, with its edits, until the user picks a row.
+    EXPECT_EQ(currentSong()->title(), "Yesterday");
+    EXPECT_TRUE(editor().isDirty());
+
+    dialogs.answers = {Dialogs::Answer::Default};
+    clickRow(0);
+    EXPECT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(currentSong()->title(), "Amazing Grace");
+    EXPECT_EQ(read(path("Blues/Yesterday.pro")), "{title: Yesterday}\n{subtitle: Beatles}\n{key: F}\n[F]Yesterday\nx");
+}
+
+TEST_F(SongListTest, AHeaderClickSortsByThatColumn)
+{
+    struct Case
+    {
+        int column;
+        QStringList titles;
+    };
+    const Case cases[] = {
+        {2, {"amsterdam", "Wild Rover", "Yesterday", "Amazing Grace"}},
+        {1, {"Wild Rover", "Yesterday", "amsterdam", "Amazing Grace"}},
+        {0, {"Amazing Grace", "amsterdam", "Wild Rover", "Yesterday"}},
+    };
+    for (const Case &c : cases) {
+        QTest::mouseClick(table().horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(table().horizontalHeader()->sectionViewportPosition(c.column) + 5, 5));
+        EXPECT_EQ(rowTitles(), c.titles) << c.column;
+        EXPECT_EQ(prefs().sortbykey(), c.column == 2);
+        EXPECT_EQ(prefs().sortbysubtitle(), c.column == 1);
+        EXPECT_TRUE(table().selectionModel()->selectedColumns().isEmpty());
+    }
+}
+
+TEST_F(SongListTest, TypeSelectFindsTheSortedFieldsBeginningIgnoringCase)
+{
+    // Rows: Amazing Grace, amsterdam, Wild Rover, Yesterday.
+    EXPECT_EQ(songList().typeSelect(0, 3, "am"), 0);
+    EXPECT_EQ(currentSong()->title(), "Amazing Grace");
+    EXPECT_EQ(songList().typeSelect(1, 0, "AM"), 1);
+    EXPECT_EQ(currentSong()->title(), "amsterdam");
+    // From the last row on, wrapping to the first.
+    EXPECT_EQ(songList().typeSelect(3, 2, "wi"), 2);
+    EXPECT_EQ(songList().typeSelect(0, 3, "zz"), -1);
+
+    prefs().setSortbykey(true);
+    EXPECT_EQ(songList().typeSelect(0, 3, "f"), 3);
+    prefs().setSortbykey(false);
+    prefs().setSortbydate(true);
+    EXPECT_EQ(songList().typeSelect(0, 3, "a"), -1);
+}
+
+TEST_F(SongListTest, ACancelledSaveQuestionKeepsTheSelectionAndQuietensFurtherClicks)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    typeIntoEditor("x");
+    dialogs.answers = {Dialogs::Answer::Other};
+    clickRow(rowOfTitle("Wild Rover"));
+    EXPECT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(currentSong()->title(), "Yesterday");
+    EXPECT_EQ(songList().selectedSongs().value(0)->title(), "Yesterday");
+
+    // Within two seconds further clicks are refused without a question.
+    clock.advanceSeconds(1);
+    clickRow(rowOfTitle("Amazing Grace"));
+    EXPECT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(currentSong()->title(), "Yesterday");
+
+    clock.advanceSeconds(1);
+    dialogs.answers = {Dialogs::Answer::Alternate};
+    clickRow(rowOfTitle("Amazing Grace"));
+    EXPECT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(currentSong()->title(), "Amazing Grace");
+    EXPECT_EQ(read(path("Blues/Yesterday.pro")), "{title: Yesterday}\n{subtitle: Beatles}\n{key: F}\n[F]Yesterday\n");
+}
+
+TEST_F(SongListTest, DeletingAsksAboutTheSelectedSongsAndMovesThemToTheTrash)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    // Another row selected than the current song's: the question names what is deleted, the selection.
+    const auto select = [this](const QStringList &titles) {
+        const QSignalBlocker quiet(table().selectionModel());
+        table().clearSelection();
+        for (const QString &title : titles)
+            table().selectionModel()->select(table().model()->index(rowOfTitle(title), 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    select({"Wild Rover"});
+    dialogs.answers = {Dialogs::Answer::Alternate};
+    songList().deleteSelectedSongs();
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked.at(0).title, "Delete song?");
+    EXPECT_EQ(dialogs.asked.at(0).informativeText, "Wild Rover");
+    EXPECT_TRUE(QFile::exists(path("Live/Wild Rover.pro")));
+
+    select({"Wild Rover", "amsterdam"});
+    dialogs.answers = {Dialogs::Answer::Default};
+    songList().deleteSelectedSongs();
+    EXPECT_EQ(dialogs.asked.at(1).title, "Delete 2 songs?");
+    EXPECT_EQ(dialogs.asked.at(1).informativeText, "amsterdam - Brel\nWild Rover");
+    EXPECT_FALSE(QFile::exists(path("Live/Wild Rover.pro")));
+    EXPECT_FALSE(QFile::exists(path("Live/amsterdam.pro")));
+    EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "Yesterday"}));
+    EXPECT_EQ(currentSong()->title(), "Yesterday");
+    EXPECT_TRUE(QDir(QDir::home().filePath(".local/share/Trash/files")).exists("Wild Rover.pro"));
+}
+
+TEST_F(SongListTest, ADeletedCurrentSongWithUnsavedEditsDoesNotComeBack)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    typeIntoEditor("edited");
+    dialogs.answers = {Dialogs::Answer::Default};
+    songList().deleteSelectedSongs();
+    EXPECT_EQ(dialogs.asked.size(), 1) << "no save question for a song that is deleted";
+    EXPECT_FALSE(QFile::exists(path("Blues/Yesterday.pro")));
+    // Another song is shown, and nothing writes the deleted one back.
+    ASSERT_TRUE(currentSong());
+    EXPECT_NE(currentSong()->title(), "Yesterday");
+    EXPECT_FALSE(editor().isDirty());
+    delegate->applicationWillTerminate();
+    songList().refresh();
+    EXPECT_FALSE(QFile::exists(path("Blues/Yesterday.pro")));
+    EXPECT_EQ(rowTitles().indexOf("Yesterday"), -1);
+}
+
+TEST_F(SongListTest, ChangingTheCategoryWritesTheNewFileThenRemovesTheOldOne)
+{
+    clickRow(rowOfTitle("Amazing Grace"));
+    dialogs.textAnswers = {QStringLiteral("Rock/Pop")};
+    songList().changeCategoryOfSelectedSongs();
+    ASSERT_EQ(dialogs.textPromptsShown.size(), 1);
+    EXPECT_EQ(dialogs.textPromptsShown.at(0).choices, (QStringList{"Blues", "Live"}));
+    EXPECT_FALSE(QFile::exists(path("Amazing Grace.pro")));
+    EXPECT_EQ(read(path("Rock Pop/Amazing Grace - Traditional.pro")),
+              "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
+    EXPECT_EQ(currentSong()->category(), "Rock Pop");
+    EXPECT_EQ(songList().selectedSongs().value(0)->title(), "Amazing Grace");
+
+    // Back to the song folder itself.
+    dialogs.textAnswers = {QString()};
+    songList().changeCategoryOfSelectedSongs();
+    EXPECT_TRUE(QFile::exists(path("Amazing Grace - Traditional.pro")));
+    EXPECT_FALSE(QFile::exists(path("Rock Pop/Amazing Grace - Traditional.pro")));
+}
+
+TEST_F(SongListTest, ACategoryNeverLeadsOutOfTheSongFolder)
+{
+    clickRow(rowOfTitle("Amazing Grace"));
+    for (const char *typed : {"..", "../..", ".hidden"}) {
+        dialogs.textAnswers = {QString::fromLatin1(typed)};
+        dialogs.answers = {Dialogs::Answer::Default};
+        songList().changeCategoryOfSelectedSongs();
+        EXPECT_TRUE(QFile::exists(path("Amazing Grace.pro"))) << typed;
+    }
+    EXPECT_EQ(dialogs.asked.size(), 3);
+}
+
+TEST_F(SongListTest, AReFiledSongWhoseNewFileCannotBeWrittenStaysWhereItWas)
+{
+    clickRow(rowOfTitle("Amazing Grace"));
+    // A file where the category folder would be: the folder cannot be made, the song cannot be written there.
+    write("Archive", "not a folder");
+    dialogs.textAnswers = {QStringLiteral("Archive")};
+    LogCapture log;
+    songList().changeCategoryOfSelectedSongs();
+    EXPECT_TRUE(log.hasLineStartingWith("Error writing "));
+    EXPECT_EQ(read(path("Amazing Grace.pro")),
+              "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
+    EXPECT_EQ(currentSong()->path(), path("Amazing Grace.pro"));
+    EXPECT_EQ(currentSong()->category(), "");
+}
+
+TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)
+{
+    table().resize(400, 300);
+    VellorinWindowLayout layout;
+    songList().saveLayout(layout);
+    EXPECT_GT(layout.songlistcol0(), 0);
+    EXPECT_EQ(layout.songlistcol3(), 0) << "the Time column is hidden";
+
+    layout.setSonglistcol0(0.5);
+    layout.setSonglistcol3(0.2);
+    songList().loadLayout(layout);
+    EXPECT_NEAR(table().columnWidth(0), 0.5 * table().viewport()->width(), 1);
+    EXPECT_TRUE(table().isColumnHidden(3)) << "loading leaves the Time column's visibility alone";
+    layout.setSonglistcol3(0);
+    table().setColumnHidden(3, false);
+    songList().loadLayout(layout);
+    EXPECT_TRUE(table().isColumnHidden(3));
+}
