@@ -15,6 +15,21 @@ SongViewWidget::SongViewWidget(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    m_songView.setDelegate(this);
+}
+
+SongPtr SongViewWidget::songForSongView(const SongView &view)
+{
+    Q_UNUSED(view);
+    return m_songSource ? m_songSource() : SongPtr();
+}
+
+void SongViewWidget::showChords(const QString &name, const QRectF &rect)
+{
+    // The view reports in points; the pane places its chord window in widget pixels.
+    const qreal scale = pointScale();
+    if (m_chordClicked)
+        m_chordClicked(name, QRectF(rect.topLeft() * scale, rect.size() * scale));
 }
 
 qreal SongViewWidget::pointScale() const

@@ -1,23 +1,51 @@
 // The thin widget around a song view inside a scroll area: fits the song to the visible part, paints it with one
-// unit per point, and hands it clicks and the pointer.
+// unit per point, and hands it clicks and the pointer. It is the song pane's song display.
 #pragma once
 
+#include "songdisplay.h"
 #include "songview.h"
+#include "songviewdelegate.h"
 
 #include <QSizeF>
 #include <QWidget>
 
 class QScrollArea;
 
-class SongViewWidget : public QWidget
+class SongViewWidget : public QWidget, public SongDisplay, private SongViewDelegate
 {
     Q_OBJECT
 
 public:
     explicit SongViewWidget(QWidget *parent = nullptr);
 
-    // Owners set its delegate, zoom and display switches, then call adjustFrameForView().
+    // Owners set its zoom and display switches, then call adjustFrameForView(). The widget is the view's
+    // delegate, answering with the song source's song and passing chord clicks to the click handler.
     SongView &songView() { return m_songView; }
+
+    QWidget *widget() override { return this; }
+    void setSongSource(std::function<SongPtr()> source) override { m_songSource = std::move(source); }
+    void setChordClickHandler(std::function<void(const QString &, const QRectF &)> handler) override
+    {
+        m_chordClicked = std::move(handler);
+    }
+    int transpose() const override { return m_songView.transpose(); }
+    void setTranspose(int transpose) override { m_songView.setTranspose(transpose); }
+    bool allChordsFlat() const override { return m_songView.allChordsFlat(); }
+    void setAllChordsFlat(bool on) override { m_songView.setAllChordsFlat(on); }
+    bool allChordsSharp() const override { return m_songView.allChordsSharp(); }
+    void setAllChordsSharp(bool on) override { m_songView.setAllChordsSharp(on); }
+    float zoomScale() const override { return m_songView.zoomScale(); }
+    void setZoomScale(float zoomScale) override { m_songView.setZoomScale(zoomScale); }
+    void setShowChords(bool on) override { m_songView.setShowChords(on); }
+    void adjustFrameForView(QScrollArea &scrollArea, bool autozoom) override
+    {
+        adjustFrameForView(&scrollArea, autozoom);
+    }
+    QChar favoredTransposeChar() const override { return m_songView.favoredTransposeChar(); }
+    std::optional<Chord> tempChordForTitle(const QString &title) const override
+    {
+        return m_songView.tempChordForTitle(title);
+    }
 
     // Lays the song out for the scroll area's visible part, with the columns and (with autozoom) the zoom that
     // fit it, and takes the size the view chose.
@@ -33,7 +61,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    SongPtr songForSongView(const SongView &view) override;
+    void showChords(const QString &name, const QRectF &rect) override;
     qreal pointScale() const;
 
     SongView m_songView;
+    std::function<SongPtr()> m_songSource;
+    std::function<void(const QString &, const QRectF &)> m_chordClicked;
 };

@@ -8,9 +8,9 @@
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
-#include "simplesongwidget.h"
 #include "songs.h"
 #include "songviewviewcontroller.h"
+#include "songviewwidget.h"
 #include "userdefaults.h"
 
 #include <QApplication>
@@ -133,7 +133,7 @@ void VellorinAppDelegate::makePaneControllers()
     if (m_makePanes)
         m_panes = m_makePanes(*m_window);
     m_songViewViewController = new SongViewViewController(
-        m_dialogs, [this] { return m_currentSong; }, std::make_unique<SimpleSongWidget>());
+        m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
     connectZoomControls();
 }
 
