@@ -13,14 +13,6 @@ void VellorinAppDelegate::hidePlayTogetherUnlessPeersCanConnect()
     // Nearby sharing is not built yet, and the toolbar has no item for it.
 }
 
-void VellorinAppDelegate::showFirstSongWithoutSongList()
-{
-    // Without a song list nobody could choose a song: the library's first one is shown instead.
-    if (m_panes.songList || m_currentSong || m_songs->songs().isEmpty())
-        return;
-    setCurrentSong(m_songs->songs().first());
-}
-
 void VellorinAppDelegate::selectSongDir()
 {
     if (m_panes.songList)

@@ -82,7 +82,6 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
-    showFirstSongWithoutSongList();
     refreshListPanes();
     if (!m_prefs->songDirectoryPath().isEmpty())
         startWatchingSongFolder();

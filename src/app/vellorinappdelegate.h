@@ -135,7 +135,6 @@ private:
 
     // The three-pane window.
     void initSplitView();
-    void showFirstSongWithoutSongList();
     void fixSplitView();
 
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
