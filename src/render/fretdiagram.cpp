@@ -5,16 +5,6 @@
 #include "diagramsettings.h"
 #include "instrument.h"
 
-namespace {
-
-// Fret 15 is stored as -17 because 15 means muted; a diagram draws it at its fret.
-int drawnFret(int value)
-{
-    return value == Chord::fretFifteen ? 15 : value;
-}
-
-} // namespace
-
 FretDiagram FretDiagram::fromChord(const Chord &chord, int columns, const DiagramSettings &settings)
 {
     const Instrument &instrument = settings.instrument;
@@ -24,7 +14,7 @@ FretDiagram FretDiagram::fromChord(const Chord &chord, int columns, const Diagra
         const int value = chord.stringAt(column, instrument, settings.display);
         Column c;
         c.muted = value == Chord::muted;
-        c.fret = c.muted ? 0 : drawnFret(value);
+        c.fret = c.muted ? 0 : Chord::fretOfValue(value);
         c.root = settings.markBaseInChord && chord.isBaseAt(column, instrument, settings.display);
         diagram.columns.append(c);
     }
@@ -37,7 +27,7 @@ FretDiagram FretDiagram::fromChord(const Chord &chord, int columns, const Diagra
     if (chord.barreFromString(fromString, toString, fret, instrument)) {
         // Mirroring maps a column to its string and a string to its column alike.
         diagram.barre = Barre{instrument.stringForColumn(fromString, settings.display),
-                              instrument.stringForColumn(toString, settings.display), drawnFret(fret)};
+                              instrument.stringForColumn(toString, settings.display), Chord::fretOfValue(fret)};
     }
     diagram.temp = chord.temp();
     diagram.editable = chord.editable();

@@ -201,8 +201,9 @@ TEST_F(PlayListFile, RenameWritesTheNewFileThenTrashesTheOldOne)
         ASSERT_TRUE(playlist->rename(QString::fromUtf8(c.title))) << c.title;
         EXPECT_EQ(playlist->path(), path(QString::fromUtf8(c.fileName))) << c.title;
         EXPECT_EQ(read(playlist->path()), QStringLiteral("%1\nSong A\n").arg(c.title).toUtf8()) << c.title;
-        if (playlist->path() != current)
+        if (playlist->path() != current) {
             EXPECT_FALSE(QFileInfo::exists(current)) << c.title;
+        }
         current = playlist->path();
     }
     EXPECT_EQ(read(path(QStringLiteral("Other.lst"))), "Other\n");
