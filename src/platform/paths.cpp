@@ -8,7 +8,8 @@
 
 QString Paths::supportDirectory()
 {
-    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vellorin");
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vellorin");
     if (!QDir().mkpath(path))
         Log::write(QStringLiteral("Could not create %1").arg(path));
     return path;

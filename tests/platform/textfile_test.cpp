@@ -9,7 +9,8 @@
 
 TEST(TextFile, DecodesByTheCascade)
 {
-    struct Case {
+    struct Case
+    {
         const char *what;
         QByteArray bytes;
         TextFile::LastResort lastResort;
@@ -17,8 +18,15 @@ TEST(TextFile, DecodesByTheCascade)
     };
     const QString cafe = QStringLiteral("caf\u00e9");
     const Case cases[] = {
-        {"UTF-8 BOM is dropped", QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9"), TextFile::LastResort::None, cafe},
-        {"UTF-16LE BOM", QByteArray("\xFF\xFE" "c\0a\0f\0\xE9\0", 10), TextFile::LastResort::None, cafe},
+        {"UTF-8 BOM is dropped",
+         QByteArray("\xEF\xBB\xBF"
+                    "caf\xC3\xA9"),
+         TextFile::LastResort::None, cafe},
+        {"UTF-16LE BOM",
+         QByteArray("\xFF\xFE"
+                    "c\0a\0f\0\xE9\0",
+                    10),
+         TextFile::LastResort::None, cafe},
         {"UTF-16BE BOM", QByteArray("\xFE\xFF\0c\0a\0f\0\xE9", 10), TextFile::LastResort::None, cafe},
         {"plain UTF-8", QByteArray("caf\xC3\xA9"), TextFile::LastResort::None, cafe},
         {"Windows-1252 curly quotes", QByteArray("\x93Hi\x94 \x80"), TextFile::LastResort::None,
