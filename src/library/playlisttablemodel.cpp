@@ -7,13 +7,13 @@
 #include "playlist.h"
 #include "song.h"
 #include "songcolumns.h"
+#include "songdrag.h"
 #include "songs.h"
 
 #include <QDataStream>
 #include <QFont>
 #include <QIODevice>
 #include <QMimeData>
-#include <QUrl>
 
 #include <set>
 
@@ -133,20 +133,9 @@ QStringList PlayListTableModel::mimeTypes() const
 
 QMimeData *PlayListTableModel::mimeData(const QModelIndexList &indexes) const
 {
-    std::set<int> rows;
-    for (const QModelIndex &index : indexes)
-        rows.insert(index.row());
-    QList<QUrl> urls;
-    for (int row : rows) {
-        const SongPtr song = m_playList ? resolved(m_playList->songForRow(row)) : nullptr;
-        if (!song || song->path().isEmpty())
-            continue; // unresolved entries and notes have no file to drag
-        const QUrl url = QUrl::fromLocalFile(song->path());
-        Log::write(QStringLiteral("Adding %1").arg(url.toString()));
-        urls.append(url);
-    }
-    auto *data = new QMimeData;
-    data->setUrls(urls);
+    const std::set<int> rows = SongDrag::rowsOf(indexes);
+    QMimeData *data = SongDrag::fileUrls(
+        rows, [this](int row) { return m_playList ? resolved(m_playList->songForRow(row)) : nullptr; });
     data->setData(songItemType, encodedRows(this, rows));
     return data;
 }

@@ -1,15 +1,12 @@
 // The library as the song list's table model.
 #include "songstablemodel.h"
 
-#include "log.h"
 #include "song.h"
 #include "songcolumns.h"
+#include "songdrag.h"
 #include "songs.h"
 
 #include <QMimeData>
-#include <QUrl>
-
-#include <set>
 
 SongsTableModel::SongsTableModel(Songs &songs, QObject *parent)
     : QAbstractTableModel(parent)
@@ -61,19 +58,5 @@ QStringList SongsTableModel::mimeTypes() const
 
 QMimeData *SongsTableModel::mimeData(const QModelIndexList &indexes) const
 {
-    std::set<int> rows; // one URL per row, whatever the columns selected
-    for (const QModelIndex &index : indexes)
-        rows.insert(index.row());
-    QList<QUrl> urls;
-    for (int row : rows) {
-        const SongPtr song = m_songs.songForRow(row);
-        if (!song || song->path().isEmpty())
-            continue;
-        const QUrl url = QUrl::fromLocalFile(song->path());
-        Log::write(QStringLiteral("Adding %1").arg(url.toString()));
-        urls.append(url);
-    }
-    auto *data = new QMimeData;
-    data->setUrls(urls);
-    return data;
+    return SongDrag::fileUrls(SongDrag::rowsOf(indexes), [this](int row) { return m_songs.songForRow(row); });
 }
