@@ -62,6 +62,17 @@ public:
         return items;
     }
 
+    // The playlist's songs, with print auto-zoom off or on as range(0) says; none (and the run marked
+    // skipped) when the corpus is missing.
+    QList<PrintItem> itemsForRun(benchmark::State &state)
+    {
+        m_prefs->setPrintAutoZoom(state.range(0) != 0);
+        const QList<PrintItem> items = playlistSongs();
+        if (items.isEmpty())
+            state.SkipWithError("no songs: run bench/run.sh to make the corpus with its playlist");
+        return items;
+    }
+
 private:
     std::unique_ptr<Prefs> m_prefs;
     Songs m_songs;
@@ -78,12 +89,9 @@ void setUpPdfPrinter(QPrinter &printer, const QString &path)
 void BM_PaginateSongs(benchmark::State &state)
 {
     BenchContext context;
-    context.prefs()->setPrintAutoZoom(state.range(0) != 0);
-    const QList<PrintItem> items = context.playlistSongs();
-    if (items.isEmpty()) {
-        state.SkipWithError("no songs: run bench/run.sh to make the corpus with its playlist");
+    const QList<PrintItem> items = context.itemsForRun(state);
+    if (items.isEmpty())
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     setUpPdfPrinter(printer, QStringLiteral("/dev/null"));
     int pages = 0;
@@ -100,12 +108,9 @@ BENCHMARK(BM_PaginateSongs)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_PrintSongsToPdf(benchmark::State &state)
 {
     BenchContext context;
-    context.prefs()->setPrintAutoZoom(state.range(0) != 0);
-    const QList<PrintItem> items = context.playlistSongs();
-    if (items.isEmpty()) {
-        state.SkipWithError("no songs: run bench/run.sh to make the corpus with its playlist");
+    const QList<PrintItem> items = context.itemsForRun(state);
+    if (items.isEmpty())
         return;
-    }
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("songs.pdf"));
     int pages = 0;
