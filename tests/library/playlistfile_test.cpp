@@ -1,6 +1,7 @@
 // The playlist file: its lines read into entries and written back, where it is saved, renamed and trashed.
 #include "playlist.h"
 
+#include "failingwrites.h"
 #include "libraryfolder.h"
 #include "logcapture.h"
 #include "notesong.h"
@@ -178,6 +179,21 @@ TEST_F(PlayListFile, AFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_FALSE(playlist->rename(QStringLiteral("Other")));
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ")));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("Folder.lst"))).isDir());
+}
+
+TEST_F(PlayListFile, AFullDiskKeepsTheOldFile)
+{
+    const QByteArray old = "Sunday\nAmazing Grace\n";
+    const QString file = write(QStringLiteral("Sunday.lst"), old);
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        LogCapture log;
+        const auto playlist = PlayList::fromFile(file);
+        playlist->addSong(Song::fromTitleSubtitleReference(QStringLiteral("Yesterday")));
+        EXPECT_FALSE(playlist->save()) << int(step);
+        EXPECT_EQ(read(file), old) << int(step);
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + file)) << int(step);
+    }
 }
 
 TEST_F(PlayListFile, RenameWritesTheNewFileThenTrashesTheOldOne)
