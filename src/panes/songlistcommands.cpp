@@ -13,6 +13,7 @@
 #include "urlopener.h"
 #include "vellorinappdelegate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QUrl>
@@ -154,8 +155,8 @@ void SongListViewController::selectSongDir()
     }
     Dialogs::FolderPanel panel;
     panel.message = tr("Select Song Folder");
-    panel.directory =
-        SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(), Prefs::docDirectory());
+    panel.directory = SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(),
+                                                    Prefs::docDirectory(), QDir::homePath());
     const QString chosen = m_dialogs.runFolderPanel(panel);
     if (chosen.isEmpty()) {
         if (prefs->songDirectoryPath().isEmpty())
