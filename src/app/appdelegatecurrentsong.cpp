@@ -33,7 +33,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
         SongDisplay &view = m_songViewViewController->songView();
         view.setAllChordsSharp(false);
         view.setAllChordsFlat(false);
-        view.setTranspose(int(-song->capo()));
+        m_songViewViewController->resetTransposition(song);
         if (isSongViewVisible())
             QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
     }
