@@ -1,5 +1,5 @@
 // Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, menus,
-// MIDI, nearby sharing, the second display and the song view following the editor. Each is replaced here, in
+// nearby sharing, the second display and the song view following the editor. Each is replaced here, in
 // one place.
 #include "vellorinappdelegate.h"
 
@@ -30,19 +30,6 @@ void VellorinAppDelegate::translateMenus()
 
 void VellorinAppDelegate::updateMenuStates()
 {}
-
-void VellorinAppDelegate::startMidi()
-{}
-
-void VellorinAppDelegate::sendMidiEvents(const Song &song)
-{
-    Q_UNUSED(song);
-}
-
-void VellorinAppDelegate::updateMidiSong(const Song &song)
-{
-    Q_UNUSED(song);
-}
 
 void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
 {
