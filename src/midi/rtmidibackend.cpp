@@ -1,6 +1,5 @@
 #include "rtmidibackend.h"
 
-#include "log.h"
 #include "vxmidi.h"
 
 #include <QMutexLocker>
@@ -22,15 +21,10 @@ MidiError errorFrom(const RtMidiError &error)
     return {long(error.getType()), QString::fromStdString(error.getMessage())};
 }
 
-void logError(const QString &label, const MidiError &error)
-{
-    Log::write(QStringLiteral("Error (%1): %2:%3").arg(label).arg(error.code).arg(error.message));
-}
-
 // RtMidi reports what goes wrong after creation here instead of throwing.
 void logRtMidiError(RtMidiError::Type type, const std::string &text, void *)
 {
-    logError(QStringLiteral("MIDI"), {long(type), QString::fromStdString(text)});
+    logMidiError(QStringLiteral("MIDI"), {long(type), QString::fromStdString(text)});
 }
 
 template <typename Port> std::unique_ptr<Port> makePort()
@@ -80,7 +74,7 @@ RtMidiBackend::RtMidiBackend()
         m_probeIn = makePort<RtMidiIn>();
         m_probeOut = makePort<RtMidiOut>();
     } catch (const RtMidiError &error) {
-        logError(QStringLiteral("Create MIDI client"), errorFrom(error));
+        logMidiError(QStringLiteral("Create MIDI client"), errorFrom(error));
         m_probeIn.reset();
         m_probeOut.reset();
     }
