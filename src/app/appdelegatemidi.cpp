@@ -1,4 +1,4 @@
-// MIDI in the application: switching it on and off, the MIDI item's title, and songs chosen by MIDI.
+// MIDI in the application: switching it on and off, the names for the MIDI item's title, and songs chosen by MIDI.
 #include "vellorinappdelegate.h"
 
 #include "midi.h"
@@ -13,7 +13,7 @@ void VellorinAppDelegate::switchMidi(bool on)
             m_makeMidiBackend ? m_makeMidiBackend() : std::make_unique<RtMidiBackend>();
         m_midi = std::make_unique<Midi>(
             std::move(backend), [this](const SongPtr &song) { showSongFromOutside(librarySongForFile(song), true); });
-        connect(m_midi.get(), &Midi::connectionsChanged, this, &VellorinAppDelegate::midiMenuTitleChanged);
+        connect(m_midi.get(), &Midi::connectionsChanged, this, &VellorinAppDelegate::updateCommandStates);
         // Otherwise triggers would do nothing until the library's next refresh.
         m_midi->indexSongs(m_songs->songs());
     } else if (!on) {
@@ -23,7 +23,9 @@ void VellorinAppDelegate::switchMidi(bool on)
         m_prefs->setMidi(on);
         m_prefs->save();
     }
-    Q_EMIT midiMenuTitleChanged();
+    if (m_menus)
+        setChecked(QStringLiteral("actToggleMIDI"), on);
+    updateCommandStates();
 }
 
 void VellorinAppDelegate::toggleMIDI()
@@ -31,11 +33,9 @@ void VellorinAppDelegate::toggleMIDI()
     switchMidi(!m_prefs->midi());
 }
 
-QString VellorinAppDelegate::midiMenuTitle() const
+QString VellorinAppDelegate::midiConnectionsAsString() const
 {
-    if (!m_midi)
-        return tr("MIDI");
-    return tr("MIDI (%1)").arg(m_midi->connectionsAsString());
+    return m_midi ? m_midi->connectionsAsString() : QString();
 }
 
 void VellorinAppDelegate::setMidiBackendMaker(std::function<std::unique_ptr<MidiBackend>()> maker)

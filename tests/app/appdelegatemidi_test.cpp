@@ -3,11 +3,13 @@
 #include "appdelegatefixture.h"
 #include "fakemidibackend.h"
 #include "logcapture.h"
+#include "mainmenus.h"
 #include "midi.h"
 #include "prefs.h"
 #include "songs.h"
 
-#include <QSignalSpy>
+#include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
@@ -42,23 +44,29 @@ protected:
 
 } // namespace
 
-TEST_F(AppDelegateMidiTest, TheSwitchMakesAndDropsTheControllerAndNamesThePorts)
+TEST_F(AppDelegateMidiTest, TheMenuItemSwitchesTheControllerAndNamesThePorts)
 {
     launchWithMidiPorts();
+    QAction *item = delegate->menus()->action(QStringLiteral("actToggleMIDI"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
     EXPECT_EQ(delegate->midi(), nullptr);
-    EXPECT_EQ(delegate->midiMenuTitle(), QStringLiteral("MIDI"));
-    QSignalSpy titleChanges(delegate.get(), &VellorinAppDelegate::midiMenuTitleChanged);
 
-    delegate->toggleMIDI();
+    item->trigger();
     ASSERT_NE(delegate->midi(), nullptr);
-    EXPECT_EQ(delegate->midiMenuTitle(), QStringLiteral("MIDI (Keys:Keys MIDI 1)"));
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(item->text(), QStringLiteral("MIDI (Keys:Keys MIDI 1)"));
     EXPECT_TRUE(Prefs::initFromFileSystem()->midi()) << "the choice is stored";
-    EXPECT_GE(titleChanges.count(), 1);
+
+    ports->setSources({});
+    delegate->midi()->midi().scanExistingDevices();
+    EXPECT_EQ(item->text(), QStringLiteral("MIDI ()")) << "the title follows the ports";
 
     LogCapture log;
-    delegate->toggleMIDI();
+    item->trigger();
     EXPECT_EQ(delegate->midi(), nullptr);
-    EXPECT_EQ(delegate->midiMenuTitle(), QStringLiteral("MIDI"));
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(item->text(), QStringLiteral("MIDI"));
     EXPECT_FALSE(Prefs::initFromFileSystem()->midi());
     EXPECT_TRUE(log.lines().contains(QStringLiteral("Midi dealloc 0")));
 }
