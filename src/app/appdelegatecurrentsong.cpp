@@ -35,8 +35,13 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
         view.setAllChordsSharp(false);
         view.setAllChordsFlat(false);
         view.setTranspose(int(-song->capo()));
-        if (isSongViewVisible())
-            QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+        if (isSongViewVisible()) {
+            QTimer::singleShot(0, m_songViewViewController, [this] {
+                m_songViewViewController->refresh();
+                // The chord items follow the chords of the song as laid out.
+                updateCommandStates();
+            });
+        }
     }
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
