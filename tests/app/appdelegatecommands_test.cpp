@@ -153,6 +153,23 @@ TEST_F(AppDelegateCommandsTest, ChordDiagramsSwitchInlineChordsOff)
     EXPECT_FALSE(savedPrefs()->showChordDiagrams());
 }
 
+TEST_F(AppDelegateCommandsTest, TheChordItemsAskForASongWithChords)
+{
+    launch();
+    const auto show = [this](const QString &name, const QString &text) {
+        const QString path = QDir(folder.path()).filePath(name);
+        ASSERT_TRUE(TextFile::write(path, text));
+        delegate->setCurrentSong(std::make_shared<Song>(path));
+        QCoreApplication::processEvents();
+    };
+    show(QStringLiteral("words.pro"), QStringLiteral("{title: Words}\nonly words\n"));
+    EXPECT_FALSE(action("actChordDiagrams")->isEnabled());
+    EXPECT_FALSE(action("actShowSongChords")->isEnabled());
+    show(QStringLiteral("chords.pro"), QStringLiteral("{title: Chords}\n[G]Amazing [C]grace\n"));
+    EXPECT_TRUE(action("actChordDiagrams")->isEnabled());
+    EXPECT_TRUE(action("actShowSongChords")->isEnabled());
+}
+
 TEST_F(AppDelegateCommandsTest, ChordsAtRightWithTheChordPaneClosedOnlyFlipsTheSide)
 {
     launch();
@@ -266,6 +283,20 @@ TEST_F(AppDelegateCommandsTest, NextAndPreviousAreEnabledFromTheListTheyStepThro
         EXPECT_EQ(in.hasNextSong, c.next) << c.list;
         EXPECT_EQ(in.hasPrevSong, c.prev) << c.list;
     }
+}
+
+TEST_F(AppDelegateCommandsTest, CommandsOnSelectedSongsActOnlyOnTheSongListShown)
+{
+    launch();
+    delegate->splitView()->showList(PaneSplitView::TagsType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 0);
+    delegate->splitView()->showList(PaneSplitView::SongListType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 1);
+    EXPECT_EQ(calls.count(QStringLiteral("songList.changeCategoryOfSelectedSongs")), 1);
 }
 
 TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
