@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "log.h"
 #include "prefs.h"
-#include "songdisplay.h"
 #include "songviewviewcontroller.h"
 
 #include <QDir>
@@ -30,10 +29,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_prefs->setCurrentSong(song->titleSubtitleReference());
     m_prefs->save();
     if (m_songViewViewController) {
-        SongDisplay &view = m_songViewViewController->songView();
-        view.setAllChordsSharp(false);
-        view.setAllChordsFlat(false);
-        view.setTranspose(int(-song->capo()));
+        showUntransposed(*song);
         if (isSongViewVisible())
             QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
     }

@@ -5,8 +5,10 @@
 #include "song.h"
 
 #include <functional>
+#include <memory>
 
 class MainWindow;
+class PlayList;
 class QWidget;
 class VellorinWindowLayout;
 
@@ -53,6 +55,8 @@ class PlaylistsPane : public ListPane
 public:
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
+    // The playlist shown; null when none is.
+    virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
 };
 
 class TagsPane : public ListPane

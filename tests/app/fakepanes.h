@@ -81,11 +81,13 @@ public:
     ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
+    std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
+    std::shared_ptr<PlayList> playlist;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
