@@ -1,5 +1,5 @@
-// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, menus,
-// MIDI, nearby sharing and the second display. Each is replaced here, in one place.
+// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, MIDI,
+// nearby sharing and the second display. Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -12,26 +12,19 @@ void VellorinAppDelegate::hidePlayTogetherUnlessPeersCanConnect()
     // Nearby sharing is not built yet, and the toolbar has no item for it.
 }
 
-void VellorinAppDelegate::selectSongDir()
-{
-    if (m_panes.songList)
-        m_panes.songList->selectSongDir();
-}
-
 void VellorinAppDelegate::startWatchingSongFolder()
 {}
 
 void VellorinAppDelegate::registerForDraggedFiles()
 {}
 
-void VellorinAppDelegate::translateMenus()
-{}
-
-void VellorinAppDelegate::updateMenuStates()
-{}
-
 void VellorinAppDelegate::startMidi()
 {}
+
+QString VellorinAppDelegate::midiConnectionsAsString() const
+{
+    return QString();
+}
 
 void VellorinAppDelegate::sendMidiEvents(const Song &song)
 {
@@ -58,8 +51,8 @@ void VellorinAppDelegate::notifyPeersTransposeSong(const Song &song, int transpo
 void VellorinAppDelegate::refreshSecondDisplay()
 {}
 
-void VellorinAppDelegate::setSongStepKeysEnabled(bool enabled)
+bool VellorinAppDelegate::zoomSecondDisplayWhenActive(ZoomStep step)
 {
-    // Until the menus exist there are no next-song and previous-song keys to give to the editor.
-    Q_UNUSED(enabled);
+    Q_UNUSED(step);
+    return false;
 }
