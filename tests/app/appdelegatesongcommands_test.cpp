@@ -2,6 +2,7 @@
 // song view following the editor, with recording panes and real song files.
 #include "appdelegatetest.h"
 
+#include "mainmenus.h"
 #include "mainwindow.h"
 #include "playlist.h"
 #include "prefs.h"
@@ -156,4 +157,35 @@ TEST_F(SongCommandsTest, TheSongViewFollowsTheEditorsTopLine)
     const int value = pane.songScrollView()->verticalScrollBar()->value();
     EXPECT_GT(value, 0);
     EXPECT_NEAR(value / view().pointScale(), view().yForLine(line), 1.0) << "line " << line << " at the top";
+}
+
+TEST_F(SongCommandsTest, TheMenuItemsDriveThePane)
+{
+    launch(folder.path());
+    delegate->setCurrentSong(writeSong(QStringLiteral("c.pro"), QStringLiteral("{title: C}\n{time: 1:00}\n[C]la")));
+    QCoreApplication::processEvents();
+    const auto run = [this](const char *name) {
+        QAction *item = delegate->menus()->action(QString::fromLatin1(name));
+        ASSERT_NE(item, nullptr) << name;
+        delegate->updateCommandStates();
+        ASSERT_TRUE(item->isEnabled()) << name;
+        item->trigger();
+    };
+    run("actTransposeUp");
+    run("actTransposeUp");
+    run("actTransposeDown");
+    EXPECT_EQ(view().transpose(), 1);
+    run("actTransposeAllB");
+    EXPECT_TRUE(view().allChordsFlat());
+    run("actTransposeReset");
+    EXPECT_EQ(view().transpose(), 0);
+    EXPECT_FALSE(view().allChordsFlat());
+
+    SongViewViewController &pane = *delegate->songViewViewController();
+    run("actAutoScrollSlower");
+    EXPECT_EQ(pane.playingTime(), 61);
+    EXPECT_TRUE(delegate->menus()->action(QStringLiteral("actAutoScrollSave"))->isEnabled())
+        << "a change of the playing time updates the items";
+    run("actAutoScrollSave");
+    EXPECT_EQ(Song(delegate->currentSong()->path()).playingTime(), 61);
 }
