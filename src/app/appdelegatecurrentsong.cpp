@@ -94,6 +94,7 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
     if (m_currentSong->isNote()) {
         // A note lives in its playlists' files: they are written again, and the playlist's entry is shown.
         updatePlaylistsForNote(*m_currentSong);
+        m_currentSong->countStore();
         m_panes.songEdit->refresh();
         if (m_panes.playlists) {
             m_panes.playlists->refresh();

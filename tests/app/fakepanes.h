@@ -133,3 +133,15 @@ public:
 private:
     PaneCalls &m_log;
 };
+
+// The four recording panes with their shared call list, as the application gets them at launch.
+struct FakePaneSet
+{
+    PaneControllers controllers() { return {&songList, &songEdit, &playlistsPane, &tags}; }
+
+    PaneCalls calls;
+    FakeSongListPane songList{calls};
+    FakeSongEditPane songEdit{calls};
+    FakePlaylistsPane playlistsPane{calls};
+    FakeTagsPane tags{calls};
+};
