@@ -30,8 +30,13 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_prefs->save();
     if (m_songViewViewController) {
         showUntransposed(*song);
-        if (isSongViewVisible())
-            QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+        if (isSongViewVisible()) {
+            QTimer::singleShot(0, m_songViewViewController, [this] {
+                m_songViewViewController->refresh();
+                // The chord items follow the chords of the song as laid out.
+                updateCommandStates();
+            });
+        }
     }
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();

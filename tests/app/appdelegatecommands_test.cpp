@@ -153,6 +153,23 @@ TEST_F(AppDelegateCommandsTest, ChordDiagramsSwitchInlineChordsOff)
     EXPECT_FALSE(savedPrefs()->showChordDiagrams());
 }
 
+TEST_F(AppDelegateCommandsTest, TheChordItemsAskForASongWithChords)
+{
+    launch();
+    const auto show = [this](const QString &name, const QString &text) {
+        const QString path = QDir(folder.path()).filePath(name);
+        ASSERT_TRUE(TextFile::write(path, text));
+        delegate->setCurrentSong(std::make_shared<Song>(path));
+        QCoreApplication::processEvents();
+    };
+    show(QStringLiteral("words.pro"), QStringLiteral("{title: Words}\nonly words\n"));
+    EXPECT_FALSE(action("actChordDiagrams")->isEnabled());
+    EXPECT_FALSE(action("actShowSongChords")->isEnabled());
+    show(QStringLiteral("chords.pro"), QStringLiteral("{title: Chords}\n[G]Amazing [C]grace\n"));
+    EXPECT_TRUE(action("actChordDiagrams")->isEnabled());
+    EXPECT_TRUE(action("actShowSongChords")->isEnabled());
+}
+
 TEST_F(AppDelegateCommandsTest, ChordsAtRightWithTheChordPaneClosedOnlyFlipsTheSide)
 {
     launch();

@@ -47,6 +47,7 @@ public:
         return std::nullopt;
     }
     QChar favoredTransposeChar() const override { return {}; }
+    QStringList uniqueChordNames() override { return chordNames; }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         if (ownChord && ownChord->title() == title)
@@ -66,6 +67,7 @@ public:
     static constexpr int charactersPerLine = 10;
     QList<PauseInfo> pauses;
     std::optional<Chord> ownChord;
+    QStringList chordNames;
 
 private:
     int m_transpose = 0;
