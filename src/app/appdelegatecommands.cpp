@@ -41,7 +41,9 @@ const char *const insertTemplates[] = {
 // Runs a text command (undo, copy, …) on the widget that has the keyboard, when it has one of that name.
 void forwardToFocusWidget(const char *command)
 {
-    if (QWidget *widget = QApplication::focusWidget())
+    QWidget *widget = QApplication::focusWidget();
+    const QByteArray signature = QByteArray(command) + "()";
+    if (widget && widget->metaObject()->indexOfMethod(signature.constData()) >= 0)
         QMetaObject::invokeMethod(widget, command);
 }
 
@@ -108,6 +110,8 @@ void VellorinAppDelegate::connectCommands()
         {"actSortBySubtitle", [this] { sortBy(&Prefs::setSortbysubtitle); }},
         {"actSortByKey", [this] { sortBy(&Prefs::setSortbykey); }},
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
+
+        {"actToggleMIDI", [this] { toggleMIDI(); }},
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},
@@ -259,7 +263,8 @@ void VellorinAppDelegate::onSongViewShown(void (SongViewViewController::*command
 
 void VellorinAppDelegate::onSongList(void (SongListPane::*command)())
 {
-    if (m_panes.songList)
+    // The selection it acts on is the one the user sees.
+    if (m_panes.songList && commandInputs().songListShown)
         (m_panes.songList->*command)();
 }
 
@@ -269,7 +274,7 @@ void VellorinAppDelegate::insertChordproControl(int tag)
         Log::write(QStringLiteral("Invalid chordpro insert menu item"));
         return;
     }
-    if (!m_panes.songEdit)
+    if (!isSongEditVisible() || !m_panes.songEdit->textHasFocus())
         return;
     m_panes.songEdit->insertChordproControl(QString::fromUtf8(insertTemplates[tag - 1]));
     m_songViewViewController->refreshScrollToTop(false);

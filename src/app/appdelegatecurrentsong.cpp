@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "log.h"
+#include "midi.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
 
@@ -13,8 +14,8 @@
 void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 {
     showSong(song, true);
-    if (song)
-        sendMidiEvents(*song);
+    if (song && m_midi)
+        m_midi->sendMidiEvents(song->midiEventsToSend());
 }
 
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
@@ -109,7 +110,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
         m_panes.songEdit->refresh();
         return true;
     }
-    updateMidiSong(*m_currentSong);
+    if (m_midi)
+        m_midi->updateSong(*m_currentSong);
     if (ask) {
         Dialogs::Alert alert;
         alert.title = tr("Song %1 has been changed. Save changes?").arg(m_currentSong->title());
@@ -121,7 +123,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
             break;
         case Dialogs::Answer::Alternate:
             m_currentSong->reloadFromDisk();
-            updateMidiSong(*m_currentSong);
+            if (m_midi)
+                m_midi->updateSong(*m_currentSong);
             return true;
         case Dialogs::Answer::Other:
         case Dialogs::Answer::Closed:

@@ -285,6 +285,20 @@ TEST_F(AppDelegateCommandsTest, NextAndPreviousAreEnabledFromTheListTheyStepThro
     }
 }
 
+TEST_F(AppDelegateCommandsTest, CommandsOnSelectedSongsActOnlyOnTheSongListShown)
+{
+    launch();
+    delegate->splitView()->showList(PaneSplitView::TagsType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 0);
+    delegate->splitView()->showList(PaneSplitView::SongListType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 1);
+    EXPECT_EQ(calls.count(QStringLiteral("songList.changeCategoryOfSelectedSongs")), 1);
+}
+
 TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
 {
     launch();

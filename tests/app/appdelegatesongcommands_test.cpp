@@ -1,6 +1,6 @@
 // The application's commands on the current song's transposition and capo, the playlist entry's key, and the
 // song view following the editor, with recording panes and real song files.
-#include "appdelegatetest.h"
+#include "appdelegatefixture.h"
 
 #include "mainmenus.h"
 #include "mainwindow.h"

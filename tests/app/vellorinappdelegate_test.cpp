@@ -2,8 +2,7 @@
 // files, with recording panes and scripted dialogs.
 #include "vellorinappdelegate.h"
 
-#include "appdelegatetest.h"
-#include "fakepanes.h"
+#include "appdelegatefixture.h"
 #include "logcapture.h"
 #include "mainwindow.h"
 #include "paths.h"

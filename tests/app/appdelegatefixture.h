@@ -1,5 +1,4 @@
-// The application delegate with recording panes, scripted dialogs and a temporary song folder, for the
-// delegate's tests.
+// The application delegate under test: recording panes, scripted dialogs and a song folder of its own.
 #pragma once
 
 #include "fakepanes.h"
@@ -15,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 inline const QString songDirKey = QStringLiteral("songDirSecurityBookmark");
 
