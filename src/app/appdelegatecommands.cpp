@@ -98,6 +98,8 @@ void VellorinAppDelegate::connectCommands()
         {"actSortByKey", [this] { sortBy(&Prefs::setSortbykey); }},
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
 
+        {"actToggleMIDI", [this] { toggleMIDI(); }},
+
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},
         {"actContact", [] { contact(); }},
