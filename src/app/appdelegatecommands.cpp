@@ -19,9 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSplitter>
 #include <QSysInfo>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -134,14 +132,7 @@ void VellorinAppDelegate::startUpdatingCommandStates()
     connect(m_songViewViewController, &SongViewViewController::autoScrollCanSaveChanged, this,
             &VellorinAppDelegate::updateCommandStates);
     connect(qApp, &QApplication::focusChanged, this, &VellorinAppDelegate::updateCommandStates);
-    connect(m_splitView, &PaneSplitView::panesChanged, this, [this] {
-        updateCommandStates();
-        // The song is laid out again for the width its pane has once the window has placed the panes.
-        QTimer::singleShot(0, m_songViewViewController, [this] {
-            if (isSongViewVisible())
-                m_songViewViewController->refreshScrollToTop(false, true);
-        });
-    });
+    connect(m_splitView, &PaneSplitView::panesChanged, this, &VellorinAppDelegate::updateCommandStates);
     updateCommandStates();
 }
 

@@ -187,6 +187,7 @@ void VellorinAppDelegate::refreshListPanes()
         m_panes.songList->refresh();
     if (m_prefs->showPlaylists() && m_panes.playlists)
         m_panes.playlists->refresh();
+    updateCommandStates();
 }
 
 void VellorinAppDelegate::applicationWillBecomeActive()
