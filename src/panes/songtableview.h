@@ -27,11 +27,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    TypeSelect m_typeSelect;
     void giveColumnsTheirFirstShares();
+    void applyShares();
+    void keepShareOfResizedColumn(int column, int oldWidth, int newWidth);
 
+    TypeSelect m_typeSelect;
     QString m_typed;
-    // The columns have widths of their own (from the first layout or a window layout).
-    bool m_columnsSized = false;
+    // Each column's share of the viewport's width; empty until the columns are first sized (by the first
+    // layout or a window layout).
+    QList<double> m_shares;
+    bool m_applyingShares = false;
     qint64 m_lastTypedMs = 0;
 };
