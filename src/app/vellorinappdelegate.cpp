@@ -160,6 +160,10 @@ void VellorinAppDelegate::connectZoomControls()
         slider->setValue(qRound(zoomScale * 100));
         autoZoom->setChecked(false);
     });
+    connect(pane, &SongViewViewController::zoomShown, slider, [slider](float zoomScale) {
+        const QSignalBlocker quietSlider(slider);
+        slider->setValue(qRound(zoomScale * 100));
+    });
     connect(m_window->zoomInButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::In); });
     connect(m_window->zoomOutButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::Out); });
 }
