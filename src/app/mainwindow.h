@@ -21,6 +21,12 @@ public:
     // Asked before the window closes; answering false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
+    // Shows the window where it was when it last closed, maximised if it was, kept in the user defaults.
+    // A place no screen shows any more is forgotten: the window opens at its default size instead.
+    void showWithSavedGeometry();
+    // Keeps the window's place, size and maximised state for the next start.
+    void saveGeometry() const;
+
     // The zoom controls of the main toolbar. The slider's value is the zoom in percent.
     QToolBar *mainToolbar() const { return m_toolbar; }
     QSlider *zoomSlider() const { return m_zoomSlider; }

@@ -84,7 +84,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     refreshPlaylists();
     makePaneControllers();
     initSplitView();
-    m_window->show();
+    m_window->showWithSavedGeometry();
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
