@@ -1,5 +1,5 @@
 // Stand-ins for the song pane's controls that are built later: transposition and capo pop-ups, auto-scroll,
-// metronome, linked audio, the chord side pane and the chord window. Each keeps the value the refresh gives it
+// linked audio, the chord side pane and the chord window. Each keeps the value the refresh gives it
 // (so the refresh can be watched) and is replaced here, in one place.
 #include "songviewviewcontroller.h"
 
@@ -45,16 +45,6 @@ void SongViewViewController::updatePlayingTimeLabel()
 void SongViewViewController::updatePixPerMS()
 {
     m_pixPerMs = m_song ? m_song->pixPerMsForPlayingTime(m_playingTime, float(m_songView->widget()->height())) : 0;
-}
-
-void SongViewViewController::updateMetronomeLabel()
-{
-    m_tempoMetronomeLabel->setText(tr("%1 bpm").arg(m_tempoMetronome));
-}
-
-void SongViewViewController::restartMetronomeIfPlaying()
-{
-    // No metronome plays yet.
 }
 
 void SongViewViewController::playLinkedAudio(const QString &path)
