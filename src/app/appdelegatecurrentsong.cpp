@@ -34,14 +34,20 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
         view.setAllChordsSharp(false);
         view.setAllChordsFlat(false);
         view.setTranspose(int(-song->capo()));
-        if (isSongViewVisible())
-            QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+        if (isSongViewVisible()) {
+            QTimer::singleShot(0, m_songViewViewController, [this] {
+                m_songViewViewController->refresh();
+                // The chord items follow the chords of the song as laid out.
+                updateCommandStates();
+            });
+        }
     }
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
     refreshSecondDisplay();
     if (notifyPeers)
         notifyPeersOfSong(*song);
+    updateCommandStates();
 }
 
 bool VellorinAppDelegate::canSave() const
@@ -97,6 +103,7 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
     if (m_currentSong->isNote()) {
         // A note lives in its playlists' files: they are written again, and the playlist's entry is shown.
         updatePlaylistsForNote(*m_currentSong);
+        m_currentSong->countStore();
         m_panes.songEdit->refresh();
         if (m_panes.playlists) {
             m_panes.playlists->refresh();

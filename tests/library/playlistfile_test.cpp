@@ -79,12 +79,52 @@ TEST(PlayListParsing, EachLineForm)
         {"Hallelujah.PDF [C]", "<Hallelujah|PDF>"}, // the key of a PDF entry is not kept
         {"Hallelujah - PDF", "<Hallelujah|PDF>"},
         {"#Tune%20down %25 half a step%0Athen go", "note<Tune down % half a step\nthen go>"},
-        {"#100% loud", "note<100% loud>"}, // a stray "%" keeps the note's text
-        {"[G]", nullptr},                  // neither title nor subtitle
+        {"#100% loud", "note<100% loud>"},             // a stray "%" keeps the note's text
+        {"[G]", nullptr},                              // neither title nor subtitle
+        {"Hallelujah [Live]", "<Hallelujah [Live]|>"}, // a pair holding no key name is part of the title
+        {"Song [G] []", "<Song [G]|>"},                // the writer's mark: the title ends in a key itself
+        {"Song [] []", "<Song []|>"},
+        {".pdf", nullptr}, // names no file
     };
     for (const Case &c : cases) {
         const auto playlist = PlayList::fromString(QStringLiteral("Title\n") + QString::fromUtf8(c.line));
         EXPECT_EQ(described(*playlist), c.entry ? QStringList{QString::fromUtf8(c.entry)} : QStringList()) << c.line;
+    }
+}
+
+// Entries written and read back are the same entries: a title ending in brackets once came back with a key,
+// or with nothing left at all.
+TEST(PlayListParsing, EntriesSurviveAWriteAndARead)
+{
+    struct Case
+    {
+        const char *title;
+        const char *subtitle;
+        std::optional<QString> key;
+        const char *line;
+    };
+    const Case cases[] = {
+        {"Amazing Grace", "Traditional", QStringLiteral("Am"), "Amazing Grace - Traditional [Am]"},
+        {"Hallelujah [Live]", "", std::nullopt, "Hallelujah [Live]"},
+        {"Hallelujah [Live]", "", QStringLiteral("G"), "Hallelujah [Live] [G]"},
+        {"Song [G]", "", std::nullopt, "Song [G] []"},
+        {"Song [G]", "", QStringLiteral("F#m"), "Song [G] [F#m]"},
+        {"[G]", "", std::nullopt, "[G] []"},
+        {"Song []", "", std::nullopt, "Song [] []"},
+        {"Song", "Band [Bb]", std::nullopt, "Song - Band [Bb] []"},
+    };
+    for (const Case &c : cases) {
+        const auto written = PlayList::fromString(QStringLiteral("Set"));
+        const SongPtr entry = Song::fromTitleSubtitleReference(QString());
+        entry->setTitle(QString::fromUtf8(c.title));
+        entry->setSubtitle(QString::fromUtf8(c.subtitle));
+        entry->setPlaylistkey(c.key);
+        written->addSong(entry);
+        const QString text = written->asString();
+        EXPECT_EQ(text, QStringLiteral("Set\n%1\n").arg(QString::fromUtf8(c.line)));
+        const auto read = PlayList::fromString(text);
+        EXPECT_EQ(described(*read), described(*written)) << c.line;
+        EXPECT_EQ(read->asString(), text) << c.line;
     }
 }
 
