@@ -19,9 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSplitter>
 #include <QSysInfo>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -101,6 +99,8 @@ void VellorinAppDelegate::connectCommands()
         {"actSortByKey", [this] { sortBy(&Prefs::setSortbykey); }},
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
 
+        {"actToggleMIDI", [this] { toggleMIDI(); }},
+
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},
         {"actContact", [] { contact(); }},
@@ -118,14 +118,7 @@ void VellorinAppDelegate::startUpdatingCommandStates()
     m_commandState = std::make_unique<CommandState>(*m_menus, [this] { return commandInputs(); });
     connect(m_menus, &MainMenus::aboutToShowMenu, this, &VellorinAppDelegate::updateCommandStates);
     connect(qApp, &QApplication::focusChanged, this, &VellorinAppDelegate::updateCommandStates);
-    connect(m_splitView, &PaneSplitView::panesChanged, this, [this] {
-        updateCommandStates();
-        // The song is laid out again for the width its pane has once the window has placed the panes.
-        QTimer::singleShot(0, m_songViewViewController, [this] {
-            if (isSongViewVisible())
-                m_songViewViewController->refreshScrollToTop(false, true);
-        });
-    });
+    connect(m_splitView, &PaneSplitView::panesChanged, this, &VellorinAppDelegate::updateCommandStates);
     updateCommandStates();
 }
 

@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "log.h"
+#include "midi.h"
 #include "prefs.h"
 #include "songdisplay.h"
 #include "songviewviewcontroller.h"
@@ -14,8 +15,8 @@
 void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 {
     showSong(song, true);
-    if (song)
-        sendMidiEvents(*song);
+    if (song && m_midi)
+        m_midi->sendMidiEvents(song->midiEventsToSend());
 }
 
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
@@ -113,7 +114,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
         m_panes.songEdit->refresh();
         return true;
     }
-    updateMidiSong(*m_currentSong);
+    if (m_midi)
+        m_midi->updateSong(*m_currentSong);
     if (ask) {
         Dialogs::Alert alert;
         alert.title = tr("Song %1 has been changed. Save changes?").arg(m_currentSong->title());
@@ -125,7 +127,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
             break;
         case Dialogs::Answer::Alternate:
             m_currentSong->reloadFromDisk();
-            updateMidiSong(*m_currentSong);
+            if (m_midi)
+                m_midi->updateSong(*m_currentSong);
             return true;
         case Dialogs::Answer::Other:
         case Dialogs::Answer::Closed:
