@@ -9,6 +9,7 @@
 #include "monotonicclock.h"
 #include "pdfsong.h"
 #include "prefs.h"
+#include "songpanecommands.h"
 
 #include <QColorDialog>
 #include <QLabel>
@@ -253,8 +254,8 @@ void SongViewViewController::updateMetronomeLabel()
 
 void SongViewViewController::saveMetronomeTempo()
 {
-    if (m_saveMetronomeTempo)
-        m_saveMetronomeTempo(m_tempoMetronome);
+    if (m_commands)
+        m_commands->saveMetronomeTempo(m_tempoMetronome);
     m_metronomeSaveButton->setEnabled(false);
 }
 

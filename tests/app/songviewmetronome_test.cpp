@@ -1,27 +1,16 @@
 // The song pane's metronome against an engine and a clock of the test's own: count-in, tempo limits, the click and
 // flash toggles, the flash strip's segments, saving the tempo, flash-only timing, late reports and restarts.
-#include "songviewviewcontroller.h"
-
-#include "fakeappcontext.h"
 #include "fakemonotonicclock.h"
 #include "logcapture.h"
 #include "metronomeflashview.h"
-#include "paths.h"
 #include "pdfsong.h"
-#include "prefs.h"
-#include "recordingsongdisplay.h"
-#include "scripteddialogs.h"
-#include "textfile.h"
+#include "songpanetest.h"
 
 #include <QColorDialog>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -51,34 +40,21 @@ private:
     bool m_running = false;
 };
 
-class SongMetronomeTest : public ::testing::Test
+class SongMetronomeTest : public SongPaneTest
 {
 protected:
     void SetUp() override
     {
-        QDir(Paths::supportDirectory()).removeRecursively();
-        context.prefsObject = &prefs;
-        auto display = std::make_unique<RecordingSongDisplay>();
-        pane = std::make_unique<SongViewViewController>(
-            dialogs, [this] { return current; }, std::move(display));
+        SongPaneTest::SetUp();
         pane->setMetronomeFactory([this] {
             auto engine = std::make_unique<FakeMetronome>();
             engine_ = engine.get();
             return engine;
         });
         pane->setMonotonicClock(clock);
-        pane->setMetronomeTempoSaver([this](int tempo) { savedTempos.append(tempo); });
-        pane->resize(801, 600);
-        pane->show();
     }
 
-    void show(const QString &text)
-    {
-        const QString path = folder.filePath(QStringLiteral("song%1.pro").arg(++songs));
-        EXPECT_TRUE(TextFile::write(path, text));
-        current = std::make_shared<Song>(path);
-        pane->refresh();
-    }
+    void show(const QString &text) { SongPaneTest::show(writeSong(QStringLiteral("song%1.pro").arg(++songs), text)); }
 
     // One click as the engine reports it.
     void click()
@@ -106,16 +82,9 @@ protected:
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
-    QTemporaryDir folder;
-    Prefs prefs;
-    FakeAppContext context;
-    ScriptedDialogs dialogs;
     FakeMonotonicClock clock;
-    SongPtr current;
     int songs = 0;
-    std::unique_ptr<SongViewViewController> pane;
     FakeMetronome *engine_ = nullptr;
-    QList<int> savedTempos;
 };
 
 TEST_F(SongMetronomeTest, TheCountInStopsAfterTwoBarsOrEightBeats)
@@ -132,10 +101,10 @@ TEST_F(SongMetronomeTest, TheCountInStopsAfterTwoBarsOrEightBeats)
         {"{title: Free}\n", true, 8},
         {"{title: Free}\n", false, 8},
     };
-    prefs.setMetronomeCountIn(true);
+    prefs->setMetronomeCountIn(true);
     for (const Case &c : cases) {
-        prefs.setMetronomeTick(c.click);
-        prefs.setMetronomeFlash(!c.click);
+        prefs->setMetronomeTick(c.click);
+        prefs->setMetronomeFlash(!c.click);
         show(QString::fromUtf8(c.text));
         pane->startStopMetronome();
         ASSERT_TRUE(pane->isMetronomePlaying()) << c.text;
@@ -171,7 +140,7 @@ TEST_F(SongMetronomeTest, TheTempoIsKeptWithin40And210)
     pane->startMetronome();
     pane->senderincreaseMetronomeTempo();
     EXPECT_EQ(pane->tempoMetronome(), 210);
-    EXPECT_EQ(prefs.metronomeTempo(), 210.0f);
+    EXPECT_EQ(prefs->metronomeTempo(), 210.0f);
     EXPECT_TRUE(storedSettings().contains(QStringLiteral("\"metronomeTempo\": 210")));
     pane->decreaseMetronomeTempo();
     EXPECT_EQ(engine_->tempo(), 209.0) << "a running engine takes the new tempo";
@@ -185,21 +154,21 @@ TEST_F(SongMetronomeTest, TheTempoIsKeptWithin40And210)
 
 TEST_F(SongMetronomeTest, ClickAndFlashTogglesNeverLeaveBothOff)
 {
-    prefs.setMetronomeTick(true);
-    prefs.setMetronomeFlash(false);
+    prefs->setMetronomeTick(true);
+    prefs->setMetronomeFlash(false);
     show(QStringLiteral("{title: Song}\n"));
     pane->toggleMetronomeTick();
-    EXPECT_TRUE(prefs.metronomeTick()) << "the click comes back on";
+    EXPECT_TRUE(prefs->metronomeTick()) << "the click comes back on";
 
     pane->toggleMetronomeFlash();
     pane->toggleMetronomeTick();
-    EXPECT_FALSE(prefs.metronomeTick());
-    EXPECT_TRUE(prefs.metronomeFlash());
+    EXPECT_FALSE(prefs->metronomeTick());
+    EXPECT_TRUE(prefs->metronomeFlash());
     pane->toggleMetronomeFlash();
-    EXPECT_TRUE(prefs.metronomeTick()) << "turning the flash off brings the click back";
-    EXPECT_FALSE(prefs.metronomeFlash());
+    EXPECT_TRUE(prefs->metronomeTick()) << "turning the flash off brings the click back";
+    EXPECT_FALSE(prefs->metronomeFlash());
     pane->toggleMetronomeCountIn();
-    EXPECT_TRUE(prefs.metronomeCountIn());
+    EXPECT_TRUE(prefs->metronomeCountIn());
     EXPECT_TRUE(storedSettings().contains(QStringLiteral("\"metronomeCountIn\": true")));
 
     // The menu shows the settings as they stand, popped up under the settings button.
@@ -212,13 +181,13 @@ TEST_F(SongMetronomeTest, ClickAndFlashTogglesNeverLeaveBothOff)
     EXPECT_EQ(items, (QStringList{QStringLiteral("Tick ✓"), QStringLiteral("Flash"), QStringLiteral("Count In ✓"),
                                   QStringLiteral("Flash Color...")}));
     menu->actions().at(0)->trigger();
-    EXPECT_TRUE(prefs.metronomeTick()) << "the click stays on while the flash is off";
+    EXPECT_TRUE(prefs->metronomeTick()) << "the click stays on while the flash is off";
     menu->close();
 }
 
 TEST_F(SongMetronomeTest, ATogglePlaysOnInTheOtherModeAtOnce)
 {
-    prefs.setMetronomeFlash(true);
+    prefs->setMetronomeFlash(true);
     show(QStringLiteral("{title: Song}\n"));
     pane->startMetronome();
     ASSERT_EQ(engine_->starts, 1);
@@ -232,7 +201,7 @@ TEST_F(SongMetronomeTest, ATogglePlaysOnInTheOtherModeAtOnce)
 
 TEST_F(SongMetronomeTest, EachBeatLightsItsSegmentOfTheBar)
 {
-    prefs.setMetronomeFlash(true);
+    prefs->setMetronomeFlash(true);
     show(QStringLiteral("{time: 4/4}\n"));
     pane->startMetronome();
     MetronomeFlashView *strip = pane->metronomeFlashView();
@@ -261,8 +230,8 @@ TEST_F(SongMetronomeTest, EachBeatLightsItsSegmentOfTheBar)
 
 TEST_F(SongMetronomeTest, TheLitSegmentIsDrawnInTheFlashColour)
 {
-    prefs.setMetronomeFlash(true);
-    prefs.setMetronomeColor(QColor(255, 0, 0));
+    prefs->setMetronomeFlash(true);
+    prefs->setMetronomeColor(QColor(255, 0, 0));
     show(QStringLiteral("{time: 4/4}\n"));
     pane->startMetronome();
     click();
@@ -276,12 +245,12 @@ TEST_F(SongMetronomeTest, TheLitSegmentIsDrawnInTheFlashColour)
 
 TEST_F(SongMetronomeTest, SaveIsOfferedWhenTheTempoInUseIsNotTheSongs)
 {
-    prefs.setMetronomeTempo(100.0f);
+    prefs->setMetronomeTempo(100.0f);
     show(QStringLiteral("{title: No tempo}\n"));
     EXPECT_TRUE(button("metronomeSaveButton")->isEnabled()) << "right after a song without its own tempo is shown";
     EXPECT_EQ(label(), QStringLiteral("100"));
     button("metronomeSaveButton")->click();
-    EXPECT_EQ(savedTempos, QList<int>{100});
+    EXPECT_EQ(commands.calls, QStringList{QStringLiteral("metronome 100")});
     EXPECT_FALSE(button("metronomeSaveButton")->isEnabled());
 
     show(QStringLiteral("{metronome: 92}\n"));
@@ -289,17 +258,17 @@ TEST_F(SongMetronomeTest, SaveIsOfferedWhenTheTempoInUseIsNotTheSongs)
     pane->senderincreaseMetronomeTempo();
     EXPECT_TRUE(button("metronomeSaveButton")->isEnabled());
     pane->saveMetronomeTempo();
-    EXPECT_EQ(savedTempos, (QList<int>{100, 93}));
+    EXPECT_EQ(commands.calls, (QStringList{QStringLiteral("metronome 100"), QStringLiteral("metronome 93")}));
 
-    current = std::make_shared<PDFSong>(folder.filePath(QStringLiteral("sheet.pdf")));
+    current = std::make_shared<PDFSong>(songFolder.filePath(QStringLiteral("sheet.pdf")));
     pane->refresh();
     EXPECT_FALSE(button("metronomeSaveButton")->isEnabled()) << "a PDF song has no tempo to write";
 }
 
 TEST_F(SongMetronomeTest, FlashOnlyBeatsKeepTimeAndALateTimerCatchesUpOneBeatPerPass)
 {
-    prefs.setMetronomeTick(false);
-    prefs.setMetronomeFlash(true);
+    prefs->setMetronomeTick(false);
+    prefs->setMetronomeFlash(true);
     show(QStringLiteral("{metronome: 120}\n{time: 4/4}\n"));
     pane->startMetronome();
     EXPECT_FALSE(pane->metronome()) << "no engine is made for the flash alone";
@@ -331,8 +300,8 @@ TEST_F(SongMetronomeTest, FlashOnlyBeatsKeepTimeAndALateTimerCatchesUpOneBeatPer
 
 TEST_F(SongMetronomeTest, AReportArrivingAfterStopChangesNothing)
 {
-    prefs.setMetronomeFlash(true);
-    prefs.setMetronomeCountIn(true);
+    prefs->setMetronomeFlash(true);
+    prefs->setMetronomeCountIn(true);
     show(QStringLiteral("{time: 2/4}\n"));
     pane->startMetronome();
     click();
@@ -387,12 +356,12 @@ TEST_F(SongMetronomeTest, TheRefreshRestartsTheMetronomeOnlyForANewSongTempoOrBa
 TEST_F(SongMetronomeTest, ANewFlashColourIsLoggedKeptAndTakenAtOnce)
 {
     LogCapture log;
-    prefs.setMetronomeFlash(true);
+    prefs->setMetronomeFlash(true);
     show(QStringLiteral("{time: 4/4}\n"));
     pane->startMetronome();
     pane->metronomeColorSelected(QColor(0, 128, 255, 100));
     EXPECT_TRUE(log.lines().contains(QStringLiteral("Color selected")));
-    EXPECT_EQ(prefs.metronomeColor(), QColor(0, 128, 255, 100));
+    EXPECT_EQ(prefs->metronomeColor(), QColor(0, 128, 255, 100));
     EXPECT_EQ(pane->metronomeFlashView()->color(), QColor(0, 128, 255, 100)) << "the strip is rebuilt";
     EXPECT_EQ(engine_->starts, 2);
     EXPECT_FALSE(storedSettings().isEmpty());
