@@ -174,14 +174,16 @@ void SongViewViewController::scrollToTop()
 void SongViewViewController::applyCapoTransposition()
 {
     // Only a new song or a changed capo resets the transposition, so a song with a capo can still be transposed.
-    if (!m_song)
+    if (!m_song || (m_capoSong.lock() == m_song && m_capo == m_song->capo()))
         return;
-    const qint64 capo = m_song->capo();
-    if (m_capoSong.lock() == m_song && m_capo == capo)
-        return;
-    m_capoSong = m_song;
-    m_capo = capo;
-    m_songView->setTranspose(int(-capo));
+    resetTransposition(m_song);
+}
+
+void SongViewViewController::resetTransposition(const SongPtr &song)
+{
+    m_capoSong = song;
+    m_capo = song->capo();
+    m_songView->setTranspose(int(-m_capo));
 }
 
 void SongViewViewController::updateWindowTitle()

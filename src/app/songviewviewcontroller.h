@@ -64,6 +64,10 @@ public:
     void refreshScrollToTop(bool scrollToTop, bool fast = false);
     void scrollToTop();
 
+    // Transposes by minus the song's capo, as for a song just shown, and remembers the song and capo: a refresh
+    // keeps a transposition set after this unless the song or its capo changed since.
+    void resetTransposition(const SongPtr &song);
+
     // The song shown, taken from the application at each refresh; null while none is shown.
     const SongPtr &song() const { return m_song; }
     SongDisplay &songView() { return *m_songView; }

@@ -193,7 +193,7 @@ private:
     // that held unsaved edits before (couldSave).
     void writeRewrittenCurrentSong(bool couldSave);
     // Shows the song at minus its capo with neither spelling forced, as when it is first shown.
-    void showUntransposed(const Song &song);
+    void showUntransposed(const SongPtr &song);
     bool isEntryOfCurrentSong(const SongPtr &entry);
     void connectZoomControls();
 
