@@ -27,3 +27,11 @@ QString SongColumns::playingTime(int seconds)
         return QString();
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
+
+void SongColumns::setSortFlags(Prefs &prefs, int column)
+{
+    prefs.setSortbysubtitle(column == Subtitle);
+    prefs.setSortbykey(column == Key);
+    prefs.setSortbydate(false);
+    prefs.setSortbytime(column == Time);
+}

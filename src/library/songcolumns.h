@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class Prefs;
 class Song;
 
 class SongColumns
@@ -17,4 +18,7 @@ public:
     static QString key(const QString &key);
     // "m:ss"; "" for 0.
     static QString playingTime(int seconds);
+    // A click on a column's header: the settings' sort flags ask for that column's order (the title's for
+    // any other column). Does not save.
+    static void setSortFlags(Prefs &prefs, int column);
 };
