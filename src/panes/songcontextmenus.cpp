@@ -133,12 +133,14 @@ void SongContextMenus::tagSelected(const QString &tag)
     if (!delegate)
         return;
     delegate->saveOrUpdateCurrentSong();
+    const bool couldSave = delegate->canSave();
     const SongPtr current = delegate->currentSong();
     const bool switchOn = !(current && current->tags().contains(tag));
-    setTag(m_hooks.selectedSongs(), tag, switchOn);
-    m_hooks.tagSwitched(tag, switchOn);
+    const QList<SongPtr> songs = m_hooks.selectedSongs();
+    setTag(songs, tag, switchOn);
     // The editor takes the text that now carries the tag; else its next save would drop it.
-    delegate->saveOrUpdateCurrentSong();
+    delegate->updateEditorAfterModelChange(couldSave);
+    m_hooks.tagSwitched(tag, switchOn, songs);
     fillTagsPopupMenuForSong(delegate->currentSong().get());
 }
 
@@ -157,12 +159,13 @@ void SongContextMenus::newTag()
     const std::optional<QString> tag = typed ? tagFromTypedName(*typed) : std::nullopt;
     if (!tag)
         return;
+    const bool couldSave = delegate->canSave();
     if (!current->tags().contains(*tag)) {
         AppContext::instance()->temporaryStopFSRefresh();
         if (!current->addTag(*tag))
             return;
     }
-    delegate->saveOrUpdateCurrentSong();
+    delegate->updateEditorAfterModelChange(couldSave);
     if (Songs *songs = AppContext::instance()->songs())
         songs->addTag(*tag, current);
     fillTagsPopupMenuForSong(current.get());

@@ -27,9 +27,9 @@ public:
     {
         // The songs of the pane's selected rows, in row order.
         std::function<QList<SongPtr>()> selectedSongs;
-        // After a tag was switched on or off for the selected songs: the pane's own steps (the library and the
-        // pane's rows read again).
-        std::function<void(const QString &tag, bool switchedOn)> tagSwitched;
+        // After a tag was switched on or off for these songs (the selection when the command came): the pane's
+        // own steps (the library and the pane's rows read again).
+        std::function<void(const QString &tag, bool switchedOn, const QList<SongPtr> &songs)> tagSwitched;
     };
 
     // Builds the menu "Add to Playlist" ▸, "Tags" ▸, "Copy as Text", "Show in File Manager"; the pane adds its

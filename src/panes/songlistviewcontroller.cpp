@@ -355,7 +355,9 @@ void SongListViewController::buildContextMenu()
 {
     m_menus = new SongContextMenus(m_dialogs,
                                    {[this] { return selectedSongs(); },
-                                    [this](const QString &tag, bool switchedOn) { tagSwitched(tag, switchedOn); }},
+                                    [this](const QString &tag, bool switchedOn, const QList<SongPtr> &songs) {
+                                        tagSwitched(tag, switchedOn, songs);
+                                    }},
                                    this);
     QMenu *menu = m_menus->contextMenu();
     connect(this, &SongListViewController::enableTagsChanged, this,
@@ -378,15 +380,15 @@ void SongListViewController::fillMenusForSong(const Song &song)
     m_dateMenuItem->setVisible(song.date().isValid());
 }
 
-void SongListViewController::tagSwitched(const QString &tag, bool switchedOn)
+void SongListViewController::tagSwitched(const QString &tag, bool switchedOn, const QList<SongPtr> &songs)
 {
     if (switchedOn) {
         settings()->setCurrentTag(tag);
         settings()->save();
     }
-    // The library reads the tagged files again: the rows take its new songs, the same ones stay selected.
+    // The library reads the tagged files again: the rows take its new songs, and the songs tagged stay selected.
     QStringList selectedPaths;
-    for (const SongPtr &song : selectedSongs())
+    for (const SongPtr &song : songs)
         selectedPaths.append(song->path());
     library()->refresh();
     library()->setFilter(m_searchField->text());

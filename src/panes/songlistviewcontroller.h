@@ -99,8 +99,8 @@ private:
     bool shouldSelectRow(int row);
     // The context menu follows the song chosen: its submenus and its file date.
     void fillMenusForSong(const Song &song);
-    // After a tag was switched for the selected songs.
-    void tagSwitched(const QString &tag, bool switchedOn);
+    // After a tag was switched for these songs.
+    void tagSwitched(const QString &tag, bool switchedOn, const QList<SongPtr> &songs);
 
     // Song commands.
     void showRowInPlaceOfDeleted(int row);

@@ -75,7 +75,9 @@ void TagsViewController::buildPane()
 void TagsViewController::buildContextMenu()
 {
     m_menus = new SongContextMenus(
-        m_dialogs, {[this] { return selectedSongs(); }, [this](const QString &, bool) { tagsChanged(); }}, this);
+        m_dialogs,
+        {[this] { return selectedSongs(); }, [this](const QString &, bool, const QList<SongPtr> &) { tagsChanged(); }},
+        this);
     QMenu *menu = m_menus->contextMenu();
     menu->addSeparator();
     m_removeTagMenuItem = menu->addAction(tr("Remove Tag"), this, &TagsViewController::removeTag);
@@ -197,10 +199,11 @@ void TagsViewController::removeTag()
     if (m_currentTag.isEmpty() || !delegate)
         return;
     delegate->saveOrUpdateCurrentSong();
+    const bool couldSave = delegate->canSave();
     SongContextMenus::setTag(selectedSongs(), m_currentTag, false);
     tagsChanged();
     // The editor takes the text without the tag; else its next save would bring the tag back.
-    delegate->saveOrUpdateCurrentSong();
+    delegate->updateEditorAfterModelChange(couldSave);
 }
 
 void TagsViewController::tagsChanged()
