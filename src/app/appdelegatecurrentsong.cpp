@@ -42,6 +42,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     refreshSecondDisplay();
     if (notifyPeers)
         notifyPeersOfSong(*song);
+    updateCommandStates();
 }
 
 bool VellorinAppDelegate::canSave() const

@@ -31,6 +31,15 @@ public:
     virtual void selectSongDir() = 0;
     // Selects the current song's row, or none when the list does not hold it.
     virtual void selectCurrentSong() = 0;
+    // The song of the row after / before the selected one; null at the end of the list or without a selection.
+    virtual SongPtr nextSong() const = 0;
+    virtual SongPtr prevSong() const = 0;
+    // Moves the selected songs to the trash, after asking.
+    virtual void deleteSelectedSongs() = 0;
+    // Files the selected songs into a category the user names.
+    virtual void changeCategoryOfSelectedSongs() = 0;
+    // The search field takes the keyboard, its text selected.
+    virtual void focusSearchField() = 0;
 };
 
 class SongEditPane
@@ -48,6 +57,14 @@ public:
     virtual void updateFromCurrentSong() = 0;
     // Drops the edits: the song and the editor hold the text as it was loaded.
     virtual void discardEdits() = 0;
+    // The editor's text is the widget with the keyboard focus in its window.
+    virtual bool textHasFocus() const = 0;
+    // Colours the text again, after its font or the settings changed.
+    virtual void performSyntaxColoring() = 0;
+    // Inserts a template at the caret; "X" in it stands for the selected text.
+    virtual void insertChordproControl(const QString &text) = 0;
+    // Opens the find bar over the text.
+    virtual void showFindBar() = 0;
 };
 
 class PlaylistsPane : public ListPane
@@ -55,6 +72,9 @@ class PlaylistsPane : public ListPane
 public:
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
+    // The library song of the entry after / before the selected one; null at the end or without a selection.
+    virtual SongPtr nextSong() const = 0;
+    virtual SongPtr prevSong() const = 0;
 };
 
 class TagsPane : public ListPane

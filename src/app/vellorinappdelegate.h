@@ -3,6 +3,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "commandstate.h"
 #include "panecontrollers.h"
 #include "song.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 
 class Dialogs;
+class MainMenus;
 class MainWindow;
 class PDFSong;
 class PaneSplitView;
@@ -101,8 +103,22 @@ public:
     void songTextChanged();
     // The editor scrolled: the song view shows the line holding the character at this index of the text.
     void scrollSongViewWithEditor(qsizetype characterIndex);
-    // While the editor has the keyboard, the arrow keys that step through songs belong to the text.
+
+    // --- Menus and commands ---
+    // The menu bar's actions, found by name (MainMenus::action); commands are given to them in connectCommands.
+    MainMenus *menus() const { return m_menus; }
+    // Brings every action's enabled state up to date; call it after anything the states depend on changed.
+    void updateCommandStates();
+    // What the enabled states depend on, as the application is now.
+    CommandState::Inputs commandInputs() const;
+    // While the editor's text has the focus, the keys that step through songs belong to the text.
     void setSongStepKeysEnabled(bool enabled);
+    // Inserts the template of that number (1 to 11, the Chordpro items' data) into the editor; any other number
+    // inserts nothing.
+    void insertChordproControl(int tag);
+    // The mailbox the contact command writes to, and the subject it gives the mail.
+    static const QString supportAddress;
+    static QString contactSubject();
 
 private:
     // Launch steps, in their order.
@@ -138,11 +154,50 @@ private:
     void initSplitView();
     void fixSplitView();
 
+    // Menus and toolbar.
+    void connectCommands();
+    void startUpdatingCommandStates();
+    void addToolbarItems();
+    void setMenuStatesFromSettings();
+    void setChecked(const QString &actionName, bool on);
+    void onSongViewShown(void (SongViewViewController::*command)());
+    void onSongList(void (SongListPane::*command)());
+
+    // Commands.
+    enum class ZoomStep { In, Out, Reset };
+    // Flips a setting and keeps it (unless it lasts for the run only); the new value.
+    bool flipSetting(bool (Prefs::*get)() const, void (Prefs::*set)(bool), bool keep = true);
+    void refreshSongView();
+    void recolourEditor();
+    void toggleInlineChords();
+    void toggleTitleCentered();
+    void toggleCenterNarrowSongs();
+    void toggleShowSongTitle();
+    void toggleShowTimeColumn();
+    void toggleStartMusicWithAutoScroll();
+    void noChordsOnSongView();
+    void noChordsOnSecondarySongView();
+    void showChordDiagrams();
+    void showHideSongChords();
+    void toggleSongChordsAtRight();
+    void setEditWithFixedFont(bool on);
+    void zoom(ZoomStep step);
+    // The zoom slider moved.
+    void zoomChanged(float zoomScale);
+    void toggleAutoZoom();
+    // Find: in the editor's text while it has the focus, else in the song list.
+    void performTextFinderAction();
+    // Title order when flag is null.
+    void sortBy(void (Prefs::*flag)(bool));
+    static void openHelpPage(const QString &name);
+    static void contact();
+
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
     void registerForDraggedFiles();
-    void translateMenus();
-    void updateMenuStates();
+    QString midiConnectionsAsString() const;
+    // True when the second display was the active window and took the zoom step.
+    bool zoomSecondDisplayWhenActive(ZoomStep step);
     void startMidi();
     void sendMidiEvents(const Song &song);
     void updateMidiSong(const Song &song);
@@ -156,6 +211,9 @@ private:
     std::unique_ptr<PlayLists> m_playlists;
     SongPtr m_currentSong;
     std::unique_ptr<MainWindow> m_window;
+    // Owned by the window.
+    MainMenus *m_menus = nullptr;
+    std::unique_ptr<CommandState> m_commandState;
     SongViewViewController *m_songViewViewController = nullptr;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;

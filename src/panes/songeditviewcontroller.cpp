@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "doubleclicktextview.h"
+#include "editorfindbar.h"
 #include "log.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -38,8 +39,11 @@ SongEditViewController::SongEditViewController(CurrentSong currentSong, QWidget 
     setObjectName(QStringLiteral("songEditViewController"));
     m_textView = new DoubleClickTextView(this);
     m_textView->setReadOnly(true);
+    m_findBar = new EditorFindBar(*m_textView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_textView);
     m_highlighter = new SongSyntaxHighlighter(m_textView->document());
 
@@ -80,6 +84,16 @@ void SongEditViewController::refresh()
     m_textView->document()->clearUndoRedoStacks();
     m_textView->setReadOnly(!m_song);
     performSyntaxColoring();
+}
+
+bool SongEditViewController::textHasFocus() const
+{
+    return m_textView->window()->focusWidget() == m_textView;
+}
+
+void SongEditViewController::showFindBar()
+{
+    m_findBar->open();
 }
 
 bool SongEditViewController::isDirty()

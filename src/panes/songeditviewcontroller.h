@@ -13,6 +13,7 @@
 #include <optional>
 
 class DoubleClickTextView;
+class EditorFindBar;
 class SongSyntaxHighlighter;
 
 class SongEditViewController : public QWidget, public SongEditPane
@@ -37,7 +38,12 @@ public:
     // into the song first, so edits of the last second always count.
     bool isDirty() override;
     // Decides again whether the text is a tab song and colours it accordingly.
-    void performSyntaxColoring();
+    void performSyntaxColoring() override;
+    bool textHasFocus() const override;
+    // Stand-in for the editor commands' template insertion: every "X" of the template becomes the selected
+    // text, as one step of the undo history.
+    void insertChordproControl(const QString &text) override;
+    void showFindBar() override;
     // The song takes the editor's text, and its title and subtitle are read again.
     void updateCurrentSong();
     // The editor takes the song's text after the program changed it.
@@ -53,6 +59,7 @@ public:
 
     const SongPtr &song() const { return m_song; }
     DoubleClickTextView *songTextView() const { return m_textView; }
+    EditorFindBar *findBar() const { return m_findBar; }
     const std::optional<QString> &origText() const { return m_origText; }
     bool isTab() const { return m_isTab; }
     SongSyntaxHighlighter *highlighter() const { return m_highlighter; }
@@ -84,6 +91,7 @@ private:
 
     CurrentSong m_currentSong;
     DoubleClickTextView *m_textView = nullptr;
+    EditorFindBar *m_findBar = nullptr;
     SongSyntaxHighlighter *m_highlighter = nullptr;
     SongPtr m_song;
     std::optional<QString> m_origText;

@@ -224,6 +224,28 @@ QList<SongPtr> SongListViewController::selectedSongs() const
     return m_songsTable->selectedSongs();
 }
 
+SongPtr SongListViewController::nextSong() const
+{
+    const QList<int> rows = m_songsTable->selectedRows();
+    if (rows.isEmpty() || !library())
+        return nullptr;
+    return library()->songForRow(rows.last() + 1);
+}
+
+SongPtr SongListViewController::prevSong() const
+{
+    const QList<int> rows = m_songsTable->selectedRows();
+    if (rows.isEmpty() || rows.first() == 0 || !library())
+        return nullptr;
+    return library()->songForRow(rows.first() - 1);
+}
+
+void SongListViewController::focusSearchField()
+{
+    m_searchField->setFocus(Qt::ShortcutFocusReason);
+    m_searchField->selectAll();
+}
+
 bool SongListViewController::enableTags() const
 {
     Log::write(QStringLiteral("enableTags"));

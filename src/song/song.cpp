@@ -189,6 +189,11 @@ QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, 
     }
 }
 
+QString Song::fittedFileName(const QString &base, const QString &extension)
+{
+    return candidateName(base, 0, extension);
+}
+
 bool Song::isChordProFile(const QString &path)
 {
     if (path.contains(QLatin1String(".chords.txt")))

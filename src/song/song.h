@@ -54,6 +54,8 @@ public:
     // exactly freeName counts as free: it is the file that a rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
+    // base.extension, the base cut at a character boundary so that the name fits in 255 bytes.
+    static QString fittedFileName(const QString &base, const QString &extension);
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
 
@@ -84,6 +86,9 @@ public:
     // The value of the first "{control:" (ignoring case) up to the next "}" or the end of the text,
     // without surrounding blanks and tabs; "" when absent.
     static QString valueInText(const QString &text, const QString &control);
+    // The first value of "{control:" as the writers read it, ending at its "}" or at the end of its line: the
+    // value to read for rewriting it, so that a directive left open never takes the next line along.
+    static QString valueOnLineInText(const QString &text, const QString &control);
     // The first non-empty value of the controls, tried in order.
     static QString valueInText(const QString &text, const QStringList &controls);
     // The value of the first occurrence at or after index; index moves behind the found "{control:".
@@ -151,6 +156,9 @@ public:
     QString description() const;
 
     // --- Metadata; every setter saves at once and answers whether the save succeeded ---
+    // The highest fret a capo is read at.
+    static constexpr qint64 kHighestCapo = 24;
+    // The capo's fret (variant rule); 0 for none, and for a value outside 0..kHighestCapo.
     qint64 capo() const;
     bool setCapo(qint64 capo);
     // Removes the plain capo directive from the text; does not save.

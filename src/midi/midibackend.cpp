@@ -1,0 +1,3 @@
+#include "midibackend.h"
+
+MidiBackend::~MidiBackend() = default;
