@@ -259,7 +259,25 @@ void SongTableView::loadColumnShares(const VellorinWindowLayout &layout)
 void SongTableView::setColumnShare(int column, double share)
 {
     m_columnsSized = true;
-    setColumnWidth(column, qRound(share * viewport()->width()));
+    m_pendingShares.insert(column, share);
+    applyPendingShares();
+}
+
+void SongTableView::applyPendingShares()
+{
+    // A hidden table has no width of its own yet (a list pane not shown): its shares wait until it is shown.
+    const int width = viewport()->width();
+    if (!isVisible() || width <= 0)
+        return;
+    for (auto share = m_pendingShares.cbegin(); share != m_pendingShares.cend(); ++share)
+        setColumnWidth(share.key(), qRound(share.value() * width));
+    m_pendingShares.clear();
+}
+
+void SongTableView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    applyPendingShares();
 }
 
 void SongTableView::giveColumnsTheirFirstShares()
@@ -280,6 +298,10 @@ void SongTableView::resizeEvent(QResizeEvent *event)
     if (!m_columnsSized) {
         if (model() && viewport()->width() > 0)
             giveColumnsTheirFirstShares();
+        return;
+    }
+    if (!m_pendingShares.isEmpty()) {
+        applyPendingShares();
         return;
     }
     const int oldWidth = event->oldSize().width();

@@ -6,6 +6,7 @@
 #include "song.h"
 
 #include <QList>
+#include <QMap>
 #include <QTableView>
 
 #include <functional>
@@ -79,6 +80,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -89,6 +91,7 @@ private:
     // Runs select as the program's own selecting, which asks nothing.
     void quietly(const std::function<void()> &select);
     void giveColumnsTheirFirstShares();
+    void applyPendingShares();
 
     TypeSelect m_typeSelect;
     RowRules m_rules;
@@ -97,5 +100,7 @@ private:
     QString m_typed;
     // The columns have widths of their own (from the first layout or a window layout).
     bool m_columnsSized = false;
+    // Shares of the width by column, set while the table could not apply them.
+    QMap<int, double> m_pendingShares;
     qint64 m_lastTypedMs = 0;
 };
