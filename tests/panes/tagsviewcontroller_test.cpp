@@ -3,6 +3,8 @@
 #include "tagsviewcontroller.h"
 
 #include "logcapture.h"
+#include "mainwindow.h"
+#include "panesplitview.h"
 #include "panestestwindow.h"
 #include "prefs.h"
 #include "songcontextmenus.h"
@@ -11,6 +13,7 @@
 #include "songstablemodel.h"
 #include "songtableview.h"
 #include "vellorinappdelegate.h"
+#include "vellorinwindowlayout.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -32,8 +35,7 @@ protected:
         write("Live/amsterdam.pro", "{title: amsterdam}\n{key: Am}\n{tag: Irish}\n");
         write("Score.pdf", "%PDF-1.4 not really a document");
         launch();
-        prefs().setShowTags(true);
-        tags().refresh();
+        delegate->splitView()->showList(PaneSplitView::TagsType);
     }
 
     TagsViewController &tags() const { return *dynamic_cast<TagsViewController *>(delegate->panes().tags); }
@@ -165,4 +167,26 @@ TEST_F(TagsPaneTest, TheTagsItemFollowsTheChosenSong)
     EXPECT_EQ(currentSong()->title(), "Yesterday");
     EXPECT_TRUE(tags().menus().tagsMenuItem()->isEnabled());
     EXPECT_EQ(tags().selectedSongs().size(), 1);
+}
+
+TEST_F(TagsPaneTest, AHiddenPaneTakesItsColumnWidthsWhenItIsShown)
+{
+    // Column widths loaded while the pane is hidden once left every column without width and the header blank.
+    delegate->window()->resize(1400, 900);
+    delegate->splitView()->showList(PaneSplitView::SongListType);
+    QCoreApplication::processEvents();
+    SongTableView &table = *tags().songsTable();
+    ASSERT_FALSE(table.isVisible());
+    VellorinWindowLayout layout;
+    layout.setSonglistcol0(0.5);
+    layout.setSonglistcol1(0.3);
+    layout.setSonglistcol2(0.2);
+    tags().loadLayout(layout);
+    delegate->splitView()->showList(PaneSplitView::TagsType);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(table.isVisible());
+    ASSERT_GT(table.viewport()->width(), 150);
+    // Within a few pixels: the table may settle its width once more after showing.
+    EXPECT_NEAR(table.columnWidth(0), 0.5 * table.viewport()->width(), 3);
+    EXPECT_NEAR(table.columnWidth(1), 0.3 * table.viewport()->width(), 3);
 }
