@@ -101,11 +101,7 @@ void SongContextMenus::newPlaylist()
     PlayLists *playlists = AppContext::instance()->playlists();
     if (!playlists)
         return;
-    Dialogs::TextPrompt prompt;
-    prompt.title = tr("New Playlist");
-    prompt.defaultButton = tr("OK");
-    prompt.alternateButton = tr("Cancel");
-    const std::optional<QString> typed = m_dialogs.runTextPrompt(prompt);
+    const std::optional<QString> typed = askForName(tr("New Playlist"));
     const QString title = typed ? typed->trimmed() : QString();
     if (title.isEmpty())
         return;
@@ -151,11 +147,7 @@ void SongContextMenus::newTag()
     // A note would take the tag into its playlist's file, and a song without a file has none to carry it.
     if (!current || !canCarryTags(*current))
         return;
-    Dialogs::TextPrompt prompt;
-    prompt.title = tr("New Tag");
-    prompt.defaultButton = tr("OK");
-    prompt.alternateButton = tr("Cancel");
-    const std::optional<QString> typed = m_dialogs.runTextPrompt(prompt);
+    const std::optional<QString> typed = askForName(tr("New Tag"));
     const std::optional<QString> tag = typed ? tagFromTypedName(*typed) : std::nullopt;
     if (!tag)
         return;
@@ -191,6 +183,15 @@ void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, b
         else
             song.deleteTag(tag);
     }
+}
+
+std::optional<QString> SongContextMenus::askForName(const QString &title)
+{
+    Dialogs::TextPrompt prompt;
+    prompt.title = title;
+    prompt.defaultButton = tr("OK");
+    prompt.alternateButton = tr("Cancel");
+    return m_dialogs.runTextPrompt(prompt);
 }
 
 std::optional<QString> SongContextMenus::tagFromTypedName(const QString &typed)

@@ -81,6 +81,9 @@ public:
     static bool canCarryTags(const Song &song);
 
 private:
+    // The name typed into a prompt of this title; nullopt when cancelled.
+    std::optional<QString> askForName(const QString &title);
+
     Dialogs &m_dialogs;
     Hooks m_hooks;
     QMenu *m_contextMenu = nullptr;

@@ -209,14 +209,8 @@ void SongListViewController::reloadRows()
 
 void SongListViewController::selectCurrentSong()
 {
-    const SongPtr song = currentSong();
-    const int row = song ? m_songsTable->rowOfPath(song->path()) : -1;
-    if (row < 0) {
-        m_songsTable->clearSelectionQuietly();
-        return;
-    }
-    m_songsTable->selectRowAlone(row);
-    fillMenusForSong(*song);
+    if (const SongPtr song = m_songsTable->selectRowOfCurrentSong())
+        fillMenusForSong(*song);
 }
 
 QList<SongPtr> SongListViewController::selectedSongs() const
@@ -326,9 +320,7 @@ void SongListViewController::sortByColumn(int column)
     Songs *songs = library();
     if (!prefs || !songs)
         return;
-    SongColumns::setSortFlags(*prefs, column);
-    prefs->save();
-    songs->refresh();
+    SongColumns::sortBy(*prefs, *songs, column);
     songs->setFilter(m_searchField->text());
     reloadRows();
     selectCurrentSong();

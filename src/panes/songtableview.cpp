@@ -190,6 +190,19 @@ void SongTableView::selectRowAlone(int row)
     quietly(select);
 }
 
+SongPtr SongTableView::selectRowOfCurrentSong()
+{
+    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
+    const SongPtr song = delegate ? delegate->currentSong() : nullptr;
+    const int row = song ? rowOfPath(song->path()) : -1;
+    if (row < 0) {
+        clearSelectionQuietly();
+        return nullptr;
+    }
+    selectRowAlone(row);
+    return song;
+}
+
 void SongTableView::selectRowsOfPaths(const QStringList &paths)
 {
     const auto select = [this, &paths] {

@@ -53,6 +53,9 @@ public:
     int rowOfPath(const QString &path) const;
     // Selects the row alone and scrolls it into view, asking nothing.
     void selectRowAlone(int row);
+    // Selects the current song's row alone, asking nothing; no row when the table does not hold the song.
+    // Answers the current song when its row is selected.
+    SongPtr selectRowOfCurrentSong();
     // Selects the rows of these files, asking nothing.
     void selectRowsOfPaths(const QStringList &paths);
     void clearSelectionQuietly();

@@ -147,14 +147,8 @@ void TagsViewController::selectTag(int index)
 
 void TagsViewController::selectCurrentSong()
 {
-    const SongPtr song = currentSong();
-    const int row = song ? m_songsTable->rowOfPath(song->path()) : -1;
-    if (row < 0) {
-        m_songsTable->clearSelectionQuietly();
-        return;
-    }
-    m_songsTable->selectRowAlone(row);
-    fillMenusForSong(*song);
+    if (const SongPtr song = m_songsTable->selectRowOfCurrentSong())
+        fillMenusForSong(*song);
 }
 
 bool TagsViewController::shouldSelectRow(int row)
@@ -185,9 +179,7 @@ void TagsViewController::sortByColumn(int column)
     Songs *songs = library();
     if (!prefs || !songs)
         return;
-    SongColumns::setSortFlags(*prefs, column);
-    prefs->save();
-    songs->refresh();
+    SongColumns::sortBy(*prefs, *songs, column);
     fillSongs();
     reloadRows();
     selectCurrentSong();
