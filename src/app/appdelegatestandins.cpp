@@ -1,4 +1,4 @@
-// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, MIDI,
+// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops,
 // nearby sharing, the second display and the song view following the editor. Each is replaced here, in
 // one place.
 #include "vellorinappdelegate.h"
@@ -19,23 +19,6 @@ void VellorinAppDelegate::startWatchingSongFolder()
 void VellorinAppDelegate::registerForDraggedFiles()
 {}
 
-void VellorinAppDelegate::startMidi()
-{}
-
-QString VellorinAppDelegate::midiConnectionsAsString() const
-{
-    return QString();
-}
-
-void VellorinAppDelegate::sendMidiEvents(const Song &song)
-{
-    Q_UNUSED(song);
-}
-
-void VellorinAppDelegate::updateMidiSong(const Song &song)
-{
-    Q_UNUSED(song);
-}
 
 void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
 {

@@ -94,7 +94,7 @@ public:
 
     // --- Chords ---
     // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it.
-    bool hasSongChords() const { return !songChordNames().isEmpty(); }
+    bool hasSongChords() const;
     bool isSongChordsVisible() const;
     void showHideSongChords();
     // A click on a chord name (as drawn) in the song, or on a diagram of the chord side pane.

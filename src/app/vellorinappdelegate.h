@@ -10,11 +10,14 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class Dialogs;
 class MainMenus;
 class MainWindow;
+class Midi;
+class MidiBackend;
 class PDFSong;
 class PaneSplitView;
 class SongDisplay;
@@ -42,6 +45,8 @@ public:
     Chords *chords() override;
     PlayLists *playlists() override { return m_playlists.get(); }
     QImage chordImage(const Chord &chord, const QSizeF &size) override;
+    // Hands the library's current songs to the MIDI song selection, while MIDI is on.
+    void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
     // --- Start, activation and quit ---
     // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
@@ -70,6 +75,10 @@ public:
     void setCurrentSong(const SongPtr &song);
     // Makes the song current and refreshes the views; tells peers when notifyPeers.
     void showSong(const SongPtr &song, bool notifyPeers);
+    // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
+    // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
+    // those changes could not be saved.
+    bool showSongFromOutside(const SongPtr &song, bool notifyPeers);
     // The current song is neither a PDF song nor a playlist note.
     bool isNormalSong() const { return m_isNormalSong; }
     bool transposeEnabled() const { return m_isNormalSong; }
@@ -87,6 +96,19 @@ public:
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
+
+    // --- MIDI ---
+    // The song MIDI controller; nullptr while MIDI is off.
+    Midi *midi() const { return m_midi.get(); }
+    // Switches MIDI on (a new controller, which indexes the current songs at once) or off (the controller is
+    // dropped), and stores the choice in the settings. At launch, and by the MIDI command.
+    void switchMidi(bool on);
+    // The MIDI command.
+    void toggleMIDI();
+    // Where the MIDI controller's ports come from; the ALSA sequencer unless set (tests set a fake).
+    void setMidiBackendMaker(std::function<std::unique_ptr<MidiBackend>()> maker);
+    // The connected ports' names, for the MIDI item's title; empty while MIDI is off.
+    QString midiConnectionsAsString() const;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -142,6 +164,9 @@ private:
     // Neither a PDF song nor a playlist note.
     static bool isTextSong(const Song &song);
     bool importSong(const SongPtr &song);
+    // The library's own object for the song's file when it holds one (so one file has one object), else the
+    // song itself.
+    SongPtr librarySongForFile(const SongPtr &song);
     bool importPdf(PDFSong &song, const QString &category);
     bool chooseFileForNewSong(Song &song);
     // Writes the current song, playlists following a changed title; false when the write failed.
@@ -195,12 +220,8 @@ private:
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
     void registerForDraggedFiles();
-    QString midiConnectionsAsString() const;
     // True when the second display was the active window and took the zoom step.
     bool zoomSecondDisplayWhenActive(ZoomStep step);
-    void startMidi();
-    void sendMidiEvents(const Song &song);
-    void updateMidiSong(const Song &song);
     void notifyPeersOfSong(const Song &song);
     void refreshSecondDisplay();
 
@@ -217,6 +238,8 @@ private:
     SongViewViewController *m_songViewViewController = nullptr;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
+    std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
+    std::unique_ptr<Midi> m_midi;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.

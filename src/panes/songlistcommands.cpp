@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "categoryname.h"
 #include "dialogs.h"
+#include "midi.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -38,8 +39,11 @@ void SongListViewController::deleteSelectedSongs()
 
     const int firstRow = m_songsTable->selectedRows().value(0, 0);
     const bool deletesShown = SongTrash::moveToTrash(songs);
-    for (const SongPtr &song : songs)
-        removeFromMidiIndex(*song);
+    VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
+    if (Midi *midi = delegate ? delegate->midi() : nullptr) {
+        for (const SongPtr &song : songs)
+            midi->deleteSong(*song);
+    }
     refresh();
     if (deletesShown)
         showRowInPlaceOfDeleted(firstRow);
@@ -53,11 +57,6 @@ void SongListViewController::showRowInPlaceOfDeleted(int row)
     row = std::min(row, rows - 1);
     m_songsTable->selectRowAlone(row);
     shouldSelectRow(row);
-}
-
-void SongListViewController::removeFromMidiIndex(const Song &song)
-{
-    Q_UNUSED(song);
 }
 
 void SongListViewController::changeCategoryOfSelectedSongs()

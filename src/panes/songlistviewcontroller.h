@@ -117,10 +117,6 @@ private:
     static Prefs *settings();
     static Songs *library();
 
-    // Stand-in for what a later part brings: the MIDI song selection forgetting a deleted song. It is replaced
-    // here, in one place.
-    void removeFromMidiIndex(const Song &song);
-
     Dialogs &m_dialogs;
     SelectionVeto m_veto;
     QToolButton *m_dirButton = nullptr;

@@ -92,6 +92,7 @@ void Song::readFile()
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
+    countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
 }
@@ -132,6 +133,7 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
         return false;
     }
+    countStore();
     return true;
 }
 

@@ -45,6 +45,11 @@ public:
     // False (and logged) when the write fails or the file could not be read when loaded.
     virtual bool save();
     void updateDate();
+    // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
+    // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
+    // written.
+    int storeGeneration() const { return m_storeGeneration; }
+    void countStore() { ++m_storeGeneration; }
     // True when the file could not be read; such a song never writes over its file.
     bool loadFailed() const { return m_loadFailed; }
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
@@ -286,6 +291,7 @@ private:
     mutable std::optional<QString> m_songkey;
     bool m_isSampleSong = false;
     bool m_loadFailed = false;
+    int m_storeGeneration = 0;
     QString m_title;
     QString m_subtitle;
     QString m_text;

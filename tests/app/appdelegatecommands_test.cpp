@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,6 +154,23 @@ TEST_F(AppDelegateCommandsTest, ChordDiagramsSwitchInlineChordsOff)
     EXPECT_FALSE(savedPrefs()->showChordDiagrams());
 }
 
+TEST_F(AppDelegateCommandsTest, TheChordItemsAskForASongWithChords)
+{
+    launch();
+    const auto show = [this](const QString &name, const QString &text) {
+        const QString path = QDir(folder.path()).filePath(name);
+        ASSERT_TRUE(TextFile::write(path, text));
+        delegate->setCurrentSong(std::make_shared<Song>(path));
+        QCoreApplication::processEvents();
+    };
+    show(QStringLiteral("words.pro"), QStringLiteral("{title: Words}\nonly words\n"));
+    EXPECT_FALSE(action("actChordDiagrams")->isEnabled());
+    EXPECT_FALSE(action("actShowSongChords")->isEnabled());
+    show(QStringLiteral("chords.pro"), QStringLiteral("{title: Chords}\n[G]Amazing [C]grace\n"));
+    EXPECT_TRUE(action("actChordDiagrams")->isEnabled());
+    EXPECT_TRUE(action("actShowSongChords")->isEnabled());
+}
+
 TEST_F(AppDelegateCommandsTest, ChordsAtRightWithTheChordPaneClosedOnlyFlipsTheSide)
 {
     launch();
@@ -268,6 +286,20 @@ TEST_F(AppDelegateCommandsTest, NextAndPreviousAreEnabledFromTheListTheyStepThro
     }
 }
 
+TEST_F(AppDelegateCommandsTest, CommandsOnSelectedSongsActOnlyOnTheSongListShown)
+{
+    launch();
+    delegate->splitView()->showList(PaneSplitView::TagsType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 0);
+    delegate->splitView()->showList(PaneSplitView::SongListType);
+    run("actDeleteSongs");
+    run("actChangeCategory");
+    EXPECT_EQ(calls.count(QStringLiteral("songList.deleteSelectedSongs")), 1);
+    EXPECT_EQ(calls.count(QStringLiteral("songList.changeCategoryOfSelectedSongs")), 1);
+}
+
 TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
 {
     launch();
@@ -296,6 +328,21 @@ TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
         EXPECT_EQ(button->isEnabled(), item.enabled) << item.name;
     }
     EXPECT_FALSE(toolbar->isMovable());
+}
+
+TEST_F(AppDelegateCommandsTest, HidingAPaneLaysTheSongOutForItsNewWidth)
+{
+    launch();
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("wide.pro"));
+    ASSERT_TRUE(TextFile::write(path, QStringLiteral("{title: Wide}\n[G]words and words and words\n")));
+    delegate->setCurrentSong(std::make_shared<Song>(path));
+    QCoreApplication::processEvents();
+    const QWidget *song = delegate->songViewViewController()->songView().widget();
+    const QWidget *viewport = delegate->songViewViewController()->songScrollView()->viewport();
+    const int before = song->width();
+    action("actShowSongList")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewport->width() > before; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return song->width() > before; }, 1000)) << "laid out for the wider pane";
 }
 
 TEST_F(AppDelegateCommandsTest, TheTransposeButtonShowsTheSongPaneFirst)

@@ -110,3 +110,19 @@ TEST_F(MenuKeysTest, ATemplateWrapsTheSelectionAsOneUndoStep)
     text.undo();
     EXPECT_EQ(text.toPlainText(), before);
 }
+
+TEST_F(MenuKeysTest, EditItemsGoToTheWidgetWithTheKeyboard)
+{
+    QLineEdit &search = *songList().searchField();
+    search.setFocus();
+    QTest::keyClicks(&search, "rov");
+    action("actSelectAll")->trigger();
+    action("actCut")->trigger();
+    EXPECT_TRUE(search.text().isEmpty());
+    action("actPaste")->trigger();
+    EXPECT_EQ(search.text(), QStringLiteral("rov"));
+
+    songList().songsTable()->setFocus();
+    action("actCopy")->trigger(); // the table has no copy command: nothing happens
+    EXPECT_EQ(search.text(), QStringLiteral("rov"));
+}
