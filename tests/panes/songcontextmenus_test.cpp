@@ -113,6 +113,8 @@ TEST_F(SongMenusTest, ARightClickChoosesItsRowAfterTheSaveQuestion)
          {"amsterdam", "Yesterday"},
          0},
         {"empty space", {"Yesterday"}, false, {}, "", true, "Yesterday", {"Yesterday"}, 0},
+        // Without a selection the clicked row is taken, so that the menu's commands act on the song clicked.
+        {"no selection", {}, false, {}, "Wild Rover", true, "Wild Rover", {"Wild Rover"}, 0},
     };
     for (const Case &c : cases) {
         clickRow(rowOfTitle("Yesterday"));
