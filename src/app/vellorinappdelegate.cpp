@@ -140,6 +140,7 @@ void VellorinAppDelegate::makePaneControllers()
         m_panes = m_makePanes(*m_window);
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
+    m_songViewViewController->setCommands(this);
     connectZoomControls();
 }
 

@@ -16,6 +16,7 @@
 #include "urlopener.h"
 #include "vellorinappdelegate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QUrl>
@@ -132,8 +133,8 @@ void SongListViewController::selectSongDir()
     }
     Dialogs::FolderPanel panel;
     panel.message = tr("Select Song Folder");
-    panel.directory =
-        SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(), Prefs::docDirectory());
+    panel.directory = SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(),
+                                                    Prefs::docDirectory(), QDir::homePath());
     const QString chosen = m_dialogs.runFolderPanel(panel);
     if (chosen.isEmpty()) {
         if (prefs->songDirectoryPath().isEmpty())
