@@ -190,3 +190,21 @@ TEST_F(TagsPaneTest, AHiddenPaneTakesItsColumnWidthsWhenItIsShown)
     EXPECT_NEAR(table.columnWidth(0), 0.5 * table.viewport()->width(), 3);
     EXPECT_NEAR(table.columnWidth(1), 0.3 * table.viewport()->width(), 3);
 }
+
+TEST_F(TagsPaneTest, SwitchingATagHereKeepsTheChosenTag)
+{
+    chooseTag("Irish (2)");
+    const QRect amsterdamRow = tags().songsTable()->visualRect(tags().model()->index(0, 0));
+    ASSERT_TRUE(tags().songsTable()->menuForEvent(amsterdamRow.center()));
+    ASSERT_EQ(currentSong()->title(), "amsterdam");
+    QAction *ballad = nullptr;
+    for (QAction *action : tags().menus().tagsMenu()->actions())
+        ballad = action->text() == "ballad" ? action : ballad;
+    ASSERT_TRUE(ballad);
+    ballad->trigger();
+    EXPECT_EQ(read(path("Live/amsterdam.pro")), "{title: amsterdam}\n{key: Am}\n{tag: Irish}\n\n{tag: ballad}");
+    EXPECT_EQ(prefs().currentTag(), std::optional<QString>("Irish"));
+    EXPECT_EQ(tags().currentTag(), "Irish");
+    EXPECT_EQ(popupItems(), (QStringList{"Songs w/o tags", "ballad (2)", "Hymn (1)", "Irish (2)"}));
+    EXPECT_EQ(tags().selectedSongs().value(0)->title(), "amsterdam");
+}
