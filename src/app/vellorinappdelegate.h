@@ -87,10 +87,13 @@ public:
     bool canSave() const;
     // After the model changed the current song's file: brings the editor up to date.
     void saveOrUpdateCurrentSong();
+    // After the model wrote the current song's file, couldSave being canSave() from before the change: an
+    // editor with unsaved edits takes the new text and keeps them unsaved, any other shows the file as written.
+    void updateEditorAfterModelChange(bool couldSave);
     // Seconds of the auto-scroll, written into the shown song.
     void saveAutoScrollTime(int seconds) override;
     // Beats per minute, written into the shown song (text songs only).
-    void saveMetronomeTempo(int tempo);
+    void saveMetronomeTempo(int tempo) override;
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
@@ -186,8 +189,6 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
-    // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
-    void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();
     // The model rewrote the current song's text without writing it: it is written, or merged into an editor
     // that held unsaved edits before (couldSave).
