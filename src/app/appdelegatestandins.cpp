@@ -1,6 +1,5 @@
-// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, menus,
-// MIDI, nearby sharing, the second display and the song view following the editor. Each is replaced here, in
-// one place.
+// Stand-ins for what later parts of the application bring to the delegate: menus, MIDI, nearby sharing, the second
+// display and the song view following the editor. Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -18,12 +17,6 @@ void VellorinAppDelegate::selectSongDir()
     if (m_panes.songList)
         m_panes.songList->selectSongDir();
 }
-
-void VellorinAppDelegate::startWatchingSongFolder()
-{}
-
-void VellorinAppDelegate::registerForDraggedFiles()
-{}
 
 void VellorinAppDelegate::translateMenus()
 {}

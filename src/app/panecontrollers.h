@@ -4,6 +4,9 @@
 
 #include "song.h"
 
+#include <QList>
+#include <QString>
+
 #include <functional>
 
 class MainWindow;
@@ -29,6 +32,8 @@ public:
     virtual void selectSongDir() = 0;
     // Selects the current song's row, or none when the list does not hold it.
     virtual void selectCurrentSong() = 0;
+    // The songs of the selected rows, in row order.
+    virtual QList<SongPtr> selectedSongs() const = 0;
 };
 
 class SongEditPane
@@ -46,6 +51,8 @@ public:
     virtual void updateFromCurrentSong() = 0;
     // Drops the edits: the song and the editor hold the text as it was loaded.
     virtual void discardEdits() = 0;
+    // Puts a link to the file into the song text.
+    virtual void insertFileLink(const QString &path) = 0;
 };
 
 class PlaylistsPane : public ListPane
@@ -53,10 +60,15 @@ class PlaylistsPane : public ListPane
 public:
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
+    // The selected entries of the playlist, in their order, each with the key the playlist gives it.
+    virtual QList<SongPtr> selectedEntries() const = 0;
 };
 
 class TagsPane : public ListPane
 {
+public:
+    // The songs selected under the tags, in their order.
+    virtual QList<SongPtr> selectedSongs() const = 0;
 };
 
 // The panes, not owned: they live in the main window (or in a test).

@@ -3,6 +3,7 @@
 #include "appreviewmanager.h"
 #include "chordview.h"
 #include "dialogs.h"
+#include "folderwatcher.h"
 #include "log.h"
 #include "mainwindow.h"
 #include "pdfsong.h"
@@ -44,10 +45,15 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VellorinAppDelegate::applicationWillTerminate);
     m_window = std::make_unique<MainWindow>();
     m_window->setCloseGuard([this] { return applicationShouldTerminate(); });
+    m_refreshTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::refresh);
+    m_enableFSRefreshTimer.setSingleShot(true);
+    connect(&m_enableFSRefreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::enableFSRefresh);
 }
 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
+    m_folderWatcher.reset();
     // The window and its panes go while the shared objects still exist; then nobody may reach them.
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
@@ -287,6 +293,7 @@ bool VellorinAppDelegate::importPdf(PDFSong &song, const QString &category)
     if (!category.isEmpty())
         folder.setPath(folder.filePath(category));
     const QString target = folder.filePath(Song::uniqueNameForFile(QFileInfo(song.path()).fileName(), folder.path()));
+    temporaryStopFSRefresh();
     if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(song.path(), target)) {
         Log::write(QStringLiteral("Could not copy %1 to %2").arg(song.path(), target));
         reportSaveFailure(song);

@@ -50,7 +50,7 @@ public:
     // Selects the row of the current song alone, or no row when the list does not hold it.
     void selectCurrentSong() override;
     // The songs of the selected rows, in row order.
-    QList<SongPtr> selectedSongs() const;
+    QList<SongPtr> selectedSongs() const override;
 
     // --- Actions ---
     // The search field changed: the rows are filtered, and the current song stays selected when it is among

@@ -24,12 +24,14 @@ public:
     void refresh() override { m_log.calls.append(QStringLiteral("songList.refresh")); }
     void selectSongDir() override { m_log.calls.append(QStringLiteral("songList.selectSongDir")); }
     void selectCurrentSong() override { m_log.calls.append(QStringLiteral("songList.selectCurrentSong")); }
+    QList<SongPtr> selectedSongs() const override { return selection; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     // The title column's share, written into a layout and taken from one.
     void saveLayout(VellorinWindowLayout &layout) const override { layout.setSonglistcol0(titleShare); }
     void loadLayout(const VellorinWindowLayout &layout) override { titleShare = layout.songlistcol0(); }
 
     double titleShare = 0.4;
+    QList<SongPtr> selection;
 
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
@@ -62,9 +64,11 @@ public:
         m_log.calls.append(QStringLiteral("songEdit.discardEdits"));
         dirty = false;
     }
+    void insertFileLink(const QString &path) override { fileLinks.append(path); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
 
     bool dirty = false;
+    QStringList fileLinks;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
@@ -81,11 +85,13 @@ public:
     ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
+    QList<SongPtr> selectedEntries() const override { return selection; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
+    QList<SongPtr> selection;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
@@ -101,10 +107,12 @@ public:
     {}
     ~FakeTagsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("tags.refresh")); }
+    QList<SongPtr> selectedSongs() const override { return selection; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
+    QList<SongPtr> selection;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
