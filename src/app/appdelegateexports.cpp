@@ -12,7 +12,7 @@
 
 namespace {
 
-// The song's default file name with another extension.
+// The last part of the song's default path, with another extension.
 QString exportName(const Song &song, const QString &extension)
 {
     return QFileInfo(song.defaultPath()).completeBaseName() + u'.' + extension;
