@@ -23,6 +23,7 @@ void VellorinAppDelegate::initSplitView()
     m_window->mainToolbar()->addSeparator();
     m_window->mainToolbar()->addWidget(m_splitView->listTypeSelector());
     m_window->mainToolbar()->addWidget(m_splitView->viewSelector());
+    addToolbarItems();
 }
 
 void VellorinAppDelegate::fixSplitView()

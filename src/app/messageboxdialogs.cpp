@@ -1,5 +1,7 @@
 #include "messageboxdialogs.h"
 
+#include "modalgate.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -14,6 +16,7 @@
 
 Dialogs::Answer MessageBoxDialogs::runAlert(const Alert &alert)
 {
+    const ModalGate::Question question;
     // Over the active window it blocks only that window, like a sheet; without one, the whole application.
     QWidget *window = QApplication::activeWindow();
     QMessageBox box(window);
@@ -57,6 +60,7 @@ void MessageBoxDialogs::closeAlert()
 
 QString MessageBoxDialogs::runSavePanel(const SavePanel &panel)
 {
+    const ModalGate::Question question;
     QStringList patterns;
     for (const QString &type : panel.allowedTypes)
         patterns.append(QStringLiteral("*.") + type);
@@ -69,6 +73,7 @@ QString MessageBoxDialogs::runSavePanel(const SavePanel &panel)
 
 std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt)
 {
+    const ModalGate::Question question;
     QWidget *window = QApplication::activeWindow();
     QDialog dialog(window);
     dialog.setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
@@ -103,6 +108,7 @@ std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt
 
 QString MessageBoxDialogs::runFolderPanel(const FolderPanel &panel)
 {
+    const ModalGate::Question question;
     QFileDialog dialog(QApplication::activeWindow(), panel.message, panel.directory);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);

@@ -34,6 +34,15 @@ public:
     virtual void selectCurrentSong() = 0;
     // The songs of the selected rows, in row order.
     virtual QList<SongPtr> selectedSongs() const = 0;
+    // The song of the row after / before the selected one; null at the end of the list or without a selection.
+    virtual SongPtr nextSong() const = 0;
+    virtual SongPtr prevSong() const = 0;
+    // Moves the selected songs to the trash, after asking.
+    virtual void deleteSelectedSongs() = 0;
+    // Files the selected songs into a category the user names.
+    virtual void changeCategoryOfSelectedSongs() = 0;
+    // The search field takes the keyboard, its text selected.
+    virtual void focusSearchField() = 0;
 };
 
 class SongEditPane
@@ -53,6 +62,14 @@ public:
     virtual void discardEdits() = 0;
     // Puts a link to the file into the song text.
     virtual void insertFileLink(const QString &path) = 0;
+    // The editor's text is the widget with the keyboard focus in its window.
+    virtual bool textHasFocus() const = 0;
+    // Colours the text again, after its font or the settings changed.
+    virtual void performSyntaxColoring() = 0;
+    // Inserts a template at the caret; "X" in it stands for the selected text.
+    virtual void insertChordproControl(const QString &text) = 0;
+    // Opens the find bar over the text.
+    virtual void showFindBar() = 0;
 };
 
 class PlaylistsPane : public ListPane
@@ -62,6 +79,9 @@ public:
     virtual SongPtr currentSong() const = 0;
     // The selected entries of the playlist, in their order, each with the key the playlist gives it.
     virtual QList<SongPtr> selectedEntries() const = 0;
+    // The library song of the entry after / before the selected one; null at the end or without a selection.
+    virtual SongPtr nextSong() const = 0;
+    virtual SongPtr prevSong() const = 0;
 };
 
 class TagsPane : public ListPane

@@ -48,9 +48,11 @@ PaneSplitView::PaneSplitView(Prefs &prefs, Dialogs &dialogs, QObject *parent)
     m_splitView->setChildrenCollapsible(false);
     connect(m_splitView, &QSplitter::splitterMoved, this, &PaneSplitView::rememberPaneWidths);
     m_viewSelector = makeSelector({tr("List"), tr("Song"), tr("Editor")}, false, m_viewButtons);
-    m_viewSelector->setToolTip(tr("Show or hide the panes"));
+    const QStringList paneToolTips = {tr("Song List"), tr("Song View"), tr("Song Editor")};
+    for (int segment = 0; segment < paneToolTips.size(); ++segment)
+        m_viewButtons->button(segment)->setToolTip(paneToolTips.at(segment));
     connect(m_viewButtons, &QButtonGroup::buttonClicked, this, &PaneSplitView::changeViewSelector);
-    m_listTypeSelector = makeSelector({tr("Songs"), tr("Tags"), tr("Playlists")}, true, m_listTypeButtons);
+    m_listTypeSelector = makeSelector({tr("Categories"), tr("Tags"), tr("Playlists")}, true, m_listTypeButtons);
     m_listTypeSelector->setToolTip(tr("What the list pane shows"));
     connect(m_listTypeButtons, &QButtonGroup::buttonClicked, this, &PaneSplitView::listTypeSelectionChanged);
 }
@@ -182,6 +184,7 @@ void PaneSplitView::changeViewSelector()
     const double listWidth = UserDefaults::value(widthKeys.at(ListPane)).toDouble();
     if (isShown(ListPane) && listWidth > 0)
         setSplitViewColumn(ListPane, int(listWidth));
+    Q_EMIT panesChanged();
 }
 
 void PaneSplitView::listTypeSelectionChanged()
@@ -216,6 +219,7 @@ void PaneSplitView::listTypeSelectionChanged()
     const double listWidth = UserDefaults::value(widthKeys.at(ListPane)).toDouble();
     if (listWidth > 0)
         setSplitViewColumn(ListPane, int(listWidth));
+    Q_EMIT panesChanged();
 }
 
 void PaneSplitView::showList(ListType type)

@@ -88,6 +88,10 @@ public:
     // Applies a layout file; an invalid one is ignored.
     void loadLayout(const QString &path);
 
+Q_SIGNALS:
+    // Panes were shown or hidden, or the list pane shows another list.
+    void panesChanged();
+
 private:
     QWidget *makeSelector(const QStringList &titles, bool exclusive, QButtonGroup *&group);
     QWidget *listView(ListType type) const;

@@ -8,6 +8,7 @@
 #include <QChar>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -45,6 +46,8 @@ public:
     virtual void adjustFrameForView(QScrollArea &scrollView, bool autozoom) = 0;
     // 0 when not transposed or a tab song, else 'b' or '#' as the transposed key asks.
     virtual QChar favoredTransposeChar() const = 0;
+    // The names of the chords the laid-out song shows, each once, from the top of the song.
+    virtual QStringList uniqueChordNames() = 0;
     // The chord the song's text defines under exactly that title.
     virtual std::optional<Chord> tempChordForTitle(const QString &title) const = 0;
 };

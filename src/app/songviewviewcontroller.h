@@ -93,6 +93,10 @@ public:
     void switchAutozoom(bool on);
 
     // --- Chords ---
+    // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it.
+    bool hasSongChords() const;
+    bool isSongChordsVisible() const;
+    void showHideSongChords();
     // A click on a chord name (as drawn) in the song, or on a diagram of the chord side pane.
     void showChords(const QString &name, const QRectF &rect);
 
@@ -165,8 +169,6 @@ private:
     void updateSongChords();
     // The chords the side pane shows.
     QStringList songChordNames() const;
-    bool isSongChordsVisible() const;
-    void showHideSongChords();
     void askAboutUnknownChord(const QString &name);
     bool currentInstrumentIsKeyboard() const;
     void openChordWindow(const QString &title, const QList<Chord> &chords, const QRectF &rect);

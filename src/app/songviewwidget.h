@@ -42,6 +42,7 @@ public:
         adjustFrameForView(&scrollArea, autozoom);
     }
     QChar favoredTransposeChar() const override { return m_songView.favoredTransposeChar(); }
+    QStringList uniqueChordNames() override { return m_songView.uniqueChordNames(); }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         return m_songView.tempChordForTitle(title);

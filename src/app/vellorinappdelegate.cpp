@@ -5,7 +5,9 @@
 #include "dialogs.h"
 #include "folderwatcher.h"
 #include "log.h"
+#include "mainmenus.h"
 #include "mainwindow.h"
+#include "midi.h"
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
@@ -14,6 +16,7 @@
 #include "songviewwidget.h"
 #include "userdefaults.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -45,6 +48,7 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VellorinAppDelegate::applicationWillTerminate);
     m_window = std::make_unique<MainWindow>();
     m_window->setCloseGuard([this] { return applicationShouldTerminate(); });
+    m_menus = new MainMenus(*m_window);
     m_refreshTimer.setSingleShot(true);
     connect(&m_refreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::refresh);
     m_enableFSRefreshTimer.setSingleShot(true);
@@ -54,7 +58,9 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
     m_folderWatcher.reset();
-    // The window and its panes go while the shared objects still exist; then nobody may reach them.
+    // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
+    // still exist; then nobody may reach them.
+    m_midi.reset();
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);
@@ -92,16 +98,17 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     if (!m_prefs->songDirectoryPath().isEmpty())
         startWatchingSongFolder();
     registerForDraggedFiles();
-    translateMenus();
+    connectCommands();
     if (m_prefs->songDirectoryPath().isEmpty())
         QTimer::singleShot(500, this, &VellorinAppDelegate::selectSongDir);
     m_startUpDone = true;
-    updateMenuStates();
+    setMenuStatesFromSettings();
+    startUpdatingCommandStates();
     AppReviewManager::defaultManager().applicationDidFinishLaunching();
     AppReviewManager::defaultManager().showPromptIfNecessary();
     fixSplitView();
     if (m_prefs->midi())
-        startMidi();
+        switchMidi(true);
 }
 
 void VellorinAppDelegate::logVersion() const
@@ -148,18 +155,18 @@ void VellorinAppDelegate::connectZoomControls()
     QSlider *slider = m_window->zoomSlider();
     slider->setRange(int(SongViewViewController::minimumZoom * 100), int(SongViewViewController::maximumZoom * 100));
     slider->setValue(int(SongViewViewController::saneZoom(m_prefs->zoomScale()) * 100));
-    connect(slider, &QSlider::valueChanged, pane, [pane](int percent) { pane->zoomChanged(percent / 100.0f); });
-    QToolButton *autoZoom = m_window->autoZoomButton();
+    connect(slider, &QSlider::valueChanged, this, [this](int percent) { zoomChanged(percent / 100.0f); });
+    // The auto-zoom button is the menu item's, so the two always agree.
+    QAction *autoZoom = m_menus->action(QStringLiteral("actAutoZoom"));
+    autoZoom->setToolTip(tr("Fit the song into the window"));
+    m_window->autoZoomButton()->setDefaultAction(autoZoom);
     connect(pane, &SongViewViewController::zoomScaleChanged, slider, [slider, autoZoom](float zoomScale) {
         const QSignalBlocker quietSlider(slider);
-        const QSignalBlocker quietButton(autoZoom);
         slider->setValue(qRound(zoomScale * 100));
         autoZoom->setChecked(false);
     });
-    connect(m_window->zoomInButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomIn);
-    connect(m_window->zoomOutButton(), &QToolButton::clicked, pane, &SongViewViewController::zoomOut);
-    autoZoom->setChecked(m_prefs->autozoom());
-    connect(autoZoom, &QToolButton::toggled, pane, &SongViewViewController::switchAutozoom);
+    connect(m_window->zoomInButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::In); });
+    connect(m_window->zoomOutButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::Out); });
 }
 
 void VellorinAppDelegate::restoreCurrentSong()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "appcontext.h"
+#include "commandstate.h"
 #include "filekind.h"
 #include "panecontrollers.h"
 #include "song.h"
@@ -14,11 +15,15 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class Dialogs;
 class FolderWatcher;
+class MainMenus;
 class MainWindow;
+class Midi;
+class MidiBackend;
 class PDFSong;
 class PaneSplitView;
 class SongDisplay;
@@ -50,6 +55,8 @@ public:
     // last such call are the program's own and are dropped.
     void temporaryStopFSRefresh() override;
     void otherVersionKeptAside(const QString &songPath, const QString &keptPath) override;
+    // Hands the library's current songs to the MIDI song selection, while MIDI is on.
+    void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
     // --- Start, activation and quit ---
     // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
@@ -120,6 +127,10 @@ public:
     void setCurrentSong(const SongPtr &song);
     // Makes the song current and refreshes the views; tells peers when notifyPeers.
     void showSong(const SongPtr &song, bool notifyPeers);
+    // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
+    // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
+    // those changes could not be saved.
+    bool showSongFromOutside(const SongPtr &song, bool notifyPeers);
     // The current song is neither a PDF song nor a playlist note.
     bool isNormalSong() const { return m_isNormalSong; }
     bool transposeEnabled() const { return m_isNormalSong; }
@@ -134,6 +145,19 @@ public:
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
+
+    // --- MIDI ---
+    // The song MIDI controller; nullptr while MIDI is off.
+    Midi *midi() const { return m_midi.get(); }
+    // Switches MIDI on (a new controller, which indexes the current songs at once) or off (the controller is
+    // dropped), and stores the choice in the settings. At launch, and by the MIDI command.
+    void switchMidi(bool on);
+    // The MIDI command.
+    void toggleMIDI();
+    // Where the MIDI controller's ports come from; the ALSA sequencer unless set (tests set a fake).
+    void setMidiBackendMaker(std::function<std::unique_ptr<MidiBackend>()> maker);
+    // The connected ports' names, for the MIDI item's title; empty while MIDI is off.
+    QString midiConnectionsAsString() const;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -150,8 +174,22 @@ public:
     void songTextChanged();
     // The editor scrolled: the song view shows the line holding the character at this index of the text.
     void scrollSongViewWithEditor(qsizetype characterIndex);
-    // While the editor has the keyboard, the arrow keys that step through songs belong to the text.
+
+    // --- Menus and commands ---
+    // The menu bar's actions, found by name (MainMenus::action); commands are given to them in connectCommands.
+    MainMenus *menus() const { return m_menus; }
+    // Brings every action's enabled state up to date; call it after anything the states depend on changed.
+    void updateCommandStates();
+    // What the enabled states depend on, as the application is now.
+    CommandState::Inputs commandInputs() const;
+    // While the editor's text has the focus, the keys that step through songs belong to the text.
     void setSongStepKeysEnabled(bool enabled);
+    // Inserts the template of that number (1 to 11, the Chordpro items' data) into the editor; any other number
+    // inserts nothing.
+    void insertChordproControl(int tag);
+    // The mailbox the contact command writes to, and the subject it gives the mail.
+    static const QString supportAddress;
+    static QString contactSubject();
 
 private:
     // Launch steps, in their order.
@@ -175,6 +213,9 @@ private:
     // Neither a PDF song nor a playlist note.
     static bool isTextSong(const Song &song);
     bool importSong(const SongPtr &song);
+    // The library's own object for the song's file when it holds one (so one file has one object), else the
+    // song itself.
+    SongPtr librarySongForFile(const SongPtr &song);
     bool importPdf(PDFSong &song, const QString &category);
     bool chooseFileForNewSong(Song &song);
     // Writes the current song, playlists following a changed title; false when the write failed.
@@ -200,13 +241,48 @@ private:
     // Pauses the folder watching when path lies in the song folder.
     void pauseWatchingForWriteTo(const QString &path);
 
+    // Menus and toolbar.
+    void connectCommands();
+    void startUpdatingCommandStates();
+    void addToolbarItems();
+    void setMenuStatesFromSettings();
+    void setChecked(const QString &actionName, bool on);
+    void onSongViewShown(void (SongViewViewController::*command)());
+    void onSongList(void (SongListPane::*command)());
+
+    // Commands.
+    enum class ZoomStep { In, Out, Reset };
+    // Flips a setting and keeps it (unless it lasts for the run only); the new value.
+    bool flipSetting(bool (Prefs::*get)() const, void (Prefs::*set)(bool), bool keep = true);
+    void refreshSongView();
+    void recolourEditor();
+    void toggleInlineChords();
+    void toggleTitleCentered();
+    void toggleCenterNarrowSongs();
+    void toggleShowSongTitle();
+    void toggleShowTimeColumn();
+    void toggleStartMusicWithAutoScroll();
+    void noChordsOnSongView();
+    void noChordsOnSecondarySongView();
+    void showChordDiagrams();
+    void showHideSongChords();
+    void toggleSongChordsAtRight();
+    void setEditWithFixedFont(bool on);
+    void zoom(ZoomStep step);
+    // The zoom slider moved.
+    void zoomChanged(float zoomScale);
+    void toggleAutoZoom();
+    // Find: in the editor's text while it has the focus, else in the song list.
+    void performTextFinderAction();
+    // Title order when flag is null.
+    void sortBy(void (Prefs::*flag)(bool));
+    static void openHelpPage(const QString &name);
+    static void contact();
+
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
-    void translateMenus();
-    void updateMenuStates();
-    void startMidi();
-    void sendMidiEvents(const Song &song);
-    void updateMidiSong(const Song &song);
+    // True when the second display was the active window and took the zoom step.
+    bool zoomSecondDisplayWhenActive(ZoomStep step);
     void notifyPeersOfSong(const Song &song);
     void refreshSecondDisplay();
 
@@ -217,6 +293,9 @@ private:
     std::unique_ptr<PlayLists> m_playlists;
     SongPtr m_currentSong;
     std::unique_ptr<MainWindow> m_window;
+    // Owned by the window.
+    MainMenus *m_menus = nullptr;
+    std::unique_ptr<CommandState> m_commandState;
     SongViewViewController *m_songViewViewController = nullptr;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
@@ -225,6 +304,8 @@ private:
     QTimer m_refreshTimer;
     QTimer m_enableFSRefreshTimer;
     bool m_noFSRefresh = false;
+    std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
+    std::unique_ptr<Midi> m_midi;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.

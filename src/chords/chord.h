@@ -32,7 +32,7 @@ public:
 
     // ---- Chord-name rules: pure functions of chord names (text) --------------------------------------------
 
-    // The root: the first two characters when the second is "b" or "#", otherwise the first.
+    // The root: the first character and up to two "b" or "#" after it ("C##" is D).
     static QString chordBaseForChord(const QString &name);
     // Pitch class 0..11 (C = 0) of a root spelled exactly as a note name; 0 for anything else.
     static int toneForChordBaseName(const QString &root);

@@ -51,14 +51,6 @@ int wrapTone(qint64 tone)
     return int(((tone % 12) + 12) % 12);
 }
 
-std::optional<int> toneOfRoot(QStringView root)
-{
-    for (const RootTone &entry : kRootTones)
-        if (root == QStringView(entry.root))
-            return entry.tone;
-    return std::nullopt;
-}
-
 bool isNoteLetter(QChar c)
 {
     return c >= u'A' && c <= u'H';
@@ -67,6 +59,25 @@ bool isNoteLetter(QChar c)
 bool isAccidental(QChar c)
 {
     return c == u'#' || c == u'b';
+}
+
+// The spellings of the table; one with a double accidental ("C##", "Fbb", "E#b") by its letter and accidentals.
+std::optional<int> toneOfRoot(QStringView root)
+{
+    for (const RootTone &entry : kRootTones)
+        if (root == QStringView(entry.root))
+            return entry.tone;
+    if (root.size() != 3)
+        return std::nullopt;
+    std::optional<int> tone = toneOfRoot(root.left(1));
+    if (!tone)
+        return std::nullopt;
+    for (QChar accidental : root.mid(1)) {
+        if (!isAccidental(accidental))
+            return std::nullopt;
+        *tone += accidental == u'#' ? 1 : -1;
+    }
+    return (*tone + 12) % 12;
 }
 
 bool isDegree(QChar c)
@@ -90,11 +101,16 @@ QStringView withoutBrackets(QStringView name)
     return isBracketed(name) ? name.mid(1, name.size() - 2) : name;
 }
 
+// The letter and the accidentals after it: a double accidental ("C##", "Bbb") belongs to the root, so that no
+// rule reads its second accidental as the start of the suffix and moves the chord's pitch.
 qsizetype rootLength(QStringView name)
 {
     if (name.size() < 2)
         return name.size();
-    return isAccidental(name[1]) ? 2 : 1;
+    qsizetype length = 1;
+    while (length < 3 && length < name.size() && isAccidental(name[length]))
+        ++length;
+    return length;
 }
 
 bool isValid(QStringView name)
@@ -314,6 +330,7 @@ QString Chord::chordForTone(qint64 tone, bool useSharp)
 
 QString Chord::transpose(const QString &name, qint64 steps, QChar favor)
 {
+    steps %= 12; // so adding it to a tone cannot overflow, whatever a file asked for
     return convertChain(
         name,
         [&](QStringView text) {
@@ -457,13 +474,15 @@ QString Chord::nameForNashvilleNumber(const QString &number, const QString &key,
                 ++tone;
                 ++i;
             }
-            // A quality mark: "m" minor, "M" major. Not the start of "maj", and an "M" before a digit
-            // belongs to the suffix ("1M7" is a major seventh), so that names survive the way there and back.
+            // A quality mark: "m" minor, "M" major. Not the start of "maj", and an "M" before a digit or an
+            // accidental belongs to the suffix ("1M7" is a major seventh, "7Mb5" no Bb), so that names survive
+            // the way there and back.
             bool minor = false;
             if (i < inner.size() && (inner[i] == u'm' || inner[i] == u'M')) {
                 const bool beforeA = i + 1 < inner.size() && inner[i + 1] == u'a';
-                const bool majorSeventhLike = inner[i] == u'M' && i + 1 < inner.size() && isAsciiDigit(inner[i + 1]);
-                if (!beforeA && !majorSeventhLike) {
+                const bool partOfSuffix = inner[i] == u'M' && i + 1 < inner.size() &&
+                                          (isAsciiDigit(inner[i + 1]) || isAccidental(inner[i + 1]));
+                if (!beforeA && !partOfSuffix) {
                     minor = inner[i] == u'm';
                     ++i;
                 }

@@ -36,6 +36,21 @@ QStringList nonEmptyTrimmedLines(const QString &text)
     return lines;
 }
 
+// A key an entry may ask for: a note name, with "m" for minor ("G", "F#m", "Bb"); an empty key counts too.
+bool isKeyName(const QString &text)
+{
+    static const QRegularExpression keyName(QStringLiteral("^(?:[A-H][#b]?m?)?$"));
+    return keyName.match(text).hasMatch();
+}
+
+// The key that a bracket pair ending the line names; a pair holding no key name ("Hallelujah [Live]") is
+// part of the reference.
+std::optional<QString> keyAtEnd(const QString &line)
+{
+    std::optional<QString> key = PlayList::extractKeyFromLine(line);
+    return key && isKeyName(*key) ? key : std::nullopt;
+}
+
 QString fileNameForTitle(const QString &title)
 {
     return title + u'.' + kExtension;
@@ -81,12 +96,18 @@ void PlayList::parseLine(const QString &line)
         addSong(NoteSong::fromLineString(line));
         return;
     }
-    const std::optional<QString> key = extractKeyFromLine(line);
+    std::optional<QString> key = keyAtEnd(line);
     const QString rest = key ? TextChars::trimmedBlanksAndTabs(QStringView(line).chopped(key->size() + 2)) : line;
+    // "[]" behind a reference that ends in a key itself is the writer's mark that the entry asks for no key.
+    if (key && key->isEmpty() && keyAtEnd(rest))
+        key.reset();
     if (rest.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-        // A PDF song named by its file; its key is not kept.
+        // A PDF song named by its file; its key is not kept. ".pdf" alone names no file.
+        const QString name = TextChars::trimmedBlanksAndTabs(QStringView(rest).chopped(4));
+        if (name.isEmpty())
+            return;
         SongPtr pdf = Song::fromTitleSubtitleReference(QString());
-        pdf->setTitle(rest.chopped(4));
+        pdf->setTitle(name);
         pdf->setSubtitle(kPdfSubtitle);
         addSong(pdf);
         return;
@@ -117,10 +138,14 @@ QString PlayList::asString() const
 {
     QString text = m_title + u'\n';
     for (const SongPtr &entry : m_songs) {
-        text += entry->titleSubtitleReference();
+        const QString reference = entry->titleSubtitleReference();
+        text += reference;
         const QString key = entry->playlistkey().value_or(QString());
         if (!key.isEmpty())
             text += QStringLiteral(" [%1]").arg(key);
+        else if (keyAtEnd(reference))
+            text += QStringLiteral(" []"); // so that "Song [G]" is not read back as "Song" in G
+
         text += u'\n';
     }
     return text;

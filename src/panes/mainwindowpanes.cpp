@@ -6,8 +6,6 @@
 #include "songlistviewcontroller.h"
 #include "vellorinappdelegate.h"
 
-#include <QMenuBar>
-
 namespace {
 
 SongPtr currentSong()
@@ -34,26 +32,14 @@ void connectEditor(SongEditViewController &editor)
     });
 }
 
-// Until the song list has its context menu, its commands on the selected songs live in the menu bar.
-void addSongCommands(MainWindow &window, SongListViewController &songList)
-{
-    QMenu *menu = window.menuBar()->addMenu(SongListViewController::tr("&Songs"));
-    menu->addAction(SongListViewController::tr("Delete…"), &songList, &SongListViewController::deleteSelectedSongs);
-    menu->addAction(SongListViewController::tr("Change Category…"), &songList,
-                    &SongListViewController::changeCategoryOfSelectedSongs);
-    menu->addSeparator();
-    menu->addAction(SongListViewController::tr("Song Folder…"), &songList, &SongListViewController::selectSongDir);
-}
-
 } // namespace
 
 PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
 {
-    return [&dialogs, &clock](MainWindow &window) {
+    return [&dialogs, &clock](MainWindow &) {
         auto *songList = new SongListViewController(dialogs, clock);
         auto *editor = new SongEditViewController(&currentSong);
         connectEditor(*editor);
-        addSongCommands(window, *songList);
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;

@@ -9,7 +9,7 @@ class Dialogs;
 class MainWindowPanes
 {
 public:
-    // Makes the song list and the editor (the window owns them), connects the editor to the song pane and puts
-    // the song commands into the window's menu bar. Questions go through dialogs.
+    // Makes the song list and the editor (the window owns them) and connects the editor to the song pane.
+    // Questions go through dialogs.
     static PaneMaker maker(Dialogs &dialogs, Clock &clock);
 };

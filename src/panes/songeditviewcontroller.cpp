@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "doubleclicktextview.h"
+#include "editorfindbar.h"
 #include "log.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -38,8 +39,11 @@ SongEditViewController::SongEditViewController(CurrentSong currentSong, QWidget 
     setObjectName(QStringLiteral("songEditViewController"));
     m_textView = new DoubleClickTextView(this);
     m_textView->setReadOnly(true);
+    m_findBar = new EditorFindBar(*m_textView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_textView);
     m_highlighter = new SongSyntaxHighlighter(m_textView->document());
 
@@ -65,21 +69,38 @@ void SongEditViewController::refresh()
 {
     // Edits of the song shown so far go into that song before another one is loaded.
     flushPendingUpdate();
-    m_song = m_currentSong ? m_currentSong() : nullptr;
+    const SongPtr song = m_currentSong ? m_currentSong() : nullptr;
+    // The song shown already, not stored since it was loaded: its edits stay unsaved, whoever asked to show it.
+    const bool keepsEdits = song && song == m_song && m_origText && song->storeGeneration() == m_origGeneration;
+    m_song = song;
     if (m_song && dynamic_cast<PDFSong *>(m_song.get())) {
         showText(QString());
         m_textView->setReadOnly(true);
         m_origText.reset();
         return;
     }
-    m_origText = m_song ? std::optional<QString>(m_song->text()) : std::nullopt;
+    if (!keepsEdits) {
+        m_origText = m_song ? std::optional<QString>(m_song->text()) : std::nullopt;
+        m_origGeneration = m_song ? m_song->storeGeneration() : 0;
+    }
     const QString text = m_song ? m_song->text() : QString();
     // A song with CR-LF line ends shows the same text: it is not replaced, and loading changes nothing.
     if (m_textView->rawText() != withLineFeeds(text))
         showText(text);
-    m_textView->document()->clearUndoRedoStacks();
+    if (!keepsEdits)
+        m_textView->document()->clearUndoRedoStacks();
     m_textView->setReadOnly(!m_song);
     performSyntaxColoring();
+}
+
+bool SongEditViewController::textHasFocus() const
+{
+    return m_textView->window()->focusWidget() == m_textView;
+}
+
+void SongEditViewController::showFindBar()
+{
+    m_findBar->open();
 }
 
 bool SongEditViewController::isDirty()

@@ -13,6 +13,7 @@
 #include <optional>
 
 class DoubleClickTextView;
+class EditorFindBar;
 class SongSyntaxHighlighter;
 
 class SongEditViewController : public QWidget, public SongEditPane
@@ -30,14 +31,20 @@ public:
     ~SongEditViewController() override;
 
     // Loads the current song: its text, editable for a text song; empty and read-only for a PDF song or none.
-    // Right after it the pane holds no unsaved edits.
+    // The text loaded counts as saved, unless the song is the one shown already and was not stored since:
+    // its edits then stay unsaved.
     void refresh() override;
     QWidget *widget() override { return this; }
     // The song's text differs from the text it had when loaded. A pending update after typing is carried
     // into the song first, so edits of the last second always count.
     bool isDirty() override;
     // Decides again whether the text is a tab song and colours it accordingly.
-    void performSyntaxColoring();
+    void performSyntaxColoring() override;
+    bool textHasFocus() const override;
+    // Stand-in for the editor commands' template insertion: every "X" of the template becomes the selected
+    // text, as one step of the undo history.
+    void insertChordproControl(const QString &text) override;
+    void showFindBar() override;
     // The song takes the editor's text, and its title and subtitle are read again.
     void updateCurrentSong();
     // The editor takes the song's text after the program changed it.
@@ -53,6 +60,7 @@ public:
 
     const SongPtr &song() const { return m_song; }
     DoubleClickTextView *songTextView() const { return m_textView; }
+    EditorFindBar *findBar() const { return m_findBar; }
     const std::optional<QString> &origText() const { return m_origText; }
     bool isTab() const { return m_isTab; }
     SongSyntaxHighlighter *highlighter() const { return m_highlighter; }
@@ -84,9 +92,12 @@ private:
 
     CurrentSong m_currentSong;
     DoubleClickTextView *m_textView = nullptr;
+    EditorFindBar *m_findBar = nullptr;
     SongSyntaxHighlighter *m_highlighter = nullptr;
     SongPtr m_song;
     std::optional<QString> m_origText;
+    // The song's store generation when m_origText was taken.
+    int m_origGeneration = 0;
     bool m_isTab = false;
     // The view's text as last taken: changes of colours alone leave it as it is and are no typing.
     QString m_viewText;

@@ -276,6 +276,28 @@ QList<SongPtr> SongListViewController::selectedSongs() const
     return songs;
 }
 
+SongPtr SongListViewController::nextSong() const
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || !library())
+        return nullptr;
+    return library()->songForRow(rows.last() + 1);
+}
+
+SongPtr SongListViewController::prevSong() const
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || rows.first() == 0 || !library())
+        return nullptr;
+    return library()->songForRow(rows.first() - 1);
+}
+
+void SongListViewController::focusSearchField()
+{
+    m_searchField->setFocus(Qt::ShortcutFocusReason);
+    m_searchField->selectAll();
+}
+
 void SongListViewController::userSelectionChanged()
 {
     if (m_selecting)

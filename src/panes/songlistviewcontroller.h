@@ -51,6 +51,10 @@ public:
     void selectCurrentSong() override;
     // The songs of the selected rows, in row order.
     QList<SongPtr> selectedSongs() const override;
+    // The song of the row after the last selected row / before the first; null at the ends or with none selected.
+    SongPtr nextSong() const override;
+    SongPtr prevSong() const override;
+    void focusSearchField() override;
 
     // --- Actions ---
     // The search field changed: the rows are filtered, and the current song stays selected when it is among
@@ -65,9 +69,9 @@ public:
     // the current song; -1 when none matches (always with the date order, which has no text to type).
     int typeSelect(int startRow, int endRow, const QString &typed);
     // Moves the selected songs to the trash, after asking.
-    void deleteSelectedSongs();
+    void deleteSelectedSongs() override;
     // Files the selected songs into a category the user types or picks.
-    void changeCategoryOfSelectedSongs();
+    void changeCategoryOfSelectedSongs() override;
 
     // At the first launch, cancelling the song-folder question leaves nothing to show: the program ends.
     // Tests replace what ends it.
@@ -109,10 +113,8 @@ private:
     static Prefs *settings();
     static Songs *library();
 
-    // Stand-ins for what later parts bring: the context menus rebuilt for the chosen song, and the MIDI song
-    // selection forgetting a deleted song. Each is replaced here, in one place.
+    // Stand-in for what a later part brings: the context menus rebuilt for the chosen song.
     void rebuildSongMenus(const Song &song);
-    void removeFromMidiIndex(const Song &song);
 
     Dialogs &m_dialogs;
     Clock &m_clock;

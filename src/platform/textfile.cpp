@@ -2,6 +2,7 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -23,6 +24,76 @@ std::optional<QString> decodeStrictly(const QByteArray &bytes, QStringConverter:
     return text;
 }
 
+// The Windows-1252 character of one byte; nothing for the five bytes it leaves undefined.
+std::optional<QChar> windows1252Char(unsigned char byte)
+{
+    if (byte < 0x80 || byte > 0x9F)
+        return QChar(byte);
+    if (const char16_t unit = kWindows1252High[byte - 0x80])
+        return QChar(unit);
+    return std::nullopt;
+}
+
+// The length of the valid UTF-8 sequence of two or more bytes starting at index; 0 when none starts there.
+qsizetype utf8SequenceLength(const QByteArray &bytes, qsizetype index)
+{
+    const auto lead = static_cast<unsigned char>(bytes[index]);
+    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || index + length > bytes.size())
+        return 0;
+    // The decoder refuses overlong forms, surrogates and code points beyond U+10FFFF.
+    return decodeStrictly(bytes.sliced(index, length), QStringConverter::Utf8) ? length : 0;
+}
+
+// UTF-8 text with a few stray bytes pasted in from elsewhere: its valid sequences as UTF-8, each stray byte
+// as Windows-1252 (Latin-1 for the five bytes it leaves undefined, when allowed). Nothing when the text holds
+// no UTF-8 sequence at all, so that a file wholly in a single-byte encoding is decoded as one.
+std::optional<QString> decodeMixedUtf8(const QByteArray &bytes, TextFile::LastResort lastResort)
+{
+    QString text;
+    text.reserve(bytes.size());
+    bool anyUtf8 = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            text.append(QChar(byte));
+            ++i;
+        } else if (const qsizetype length = utf8SequenceLength(bytes, i)) {
+            text.append(QString::fromUtf8(bytes.sliced(i, length)));
+            anyUtf8 = true;
+            i += length;
+        } else if (const auto stray = windows1252Char(byte)) {
+            text.append(*stray);
+            ++i;
+        } else if (lastResort == TextFile::LastResort::Latin1) {
+            text.append(QChar(byte));
+            ++i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return anyUtf8 ? std::optional(text) : std::nullopt;
+}
+
+TextFile::WriteHook &writeHook()
+{
+    static TextFile::WriteHook hook;
+    return hook;
+}
+
+bool failsByHook(TextFile::WriteStep step)
+{
+    return writeHook() && writeHook()(step);
+}
+
+// The reason of a failed step: the file's own when it has one.
+QString failure(const QSaveFile &file, const char *step)
+{
+    const QString reason =
+        file.error() == QFileDevice::NoError ? QStringLiteral("no space left on device?") : file.errorString();
+    return QStringLiteral("%1 failed: %2").arg(QLatin1String(step), reason);
+}
+
 } // namespace
 
 std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort lastResort)
@@ -36,6 +107,8 @@ std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort last
     }
     if (auto text = decodeStrictly(bytes, QStringConverter::Utf8))
         return text;
+    if (auto text = decodeMixedUtf8(bytes, lastResort))
+        return text;
     if (auto text = decodeWindows1252(bytes))
         return text;
     if (lastResort == LastResort::Latin1)
@@ -47,14 +120,10 @@ std::optional<QString> TextFile::decodeWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        char16_t unit = byte;
-        if (byte >= 0x80 && byte <= 0x9F) {
-            unit = kWindows1252High[byte - 0x80];
-            if (unit == 0)
-                return std::nullopt;
-        }
-        text[i] = QChar(unit);
+        const auto character = windows1252Char(static_cast<unsigned char>(bytes[i]));
+        if (!character)
+            return std::nullopt;
+        text[i] = *character;
     }
     return text;
 }
@@ -81,9 +150,32 @@ bool TextFile::write(const QString &path, const QString &text, QString *error)
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    const auto fail = [&](const QString &why) {
+        file.cancelWriting(); // the temporary file goes; the old file was never touched
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (failsByHook(WriteStep::Write) || file.write(bytes) != bytes.size())
+        return fail(failure(file, "write"));
+    // commit() may answer true after the buffered bytes failed to reach the disk, having already put the
+    // empty temporary file in place of the old one: the flush is checked before anything is replaced.
+    if (failsByHook(WriteStep::Flush) || !file.flush())
+        return fail(failure(file, "flush"));
+    if (failsByHook(WriteStep::Commit) || !file.commit())
+        return fail(failure(file, "commit"));
+    const qint64 written = QFileInfo(path).size();
+    if (written != bytes.size()) {
+        if (error)
+            *error = QStringLiteral("the file on disk has %1 bytes instead of %2").arg(written).arg(bytes.size());
+        return false;
+    }
+    return true;
+}
+
+void TextFile::setWriteHook(WriteHook hook)
+{
+    writeHook() = std::move(hook);
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TextFile
@@ -13,14 +14,24 @@ public:
     // Song files accept ISO Latin-1 as the last resort (it decodes any bytes); other files fail.
     enum class LastResort { None, Latin1 };
 
-    // BOM (UTF-8, UTF-16, UTF-32), then strict UTF-8, then Windows-1252, then the last resort.
+    // BOM (UTF-8, UTF-16, UTF-32), then strict UTF-8, then UTF-8 with stray single bytes (each such byte
+    // read as Windows-1252), then Windows-1252, then the last resort.
     static std::optional<QString> decode(const QByteArray &bytes, LastResort lastResort);
     // Windows-1252 alone (chord database texts are written in it); nothing for its five undefined bytes.
     static std::optional<QString> decodeWindows1252(const QByteArray &bytes);
     // Reads and decodes a file; on failure returns nothing and, when asked, says why in *error.
     static std::optional<QString> read(const QString &path, LastResort lastResort, QString *error = nullptr);
 
-    // Atomic writes: the old file stays whole until the new one is complete on disk.
+    // Atomic writes: the old file stays whole until the new one is complete on disk. Every step is checked
+    // (a full disk may only show when the written bytes are flushed), and afterwards that the file on disk
+    // has the size written; any failure answers false, says why in *error, and writes nothing over the file.
     static bool write(const QString &path, const QString &text, QString *error = nullptr);
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+    // The steps of a write that the file system may fail.
+    enum class WriteStep { Write, Flush, Commit };
+    // For tests: answers true for a step that is to fail as if the disk were full. An empty hook (the
+    // default) fails nothing.
+    using WriteHook = std::function<bool(WriteStep)>;
+    static void setWriteHook(WriteHook hook);
 };

@@ -2,6 +2,7 @@
 #include "systemlook.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -11,6 +12,28 @@ QFont sized(QFont font, double pointSize)
 {
     font.setPointSizeF(pointSize > 0 ? pointSize : SystemLook::systemFontSize());
     return font;
+}
+
+// Some desktops name a monospaced family that Qt does not report as fixed pitch (Noto Sans Mono is one);
+// a tab section drawn in it would lose its columns, so the first installed family that is takes its place.
+// Empty when the desktop's font will do.
+QString replacementFixedPitchFamily(const QFont &desktop)
+{
+    if (QFontInfo(desktop).fixedPitch())
+        return {};
+    const QStringList families = QFontDatabase::families();
+    for (const QString &family : families)
+        if (QFontDatabase::isFixedPitch(family) && !QFontDatabase::isPrivateFamily(family))
+            return family;
+    return {};
+}
+
+QFont monospacedFont()
+{
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Asked once: the answer loads the fonts.
+    static const QString replacement = replacementFixedPitchFamily(desktop);
+    return replacement.isEmpty() ? desktop : QFont(replacement);
 }
 
 } // namespace
@@ -39,7 +62,7 @@ QFont SystemLook::boldSystemFont(double pointSize)
 
 QFont SystemLook::fixedPitchFont(double pointSize)
 {
-    return sized(QFontDatabase::systemFont(QFontDatabase::FixedFont), pointSize);
+    return sized(monospacedFont(), pointSize);
 }
 
 bool SystemLook::hasFamily(const QString &family)

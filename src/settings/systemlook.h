@@ -16,7 +16,8 @@ public:
     static QFont font(const QString &family, double pointSize);
     static QFont systemFont(double pointSize);
     static QFont boldSystemFont(double pointSize);
-    // The desktop's monospaced font at the size.
+    // The desktop's monospaced font at the size, or the first installed fixed-pitch family where Qt does not
+    // find the desktop's one fixed pitch.
     static QFont fixedPitchFont(double pointSize);
     // A font family installed on this machine. QFont itself never reports a missing family, it silently
     // substitutes one, so every "is this font here" question comes through this check.

@@ -95,6 +95,7 @@ void Song::readFile()
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
+    countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
 }
@@ -138,6 +139,7 @@ bool Song::save()
         return false;
     }
     m_stamp = FileStamp::of(m_path);
+    countStore();
     return true;
 }
 
@@ -219,6 +221,11 @@ QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, 
         if (!taken.contains(folded) && (folded == foldedFreeName || !QFileInfo::exists(dir.filePath(candidate))))
             return candidate;
     }
+}
+
+QString Song::fittedFileName(const QString &base, const QString &extension)
+{
+    return candidateName(base, 0, extension);
 }
 
 bool Song::isChordProFile(const QString &path)

@@ -50,6 +50,11 @@ public:
     // The file is there and is not the one the song last read or wrote (another program changed it).
     bool fileChangedOnDisk() const;
     void updateDate();
+    // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
+    // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
+    // written.
+    int storeGeneration() const { return m_storeGeneration; }
+    void countStore() { ++m_storeGeneration; }
     // True when the file could not be read; such a song never writes over its file.
     bool loadFailed() const { return m_loadFailed; }
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
@@ -59,6 +64,8 @@ public:
     // exactly freeName counts as free: it is the file that a rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
+    // base.extension, the base cut at a character boundary so that the name fits in 255 bytes.
+    static QString fittedFileName(const QString &base, const QString &extension);
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
 
@@ -95,6 +102,9 @@ public:
     // The value of the first "{control:" (ignoring case) up to the next "}" or the end of the text,
     // without surrounding blanks and tabs; "" when absent.
     static QString valueInText(const QString &text, const QString &control);
+    // The first value of "{control:" as the writers read it, ending at its "}" or at the end of its line: the
+    // value to read for rewriting it, so that a directive left open never takes the next line along.
+    static QString valueOnLineInText(const QString &text, const QString &control);
     // The first non-empty value of the controls, tried in order.
     static QString valueInText(const QString &text, const QStringList &controls);
     // The value of the first occurrence at or after index; index moves behind the found "{control:".
@@ -162,6 +172,9 @@ public:
     QString description() const;
 
     // --- Metadata; every setter saves at once and answers whether the save succeeded ---
+    // The highest fret a capo is read at.
+    static constexpr qint64 kHighestCapo = 24;
+    // The capo's fret (variant rule); 0 for none, and for a value outside 0..kHighestCapo.
     qint64 capo() const;
     bool setCapo(qint64 capo);
     // Removes the plain capo directive from the text; does not save.
@@ -291,6 +304,7 @@ private:
     mutable std::optional<QString> m_songkey;
     bool m_isSampleSong = false;
     bool m_loadFailed = false;
+    int m_storeGeneration = 0;
     QString m_title;
     QString m_subtitle;
     QString m_text;

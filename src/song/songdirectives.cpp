@@ -83,6 +83,13 @@ QString Song::valueInText(const QString &text, const QString &control, qsizetype
     return valueFrom(text, index);
 }
 
+QString Song::valueOnLineInText(const QString &text, const QString &control)
+{
+    const QString key = keyFor(control);
+    const qsizetype at = text.indexOf(key, 0, Qt::CaseInsensitive);
+    return at < 0 ? QString() : valueSpanOnLine(text, at + key.size()).value(text);
+}
+
 QString Song::valueInTextForUserControl(const QString &text, const QString &control)
 {
     for (const QString &variant : {SongSettings::currentUser(), SongSettings::currentInstrumentTitle()}) {

@@ -168,8 +168,8 @@ QString HtmlPageBuilder::chordCell(const QString &chord)
 QString pageName(const Song &song, const QString &folder)
 {
     const QString songPath = song.defaultPath();
-    if (!songPath.isEmpty())
-        return QFileInfo(songPath).completeBaseName() + QStringLiteral(".html");
+    if (!songPath.isEmpty()) // ".html" is a byte longer than the extension the name was fitted with
+        return Song::fittedFileName(QFileInfo(songPath).completeBaseName(), QStringLiteral("html"));
     // Without a song folder there is no default name to follow: take a free name in the export folder.
     return Song::uniqueNameForFile(song.titleSubtitleReference() + QStringLiteral(".html"), folder);
 }

@@ -104,7 +104,9 @@ SongPtr Song::fromTitleSubtitleReference(const QString &reference)
 
 qint64 Song::capo() const
 {
-    return TextNumber::leadingInteger(valueInTextForUserControl(m_text, QStringLiteral("capo")));
+    // A capo sits on a fret of the neck; any other number is a slip, never a transposition.
+    const qint64 capo = TextNumber::leadingInteger(valueInTextForUserControl(m_text, QStringLiteral("capo")));
+    return capo >= 0 && capo <= kHighestCapo ? capo : 0;
 }
 
 bool Song::setCapo(qint64 capo)

@@ -15,7 +15,7 @@ void Song::transpose(qint64 step, QChar favor)
     if (favor.isNull())
         favor = SongTransposition::automaticFavor(key(), step);
     QString text = SongTransposition::transposedChords(m_text, step, favor);
-    const QString songKey = valueInText(text, QStringLiteral("key"));
+    const QString songKey = valueOnLineInText(text, QStringLiteral("key"));
     if (!songKey.isEmpty())
         text = replaceValueInText(text, QStringLiteral("key"), Chord::transpose(songKey, step, favor));
     m_text = text;
@@ -44,7 +44,13 @@ bool Song::isNNS() const
 
 bool Song::convertToNNS()
 {
-    return saveText(SongTransposition::convertedToNNS(m_text, key()));
+    // Numbers mean nothing without their key: one taken from the chords is written down, so that converting
+    // back finds it.
+    const QString songKey = key();
+    QString text = SongTransposition::convertedToNNS(m_text, songKey);
+    if (!hasKey() && !songKey.isEmpty())
+        text = addValueInText(text, QStringLiteral("key"), songKey);
+    return saveText(text);
 }
 
 bool Song::convertFromNNS()

@@ -176,7 +176,7 @@ QString SongTransposition::transposeGrid(const QString &grid, qint64 step, QChar
 
 QChar SongTransposition::automaticFavor(const QString &key, qint64 step)
 {
-    const bool flat = Chord::isFlatTone(Chord::toneForChordTitle(key) + step, Chord::isMinorKey(key));
+    const bool flat = Chord::isFlatTone(Chord::toneForChordTitle(key) + step % 12, Chord::isMinorKey(key));
     return flat ? QChar(u'b') : QChar(u'#');
 }
 

@@ -11,7 +11,7 @@ protected:
     void SetUp() override
     {
         LaunchedDelegateTest::SetUp();
-        launch();
+        launchOnFolder();
         first = delegate->songs()->songForSong(Song::fromTitleSubtitleReference(QStringLiteral("First")));
         ASSERT_NE(first, nullptr);
     }

@@ -25,6 +25,14 @@ public:
     void selectSongDir() override { m_log.calls.append(QStringLiteral("songList.selectSongDir")); }
     void selectCurrentSong() override { m_log.calls.append(QStringLiteral("songList.selectCurrentSong")); }
     QList<SongPtr> selectedSongs() const override { return selection; }
+    SongPtr nextSong() const override { return next; }
+    SongPtr prevSong() const override { return prev; }
+    void deleteSelectedSongs() override { m_log.calls.append(QStringLiteral("songList.deleteSelectedSongs")); }
+    void changeCategoryOfSelectedSongs() override
+    {
+        m_log.calls.append(QStringLiteral("songList.changeCategoryOfSelectedSongs"));
+    }
+    void focusSearchField() override { m_log.calls.append(QStringLiteral("songList.focusSearchField")); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     // The title column's share, written into a layout and taken from one.
     void saveLayout(VellorinWindowLayout &layout) const override { layout.setSonglistcol0(titleShare); }
@@ -32,6 +40,8 @@ public:
 
     double titleShare = 0.4;
     QList<SongPtr> selection;
+    SongPtr next;
+    SongPtr prev;
 
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
@@ -66,9 +76,15 @@ public:
     }
     void insertFileLink(const QString &path) override { fileLinks.append(path); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
+    bool textHasFocus() const override { return focused; }
+    void performSyntaxColoring() override { m_log.calls.append(QStringLiteral("songEdit.performSyntaxColoring")); }
+    void insertChordproControl(const QString &text) override { inserted.append(text); }
+    void showFindBar() override { m_log.calls.append(QStringLiteral("songEdit.showFindBar")); }
 
     bool dirty = false;
     QStringList fileLinks;
+    bool focused = false;
+    QStringList inserted;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
@@ -86,12 +102,16 @@ public:
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
     QList<SongPtr> selectedEntries() const override { return selection; }
+    SongPtr nextSong() const override { return next; }
+    SongPtr prevSong() const override { return prev; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
     QList<SongPtr> selection;
+    SongPtr next;
+    SongPtr prev;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 
@@ -118,4 +138,16 @@ public:
 
 private:
     PaneCalls &m_log;
+};
+
+// The four recording panes with their shared call list, as the application gets them at launch.
+struct FakePaneSet
+{
+    PaneControllers controllers() { return {&songList, &songEdit, &playlistsPane, &tags}; }
+
+    PaneCalls calls;
+    FakeSongListPane songList{calls};
+    FakeSongEditPane songEdit{calls};
+    FakePlaylistsPane playlistsPane{calls};
+    FakeTagsPane tags{calls};
 };

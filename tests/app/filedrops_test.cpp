@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         LaunchedDelegateTest::SetUp();
-        launch();
+        launchOnFolder();
         delegate->songs()->setCurrentCategory(QStringLiteral("Rock"));
         delegate->songs()->refresh();
     }

@@ -22,7 +22,8 @@ protected:
     // Launches with short delays; the pause after the program's own writes as given.
     void launchWatching(std::chrono::milliseconds pause = 5000ms)
     {
-        launch([pause](VellorinAppDelegate &delegate) { delegate.setFolderWatchDelays({30ms, 100ms, pause}); });
+        launchOnFolder();
+        delegate->setFolderWatchDelays({30ms, 100ms, pause});
         // Launching writes the settings, not into the song folder: nothing pauses the watching.
         ASSERT_FALSE(delegate->noFSRefresh());
     }
@@ -50,7 +51,7 @@ protected:
 
 TEST_F(FolderWatchingTest, StartsAtLaunchWithTheGivenDelays)
 {
-    launch();
+    launchOnFolder();
     ASSERT_NE(delegate->folderWatcher(), nullptr);
     EXPECT_EQ(delegate->folderWatcher()->root(), root());
     const VellorinAppDelegate::FolderWatchDelays delays = delegate->folderWatchDelays();

@@ -1,59 +1,27 @@
-// A fixture for the delegate's commands: launched on a temporary song folder, with recording panes and scripted
-// dialogs.
+// The delegate launched on its song folder, which holds one song in the category "Rock" (so the library makes no
+// sample song, whose write would pause the folder watching).
 #pragma once
 
-#include "fakepanes.h"
+#include "appdelegatefixture.h"
 #include "mainwindow.h"
-#include "paths.h"
 #include "prefs.h"
-#include "scripteddialogs.h"
 #include "testfiles.h"
-#include "userdefaults.h"
-#include "vellorinappdelegate.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-class LaunchedDelegateTest : public ::testing::Test
+class LaunchedDelegateTest : public AppDelegateTest
 {
 protected:
     void SetUp() override
     {
-        QDir(Paths::supportDirectory()).removeRecursively();
-        // A song is there before the launch, so the library makes no sample song.
+        AppDelegateTest::SetUp();
         TestFiles::write(path(QStringLiteral("Rock/first.pro")), "{title: First}\n[G]la");
     }
 
-    // Launches on the song folder; prepare() may change the settings or the delays before the launch.
-    void launch(const std::function<void(VellorinAppDelegate &)> &prepare = {})
+    void launchOnFolder()
     {
-        UserDefaults::setValue(QStringLiteral("songDirSecurityBookmark"), root());
-        delegate = std::make_unique<VellorinAppDelegate>(dialogs, [this](MainWindow &) {
-            return PaneControllers{&songList, &songEdit, &playlistsPane, &tags};
-        });
-        if (prepare)
-            prepare(*delegate);
-        delegate->applicationDidFinishLaunching();
+        launch(folder.path());
         calls.calls.clear();
     }
 
     QString root() const { return QFileInfo(folder.path()).absoluteFilePath(); }
     QString path(const QString &relative) const { return QDir(root()).filePath(relative); }
-
-    SongPtr writeSong(const QString &relative, const QByteArray &text)
-    {
-        return std::make_shared<Song>(TestFiles::write(path(relative), text));
-    }
-
-    PaneCalls calls;
-    FakeSongListPane songList{calls};
-    FakeSongEditPane songEdit{calls};
-    FakePlaylistsPane playlistsPane{calls};
-    FakeTagsPane tags{calls};
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    std::unique_ptr<VellorinAppDelegate> delegate;
 };

@@ -32,6 +32,7 @@ public:
         resize(scrollView.viewport()->width(), songHeight);
     }
     QChar favoredTransposeChar() const override { return {}; }
+    QStringList uniqueChordNames() override { return chordNames; }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         if (ownChord && ownChord->title() == title)
@@ -47,6 +48,7 @@ public:
     // The height the song takes at every layout, pixels.
     int songHeight = 1000;
     std::optional<Chord> ownChord;
+    QStringList chordNames;
 
 private:
     int m_transpose = 0;

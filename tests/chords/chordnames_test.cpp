@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -108,20 +109,33 @@ TEST(ChordNames, Transposes)
         const char *expected;
     };
     const Case cases[] = {
-        {"C/E", 1, 0, "C#/F"},       {"D/F#", 1, 0, "Eb/G"},
-        {"C#/G#", 1, 0, "D/A"},      {"G/B", 1, 0, "Ab/C"}, // the bass follows the new root's flat
-        {"(Am)", 3, 0, "(Cm)"},      {"(N.C.)", 3, 0, "(N.C.)"},
-        {"N.C.", 2, 0, "N.C."},      {"", 1, 0, ""},
+        {"C/E", 1, 0, "C#/F"},
+        {"D/F#", 1, 0, "Eb/G"},
+        {"C#/G#", 1, 0, "D/A"},
+        {"G/B", 1, 0, "Ab/C"}, // the bass follows the new root's flat
+        {"(Am)", 3, 0, "(Cm)"},
+        {"(N.C.)", 3, 0, "(N.C.)"},
+        {"N.C.", 2, 0, "N.C."},
+        {"", 1, 0, ""},
         {"/E", 2, 0, "/F#"}, // a bare bass moves on its own
-        {"H7", 0, 0, "B7"},          {"Cb", 0, 0, "B"},
-        {"E#", 0, 0, "F"},           {"G", -8, 0, "B"},
-        {"A", 13, u'#', "A#"},       {"A", 1, u'b', "Bb"},
+        {"H7", 0, 0, "B7"},
+        {"Cb", 0, 0, "B"},
+        {"E#", 0, 0, "F"},
+        {"G", -8, 0, "B"},
+        {"A", 13, u'#', "A#"},
+        {"A", 1, u'b', "Bb"},
         {"Am7", 2, u'x', "Bm7"}, // any favour but '#' spells flats
-        {"F/A", 1, u'#', "F#/A#"},   {"Eb/G", 0, u'#', "D#/G"},
-        {"Db/Ab", 0, u'#', "C#/G#"}, {"C/E/G", 2, 0, "D/F#/A"},
-        {"(C/E)", 1, 0, "(C#/F)"},   {"C/(E)", 1, 0, "C#/(F)"},
+        {"F/A", 1, u'#', "F#/A#"},
+        {"Eb/G", 0, u'#', "D#/G"},
+        {"Db/Ab", 0, u'#', "C#/G#"},
+        {"C/E/G", 2, 0, "D/F#/A"},
+        {"(C/E)", 1, 0, "(C#/F)"},
+        {"C/(E)", 1, 0, "C#/(F)"},
         {"C/x", 1, 0, "C#/x"}, // a bass that is no chord stays
         {"C/", 1, 0, "C#/"},
+        // Steps as far as a number goes: taken modulo 12 before any arithmetic.
+        {"A", std::numeric_limits<qint64>::max(), 0, "E"},
+        {"A/C", std::numeric_limits<qint64>::min(), 0, "C#/E"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(Chord::transpose(s(c.name), c.steps, QChar(c.favor)), s(c.expected)) << c.name << " by " << c.steps;
@@ -279,13 +293,62 @@ TEST(ChordNames, NashvilleNumbersToNames)
             << c.number << " in " << c.key;
 }
 
+// A second accidental was read as the start of the suffix, and an "M" before an accidental as a quality mark:
+// the chord's pitch moved under transposition, in the library's name and through Nashville numbers.
+TEST(ChordNames, RareSpellingsKeepTheirPitch)
+{
+    struct Case
+    {
+        const char *name;
+        const char *upTwo;
+        const char *canonical;
+        const char *numberInC;
+    };
+    const Case cases[] = {
+        {"C##", "E", "D", "2"},          {"Bbb", "B", "A", "6"},          {"Fbb7", "F7", "Eb7", "2#7"},
+        {"C#bm", "Dm", "Cm", "1m"},      {"G/E#b", "A/F#", "G/E", "5/3"}, {"BMb5", "C#Mb5", "Bmajb5", "7Mb5"},
+        {"EM#", "F#M#", "Emaj#", "3M#"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(Chord::transpose(s(c.name), 2), s(c.upTwo)) << c.name;
+        EXPECT_EQ(Chord::canonicalNameForChordTitle(s(c.name)), s(c.canonical)) << c.name;
+        EXPECT_EQ(Chord::nashvilleNumberForName(s(c.name), s("C")), s(c.numberInC)) << c.name;
+    }
+}
+
 // Converting a song to numbers and back must give the same chords, up to the spelling the key chooses.
 TEST(ChordNames, NashvilleNumbersGoThereAndBack)
 {
     const QStringList names = {
-        s("C"),     s("Cm"),   s("C7"),   s("CM7"),      s("Cmaj7"),    s("Cm7"),    s("Cm7b5"), s("Csus4"),
-        s("Cdim7"), s("C/E"),  s("Am/G"), s("D/F#"),     s("Bbm7"),     s("F#m7b5"), s("C#M7"),  s("Ebadd9"),
-        s("G6/9"),  s("(Am)"), s("Cmi7"), s("Dbmaj7/F"), s("Cm(maj7)"), s("E7#9"),   s("N.C."),
+        s("C"),
+        s("Cm"),
+        s("C7"),
+        s("CM7"),
+        s("Cmaj7"),
+        s("Cm7"),
+        s("Cm7b5"),
+        s("Csus4"),
+        s("Cdim7"),
+        s("C/E"),
+        s("Am/G"),
+        s("D/F#"),
+        s("Bbm7"),
+        s("F#m7b5"),
+        s("C#M7"),
+        s("Ebadd9"),
+        s("G6/9"),
+        s("(Am)"),
+        s("Cmi7"),
+        s("Dbmaj7/F"),
+        s("Cm(maj7)"),
+        s("E7#9"),
+        s("N.C."),
+        // Rare spellings: a double accidental, a bass with two, an "M" before an accidental.
+        s("C##"),
+        s("Bbb7"),
+        s("G/E#b"),
+        s("BMb5"),
+        s("EM#"),
     };
     const QStringList keys = {s("C"), s("G"), s("F"), s("Bb"), s("Am"), s("Em"), s("Db"), s("F#"), s("C#m")};
     for (const QString &key : keys) {

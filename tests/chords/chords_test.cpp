@@ -2,6 +2,7 @@
 #include "chorddatabasefixture.h"
 #include "chordloader.h"
 #include "chords.h"
+#include "failingwrites.h"
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "textfile.h"
@@ -346,4 +347,18 @@ TEST_F(ChordsTest, FileFailuresAreLogged)
     waitUntilReady(elsewhere);
     EXPECT_FALSE(elsewhere.saveDefines());
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(elsewhere.definedChordsPath())));
+}
+
+TEST_F(ChordsTest, AFullDiskKeepsTheUserChordFile)
+{
+    writeUserFile(QStringLiteral("Am 0 x 0 2 2 1 3\n"));
+    const auto chords = load(guitar);
+    chords->addChord(userChord("Cadd9 0 x 3 2 0 3 0"));
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        LogCapture log;
+        EXPECT_FALSE(chords->saveDefines()) << int(step);
+        EXPECT_EQ(readUserFile(), QStringLiteral("Am 0 x 0 2 2 1 3\n")) << int(step);
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(userFile()))) << int(step);
+    }
 }

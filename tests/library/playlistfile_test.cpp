@@ -1,6 +1,7 @@
 // The playlist file: its lines read into entries and written back, where it is saved, renamed and trashed.
 #include "playlist.h"
 
+#include "failingwrites.h"
 #include "libraryfolder.h"
 #include "logcapture.h"
 #include "notesong.h"
@@ -78,12 +79,52 @@ TEST(PlayListParsing, EachLineForm)
         {"Hallelujah.PDF [C]", "<Hallelujah|PDF>"}, // the key of a PDF entry is not kept
         {"Hallelujah - PDF", "<Hallelujah|PDF>"},
         {"#Tune%20down %25 half a step%0Athen go", "note<Tune down % half a step\nthen go>"},
-        {"#100% loud", "note<100% loud>"}, // a stray "%" keeps the note's text
-        {"[G]", nullptr},                  // neither title nor subtitle
+        {"#100% loud", "note<100% loud>"},             // a stray "%" keeps the note's text
+        {"[G]", nullptr},                              // neither title nor subtitle
+        {"Hallelujah [Live]", "<Hallelujah [Live]|>"}, // a pair holding no key name is part of the title
+        {"Song [G] []", "<Song [G]|>"},                // the writer's mark: the title ends in a key itself
+        {"Song [] []", "<Song []|>"},
+        {".pdf", nullptr}, // names no file
     };
     for (const Case &c : cases) {
         const auto playlist = PlayList::fromString(QStringLiteral("Title\n") + QString::fromUtf8(c.line));
         EXPECT_EQ(described(*playlist), c.entry ? QStringList{QString::fromUtf8(c.entry)} : QStringList()) << c.line;
+    }
+}
+
+// Entries written and read back are the same entries: a title ending in brackets once came back with a key,
+// or with nothing left at all.
+TEST(PlayListParsing, EntriesSurviveAWriteAndARead)
+{
+    struct Case
+    {
+        const char *title;
+        const char *subtitle;
+        std::optional<QString> key;
+        const char *line;
+    };
+    const Case cases[] = {
+        {"Amazing Grace", "Traditional", QStringLiteral("Am"), "Amazing Grace - Traditional [Am]"},
+        {"Hallelujah [Live]", "", std::nullopt, "Hallelujah [Live]"},
+        {"Hallelujah [Live]", "", QStringLiteral("G"), "Hallelujah [Live] [G]"},
+        {"Song [G]", "", std::nullopt, "Song [G] []"},
+        {"Song [G]", "", QStringLiteral("F#m"), "Song [G] [F#m]"},
+        {"[G]", "", std::nullopt, "[G] []"},
+        {"Song []", "", std::nullopt, "Song [] []"},
+        {"Song", "Band [Bb]", std::nullopt, "Song - Band [Bb] []"},
+    };
+    for (const Case &c : cases) {
+        const auto written = PlayList::fromString(QStringLiteral("Set"));
+        const SongPtr entry = Song::fromTitleSubtitleReference(QString());
+        entry->setTitle(QString::fromUtf8(c.title));
+        entry->setSubtitle(QString::fromUtf8(c.subtitle));
+        entry->setPlaylistkey(c.key);
+        written->addSong(entry);
+        const QString text = written->asString();
+        EXPECT_EQ(text, QStringLiteral("Set\n%1\n").arg(QString::fromUtf8(c.line)));
+        const auto read = PlayList::fromString(text);
+        EXPECT_EQ(described(*read), described(*written)) << c.line;
+        EXPECT_EQ(read->asString(), text) << c.line;
     }
 }
 
@@ -178,6 +219,21 @@ TEST_F(PlayListFile, AFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_FALSE(playlist->rename(QStringLiteral("Other")));
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ")));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("Folder.lst"))).isDir());
+}
+
+TEST_F(PlayListFile, AFullDiskKeepsTheOldFile)
+{
+    const QByteArray old = "Sunday\nAmazing Grace\n";
+    const QString file = write(QStringLiteral("Sunday.lst"), old);
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        LogCapture log;
+        const auto playlist = PlayList::fromFile(file);
+        playlist->addSong(Song::fromTitleSubtitleReference(QStringLiteral("Yesterday")));
+        EXPECT_FALSE(playlist->save()) << int(step);
+        EXPECT_EQ(read(file), old) << int(step);
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + file)) << int(step);
+    }
 }
 
 TEST_F(PlayListFile, RenameWritesTheNewFileThenTrashesTheOldOne)

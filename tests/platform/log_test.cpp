@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 TEST(LogCapture, NestedCapturesEachGetTheirOwnLines)
 {
     LogCapture outer;
@@ -16,4 +19,20 @@ TEST(LogCapture, NestedCapturesEachGetTheirOwnLines)
     }
     Log::write(QStringLiteral("three"));
     EXPECT_EQ(outer.lines(), (QStringList{QStringLiteral("one"), QStringLiteral("three")}));
+}
+
+TEST(LogCapture, TakesLinesFromManyThreadsAtOnce)
+{
+    LogCapture capture;
+    constexpr int threadCount = 4;
+    constexpr int linesPerThread = 500;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < threadCount; ++t)
+        threads.emplace_back([] {
+            for (int i = 0; i < linesPerThread; ++i)
+                Log::write(QStringLiteral("line"));
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(capture.lines().size(), threadCount * linesPerThread);
 }

@@ -1,11 +1,16 @@
 // Decoding text of unknown encoding, and reading and writing files.
 #include "textfile.h"
 
+#include "failingwrites.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 TEST(TextFile, DecodesByTheCascade)
 {
@@ -36,6 +41,20 @@ TEST(TextFile, DecodesByTheCascade)
          QStringLiteral("a\u0081z")},
         {"undefined in Windows-1252, other files fail", QByteArray("a\x81z"), TextFile::LastResort::None, std::nullopt},
         {"empty file", QByteArray(), TextFile::LastResort::None, QString()},
+        // UTF-8 with a stray byte pasted in keeps its UTF-8 characters whole; only the stray byte is single.
+        {"UTF-8 with one Windows-1252 byte",
+         QByteArray("Gr\xC3\xBC\xC3\x9F"
+                    "e caf\xE9 M\xC3\xBCnchen"),
+         TextFile::LastResort::None, QStringLiteral("Gr\u00fc\u00dfe caf\u00e9 M\u00fcnchen")},
+        {"UTF-8 with a stray curly quote and a byte undefined in Windows-1252", QByteArray("\x93\xE2\x82\xAC\x81"),
+         TextFile::LastResort::Latin1, QStringLiteral("\u201c\u20ac\u0081")},
+        {"a stray undefined byte in UTF-8, other files fail", QByteArray("\xE2\x82\xAC\x81"),
+         TextFile::LastResort::None, std::nullopt},
+        {"an overlong form is no UTF-8 sequence", QByteArray("\xC3\xA9\xC0\xAF"), TextFile::LastResort::None,
+         QStringLiteral("\u00e9\u00c0\u00af")},
+        {"a sequence cut off at the end", QByteArray("\xC3\xA9 \xE2\x82"), TextFile::LastResort::None,
+         QStringLiteral("\u00e9 \u00e2\u201a")},
+        {"Latin-1 control range", QByteArray("\x85\x8D"), TextFile::LastResort::Latin1, QStringLiteral("\u0085\u008d")},
     };
     for (const Case &c : cases)
         EXPECT_EQ(TextFile::decode(c.bytes, c.lastResort), c.expected) << c.what;
@@ -61,4 +80,42 @@ TEST(TextFile, ReportsFailuresInsteadOfSuccess)
     error.clear();
     EXPECT_FALSE(TextFile::write(dir.filePath(QStringLiteral("no/such/folder/x.pro")), QStringLiteral("x"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(TextFile, AFailedStepLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = TestFiles::write(dir.filePath(QStringLiteral("song.pro")), "{title: Old}\n");
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        QString error;
+        EXPECT_FALSE(TextFile::write(path, QStringLiteral("{title: New, and longer}\n"), &error)) << int(step);
+        EXPECT_FALSE(error.isEmpty()) << int(step);
+        EXPECT_EQ(TestFiles::read(path), "{title: Old}\n") << int(step);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("song.pro")})
+            << "no temporary file is left behind";
+    }
+}
+
+// A disk that fills while writing: the kernel refuses bytes beyond the file-size limit, as it does on a full
+// disk, and only once the buffered bytes are flushed. Committing then would put a cut-off file in place.
+TEST(TextFile, AFullDiskNeverCutsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QByteArray old(100, 'a');
+    const QString path = TestFiles::write(dir.filePath(QStringLiteral("song.pro")), old);
+
+    std::signal(SIGXFSZ, SIG_IGN); // the refused write answers an error instead of ending the process
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = 50;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString error;
+    const bool written = TextFile::writeBytes(path, QByteArray(200, 'b'), &error);
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(TestFiles::read(path), old);
 }

@@ -4,6 +4,8 @@
 #include "textmetrics.h"
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -57,6 +59,21 @@ protected:
     qreal tabLineHeight() const { return TextMetrics(view.tabfont()).height(); }
     qreal gridRowHeight() const { return TextMetrics(view.textfont()).height(); }
 };
+
+TEST_F(SongLayoutTest, measuresWithTheFontsOfTheProjectsOwnConfiguration)
+{
+    // Every layout number in these tests holds for these fonts only: a font the machine has besides them
+    // (a Noto family taking "monospace", say) must never be seen by a test.
+    const QStringList projectFamilies = {QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Sans Mono"),
+                                         QStringLiteral("DejaVu Serif")};
+    for (const QString &family : QFontDatabase::families()) // "Monospace" and the like are names for them
+        EXPECT_TRUE(projectFamilies.contains(QFontInfo(QFont(family)).family())) << family.toStdString();
+    layOut(QStringLiteral("{title: Song}\nWords\n{sot}\nE|---\n{eot}\n"));
+    EXPECT_EQ(QFontInfo(view.textfont()).family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(QFontInfo(view.tabfont()).family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family(),
+              QStringLiteral("DejaVu Sans Mono"));
+}
 
 TEST_F(SongLayoutTest, emptyTextHasNoRecords)
 {

@@ -4,6 +4,7 @@
 #include "printers.h"
 #include "systemlook.h"
 
+#include "failingwrites.h"
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "paths.h"
@@ -280,6 +281,21 @@ TEST_F(PrefsTest, FailedSaveIsReported)
     LogCapture log;
     EXPECT_FALSE(Prefs().save());
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(prefsPath())));
+}
+
+TEST_F(PrefsTest, AFullDiskKeepsTheSettingsFile)
+{
+    Prefs prefs;
+    ASSERT_TRUE(prefs.save());
+    const QByteArray old = TestFiles::read(prefsPath());
+    prefs.setZoomScale(2);
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        LogCapture log;
+        EXPECT_FALSE(prefs.save()) << int(step);
+        EXPECT_EQ(TestFiles::read(prefsPath()), old) << int(step);
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(prefsPath()))) << int(step);
+    }
 }
 
 TEST_F(PrefsTest, TemplateIsCopiedOnce)

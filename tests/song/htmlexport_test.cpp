@@ -164,6 +164,18 @@ TEST_F(HtmlExport, PageTakesTheFreeVariantOfTheSongsDefaultName)
     EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("Song - Band1.html"))));
 }
 
+// A page once swapped the ".pro" of a name already as long as a file name may be for the longer ".html".
+TEST_F(HtmlExport, ThePageOfTheLongestTitleFitsAFileName)
+{
+    Song song;
+    song.setText(QStringLiteral("{title: %1}\nla\n").arg(QString(300, u'x')));
+    song.refreshTitleSubtitle();
+    ASSERT_TRUE(song.exportHTMLtoURL(out.path()));
+    const QStringList pages = QDir(out.path()).entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages.first(), QString(250, u'x') + QStringLiteral(".html"));
+}
+
 TEST_F(HtmlExport, FailedWritesAreLoggedAndTheExportGoesOn)
 {
     // A folder where the page should be: the page cannot be written, the rest can.

@@ -324,6 +324,22 @@ TEST_F(SongMetadata, Capo)
     EXPECT_EQ(fileText(*song), QStringLiteral("{title: A}\n{capo-Lead: 5}\n{capo:3}")); // deleting does not save
 }
 
+// A capo is read only on the frets of a neck: a number beyond them once reached a transposition by its negation,
+// which is undefined for the smallest 64-bit number and arbitrary past the int range.
+TEST_F(SongMetadata, ACapoOffTheNeckIsNoCapo)
+{
+    const struct
+    {
+        const char *value;
+        qint64 capo;
+    } cases[] = {
+        {"0", 0},          {"24", 24}, {"25", 0}, {"-1", 0}, {"-9223372036854775808", 0}, {"99999999999999999999", 0},
+        {"4294967298", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(songWithText(QStringLiteral("{capo: %1}").arg(QLatin1String(c.value)))->capo(), c.capo) << c.value;
+}
+
 TEST_F(SongMetadata, OrderOfTheSongList)
 {
     const auto song = [](const char *title, const char *subtitle, int day) {

@@ -1,6 +1,7 @@
 // A song's file: reading it whatever its encoding and line ends, writing it back, and naming new files.
 #include "song.h"
 
+#include "failingwrites.h"
 #include "fakeappcontext.h"
 #include "logcapture.h"
 #include "testfiles.h"
@@ -49,6 +50,18 @@ TEST_F(SongFile, Windows1252IsSavedBackAsUtf8WithoutBom)
     EXPECT_EQ(context.fsRefreshPauses, 1);
     EXPECT_TRUE(song.reloadFromDisk());
     EXPECT_EQ(song.text(), text);
+}
+
+// One Windows-1252 byte pasted into a UTF-8 song once made the whole file read as Windows-1252, and the next
+// save wrote every other accent back double-encoded.
+TEST_F(SongFile, AStrayByteInUtf8KeepsTheOtherAccentsWhole)
+{
+    const QString path = write(QStringLiteral("gruss.pro"), QByteArray("{title: Gr\xC3\xBC\xC3\x9F"
+                                                                       "e aus M\xC3\xBCnchen}\n[G]caf\xE9\n"));
+    Song song(path);
+    ASSERT_TRUE(song.setCapo(2));
+    EXPECT_EQ(TestFiles::read(path), QByteArray("{title: Gr\xC3\xBC\xC3\x9F"
+                                                "e aus M\xC3\xBCnchen}\n{Capo: 2}\n[G]caf\xC3\xA9\n"));
 }
 
 TEST_F(SongFile, TextKeepsItsLineEndsAndLosesTheBom)
@@ -117,6 +130,25 @@ TEST_F(SongFile, AFailedSaveIsReportedAndLogged)
     Song withoutFolder; // no settings, so no song folder to put a new song in
     EXPECT_FALSE(withoutFolder.save());
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ")));
+}
+
+TEST_F(SongFile, AFullDiskKeepsTheOldFileAndAddsNoNewOne)
+{
+    const QByteArray old = "{title: Grace}\n[G]Amazing grace";
+    const QString path = write(QStringLiteral("Grace.pro"), old);
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        LogCapture log;
+        Song song(path);
+        EXPECT_FALSE(song.setCapo(3)) << int(step);
+        EXPECT_EQ(TestFiles::read(path), old) << int(step);
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path)) << int(step);
+
+        Song newSong;
+        newSong.setPath(folder.filePath(QStringLiteral("New.pro")));
+        EXPECT_FALSE(newSong.save()) << int(step);
+        EXPECT_FALSE(QFile::exists(newSong.path())) << int(step);
+    }
 }
 
 TEST_F(SongFile, ReloadClearsEveryCachedValue)

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class SongOperations : public ::testing::Test
@@ -55,7 +57,7 @@ TEST_F(SongOperations, TransposesChordsAndKey)
     struct Case
     {
         QString text;
-        int step;
+        qint64 step;
         QChar favor;
         QString expected;
         QString key;
@@ -67,6 +69,10 @@ TEST_F(SongOperations, TransposesChordsAndKey)
         {"{key: C}\n{sog}\n| C . . . | Am . . . |\n{eog}", -3, u'#', "{key:A}\n{sog}\n| A . . . | F#m . . . |\n{eog}",
          "A"},
         {"{key: }\n[Am7]x", 2, u'b', "{key: }\n[Bm7]x", "Bm"},
+        // A key left open ends at its line: the title below it stays a directive of its own.
+        {"{key: G\n{title: Amazing Grace}\n[G]la", 1, QChar(), "{key:Ab}\n{title: Amazing Grace}\n[Ab]la", "Ab"},
+        // Steps as far as a number goes are taken modulo 12 (A down 8 is Db).
+        {"{key: A}\n[A]x", std::numeric_limits<qint64>::min(), QChar(), "{key:Db}\n[Db]x", "Db"},
     };
     for (const Case &c : cases) {
         const auto song = unsavedSong(c.text);
@@ -100,6 +106,16 @@ TEST_F(SongOperations, ConvertsToNashvilleNumbersAndBackAndSaves)
     ASSERT_TRUE(song->convertFromNNS());
     EXPECT_EQ(fileText(*song), text);
     EXPECT_EQ(song->gridRanges().size(), 1);
+}
+
+// A song without a key directive came back from numbers in C.
+TEST_F(SongOperations, AKeylessSongKeepsItsChordsThroughNashvilleNumbers)
+{
+    const SongPtr song = songWithText("{title: A}\n[G]one [C]two [D7]three");
+    ASSERT_TRUE(song->convertToNNS());
+    EXPECT_EQ(fileText(*song), "{title: A}\n{key: G}\n[1]one [4]two [57]three");
+    ASSERT_TRUE(song->convertFromNNS());
+    EXPECT_EQ(fileText(*song), "{title: A}\n{key: G}\n[G]one [C]two [D7]three");
 }
 
 TEST_F(SongOperations, TabSongs)

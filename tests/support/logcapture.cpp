@@ -3,25 +3,36 @@
 
 #include "log.h"
 
+#include <QMutex>
+#include <QMutexLocker>
+
 #include <cstring>
 
 namespace {
+// Guards activeLines and the lines of every capture: the handler runs on whichever thread logs.
+QMutex linesMutex;
 // The innermost capture's lines; captures nest, each restoring the one around it when it ends.
 QStringList *activeLines = nullptr;
 QtMessageHandler outerHandler = nullptr;
 
 void capture(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (activeLines && context.category && std::strcmp(context.category, lcVellorin().categoryName()) == 0)
-        activeLines->append(message);
-    else if (outerHandler)
+    if (context.category && std::strcmp(context.category, lcVellorin().categoryName()) == 0) {
+        const QMutexLocker lock(&linesMutex);
+        if (activeLines) {
+            activeLines->append(message);
+            return;
+        }
+    }
+    if (outerHandler)
         outerHandler(type, context, message);
 }
 } // namespace
 
 LogCapture::LogCapture()
-    : m_outerLines(activeLines)
 {
+    const QMutexLocker lock(&linesMutex);
+    m_outerLines = activeLines;
     activeLines = &m_lines;
     const QtMessageHandler previous = qInstallMessageHandler(capture);
     if (previous != capture)
@@ -30,14 +41,22 @@ LogCapture::LogCapture()
 
 LogCapture::~LogCapture()
 {
+    const QMutexLocker lock(&linesMutex);
     activeLines = m_outerLines;
     if (!m_outerLines)
         qInstallMessageHandler(outerHandler);
 }
 
+QStringList LogCapture::lines() const
+{
+    const QMutexLocker lock(&linesMutex);
+    return m_lines;
+}
+
 bool LogCapture::hasLineStartingWith(const QString &start) const
 {
-    for (const QString &line : m_lines)
+    const QStringList all = lines();
+    for (const QString &line : all)
         if (line.startsWith(start))
             return true;
     return false;

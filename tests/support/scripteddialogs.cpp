@@ -1,8 +1,11 @@
-// Dialogs answered from a script.
+// Dialogs answered from a script. Each question holds the modal gate as a shown one would.
 #include "scripteddialogs.h"
+
+#include "modalgate.h"
 
 Dialogs::Answer ScriptedDialogs::runAlert(const Alert &alert)
 {
+    const ModalGate::Question question;
     asked.append(alert);
     m_shown = true;
     if (whileShown)
@@ -24,6 +27,7 @@ void ScriptedDialogs::closeAlert()
 
 QString ScriptedDialogs::runSavePanel(const SavePanel &panel)
 {
+    const ModalGate::Question question;
     savePanelsShown.append(panel);
     if (savePanelAnswers.empty())
         return {};
@@ -34,6 +38,7 @@ QString ScriptedDialogs::runSavePanel(const SavePanel &panel)
 
 std::optional<QString> ScriptedDialogs::runTextPrompt(const TextPrompt &prompt)
 {
+    const ModalGate::Question question;
     textPromptsShown.append(prompt);
     if (textAnswers.empty())
         return std::nullopt;
@@ -44,6 +49,7 @@ std::optional<QString> ScriptedDialogs::runTextPrompt(const TextPrompt &prompt)
 
 QString ScriptedDialogs::runFolderPanel(const FolderPanel &panel)
 {
+    const ModalGate::Question question;
     folderPanelsShown.append(panel);
     if (folderPanelAnswers.empty())
         return {};

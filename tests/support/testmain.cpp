@@ -19,12 +19,20 @@ void useTemporaryHome(const QTemporaryDir &home)
     setenv("XDG_CACHE_HOME", (root + "/.cache").constData(), 1);
 }
 
+// Lets fontconfig see only the fonts the set-up installs (tests/fonts.conf), so text is measured and drawn
+// alike on every machine, whatever fonts the desktop has besides.
+void useProjectFonts()
+{
+    setenv("FONTCONFIG_FILE", VELLORIN_TEST_FONTCONFIG, 1);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
     useTemporaryHome(home);
+    useProjectFonts();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
