@@ -50,27 +50,17 @@ void VellorinAppDelegate::exportSongs(ExportFormat format)
     };
     const QList<SongPtr> songs = selectedSongs();
     if (songs.size() < 2) {
-        if (!m_currentSong)
-            return;
-        Dialogs::SavePanel panel;
-        panel.fileName = exportName(*m_currentSong, extension);
-        panel.allowedTypes = format == ExportFormat::RTF
-                                 ? QStringList{QStringLiteral("rtf")}
-                                 : QStringList{QStringLiteral("tab"), QStringLiteral("crd"), QStringLiteral("txt")};
-        const QString path = m_dialogs.runSavePanel(panel);
-        if (path.isEmpty())
-            return;
-        pauseWatchingForWriteTo(path);
-        write(*m_currentSong, path);
+        const QString path =
+            chooseExportFile(extension, format == ExportFormat::RTF
+                                            ? QStringList{extension}
+                                            : QStringList{extension, QStringLiteral("crd"), QStringLiteral("txt")});
+        if (!path.isEmpty())
+            write(*m_currentSong, path);
         return;
     }
-    Dialogs::FolderPanel panel;
-    panel.message = tr("Select Folder for output");
-    panel.prompt = tr("Select Folder");
-    const QString folder = m_dialogs.runFolderPanel(panel);
+    const QString folder = chooseExportFolder(tr("Select Folder for output"));
     if (folder.isEmpty())
         return;
-    pauseWatchingForWriteTo(folder);
     QSet<QString> taken;
     for (const SongPtr &song : songs)
         write(*song, QDir(folder).filePath(freeExportName(exportName(*song, extension), taken)));
@@ -81,29 +71,42 @@ void VellorinAppDelegate::exportHTML()
     const QList<SongPtr> songs = selectedSongs();
     if (songs.isEmpty())
         return;
-    Dialogs::FolderPanel panel;
-    panel.message = tr("Select Folder for HTML output");
-    panel.prompt = tr("Select Folder");
-    const QString folder = m_dialogs.runFolderPanel(panel);
+    const QString folder = chooseExportFolder(tr("Select Folder for HTML output"));
     if (folder.isEmpty())
         return;
-    pauseWatchingForWriteTo(folder);
     for (const SongPtr &song : songs)
         song->exportHTMLtoURL(folder);
 }
 
 void VellorinAppDelegate::exportTXT()
 {
+    const QString path = chooseExportFile(QStringLiteral("txt"), {QStringLiteral("txt")});
+    if (!path.isEmpty())
+        m_currentSong->exportTXTtoURL(path);
+}
+
+QString VellorinAppDelegate::chooseExportFile(const QString &extension, const QStringList &types)
+{
     if (!m_currentSong)
-        return;
+        return QString();
     Dialogs::SavePanel panel;
-    panel.fileName = exportName(*m_currentSong, QStringLiteral("txt"));
-    panel.allowedTypes = {QStringLiteral("txt")};
+    panel.fileName = exportName(*m_currentSong, extension);
+    panel.allowedTypes = types;
     const QString path = m_dialogs.runSavePanel(panel);
-    if (path.isEmpty())
-        return;
-    pauseWatchingForWriteTo(path);
-    m_currentSong->exportTXTtoURL(path);
+    if (!path.isEmpty())
+        pauseWatchingForWriteTo(path);
+    return path;
+}
+
+QString VellorinAppDelegate::chooseExportFolder(const QString &message)
+{
+    Dialogs::FolderPanel panel;
+    panel.message = message;
+    panel.prompt = tr("Select Folder");
+    const QString folder = m_dialogs.runFolderPanel(panel);
+    if (!folder.isEmpty())
+        pauseWatchingForWriteTo(folder);
+    return folder;
 }
 
 QList<SongPtr> VellorinAppDelegate::selectedSongs() const
