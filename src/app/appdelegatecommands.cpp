@@ -19,9 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSplitter>
 #include <QSysInfo>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -97,6 +95,17 @@ void VellorinAppDelegate::connectCommands()
         {"actToggleAutoScrollToolbar", [this] { onSongViewShown(&SongViewViewController::toggleAutoScrollToolbar); }},
         {"actToggleMetronome", [this] { onSongViewShown(&SongViewViewController::toggleMetronomeToolbar); }},
         {"actStartMusicWithAutoScroll", [this] { toggleStartMusicWithAutoScroll(); }},
+        {"actTransposeUp", [this] { m_songViewViewController->transposeUp(); }},
+        {"actTransposeDown", [this] { m_songViewViewController->transposeDown(); }},
+        {"actTransposeAllSharp", [this] { m_songViewViewController->transposeAllsharp(); }},
+        {"actTransposeAllB", [this] { m_songViewViewController->transposeAllb(); }},
+        // As the toolbar's Save: the playlist entry's key follows the saved song.
+        {"actTransposeSave", [this] { m_songViewViewController->transposeSave(); }},
+        {"actTransposeReset", [this] { transposeReset(); }},
+        {"actStartStopAutoScroll", [this] { m_songViewViewController->startStopAutoScroll(); }},
+        {"actAutoScrollFaster", [this] { m_songViewViewController->autoScrollFaster(); }},
+        {"actAutoScrollSlower", [this] { m_songViewViewController->autoScrollSlower(); }},
+        {"actAutoScrollSave", [this] { autoScrollSave(); }},
         {"actDeleteSongs", [this] { onSongList(&SongListPane::deleteSelectedSongs); }},
         {"actChangeCategory", [this] { onSongList(&SongListPane::changeCategoryOfSelectedSongs); }},
         {"actSortByTitle", [this] { sortBy(nullptr); }},
@@ -122,15 +131,12 @@ void VellorinAppDelegate::startUpdatingCommandStates()
 {
     m_commandState = std::make_unique<CommandState>(*m_menus, [this] { return commandInputs(); });
     connect(m_menus, &MainMenus::aboutToShowMenu, this, &VellorinAppDelegate::updateCommandStates);
+    connect(m_songViewViewController, &SongViewViewController::transposeCanSaveChanged, this,
+            &VellorinAppDelegate::updateCommandStates);
+    connect(m_songViewViewController, &SongViewViewController::autoScrollCanSaveChanged, this,
+            &VellorinAppDelegate::updateCommandStates);
     connect(qApp, &QApplication::focusChanged, this, &VellorinAppDelegate::updateCommandStates);
-    connect(m_splitView, &PaneSplitView::panesChanged, this, [this] {
-        updateCommandStates();
-        // The song is laid out again for the width its pane has once the window has placed the panes.
-        QTimer::singleShot(0, m_songViewViewController, [this] {
-            if (isSongViewVisible())
-                m_songViewViewController->refreshScrollToTop(false, true);
-        });
-    });
+    connect(m_splitView, &PaneSplitView::panesChanged, this, &VellorinAppDelegate::updateCommandStates);
     updateCommandStates();
 }
 
@@ -150,6 +156,8 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
         in.hasKey = shown && shown->hasKey();
         in.transpose = m_songViewViewController->songView().transpose();
         in.hasSongChords = m_songViewViewController->hasSongChords();
+        in.canAutoScroll = m_songViewViewController->canAutoScroll();
+        in.autoScrollCanSave = m_songViewViewController->autoScrollCanSave();
     }
     in.songViewVisible = isSongViewVisible();
     in.songEditVisible = isSongEditVisible();

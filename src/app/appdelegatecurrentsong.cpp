@@ -5,7 +5,6 @@
 #include "log.h"
 #include "midi.h"
 #include "prefs.h"
-#include "songdisplay.h"
 #include "songviewviewcontroller.h"
 
 #include <QDir>
@@ -31,10 +30,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_prefs->setCurrentSong(song->titleSubtitleReference());
     m_prefs->save();
     if (m_songViewViewController) {
-        SongDisplay &view = m_songViewViewController->songView();
-        view.setAllChordsSharp(false);
-        view.setAllChordsFlat(false);
-        view.setTranspose(int(-song->capo()));
+        showUntransposed(song);
         if (isSongViewVisible()) {
             QTimer::singleShot(0, m_songViewViewController, [this] {
                 m_songViewViewController->refresh();

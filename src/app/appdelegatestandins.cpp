@@ -1,5 +1,5 @@
-// Stand-ins for what later parts of the application bring to the delegate: nearby sharing, the second display
-// and the song view following the editor. Each is replaced here, in one place.
+// Stand-ins for what later parts of the application bring to the delegate: nearby sharing and the second display.
+// Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -17,6 +17,13 @@ void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
     Q_UNUSED(song);
 }
 
+void VellorinAppDelegate::notifyPeersTransposeSong(const Song &song, int transpose)
+{
+    // Nearby sharing is not built yet: there are no peers to tell.
+    Q_UNUSED(song);
+    Q_UNUSED(transpose);
+}
+
 void VellorinAppDelegate::refreshSecondDisplay()
 {}
 
@@ -24,10 +31,4 @@ bool VellorinAppDelegate::zoomSecondDisplayWhenActive(ZoomStep step)
 {
     Q_UNUSED(step);
     return false;
-}
-
-void VellorinAppDelegate::scrollSongViewWithEditor(qsizetype characterIndex)
-{
-    // Until auto-scroll brings scrolling to a line, the song view stays where it is.
-    Q_UNUSED(characterIndex);
 }

@@ -8,8 +8,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class MainWindow;
+class PlayList;
 class QWidget;
 class VellorinWindowLayout;
 
@@ -79,6 +81,8 @@ public:
     virtual SongPtr currentSong() const = 0;
     // The selected entries of the playlist, in their order, each with the key the playlist gives it.
     virtual QList<SongPtr> selectedEntries() const = 0;
+    // The playlist shown; null when none is.
+    virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
     // The library song of the entry after / before the selected one; null at the end or without a selection.
     virtual SongPtr nextSong() const = 0;
     virtual SongPtr prevSong() const = 0;
@@ -87,7 +91,7 @@ public:
 class TagsPane : public ListPane
 {
 public:
-    // The songs selected under the tags, in their order.
+    // The songs of the selected rows, in row order.
     virtual QList<SongPtr> selectedSongs() const = 0;
 };
 

@@ -142,9 +142,8 @@ void SongViewViewController::refreshScrollToTop(bool scrollToTop, bool fast)
     if (!fast)
         takeLinkedAudio();
     fillTransposePopup();
-    m_capoPopupButton->setText(capoLabelForStep(m_song ? m_song->capo() : 0));
     loadInstrumentOfSong();
-    m_transposePopupButton->setText(transposeLabelForStep(m_songView->transpose()));
+    showTransposition();
 
     m_songView->setShowChords(!prefs.showlyricsonly());
     m_songView->setZoomScale(saneZoom(prefs.zoomScale()));
@@ -154,6 +153,7 @@ void SongViewViewController::refreshScrollToTop(bool scrollToTop, bool fast)
     takePlayingTime();
     updatePlayingTimeLabel();
     updatePixPerMS();
+    Q_EMIT autoScrollCanSaveChanged(autoScrollCanSave());
 
     m_songView->widget()->update();
     updateSongChords();
@@ -177,14 +177,16 @@ void SongViewViewController::scrollToTop()
 void SongViewViewController::applyCapoTransposition()
 {
     // Only a new song or a changed capo resets the transposition, so a song with a capo can still be transposed.
-    if (!m_song)
+    if (!m_song || (m_capoSong.lock() == m_song && m_capo == m_song->capo()))
         return;
-    const qint64 capo = m_song->capo();
-    if (m_capoSong.lock() == m_song && m_capo == capo)
-        return;
-    m_capoSong = m_song;
-    m_capo = capo;
-    m_songView->setTranspose(int(-capo));
+    resetTransposition(m_song);
+}
+
+void SongViewViewController::resetTransposition(const SongPtr &song)
+{
+    m_capoSong = song;
+    m_capo = song->capo();
+    m_songView->setTranspose(int(-m_capo));
 }
 
 void SongViewViewController::updateWindowTitle()
@@ -244,7 +246,7 @@ void SongViewViewController::takePlayingTime()
         return;
     const int songTempo = m_song->tempo();
     const float tempo = songTempo != 0 ? float(songTempo) : appPrefs().tempo();
-    m_playingTime = m_song->playingTimeForTempo(tempo, float(m_songView->widget()->height()));
+    m_playingTime = m_song->playingTimeForTempo(tempo, m_songView->frameHeight());
 }
 
 void SongViewViewController::adjustSongFrame()

@@ -146,6 +146,7 @@ void VellorinAppDelegate::makePaneControllers()
         m_panes = m_makePanes(*m_window);
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
+    m_songViewViewController->setCommands(this);
     connectZoomControls();
 }
 
@@ -192,6 +193,7 @@ void VellorinAppDelegate::refreshListPanes()
         m_panes.songList->refresh();
     if (m_prefs->showPlaylists() && m_panes.playlists)
         m_panes.playlists->refresh();
+    updateCommandStates();
 }
 
 void VellorinAppDelegate::applicationWillBecomeActive()

@@ -7,6 +7,7 @@
 #include "filekind.h"
 #include "panecontrollers.h"
 #include "song.h"
+#include "songpanecommands.h"
 
 #include <QObject>
 #include <QPoint>
@@ -32,7 +33,7 @@ class SongViewViewController;
 // Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
 // the delegate is the context that the application installs. Before launching only the settings, the empty
 // library and the playlists exist; the panes are made by the launch sequence.
-class VellorinAppDelegate : public QObject, public AppContext
+class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands
 {
     Q_OBJECT
 
@@ -138,13 +139,32 @@ public:
     bool canSave() const;
     // After the model changed the current song's file: brings the editor up to date.
     void saveOrUpdateCurrentSong();
+    // After the model wrote the current song's file, couldSave being canSave() from before the change: an
+    // editor with unsaved edits takes the new text and keeps them unsaved, any other shows the file as written.
+    void updateEditorAfterModelChange(bool couldSave);
     // Seconds of the auto-scroll, written into the shown song.
-    void saveAutoScrollTime(int seconds);
+    void saveAutoScrollTime(int seconds) override;
     // Beats per minute, written into the shown song (text songs only).
     void saveMetronomeTempo(int tempo);
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
+
+    // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
+    // Shows the current song at minus its capo, spelled as its key asks.
+    void transposeReset();
+    // The editor's text goes into the song, whose chords and key are rewritten by the shown transposition and
+    // written to its file (or into the editor, when that holds unsaved edits); then shown untransposed.
+    void transposeSave() override;
+    // Writes the capo (0 removes it) and shows the song at minus the new capo.
+    void setCapo(qint64 capo) override;
+    // While the playlists are shown and their selected entry is the current song: the entry's key becomes the
+    // key, or none when that is the song's own key, and the playlist is saved. The pane refreshes either way.
+    void updatePlaylistKey(const QString &key) override;
+    // Has the song pane write its playing time into the song.
+    void autoScrollSave();
+    // Nearby sharing: connected peers show the song transposed.
+    void notifyPeersTransposeSong(const Song &song, int transpose) override;
 
     // --- MIDI ---
     // The song MIDI controller; nullptr while MIDI is off.
@@ -221,9 +241,13 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
-    // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
-    void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();
+    // The model rewrote the current song's text without writing it: it is written, or merged into an editor
+    // that held unsaved edits before (couldSave).
+    void writeRewrittenCurrentSong(bool couldSave);
+    // Shows the song at minus its capo with neither spelling forced, as when it is first shown.
+    void showUntransposed(const SongPtr &song);
+    bool isEntryOfCurrentSong(const SongPtr &entry);
     void connectZoomControls();
 
     // The three-pane window.

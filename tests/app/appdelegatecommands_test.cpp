@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -327,6 +328,21 @@ TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
         EXPECT_EQ(button->isEnabled(), item.enabled) << item.name;
     }
     EXPECT_FALSE(toolbar->isMovable());
+}
+
+TEST_F(AppDelegateCommandsTest, HidingAPaneLaysTheSongOutForItsNewWidth)
+{
+    launch();
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("wide.pro"));
+    ASSERT_TRUE(TextFile::write(path, QStringLiteral("{title: Wide}\n[G]words and words and words\n")));
+    delegate->setCurrentSong(std::make_shared<Song>(path));
+    QCoreApplication::processEvents();
+    const QWidget *song = delegate->songViewViewController()->songView().widget();
+    const QWidget *viewport = delegate->songViewViewController()->songScrollView()->viewport();
+    const int before = song->width();
+    action("actShowSongList")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewport->width() > before; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return song->width() > before; }, 1000)) << "laid out for the wider pane";
 }
 
 TEST_F(AppDelegateCommandsTest, TheTransposeButtonShowsTheSongPaneFirst)

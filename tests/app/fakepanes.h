@@ -102,6 +102,7 @@ public:
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
     QList<SongPtr> selectedEntries() const override { return selection; }
+    std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
@@ -110,6 +111,7 @@ public:
 
     SongPtr entry;
     QList<SongPtr> selection;
+    std::shared_ptr<PlayList> playlist;
     SongPtr next;
     SongPtr prev;
     // Owned by the window once placed there; made again for a window made after it.
