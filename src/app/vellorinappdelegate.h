@@ -145,7 +145,7 @@ public:
     // Seconds of the auto-scroll, written into the shown song.
     void saveAutoScrollTime(int seconds) override;
     // Beats per minute, written into the shown song (text songs only).
-    void saveMetronomeTempo(int tempo);
+    void saveMetronomeTempo(int tempo) override;
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
