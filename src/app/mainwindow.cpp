@@ -1,12 +1,36 @@
 #include "mainwindow.h"
 
+#include "userdefaults.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QScreen>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainWindow.geometry");
+const QString kMaximizedKey = QStringLiteral("mainWindow.maximized");
+
+// Enough of the window's top edge (where its title bar is) lies on a screen for the user to grab it.
+bool isReachable(const QRect &geometry)
+{
+    const QRect top(geometry.topLeft(), QSize(geometry.width(), 40));
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens) {
+        const QRect shown = screen->availableGeometry().intersected(top);
+        if (shown.width() >= 100 && shown.height() >= 20)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -43,12 +67,31 @@ void MainWindow::setSongPane(QWidget *pane)
     setCentralWidget(pane);
 }
 
+void MainWindow::showWithSavedGeometry()
+{
+    const QRect saved = UserDefaults::value(kGeometryKey).toRect();
+    if (saved.isValid() && isReachable(saved))
+        setGeometry(saved);
+    if (UserDefaults::value(kMaximizedKey).toBool())
+        showMaximized();
+    else
+        show();
+}
+
+void MainWindow::saveGeometry() const
+{
+    // A maximised window keeps the place it goes back to when it is restored.
+    UserDefaults::setValue(kGeometryKey, isMaximized() ? normalGeometry() : geometry());
+    UserDefaults::setValue(kMaximizedKey, isMaximized());
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closeGuard && !m_closeGuard()) {
         event->ignore();
         return;
     }
+    saveGeometry();
     QMainWindow::closeEvent(event);
 }
 

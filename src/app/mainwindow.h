@@ -22,6 +22,12 @@ public:
     // Asked before the window closes; answering false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
+    // Shows the window where it was when it last closed, maximised if it was, kept in the user defaults.
+    // A place no screen shows any more is forgotten: the window opens at its default size instead.
+    void showWithSavedGeometry();
+    // Keeps the window's place, size and maximised state for the next start.
+    void saveGeometry() const;
+
     // Files dragged from other programs onto any part of the window, the editor included, go to these; the
     // position is in the window's coordinates. Drags that start inside the program are left to the widgets.
     struct FileDrops

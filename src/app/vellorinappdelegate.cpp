@@ -90,7 +90,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     refreshPlaylists();
     makePaneControllers();
     initSplitView();
-    m_window->show();
+    m_window->showWithSavedGeometry();
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
@@ -165,6 +165,10 @@ void VellorinAppDelegate::connectZoomControls()
         const QSignalBlocker quietSlider(slider);
         slider->setValue(qRound(zoomScale * 100));
         autoZoom->setChecked(false);
+    });
+    connect(pane, &SongViewViewController::zoomShown, slider, [slider](float zoomScale) {
+        const QSignalBlocker quietSlider(slider);
+        slider->setValue(qRound(zoomScale * 100));
     });
     connect(m_window->zoomInButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::In); });
     connect(m_window->zoomOutButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::Out); });
