@@ -8,6 +8,7 @@
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "midi.h"
+#include "modalgate.h"
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
@@ -50,7 +51,9 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
     m_window->setCloseGuard([this] { return applicationShouldTerminate(); });
     m_menus = new MainMenus(*m_window);
     m_refreshTimer.setSingleShot(true);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::refresh);
+    // A change from outside never re-reads the library under an open question.
+    connect(&m_refreshTimer, &QTimer::timeout, this,
+            [this] { ModalGate::whenNoQuestion(this, [this] { refresh(); }); });
     m_enableFSRefreshTimer.setSingleShot(true);
     connect(&m_enableFSRefreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::enableFSRefresh);
 }

@@ -5,6 +5,7 @@
 
 #include "folderwatcher.h"
 #include "logcapture.h"
+#include "modalgate.h"
 #include "songs.h"
 
 #include <QProcess>
@@ -144,4 +145,16 @@ TEST_F(FolderWatchingTest, ASongChangedElsewhereIsShownAsItIsNowUnlessTheEditorH
     songEdit.dirty = true;
     delegate->refresh();
     EXPECT_EQ(song->text(), QStringLiteral("{title: First}\ntyped"));
+}
+
+TEST_F(FolderWatchingTest, TheRefreshWaitsForAnOpenQuestion)
+{
+    launchWatching();
+    {
+        const ModalGate::Question question;
+        delegate->filesChangedAtPath(path(QStringLiteral("Rock/first.pro")));
+        QTest::qWait(300);
+        EXPECT_EQ(refreshes(), 0) << "not under the question";
+    }
+    EXPECT_EQ(refreshesAfterWaiting(), 1);
 }
