@@ -2,8 +2,11 @@
 
 #include "userdefaults.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 #include <QSlider>
 #include <QToolBar>
@@ -90,4 +93,48 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     saveGeometry();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::setFileDrops(FileDrops drops)
+{
+    m_fileDrops = std::move(drops);
+    setAcceptDrops(true);
+    // Seen before any widget of the window: the editor would otherwise take dropped files itself.
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *target = qobject_cast<QWidget *>(watched);
+    return target && target->window() == this && handleFileDrag(target, event);
+}
+
+bool MainWindow::handleFileDrag(QWidget *target, QEvent *event)
+{
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (drop->source() || !m_fileDrops.accepts)
+        return false;
+    QStringList paths;
+    for (const QUrl &url : drop->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    if (paths.isEmpty())
+        return false;
+    const QPoint position = target->mapTo(this, drop->position().toPoint());
+    // Entering is always taken, so that moving on to a place that takes the files is still reported.
+    const bool take = event->type() == QEvent::DragEnter || m_fileDrops.accepts(paths, position);
+    if (take && event->type() == QEvent::Drop && !m_fileDrops.perform(paths, position)) {
+        drop->ignore();
+        return true;
+    }
+    if (take) {
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+    } else {
+        drop->ignore();
+    }
+    return true;
 }

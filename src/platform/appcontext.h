@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QSizeF>
+#include <QString>
 
 #include <memory>
 
@@ -35,6 +36,10 @@ public:
     // Pauses the reaction to song-folder changes for a few seconds, so the program's own writes
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
+
+    // A song about to be written found its file changed by another program, and kept that version aside at
+    // keptPath before writing its own: the user is told where it is.
+    virtual void otherVersionKeptAside(const QString & /*songPath*/, const QString & /*keptPath*/) {}
 
     // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
     // skipped while MIDI is off.

@@ -8,6 +8,7 @@
 #include "textpattern.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextBoundaryFinder>
 
@@ -89,6 +90,8 @@ Song::~Song() = default;
 void Song::readFile()
 {
     QString error;
+    // Taken before reading: a change made while reading then shows as a change at the next save.
+    m_stamp = FileStamp::of(m_path);
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
@@ -128,12 +131,41 @@ bool Song::save()
     }
     resetCachedValues();
     AppContext::instance()->temporaryStopFSRefresh();
+    if (!keepOtherVersionAside())
+        return false;
     QString error;
     if (!TextFile::write(m_path, m_text, &error)) {
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
         return false;
     }
+    m_stamp = FileStamp::of(m_path);
     countStore();
+    return true;
+}
+
+bool Song::fileChangedOnDisk() const
+{
+    const FileStamp now = FileStamp::of(m_path);
+    return m_stamp.exists() && now.exists() && now != m_stamp;
+}
+
+bool Song::keepOtherVersionAside()
+{
+    // A file that is gone is simply written again; one this song never read is the user's choice to replace.
+    if (!fileChangedOnDisk())
+        return true;
+    const QString stamped = m_path + QStringLiteral(".conflict-") +
+                            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stamped;
+    for (int number = 2; QFileInfo::exists(aside); ++number)
+        aside = stamped + u'-' + QString::number(number);
+    if (!QFile::rename(m_path, aside)) {
+        Log::write(QStringLiteral("Error writing %1: %2")
+                       .arg(m_path, QStringLiteral("another program changed it, and its version could not be kept")));
+        return false;
+    }
+    Log::write(QStringLiteral("%1 was changed by another program; its version is kept as %2").arg(m_path, aside));
+    AppContext::instance()->otherVersionKeptAside(m_path, aside);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // One song: the text of one song file, the directives that carry its metadata, and its file on disk.
 #pragma once
 
+#include "filestamp.h"
 #include "midievent.h"
 #include "textrange.h"
 
@@ -43,7 +44,11 @@ public:
     virtual bool reloadFromDisk();
     // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
     // False (and logged) when the write fails or the file could not be read when loaded.
+    // A version that another program put on disk since the song read or wrote its file is never written over:
+    // it is first renamed aside to "<file name>.conflict-<yyyyMMdd-HHmmss>", and the context is told.
     virtual bool save();
+    // The file is there and is not the one the song last read or wrote (another program changed it).
+    bool fileChangedOnDisk() const;
     void updateDate();
     // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
     // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
@@ -77,7 +82,13 @@ public:
     void setCategory(const QString &category) { m_category = category; }
     // The song's file; empty for a song not saved yet.
     const QString &path() const { return m_path; }
-    void setPath(const QString &path) { m_path = path; }
+    // A new path forgets what the song knew of its old file.
+    void setPath(const QString &path)
+    {
+        if (path != m_path)
+            m_stamp = {};
+        m_path = path;
+    }
     // The file's modification time; invalid when unknown.
     const QDateTime &date() const { return m_date; }
     void setDate(const QDateTime &date) { m_date = date; }
@@ -275,6 +286,8 @@ protected:
 
 private:
     void readFile();
+    // Renames a file changed by another program aside; false when that failed (nothing may be written then).
+    bool keepOtherVersionAside();
     // Sets the text and saves, unless the file could not be read.
     bool saveText(const QString &text);
     // The first playing time in a "time" directive (one without "/"); "" when none.
@@ -297,6 +310,8 @@ private:
     QString m_text;
     QString m_category;
     QString m_path;
+    // The file as this song last read or wrote it.
+    FileStamp m_stamp;
     QDateTime m_date;
     std::optional<QString> m_playlistkey;
 };

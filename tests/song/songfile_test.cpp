@@ -220,3 +220,36 @@ TEST_F(SongFile, PastAHundredNamesNothingIsWrittenOver)
     EXPECT_EQ(Song::uniqueNameForFile(QStringLiteral("Song.pro"), folder.path()), QStringLiteral("Song100.pro"));
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Serious error, could not create unique file for Song.pro")});
 }
+
+TEST_F(SongFile, AVersionAnotherProgramWroteIsKeptAsideBeforeTheSongWritesItsOwn)
+{
+    const QString path = write(QStringLiteral("Song.pro"), "{title: Song}\nmine");
+    Song song(path);
+    song.setText(QStringLiteral("{title: Song}\nmine, edited"));
+    ASSERT_TRUE(song.save());
+    ASSERT_TRUE(song.save()) << "its own write is no change of another program";
+    EXPECT_TRUE(context.keptAside.isEmpty());
+
+    // A sync service brings another version after the song wrote its file.
+    write(QStringLiteral("Song.pro"), "{title: Song}\ntheirs");
+    ASSERT_TRUE(song.fileChangedOnDisk());
+    const LogCapture log;
+    ASSERT_TRUE(song.setCapo(3));
+    ASSERT_EQ(context.keptAside.size(), 1);
+    const QString kept = context.keptAside[0].second;
+    EXPECT_EQ(context.keptAside[0].first, path);
+    EXPECT_TRUE(QFileInfo(kept).fileName().startsWith(QStringLiteral("Song.pro.conflict-"))) << kept.toStdString();
+    EXPECT_EQ(QFileInfo(kept).fileName().size(), QStringLiteral("Song.pro.conflict-yyyyMMdd-HHmmss").size());
+    EXPECT_EQ(TestFiles::read(kept), "{title: Song}\ntheirs");
+    EXPECT_TRUE(TestFiles::readText(path).contains(QStringLiteral("mine, edited")));
+    EXPECT_TRUE(log.hasLineStartingWith(path + QStringLiteral(" was changed by another program")));
+    EXPECT_FALSE(Song::isChordProFile(kept)) << "the library never reads it";
+
+    // A file that is gone is simply written again; a new path is the user's choice to replace what is there.
+    QFile::remove(path);
+    ASSERT_TRUE(song.save());
+    write(QStringLiteral("Chosen.pro"), "{title: Chosen}");
+    song.setPath(folder.filePath(QStringLiteral("Chosen.pro")));
+    ASSERT_TRUE(song.save());
+    EXPECT_EQ(context.keptAside.size(), 1);
+}

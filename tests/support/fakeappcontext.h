@@ -4,8 +4,10 @@
 #include "appcontext.h"
 
 #include <QList>
+#include <QString>
 
 #include <memory>
+#include <utility>
 
 class FakeAppContext : public AppContext
 {
@@ -19,6 +21,10 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+    void otherVersionKeptAside(const QString &songPath, const QString &keptPath) override
+    {
+        keptAside.append({songPath, keptPath});
+    }
     void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
     {
         ++midiIndexings;
@@ -32,6 +38,8 @@ public:
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    // Each song file whose other version was kept aside, with the path it was kept at.
+    QList<std::pair<QString, QString>> keptAside;
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
     int chordImagesMade = 0;

@@ -1,0 +1,14 @@
+#include "filestamp.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+FileStamp FileStamp::of(const QString &path)
+{
+    struct stat status;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+            quint64(status.st_ino)};
+}

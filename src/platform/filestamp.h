@@ -1,0 +1,17 @@
+// What tells that a file changed: its size, modification time and inode, as one comparable value.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct FileStamp
+{
+    qint64 size = -1;    // -1: no such file
+    qint64 modified = 0; // nanoseconds since the epoch
+    quint64 inode = 0;   // a file replaced by a rename has a new one, even with the same size and time
+
+    // The stamp of the file at path now; an empty stamp when there is none.
+    static FileStamp of(const QString &path);
+    bool exists() const { return size >= 0; }
+    bool operator==(const FileStamp &other) const = default;
+};
