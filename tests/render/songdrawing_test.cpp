@@ -166,6 +166,21 @@ TEST_F(SongDrawingTest, aWordWiderThanTheColumnIsBrokenBetweenGraphemesOnScreenA
     EXPECT_EQ(device.texts[chord].baseline.x(), device.texts[chord + 1].baseline.x());
 }
 
+TEST_F(SongDrawingTest, chordsStayOverTheirSyllablesInAScriptTheFontLacks)
+{
+    // No test font has Devanagari: the words are drawn as boxes of Qt's stand-in, as outlines.
+    layOutSong(QStringLiteral("[C]\u0928\u092E\u0938\u094D\u0924\u0947 [G]\u0926\u0941\u0928\u093F\u092F\u093E\n"));
+    drawAll();
+    ASSERT_EQ(textsOf(0), (QStringList{"C", "G"}));
+    ASSERT_EQ(device.paths.size(), 2) << "each word drawn";
+    const auto &chords = device.texts;
+    EXPECT_NEAR(device.paths[0].left(), chords[0].baseline.x(), 2);
+    EXPECT_NEAR(device.paths[1].left(), chords[1].baseline.x(), 2);
+    EXPECT_LT(device.paths[0].right(), chords[1].baseline.x()) << "the second chord after the first word";
+    EXPECT_GT(chords[0].baseline.y(), 0);
+    EXPECT_LT(chords[0].baseline.y(), device.paths[0].bottom()) << "chords above the words";
+}
+
 TEST_F(SongDrawingTest, aWideChordPushesTheLyricsOnAndJoinsTheSplitWord)
 {
     layOutSong(QStringLiteral("Hel[Cmaj7]lo[G]ween [D]next\n"));
