@@ -154,7 +154,7 @@ void SongListViewController::refresh()
 void SongListViewController::setupColumns()
 {
     const Prefs *prefs = settings();
-    m_songsTable->setColumnHidden(SongColumns::Time, !(prefs && prefs->showTimeColumn()));
+    m_songsTable->setTimeColumnShown(prefs && prefs->showTimeColumn());
 }
 
 void SongListViewController::fillCategoryPopup()

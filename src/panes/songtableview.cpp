@@ -278,6 +278,7 @@ void SongTableView::loadColumnShares(const VellorinWindowLayout &layout)
 
 void SongTableView::setColumnShare(int column, double share)
 {
+    m_sharesAreFirstOnes = false;
     if (m_shares.size() <= column)
         m_shares.resize(column + 1, 0);
     m_shares[column] = share;
@@ -300,6 +301,17 @@ void SongTableView::giveColumnsTheirFirstShares()
         shown += isColumnHidden(column) ? 0 : weights[column];
     for (int column = 0; column < 4; ++column)
         setColumnShare(column, weights[column] / shown);
+    m_sharesAreFirstOnes = true;
+}
+
+void SongTableView::setTimeColumnShown(bool shown)
+{
+    if (isColumnHidden(SongColumns::Time) != shown)
+        return;
+    setColumnHidden(SongColumns::Time, !shown);
+    // Columns nobody sized yet share the whole width again, with the Time column or without it.
+    if (m_sharesAreFirstOnes)
+        giveColumnsTheirFirstShares();
 }
 
 void SongTableView::applyShares()
@@ -324,6 +336,7 @@ void SongTableView::keepShareOfResizedColumn(int column, int, int newWidth)
     if (m_shares.size() <= column)
         m_shares.resize(column + 1, 0);
     m_shares[column] = double(newWidth) / width;
+    m_sharesAreFirstOnes = false;
 }
 
 void SongTableView::resizeEvent(QResizeEvent *event)

@@ -73,6 +73,8 @@ public:
 
     void keyboardSearch(const QString &search) override;
     void setModel(QAbstractItemModel *model) override;
+    // Shows or hides the Time column; columns still at their first widths share the whole width again.
+    void setTimeColumnShown(bool shown);
     // Sets a column's width as a share of the table's width; from then on the columns keep their shares.
     void setColumnShare(int column, double share);
 
@@ -105,5 +107,7 @@ private:
     // layout or a window layout).
     QList<double> m_shares;
     bool m_applyingShares = false;
+    // The shares are the first ones the table gave, not sized by the user or a window layout.
+    bool m_sharesAreFirstOnes = false;
     qint64 m_lastTypedMs = 0;
 };

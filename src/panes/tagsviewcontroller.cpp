@@ -95,7 +95,7 @@ void TagsViewController::refresh()
     if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
         delegate->saveCurrentSongInteractive(false);
     songs->refreshTags();
-    m_songsTable->setColumnHidden(SongColumns::Time, !prefs->showTimeColumn());
+    m_songsTable->setTimeColumnShown(prefs->showTimeColumn());
     fillPopupMenu();
     m_currentTag = m_tagsPopup->currentData().toString();
     fillSongs();

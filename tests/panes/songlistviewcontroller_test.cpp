@@ -292,6 +292,7 @@ TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)
     };
     const QList<double> before = columnShares();
     ASSERT_GT(before.at(1), 0);
+    EXPECT_NEAR(before.at(0) + before.at(1) + before.at(2), 1.0, 0.02) << "the columns shown fill the table";
 
     PaneSplitView &panes = *delegate->splitView();
     for (int round = 0; round < 2; ++round) {
