@@ -10,9 +10,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-
-#include <sys/stat.h>
 
 void SongFolderReader::beginPass()
 {
@@ -56,20 +53,12 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     return songs;
 }
 
-SongFolderReader::FileStamp SongFolderReader::stampOf(const QString &path)
-{
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
-}
-
 SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return nullptr;
-    const FileStamp stamp = stampOf(path);
+    const FileStamp stamp = FileStamp::of(path);
     const ReadFile known = m_previous.value(path);
     const bool unchanged = known.song && known.stamp == stamp && !known.song->loadFailed();
     const SongPtr song = unchanged ? known.song

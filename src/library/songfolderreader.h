@@ -1,6 +1,8 @@
 // Reads song folders into Song objects, reusing the object of every file that has not changed since.
 #pragma once
 
+#include "filestamp.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -11,8 +13,8 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// A file counts as unchanged while its path, size and modification time are those it was read with; the
-// result is then the same as reading every file afresh. Main thread only.
+// A file counts as unchanged while its path and stamp (size, modification and change time, inode) are those it
+// was read with; the result is then the same as reading every file afresh. Main thread only.
 class SongFolderReader
 {
 public:
@@ -26,20 +28,12 @@ public:
                                         QStringList *subfolders = nullptr);
 
 private:
-    // What tells a changed file: its size and modification time (nanoseconds since the epoch).
-    struct FileStamp
-    {
-        qint64 size = -1;
-        qint64 modified = 0;
-        bool operator==(const FileStamp &other) const = default;
-    };
     struct ReadFile
     {
         SongPtr song;
         FileStamp stamp;
     };
 
-    static FileStamp stampOf(const QString &path);
     SongPtr songForFile(const QString &path, bool supportPDF);
 
     QHash<QString, ReadFile> m_previous;
