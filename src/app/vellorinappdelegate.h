@@ -144,6 +144,11 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
+    // Before a save the user asked for: when another program changed the song's file since it was read, asks
+    // whether to overwrite it, reload it (dropping this program's edits after a second question) or cancel.
+    // Nothing when the save may go on; otherwise what the caller answers: true when the song was reloaded
+    // (nothing is left to save), false when the user cancelled.
+    std::optional<bool> settleChangeOnDisk(Song &song);
     // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
     void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();

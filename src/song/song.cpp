@@ -89,6 +89,7 @@ Song::~Song() = default;
 void Song::readFile()
 {
     QString error;
+    m_readStamp = FileStamp::of(m_path); // before reading: a change while reading shows at the next save
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
@@ -125,6 +126,12 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
         return false;
     }
+    if (changedOnDisk()) {
+        Log::write(QStringLiteral("Error writing %1: %2")
+                       .arg(m_path, QStringLiteral("another program changed it since it was read; reading it again")));
+        reloadFromDisk();
+        return false;
+    }
     resetCachedValues();
     AppContext::instance()->temporaryStopFSRefresh();
     QString error;
@@ -132,7 +139,21 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
         return false;
     }
+    m_readStamp = FileStamp::of(m_path);
     return true;
+}
+
+bool Song::changedOnDisk() const
+{
+    if (m_path.isEmpty() || !m_readStamp.exists())
+        return false;
+    const FileStamp now = FileStamp::of(m_path);
+    return now.exists() && !now.sameSizeAndTime(m_readStamp);
+}
+
+void Song::forgetChangeOnDisk()
+{
+    m_readStamp = FileStamp::of(m_path);
 }
 
 bool Song::saveText(const QString &text)

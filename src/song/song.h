@@ -1,6 +1,7 @@
 // One song: the text of one song file, the directives that carry its metadata, and its file on disk.
 #pragma once
 
+#include "filestamp.h"
 #include "midievent.h"
 #include "textrange.h"
 
@@ -42,8 +43,15 @@ public:
     // changes) and when the file cannot be read (the text is then empty and the song never saved).
     virtual bool reloadFromDisk();
     // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
-    // False (and logged) when the write fails or the file could not be read when loaded.
+    // False (and logged) when the write fails or the file could not be read when loaded. A file that another
+    // program changed since it was read is never written over: the song reads it again instead (and answers
+    // false), unless forgetChangeOnDisk() was called since; a save the user asked for settles that first.
     virtual bool save();
+    // True when the song's file differs in size or modification time from the file the song last read or
+    // wrote; false for a song without a file and for a file that is gone (a save loses nothing then).
+    bool changedOnDisk() const;
+    // The file as it is now counts as the one read: the next save writes over it.
+    void forgetChangeOnDisk();
     void updateDate();
     // True when the file could not be read; such a song never writes over its file.
     bool loadFailed() const { return m_loadFailed; }
@@ -72,7 +80,12 @@ public:
     void setCategory(const QString &category) { m_category = category; }
     // The song's file; empty for a song not saved yet.
     const QString &path() const { return m_path; }
-    void setPath(const QString &path) { m_path = path; }
+    // A new path forgets what the song knew of its file.
+    void setPath(const QString &path)
+    {
+        m_path = path;
+        m_readStamp = {};
+    }
     // The file's modification time; invalid when unknown.
     const QDateTime &date() const { return m_date; }
     void setDate(const QDateTime &date) { m_date = date; }
@@ -292,5 +305,6 @@ private:
     QString m_category;
     QString m_path;
     QDateTime m_date;
+    FileStamp m_readStamp; // of the file as last read or written
     std::optional<QString> m_playlistkey;
 };

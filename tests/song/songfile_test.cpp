@@ -7,6 +7,7 @@
 #include "testfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -149,6 +150,58 @@ TEST_F(SongFile, AFullDiskKeepsTheOldFileAndAddsNoNewOne)
         EXPECT_FALSE(newSong.save()) << int(step);
         EXPECT_FALSE(QFile::exists(newSong.path())) << int(step);
     }
+}
+
+// A song edited in another program (or brought by a sync tool) while it was open was overwritten by the next save.
+TEST_F(SongFile, AFileChangedByAnotherProgramIsReadAgainNotOverwritten)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray other;
+        bool sameSize;
+    };
+    const Case cases[] = {
+        {"another size", "{title: Theirs, longer}\n", false},
+        {"the same size at another time", "{title: Theirs}\n", true},
+    };
+    for (const Case &c : cases) {
+        const QString path = write(QStringLiteral("s.pro"), "{title: Mine!}\n");
+        Song song(path);
+        write(QStringLiteral("s.pro"), c.other);
+        if (c.sameSize) { // a second later, as a file system with coarse times may only tell
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(QFileInfo(path).lastModified().addSecs(1), QFileDevice::FileModificationTime));
+        }
+        EXPECT_TRUE(song.changedOnDisk()) << c.what;
+        LogCapture log;
+        EXPECT_FALSE(song.setCapo(2)) << c.what;
+        EXPECT_EQ(TestFiles::read(path), c.other) << c.what;
+        EXPECT_EQ(song.text(), QString::fromUtf8(c.other)) << c.what << ": the song shows the other program's text";
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path)) << c.what;
+
+        // Read again, it is the song's own file: saves go on, and a save of its own is no change.
+        EXPECT_FALSE(song.changedOnDisk()) << c.what;
+        ASSERT_TRUE(song.setCapo(2)) << c.what;
+        ASSERT_TRUE(song.setCapo(3)) << c.what;
+    }
+}
+
+TEST_F(SongFile, OverwritingAChangedFileIsAChoice)
+{
+    const QString path = write(QStringLiteral("s.pro"), "{title: Mine}\n");
+    Song song(path);
+    write(QStringLiteral("s.pro"), "{title: Theirs}\n");
+    song.setText(QStringLiteral("{title: Mine}\nedited\n"));
+    song.forgetChangeOnDisk();
+    ASSERT_TRUE(song.save());
+    EXPECT_EQ(TestFiles::read(path), "{title: Mine}\nedited\n");
+
+    // A file that is gone loses nothing: the save writes it again.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(song.changedOnDisk());
+    EXPECT_TRUE(song.save());
 }
 
 TEST_F(SongFile, ReloadClearsEveryCachedValue)
