@@ -19,9 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QSplitter>
 #include <QSysInfo>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -41,7 +39,9 @@ const char *const insertTemplates[] = {
 // Runs a text command (undo, copy, …) on the widget that has the keyboard, when it has one of that name.
 void forwardToFocusWidget(const char *command)
 {
-    if (QWidget *widget = QApplication::focusWidget())
+    QWidget *widget = QApplication::focusWidget();
+    const QByteArray signature = QByteArray(command) + "()";
+    if (widget && widget->metaObject()->indexOfMethod(signature.constData()) >= 0)
         QMetaObject::invokeMethod(widget, command);
 }
 
@@ -91,12 +91,25 @@ void VellorinAppDelegate::connectCommands()
         {"actToggleAutoScrollToolbar", [this] { onSongViewShown(&SongViewViewController::toggleAutoScrollToolbar); }},
         {"actToggleMetronome", [this] { onSongViewShown(&SongViewViewController::toggleMetronomeToolbar); }},
         {"actStartMusicWithAutoScroll", [this] { toggleStartMusicWithAutoScroll(); }},
+        {"actTransposeUp", [this] { m_songViewViewController->transposeUp(); }},
+        {"actTransposeDown", [this] { m_songViewViewController->transposeDown(); }},
+        {"actTransposeAllSharp", [this] { m_songViewViewController->transposeAllsharp(); }},
+        {"actTransposeAllB", [this] { m_songViewViewController->transposeAllb(); }},
+        // As the toolbar's Save: the playlist entry's key follows the saved song.
+        {"actTransposeSave", [this] { m_songViewViewController->transposeSave(); }},
+        {"actTransposeReset", [this] { transposeReset(); }},
+        {"actStartStopAutoScroll", [this] { m_songViewViewController->startStopAutoScroll(); }},
+        {"actAutoScrollFaster", [this] { m_songViewViewController->autoScrollFaster(); }},
+        {"actAutoScrollSlower", [this] { m_songViewViewController->autoScrollSlower(); }},
+        {"actAutoScrollSave", [this] { autoScrollSave(); }},
         {"actDeleteSongs", [this] { onSongList(&SongListPane::deleteSelectedSongs); }},
         {"actChangeCategory", [this] { onSongList(&SongListPane::changeCategoryOfSelectedSongs); }},
         {"actSortByTitle", [this] { sortBy(nullptr); }},
         {"actSortBySubtitle", [this] { sortBy(&Prefs::setSortbysubtitle); }},
         {"actSortByKey", [this] { sortBy(&Prefs::setSortbykey); }},
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
+
+        {"actToggleMIDI", [this] { toggleMIDI(); }},
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},
@@ -114,15 +127,12 @@ void VellorinAppDelegate::startUpdatingCommandStates()
 {
     m_commandState = std::make_unique<CommandState>(*m_menus, [this] { return commandInputs(); });
     connect(m_menus, &MainMenus::aboutToShowMenu, this, &VellorinAppDelegate::updateCommandStates);
+    connect(m_songViewViewController, &SongViewViewController::transposeCanSaveChanged, this,
+            &VellorinAppDelegate::updateCommandStates);
+    connect(m_songViewViewController, &SongViewViewController::autoScrollCanSaveChanged, this,
+            &VellorinAppDelegate::updateCommandStates);
     connect(qApp, &QApplication::focusChanged, this, &VellorinAppDelegate::updateCommandStates);
-    connect(m_splitView, &PaneSplitView::panesChanged, this, [this] {
-        updateCommandStates();
-        // The song is laid out again for the width its pane has once the window has placed the panes.
-        QTimer::singleShot(0, m_songViewViewController, [this] {
-            if (isSongViewVisible())
-                m_songViewViewController->refreshScrollToTop(false, true);
-        });
-    });
+    connect(m_splitView, &PaneSplitView::panesChanged, this, &VellorinAppDelegate::updateCommandStates);
     updateCommandStates();
 }
 
@@ -142,6 +152,8 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
         in.hasKey = shown && shown->hasKey();
         in.transpose = m_songViewViewController->songView().transpose();
         in.hasSongChords = m_songViewViewController->hasSongChords();
+        in.canAutoScroll = m_songViewViewController->canAutoScroll();
+        in.autoScrollCanSave = m_songViewViewController->autoScrollCanSave();
     }
     in.songViewVisible = isSongViewVisible();
     in.songEditVisible = isSongEditVisible();
@@ -242,7 +254,8 @@ void VellorinAppDelegate::onSongViewShown(void (SongViewViewController::*command
 
 void VellorinAppDelegate::onSongList(void (SongListPane::*command)())
 {
-    if (m_panes.songList)
+    // The selection it acts on is the one the user sees.
+    if (m_panes.songList && commandInputs().songListShown)
         (m_panes.songList->*command)();
 }
 
@@ -252,7 +265,7 @@ void VellorinAppDelegate::insertChordproControl(int tag)
         Log::write(QStringLiteral("Invalid chordpro insert menu item"));
         return;
     }
-    if (!m_panes.songEdit)
+    if (!isSongEditVisible() || !m_panes.songEdit->textHasFocus())
         return;
     m_panes.songEdit->insertChordproControl(QString::fromUtf8(insertTemplates[tag - 1]));
     m_songViewViewController->refreshScrollToTop(false);

@@ -3,8 +3,8 @@
 
 #include "dialogs.h"
 #include "log.h"
+#include "midi.h"
 #include "prefs.h"
-#include "songdisplay.h"
 #include "songviewviewcontroller.h"
 
 #include <QDir>
@@ -14,8 +14,8 @@
 void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 {
     showSong(song, true);
-    if (song)
-        sendMidiEvents(*song);
+    if (song && m_midi)
+        m_midi->sendMidiEvents(song->midiEventsToSend());
 }
 
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
@@ -30,12 +30,14 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_prefs->setCurrentSong(song->titleSubtitleReference());
     m_prefs->save();
     if (m_songViewViewController) {
-        SongDisplay &view = m_songViewViewController->songView();
-        view.setAllChordsSharp(false);
-        view.setAllChordsFlat(false);
-        view.setTranspose(int(-song->capo()));
-        if (isSongViewVisible())
-            QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
+        showUntransposed(*song);
+        if (isSongViewVisible()) {
+            QTimer::singleShot(0, m_songViewViewController, [this] {
+                m_songViewViewController->refresh();
+                // The chord items follow the chords of the song as laid out.
+                updateCommandStates();
+            });
+        }
     }
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
@@ -102,6 +104,7 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
     if (m_currentSong->isNote()) {
         // A note lives in its playlists' files: they are written again, and the playlist's entry is shown.
         updatePlaylistsForNote(*m_currentSong);
+        m_currentSong->countStore();
         m_panes.songEdit->refresh();
         if (m_panes.playlists) {
             m_panes.playlists->refresh();
@@ -111,7 +114,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
         m_panes.songEdit->refresh();
         return true;
     }
-    updateMidiSong(*m_currentSong);
+    if (m_midi)
+        m_midi->updateSong(*m_currentSong);
     if (ask) {
         Dialogs::Alert alert;
         alert.title = tr("Song %1 has been changed. Save changes?").arg(m_currentSong->title());
@@ -123,7 +127,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
             break;
         case Dialogs::Answer::Alternate:
             m_currentSong->reloadFromDisk();
-            updateMidiSong(*m_currentSong);
+            if (m_midi)
+                m_midi->updateSong(*m_currentSong);
             return true;
         case Dialogs::Answer::Other:
         case Dialogs::Answer::Closed:

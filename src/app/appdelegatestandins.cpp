@@ -1,6 +1,5 @@
-// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops, MIDI,
-// nearby sharing, the second display and the song view following the editor. Each is replaced here, in
-// one place.
+// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops,
+// nearby sharing and the second display. Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -19,27 +18,17 @@ void VellorinAppDelegate::startWatchingSongFolder()
 void VellorinAppDelegate::registerForDraggedFiles()
 {}
 
-void VellorinAppDelegate::startMidi()
-{}
-
-QString VellorinAppDelegate::midiConnectionsAsString() const
-{
-    return QString();
-}
-
-void VellorinAppDelegate::sendMidiEvents(const Song &song)
-{
-    Q_UNUSED(song);
-}
-
-void VellorinAppDelegate::updateMidiSong(const Song &song)
-{
-    Q_UNUSED(song);
-}
 
 void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
 {
     Q_UNUSED(song);
+}
+
+void VellorinAppDelegate::notifyPeersTransposeSong(const Song &song, int transpose)
+{
+    // Nearby sharing is not built yet: there are no peers to tell.
+    Q_UNUSED(song);
+    Q_UNUSED(transpose);
 }
 
 void VellorinAppDelegate::refreshSecondDisplay()
@@ -49,10 +38,4 @@ bool VellorinAppDelegate::zoomSecondDisplayWhenActive(ZoomStep step)
 {
     Q_UNUSED(step);
     return false;
-}
-
-void VellorinAppDelegate::scrollSongViewWithEditor(qsizetype characterIndex)
-{
-    // Until auto-scroll brings scrolling to a line, the song view stays where it is.
-    Q_UNUSED(characterIndex);
 }

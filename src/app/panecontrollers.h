@@ -5,8 +5,10 @@
 #include "song.h"
 
 #include <functional>
+#include <memory>
 
 class MainWindow;
+class PlayList;
 class QWidget;
 class VellorinWindowLayout;
 
@@ -70,6 +72,8 @@ class PlaylistsPane : public ListPane
 public:
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
+    // The playlist shown; null when none is.
+    virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
     // The library song of the entry after / before the selected one; null at the end or without a selection.
     virtual SongPtr nextSong() const = 0;
     virtual SongPtr prevSong() const = 0;

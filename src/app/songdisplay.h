@@ -3,11 +3,13 @@
 #pragma once
 
 #include "chord.h"
+#include "pauseinfo.h"
 #include "song.h"
 
 #include <QChar>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -43,8 +45,20 @@ public:
     // (and columns) that fit the song into the viewport. Then sizes the widget: the song's height when that is
     // taller than the viewport, else the viewport's height.
     virtual void adjustFrameForView(QScrollArea &scrollView, bool autozoom) = 0;
+    // Widget pixels per point on the widget's screen.
+    virtual qreal pointScale() const = 0;
+    // Height of the laid-out frame (the song, or the visible part when the song is shorter), points.
+    virtual float frameHeight() const = 0;
+    // Top of a laid-out line, points.
+    virtual float yForLine(qint64 line) const = 0;
+    // The laid-out line that shows the character at the index of the song's text.
+    virtual qint64 lineForCursorPos(quint64 position) const = 0;
+    // The pause mark at a position of the song, points.
+    virtual std::optional<PauseInfo> pauseForPosition(double y) const = 0;
     // 0 when not transposed or a tab song, else 'b' or '#' as the transposed key asks.
     virtual QChar favoredTransposeChar() const = 0;
+    // The names of the chords the laid-out song shows, each once, from the top of the song.
+    virtual QStringList uniqueChordNames() = 0;
     // The chord the song's text defines under exactly that title.
     virtual std::optional<Chord> tempChordForTitle(const QString &title) const = 0;
 };

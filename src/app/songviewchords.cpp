@@ -127,3 +127,8 @@ bool SongViewViewController::currentInstrumentIsKeyboard() const
     const Instrument *instrument = prefs ? prefs->currentInstrument() : nullptr;
     return instrument && instrument->isKeyboard();
 }
+
+bool SongViewViewController::hasSongChords() const
+{
+    return !m_songView->uniqueChordNames().isEmpty();
+}

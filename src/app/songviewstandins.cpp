@@ -1,51 +1,13 @@
-// Stand-ins for the song pane's controls that are built later: transposition and capo pop-ups, auto-scroll,
-// metronome, linked audio, the chord side pane and the chord window. Each keeps the value the refresh gives it
-// (so the refresh can be watched) and is replaced here, in one place.
+// Stand-ins for the song pane's controls that are built later: metronome, linked audio, the chord side pane and
+// the chord window. Each keeps the value the refresh gives it (so the refresh can be watched) and is replaced
+// here, in one place.
 #include "songviewviewcontroller.h"
 
+#include "chord.h"
 #include "log.h"
-#include "songdisplay.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QSplitter>
-
-void SongViewViewController::fillTransposePopup()
-{}
-
-void SongViewViewController::fillCapoPopup()
-{}
-
-QString SongViewViewController::transposeLabelForStep(int step) const
-{
-    return step == 0 ? tr("Transpose") : QString::asprintf("%+d", step);
-}
-
-QString SongViewViewController::capoLabelForStep(qint64 step) const
-{
-    return step == 0 ? tr("No Capo") : tr("Capo %1").arg(step);
-}
-
-QString SongViewViewController::transposeButtonTitle() const
-{
-    return m_transposePopupButton->text();
-}
-
-QString SongViewViewController::capoButtonTitle() const
-{
-    return m_capoPopupButton->text();
-}
-
-void SongViewViewController::updatePlayingTimeLabel()
-{
-    m_playingTimeLabel->setText(QString::asprintf("%d:%02d", m_playingTime / 60, m_playingTime % 60));
-}
-
-void SongViewViewController::updatePixPerMS()
-{
-    m_pixPerMs = m_song ? m_song->pixPerMsForPlayingTime(m_playingTime, float(m_songView->widget()->height())) : 0;
-}
 
 void SongViewViewController::updateMetronomeLabel()
 {
@@ -65,6 +27,16 @@ void SongViewViewController::playLinkedAudio(const QString &path)
 void SongViewViewController::stopLinkedAudio()
 {
     m_audioPath.clear();
+}
+
+void SongViewViewController::startAudio()
+{
+    // No audio plays yet.
+}
+
+bool SongViewViewController::isAudioPlaying() const
+{
+    return false;
 }
 
 void SongViewViewController::setAudioSpeedPopup()

@@ -12,19 +12,8 @@
 
 void SongViewViewController::buildToolbars()
 {
-    m_transposePopupButton = new QPushButton;
-    m_capoPopupButton = new QPushButton;
-    m_allbTransposeButton = new QPushButton;
-    m_allsharpTransposeButton = new QPushButton;
-    m_saveTransposeButton = new QPushButton;
-    m_transposeToolbar = makeToolbar(QStringLiteral("transposeToolbar"),
-                                     {m_transposePopupButton, m_capoPopupButton, m_allbTransposeButton,
-                                      m_allsharpTransposeButton, m_saveTransposeButton});
-
-    m_playingTimeLabel = new QLabel;
-    m_saveAutoScrollButton = new QPushButton;
-    m_autoScrollToolbar =
-        makeToolbar(QStringLiteral("autoScrollToolbar"), {m_playingTimeLabel, m_saveAutoScrollButton});
+    buildTransposeToolbar();
+    buildAutoScrollToolbar();
 
     m_backwardButton = new QPushButton;
     m_audioProgressSlider = new QSlider(Qt::Horizontal);
@@ -62,6 +51,8 @@ QWidget *SongViewViewController::makeToolbar(const QString &name, const QList<QW
 void SongViewViewController::setButtonTitles()
 {
     m_saveAutoScrollButton->setText(tr("Save"));
+    m_startAutoScrollButton->setText(tr("Start"));
+    m_stopAutoScrollButton->setText(tr("Stop"));
     m_saveTransposeButton->setText(tr("Save"));
     m_metronomeSaveButton->setText(tr("Save"));
     m_forwardButton->setText(tr(">>"));

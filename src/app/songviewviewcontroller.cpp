@@ -142,9 +142,8 @@ void SongViewViewController::refreshScrollToTop(bool scrollToTop, bool fast)
     if (!fast)
         takeLinkedAudio();
     fillTransposePopup();
-    m_capoPopupButton->setText(capoLabelForStep(m_song ? m_song->capo() : 0));
     loadInstrumentOfSong();
-    m_transposePopupButton->setText(transposeLabelForStep(m_songView->transpose()));
+    showTransposition();
 
     m_songView->setShowChords(!prefs.showlyricsonly());
     m_songView->setZoomScale(saneZoom(prefs.zoomScale()));
@@ -154,6 +153,7 @@ void SongViewViewController::refreshScrollToTop(bool scrollToTop, bool fast)
     takePlayingTime();
     updatePlayingTimeLabel();
     updatePixPerMS();
+    Q_EMIT autoScrollCanSaveChanged(autoScrollCanSave());
 
     m_songView->widget()->update();
     updateSongChords();
@@ -244,7 +244,7 @@ void SongViewViewController::takePlayingTime()
         return;
     const int songTempo = m_song->tempo();
     const float tempo = songTempo != 0 ? float(songTempo) : appPrefs().tempo();
-    m_playingTime = m_song->playingTimeForTempo(tempo, float(m_songView->widget()->height()));
+    m_playingTime = m_song->playingTimeForTempo(tempo, m_songView->frameHeight());
 }
 
 void SongViewViewController::adjustSongFrame()

@@ -14,15 +14,19 @@
 class Chord;
 class ChordViewWidget;
 class Dialogs;
+class MinSecTextField;
 class PDFSongViewWidget;
 class QAbstractAnimation;
 class QLabel;
+class QMenu;
 class QParallelAnimationGroup;
 class QPushButton;
 class QScrollArea;
 class QSlider;
 class QSplitter;
+class QTimer;
 class SongDisplay;
+class SongPaneCommands;
 
 class SongViewViewController : public QWidget
 {
@@ -44,6 +48,10 @@ public:
     static float saneZoom(double zoomScale);
     // Length of the toolbar slide, milliseconds.
     static constexpr int toolbarSlideMs = 400;
+
+    // What the toolbars ask of the application (writing the song, the playlist key, the peers); nothing is
+    // asked while none is set.
+    void setCommands(SongPaneCommands *commands) { m_commands = commands; }
 
     // --- Refresh: after the shown song, its text or a setting changed ---
     void refresh() { refreshScrollToTop(true); }
@@ -92,9 +100,61 @@ public:
     void magnify(double magnification);
     void switchAutozoom(bool on);
 
+    // --- Transposition: semitones and the all-flat and all-sharp spelling live in the song view ---
+    // One semitone up or down, kept within -6..+6 (+6 up gives -5); a value from outside that range first
+    // counts as its equivalent within it (11 up gives 0). Then refresh, playlist key, peers.
+    void transposeUp();
+    void transposeDown();
+    // Any value, kept as it is; peers, refresh. No playlist key.
+    void setTranspose(int semitones);
+    // A peer's transposition: refresh only, nothing goes back to the peers or into the playlist.
+    void peerTranspose(int semitones);
+    // An item of the transposition pop-up (-6..+6) or of the capo pop-up (0..9).
+    void transposeFromPopup(int step);
+    void capoFromPopup(int capo);
+    void transposeAllb();
+    void transposeAllsharp();
+    // Writes the transposition into the song's text, then the playlist key.
+    void transposeSave();
+    // There is a transposition or a spelling to save.
+    bool transposeCanSave() const;
+    // The accidental a saved transposition and the playlist key are written with: 'b', '#' or none.
+    QChar transposeFavorChar() const;
+    QChar transposeFavor() const;
+    // The transposed key of a step ("0" or the number itself for a song without a key), and "No Capo" or
+    // "Capo n".
+    QString transposeLabelForStep(qint64 step) const;
+    QString capoLabelForStep(qint64 step) const;
+    // Hands the key the song is now played in to the application's playlist.
+    void updatePlaylistKey();
+
+    // --- Auto-scroll: the song moves up so that all of it passes in its playing time ---
+    // One tick of the auto-scroll timer, milliseconds; pauses are counted in ticks.
+    static constexpr int autoScrollTickMs = 10;
+    // The shortest playing time the toolbar and the steps set, seconds.
+    static constexpr int shortestPlayingTime = 30;
+    // Auto-zoom is off and some of the song lies below the visible part.
+    bool canAutoScroll() const;
+    bool isAutoScrolling() const;
+    void startStopAutoScroll();
+    // Holds the song still for the seconds, on top of a pause under way.
+    void delayAutoScrollingBy(double seconds);
+    // What the timer does every tick: wait out a pause, take over a hand scroll, or move on.
+    void tick();
+    // One second less (never below 30 s) or more of playing time.
+    void autoScrollFaster();
+    void autoScrollSlower();
+    // Writes the field's playing time into the song.
+    void autoScrollSave();
+    // The playing time in effect is not the one stored in the song.
+    bool autoScrollCanSave() const;
+    // Scrolls the song so the laid-out line is at the top.
+    void scrollToLine(qint64 line);
+    MinSecTextField *playingTimeTextField() const { return m_playingTimeTextField; }
+
     // --- Chords ---
     // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it.
-    bool hasSongChords() const { return !songChordNames().isEmpty(); }
+    bool hasSongChords() const;
     bool isSongChordsVisible() const;
     void showHideSongChords();
     // A click on a chord name (as drawn) in the song, or on a diagram of the chord side pane.
@@ -118,6 +178,9 @@ Q_SIGNALS:
     // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's
     // zoom controls follow.
     void zoomScaleChanged(float zoomScale);
+    // After every change that may change them; they enable the toolbars' save buttons.
+    void transposeCanSaveChanged(bool canSave);
+    void autoScrollCanSaveChanged(bool canSave);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -151,20 +214,42 @@ private:
     void takeMetronomeValues();
     void takeLinkedAudio();
     void loadInstrumentOfSong();
+    void showTransposition();
     void takePlayingTime();
+
+    // Transposition.
+    void buildTransposeToolbar();
+    // Pop-up items whose titles are set again on every refresh; made once, so an item can be chosen while the
+    // refresh it causes retitles them.
+    static QMenu *makePopupMenu(QPushButton *button, int first, int last);
+    void stepTranspose(int delta);
+    void notifyPeersOfTranspose();
+
+    // Auto-scroll.
+    void buildAutoScrollToolbar();
+    void startAutoScroll();
+    void stopAutoScroll();
+    // The playing time the field holds once editing ends.
+    void playingTimeEdited();
+    void setPlayingTime(int seconds);
+    // The default speed follows a playing time that is not the song's own.
+    void storeDefaultTempo();
+    // The visible part of the song, points.
+    QRectF visibleSongRect() const;
+    void scrollSongTo(float y);
 
     // Stand-ins for the controls that later parts of the pane own. Each keeps the value it is given, so the
     // refresh's order can be watched, and is replaced in this one place.
     void fillTransposePopup();
     void fillCapoPopup();
-    QString transposeLabelForStep(int step) const;
-    QString capoLabelForStep(qint64 step) const;
     void updatePlayingTimeLabel();
     void updatePixPerMS();
     void updateMetronomeLabel();
     void restartMetronomeIfPlaying();
     void playLinkedAudio(const QString &path);
     void stopLinkedAudio();
+    void startAudio();
+    bool isAudioPlaying() const;
     void setAudioSpeedPopup();
     void updateSongChords();
     // The chords the side pane shows.
@@ -175,6 +260,7 @@ private:
     void addChordToLibrary(const QString &name);
 
     Dialogs &m_dialogs;
+    SongPaneCommands *m_commands = nullptr;
     CurrentSong m_currentSong;
     std::unique_ptr<SongDisplay> m_songView;
     SongPtr m_song;
@@ -200,8 +286,12 @@ private:
     QPushButton *m_allsharpTransposeButton = nullptr;
     QPushButton *m_transposePopupButton = nullptr;
     QPushButton *m_capoPopupButton = nullptr;
+    QMenu *m_transposeMenu = nullptr;
+    QMenu *m_capoMenu = nullptr;
+    MinSecTextField *m_playingTimeTextField = nullptr;
+    QPushButton *m_startAutoScrollButton = nullptr;
+    QPushButton *m_stopAutoScrollButton = nullptr;
     QSlider *m_audioProgressSlider = nullptr;
-    QLabel *m_playingTimeLabel = nullptr;
     QLabel *m_tempoMetronomeLabel = nullptr;
     QPointer<QAbstractAnimation> m_slide;
 
@@ -214,6 +304,11 @@ private:
     int m_tempoMetronome = 0;
     qint64 m_metronomeTicksPerBar = 0;
     float m_pixPerMs = 0;
+    // Auto-scroll: runs exactly while the timer does; positions in points, the pause left in ticks.
+    QTimer *m_autoPlayTimer = nullptr;
+    float m_currentContentOffset = 0;
+    double m_lastPausePosition = -1.0;
+    int m_autoPlayDelay = 0;
     QString m_audioPath;
     int m_chordCellWidth = 48;
     bool m_largeChordDiagrams = false;

@@ -41,7 +41,13 @@ public:
     {
         adjustFrameForView(&scrollArea, autozoom);
     }
+    qreal pointScale() const override;
+    float frameHeight() const override { return float(m_songView.frameSize().height()); }
+    float yForLine(qint64 line) const override { return m_songView.yForLine(line); }
+    qint64 lineForCursorPos(quint64 position) const override { return m_songView.lineForCursorPos(position); }
+    std::optional<PauseInfo> pauseForPosition(double y) const override { return m_songView.pauseForPosition(y); }
     QChar favoredTransposeChar() const override { return m_songView.favoredTransposeChar(); }
+    QStringList uniqueChordNames() override { return m_songView.uniqueChordNames(); }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         return m_songView.tempChordForTitle(title);
@@ -63,7 +69,6 @@ protected:
 private:
     SongPtr songForSongView(const SongView &view) override;
     void showChords(const QString &name, const QRectF &rect) override;
-    qreal pointScale() const;
 
     SongView m_songView;
     std::function<SongPtr()> m_songSource;

@@ -6,6 +6,7 @@
 #include "log.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
+#include "midi.h"
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
@@ -51,7 +52,9 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
-    // The window and its panes go while the shared objects still exist; then nobody may reach them.
+    // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
+    // still exist; then nobody may reach them.
+    m_midi.reset();
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);
@@ -99,7 +102,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     AppReviewManager::defaultManager().showPromptIfNecessary();
     fixSplitView();
     if (m_prefs->midi())
-        startMidi();
+        switchMidi(true);
 }
 
 void VellorinAppDelegate::logVersion() const
@@ -137,6 +140,7 @@ void VellorinAppDelegate::makePaneControllers()
         m_panes = m_makePanes(*m_window);
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
+    m_songViewViewController->setCommands(this);
     connectZoomControls();
 }
 
@@ -183,6 +187,7 @@ void VellorinAppDelegate::refreshListPanes()
         m_panes.songList->refresh();
     if (m_prefs->showPlaylists() && m_panes.playlists)
         m_panes.playlists->refresh();
+    updateCommandStates();
 }
 
 void VellorinAppDelegate::applicationWillBecomeActive()

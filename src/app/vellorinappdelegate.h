@@ -6,15 +6,19 @@
 #include "commandstate.h"
 #include "panecontrollers.h"
 #include "song.h"
+#include "songpanecommands.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class Dialogs;
 class MainMenus;
 class MainWindow;
+class Midi;
+class MidiBackend;
 class PDFSong;
 class PaneSplitView;
 class SongDisplay;
@@ -23,7 +27,7 @@ class SongViewViewController;
 // Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
 // the delegate is the context that the application installs. Before launching only the settings, the empty
 // library and the playlists exist; the panes are made by the launch sequence.
-class VellorinAppDelegate : public QObject, public AppContext
+class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands
 {
     Q_OBJECT
 
@@ -42,6 +46,8 @@ public:
     Chords *chords() override;
     PlayLists *playlists() override { return m_playlists.get(); }
     QImage chordImage(const Chord &chord, const QSizeF &size) override;
+    // Hands the library's current songs to the MIDI song selection, while MIDI is on.
+    void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
     // --- Start, activation and quit ---
     // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
@@ -70,6 +76,10 @@ public:
     void setCurrentSong(const SongPtr &song);
     // Makes the song current and refreshes the views; tells peers when notifyPeers.
     void showSong(const SongPtr &song, bool notifyPeers);
+    // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
+    // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
+    // those changes could not be saved.
+    bool showSongFromOutside(const SongPtr &song, bool notifyPeers);
     // The current song is neither a PDF song nor a playlist note.
     bool isNormalSong() const { return m_isNormalSong; }
     bool transposeEnabled() const { return m_isNormalSong; }
@@ -78,12 +88,41 @@ public:
     // After the model changed the current song's file: brings the editor up to date.
     void saveOrUpdateCurrentSong();
     // Seconds of the auto-scroll, written into the shown song.
-    void saveAutoScrollTime(int seconds);
+    void saveAutoScrollTime(int seconds) override;
     // Beats per minute, written into the shown song (text songs only).
     void saveMetronomeTempo(int tempo);
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
+
+    // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
+    // Shows the current song at minus its capo, spelled as its key asks.
+    void transposeReset();
+    // The editor's text goes into the song, whose chords and key are rewritten by the shown transposition and
+    // written to its file (or into the editor, when that holds unsaved edits); then shown untransposed.
+    void transposeSave() override;
+    // Writes the capo (0 removes it) and shows the song at minus the new capo.
+    void setCapo(qint64 capo) override;
+    // While the playlists are shown and their selected entry is the current song: the entry's key becomes the
+    // key, or none when that is the song's own key, and the playlist is saved. The pane refreshes either way.
+    void updatePlaylistKey(const QString &key) override;
+    // Has the song pane write its playing time into the song.
+    void autoScrollSave();
+    // Nearby sharing: connected peers show the song transposed.
+    void notifyPeersTransposeSong(const Song &song, int transpose) override;
+
+    // --- MIDI ---
+    // The song MIDI controller; nullptr while MIDI is off.
+    Midi *midi() const { return m_midi.get(); }
+    // Switches MIDI on (a new controller, which indexes the current songs at once) or off (the controller is
+    // dropped), and stores the choice in the settings. At launch, and by the MIDI command.
+    void switchMidi(bool on);
+    // The MIDI command.
+    void toggleMIDI();
+    // Where the MIDI controller's ports come from; the ALSA sequencer unless set (tests set a fake).
+    void setMidiBackendMaker(std::function<std::unique_ptr<MidiBackend>()> maker);
+    // The connected ports' names, for the MIDI item's title; empty while MIDI is off.
+    QString midiConnectionsAsString() const;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -139,6 +178,9 @@ private:
     // Neither a PDF song nor a playlist note.
     static bool isTextSong(const Song &song);
     bool importSong(const SongPtr &song);
+    // The library's own object for the song's file when it holds one (so one file has one object), else the
+    // song itself.
+    SongPtr librarySongForFile(const SongPtr &song);
     bool importPdf(PDFSong &song, const QString &category);
     bool chooseFileForNewSong(Song &song);
     // Writes the current song, playlists following a changed title; false when the write failed.
@@ -152,6 +194,12 @@ private:
     // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
     void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();
+    // The model rewrote the current song's text without writing it: it is written, or merged into an editor
+    // that held unsaved edits before (couldSave).
+    void writeRewrittenCurrentSong(bool couldSave);
+    // Shows the song at minus its capo with neither spelling forced, as when it is first shown.
+    void showUntransposed(const Song &song);
+    bool isEntryOfCurrentSong(const SongPtr &entry);
     void connectZoomControls();
 
     // The three-pane window.
@@ -199,12 +247,8 @@ private:
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
     void registerForDraggedFiles();
-    QString midiConnectionsAsString() const;
     // True when the second display was the active window and took the zoom step.
     bool zoomSecondDisplayWhenActive(ZoomStep step);
-    void startMidi();
-    void sendMidiEvents(const Song &song);
-    void updateMidiSong(const Song &song);
     void notifyPeersOfSong(const Song &song);
     void refreshSecondDisplay();
 
@@ -221,6 +265,8 @@ private:
     SongViewViewController *m_songViewViewController = nullptr;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
+    std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
+    std::unique_ptr<Midi> m_midi;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.

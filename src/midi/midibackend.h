@@ -27,6 +27,9 @@ struct MidiError
     QString message;
 };
 
+// Writes the one error line of the MIDI layer: "Error (label): code:message". The operation goes on.
+void logMidiError(const QString &label, const MidiError &error);
+
 class MidiBackend
 {
 public:

@@ -18,11 +18,6 @@ bool isThroughPort(const MidiPort &port)
     return port.id.startsWith(QStringLiteral("Midi Through:"));
 }
 
-void logError(const QString &label, const MidiError &error)
-{
-    Log::write(QStringLiteral("Error (%1): %2:%3").arg(label).arg(error.code).arg(error.message));
-}
-
 std::uint64_t monotonicNanoseconds()
 {
     return std::uint64_t(
@@ -146,7 +141,7 @@ void VXMidi::connectSource(const MidiPort &port)
         source->midiRead(bytes, length, monotonicNanoseconds());
     };
     if (const std::optional<MidiError> error = m_backend->openInput(port.id, received))
-        logError(QStringLiteral("Connecting to MIDI source"), *error);
+        logMidiError(QStringLiteral("Connecting to MIDI source"), *error);
 }
 
 void VXMidi::disconnectSource(const QString &id)
@@ -203,7 +198,7 @@ void VXMidi::sendBytes(const QByteArray &message)
     const QMutexLocker lock(&m_outputMutex);
     for (const MidiPort &destination : std::as_const(m_destinations))
         if (const std::optional<MidiError> error = m_backend->send(destination.id, message))
-            logError(QStringLiteral("Sending MIDI"), *error);
+            logMidiError(QStringLiteral("Sending MIDI"), *error);
 }
 
 void VXMidi::close()

@@ -69,19 +69,26 @@ void SongEditViewController::refresh()
 {
     // Edits of the song shown so far go into that song before another one is loaded.
     flushPendingUpdate();
-    m_song = m_currentSong ? m_currentSong() : nullptr;
+    const SongPtr song = m_currentSong ? m_currentSong() : nullptr;
+    // The song shown already, not stored since it was loaded: its edits stay unsaved, whoever asked to show it.
+    const bool keepsEdits = song && song == m_song && m_origText && song->storeGeneration() == m_origGeneration;
+    m_song = song;
     if (m_song && dynamic_cast<PDFSong *>(m_song.get())) {
         showText(QString());
         m_textView->setReadOnly(true);
         m_origText.reset();
         return;
     }
-    m_origText = m_song ? std::optional<QString>(m_song->text()) : std::nullopt;
+    if (!keepsEdits) {
+        m_origText = m_song ? std::optional<QString>(m_song->text()) : std::nullopt;
+        m_origGeneration = m_song ? m_song->storeGeneration() : 0;
+    }
     const QString text = m_song ? m_song->text() : QString();
     // A song with CR-LF line ends shows the same text: it is not replaced, and loading changes nothing.
     if (m_textView->rawText() != withLineFeeds(text))
         showText(text);
-    m_textView->document()->clearUndoRedoStacks();
+    if (!keepsEdits)
+        m_textView->document()->clearUndoRedoStacks();
     m_textView->setReadOnly(!m_song);
     performSyntaxColoring();
 }

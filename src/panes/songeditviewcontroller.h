@@ -31,7 +31,8 @@ public:
     ~SongEditViewController() override;
 
     // Loads the current song: its text, editable for a text song; empty and read-only for a PDF song or none.
-    // Right after it the pane holds no unsaved edits.
+    // The text loaded counts as saved, unless the song is the one shown already and was not stored since:
+    // its edits then stay unsaved.
     void refresh() override;
     QWidget *widget() override { return this; }
     // The song's text differs from the text it had when loaded. A pending update after typing is carried
@@ -95,6 +96,8 @@ private:
     SongSyntaxHighlighter *m_highlighter = nullptr;
     SongPtr m_song;
     std::optional<QString> m_origText;
+    // The song's store generation when m_origText was taken.
+    int m_origGeneration = 0;
     bool m_isTab = false;
     // The view's text as last taken: changes of colours alone leave it as it is and are no typing.
     QString m_viewText;

@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "categoryname.h"
 #include "dialogs.h"
+#include "midi.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -57,7 +58,8 @@ void SongListViewController::deleteSelectedSongs()
         // A file that cannot be moved stays in the list that follows.
         if (QFile::moveToTrash(song->path()))
             shownTrashed = shownTrashed || (deletesShown && song->path() == shown->path());
-        removeFromMidiIndex(*song);
+        if (Midi *midi = delegate ? delegate->midi() : nullptr)
+            midi->deleteSong(*song);
     }
     if (shownTrashed)
         shown->setPath(QString());
@@ -74,11 +76,6 @@ void SongListViewController::showRowInPlaceOfDeleted(int row)
     row = std::min(row, rows - 1);
     selectRowAlone(row);
     shouldSelectRow(row);
-}
-
-void SongListViewController::removeFromMidiIndex(const Song &song)
-{
-    Q_UNUSED(song);
 }
 
 void SongListViewController::changeCategoryOfSelectedSongs()

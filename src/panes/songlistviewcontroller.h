@@ -113,10 +113,8 @@ private:
     static Prefs *settings();
     static Songs *library();
 
-    // Stand-ins for what later parts bring: the context menus rebuilt for the chosen song, and the MIDI song
-    // selection forgetting a deleted song. Each is replaced here, in one place.
+    // Stand-in for what a later part brings: the context menus rebuilt for the chosen song.
     void rebuildSongMenus(const Song &song);
-    void removeFromMidiIndex(const Song &song);
 
     Dialogs &m_dialogs;
     Clock &m_clock;

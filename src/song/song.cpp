@@ -93,6 +93,7 @@ void Song::readFile()
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
+    countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
 }
@@ -140,6 +141,7 @@ bool Song::save()
         return false;
     }
     m_readStamp = FileStamp::of(m_path);
+    countStore();
     return true;
 }
 

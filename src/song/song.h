@@ -53,6 +53,11 @@ public:
     // The file as it is now counts as the one read: the next save writes over it.
     void forgetChangeOnDisk();
     void updateDate();
+    // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
+    // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
+    // written.
+    int storeGeneration() const { return m_storeGeneration; }
+    void countStore() { ++m_storeGeneration; }
     // True when the file could not be read; such a song never writes over its file.
     bool loadFailed() const { return m_loadFailed; }
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
@@ -299,6 +304,7 @@ private:
     mutable std::optional<QString> m_songkey;
     bool m_isSampleSong = false;
     bool m_loadFailed = false;
+    int m_storeGeneration = 0;
     QString m_title;
     QString m_subtitle;
     QString m_text;

@@ -97,6 +97,7 @@ public:
     ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
+    std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
@@ -104,6 +105,7 @@ public:
     void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
+    std::shared_ptr<PlayList> playlist;
     SongPtr next;
     SongPtr prev;
     // Owned by the window once placed there; made again for a window made after it.
@@ -130,4 +132,16 @@ public:
 
 private:
     PaneCalls &m_log;
+};
+
+// The four recording panes with their shared call list, as the application gets them at launch.
+struct FakePaneSet
+{
+    PaneControllers controllers() { return {&songList, &songEdit, &playlistsPane, &tags}; }
+
+    PaneCalls calls;
+    FakeSongListPane songList{calls};
+    FakeSongEditPane songEdit{calls};
+    FakePlaylistsPane playlistsPane{calls};
+    FakeTagsPane tags{calls};
 };

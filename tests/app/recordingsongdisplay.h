@@ -7,6 +7,8 @@
 #include <QScrollArea>
 #include <QWidget>
 
+#include <cmath>
+
 class RecordingSongDisplay : public QWidget, public SongDisplay
 {
 public:
@@ -29,9 +31,23 @@ public:
     {
         ++layouts;
         lastAutozoom = autozoom;
-        resize(scrollView.viewport()->width(), songHeight);
+        resize(scrollView.viewport()->width(), int(std::ceil(songHeight * scale)));
+    }
+    qreal pointScale() const override { return scale; }
+    float frameHeight() const override { return float(songHeight); }
+    // Lines of lineHeight points, each showing charactersPerLine characters of the text.
+    float yForLine(qint64 line) const override { return float(line * lineHeight); }
+    qint64 lineForCursorPos(quint64 position) const override { return qint64(position / charactersPerLine); }
+    std::optional<PauseInfo> pauseForPosition(double y) const override
+    {
+        for (const PauseInfo &pause : pauses) {
+            if (pause.position <= y && y < pause.position + lineHeight)
+                return pause;
+        }
+        return std::nullopt;
     }
     QChar favoredTransposeChar() const override { return {}; }
+    QStringList uniqueChordNames() override { return chordNames; }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         if (ownChord && ownChord->title() == title)
@@ -44,9 +60,14 @@ public:
     bool showChords = true;
     int layouts = 0;
     bool lastAutozoom = false;
-    // The height the song takes at every layout, pixels.
+    // The height the song takes at every layout, points, and the widget pixels per point.
     int songHeight = 1000;
+    qreal scale = 1.0;
+    static constexpr int lineHeight = 20;
+    static constexpr int charactersPerLine = 10;
+    QList<PauseInfo> pauses;
     std::optional<Chord> ownChord;
+    QStringList chordNames;
 
 private:
     int m_transpose = 0;

@@ -2,7 +2,7 @@
 // files, with recording panes and scripted dialogs.
 #include "vellorinappdelegate.h"
 
-#include "fakepanes.h"
+#include "appdelegatefixture.h"
 #include "logcapture.h"
 #include "mainwindow.h"
 #include "paths.h"
@@ -25,75 +25,6 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-const QString songDirKey = QStringLiteral("songDirSecurityBookmark");
-
-class AppDelegateTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        QDir(Paths::supportDirectory()).removeRecursively();
-        UserDefaults::remove(songDirKey);
-    }
-
-    void makeDelegate()
-    {
-        delegate = std::make_unique<VellorinAppDelegate>(dialogs, [this](MainWindow &) {
-            return PaneControllers{&songList, &songEdit, &playlistsPane, &tags};
-        });
-    }
-
-    void launch(const QString &storedFolder = QString())
-    {
-        if (!storedFolder.isEmpty())
-            UserDefaults::setValue(songDirKey, storedFolder);
-        makeDelegate();
-        delegate->applicationDidFinishLaunching();
-    }
-
-    SongPtr writeSong(const QString &name, const QString &text)
-    {
-        const QString path = folder.filePath(name);
-        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        EXPECT_TRUE(TextFile::write(path, text));
-        return std::make_shared<Song>(path);
-    }
-
-    static QString fileText(const QString &path)
-    {
-        return TextFile::read(path, TextFile::LastResort::Latin1).value_or(QString());
-    }
-    static QByteArray fileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // The current song with text typed into the editor and not saved yet.
-    SongPtr showEditedSong(const QString &name, const QString &onDisk, const QString &typed)
-    {
-        const SongPtr song = writeSong(name, onDisk);
-        delegate->setCurrentSong(song);
-        song->setText(typed);
-        songEdit.dirty = true;
-        calls.calls.clear();
-        return song;
-    }
-
-    PaneCalls calls;
-    FakeSongListPane songList{calls};
-    FakeSongEditPane songEdit{calls};
-    FakePlaylistsPane playlistsPane{calls};
-    FakeTagsPane tags{calls};
-    ScriptedDialogs dialogs;
-    QTemporaryDir folder;
-    std::unique_ptr<VellorinAppDelegate> delegate;
-};
-
-} // namespace
 
 TEST_F(AppDelegateTest, InstallsItselfAndOwnsTheSettings)
 {

@@ -197,6 +197,33 @@ TEST_F(SongEditViewControllerTest, DiscardingEditsRestoresSongAndEditor)
     EXPECT_FALSE(editor.isDirty());
 }
 
+TEST_F(SongEditViewControllerTest, ShowingTheSongAgainKeepsItsEditsUntilTheSongIsStored)
+{
+    // Showing the song already shown (re-selecting it, a capo change) used to take the typed text as saved.
+    prefs.setAllowAutoCorrectInEditor(true); // the word typed last still waits to be taken
+    const SongPtr song = songFile("a.pro", "{title: A}\n");
+    show(song);
+    typeAtEnd("word");
+    show(song);
+    EXPECT_TRUE(editor.isDirty());
+    EXPECT_EQ(song->text(), "{title: A}\nword");
+    EXPECT_EQ(editor.songTextView()->rawText(), "{title: A}\nword");
+    EXPECT_EQ(editor.origText(), QString("{title: A}\n"));
+
+    // Stored, the text loaded counts as saved: once written to the file, once read back from it.
+    ASSERT_TRUE(song->save());
+    show(song);
+    EXPECT_FALSE(editor.isDirty());
+    EXPECT_EQ(editor.origText(), QString("{title: A}\nword"));
+
+    typeAtEnd("s");
+    editor.flushPendingUpdate();
+    ASSERT_TRUE(song->reloadFromDisk()); // the typing discarded
+    show(song);
+    EXPECT_FALSE(editor.isDirty());
+    EXPECT_EQ(editor.songTextView()->rawText(), "{title: A}\nword");
+}
+
 TEST_F(SongEditViewControllerTest, SwitchingTheDelayKeepsUnsavedEdits)
 {
     prefs.setAllowAutoCorrectInEditor(true);

@@ -66,6 +66,29 @@ TEST_F(SongEditWindowTest, QuittingWithinTheSecondSavesTheEdits)
     EXPECT_EQ(yesterday(), original + "y");
 }
 
+TEST_F(SongEditWindowTest, ShowingTheSongShownAgainKeepsTheTypedWordUnsaved)
+{
+    // A playlist entry or a capo change shows the current song again: nothing unsaved, nothing asked.
+    delegate->setCurrentSong(currentSong());
+    dialogs.answers = {Dialogs::Answer::Default};
+    clickRow(rowOfTitle("Wild Rover"));
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+
+    // Typed, shown again: switching away asks, and the word is saved.
+    clickRow(rowOfTitle("Yesterday"));
+    typeIntoEditor(" word");
+    delegate->setCurrentSong(currentSong());
+    clickRow(rowOfTitle("Wild Rover"));
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(yesterday(), original + " word");
+
+    // Quitting saves it too.
+    typeIntoEditor(" more");
+    delegate->setCurrentSong(currentSong());
+    delegate->applicationWillTerminate();
+    EXPECT_EQ(read(path("Live/Wild Rover.pro")), "{title: Wild Rover}\n{key: D}\n[D]I've been a wild rover\n more");
+}
+
 TEST_F(SongEditWindowTest, HidingTheEditorAsksAndACancelKeepsItWithItsText)
 {
     PaneSplitView &panes = *delegate->splitView();

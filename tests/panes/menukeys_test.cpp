@@ -1,0 +1,128 @@
+// The menus in the launched application with the real panes: keys that belong to the editor's text while it
+// has the focus, find by focus, templates around the selection, and stepping through the song list.
+#include "doubleclicktextview.h"
+#include "editorfindbar.h"
+#include "mainmenus.h"
+#include "mainwindow.h"
+#include "panestestwindow.h"
+#include "songeditviewcontroller.h"
+#include "songlistviewcontroller.h"
+#include "songtableview.h"
+#include "vellorinappdelegate.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+class MenuKeysTest : public PanesTestWindow
+{
+protected:
+    void SetUp() override
+    {
+        writeSampleFolder();
+        launch();
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        clickRow(rowOfTitle("Yesterday"));
+    }
+    MainWindow &window() const { return *delegate->window(); }
+    QAction *action(const char *name) const { return delegate->menus()->action(QString::fromLatin1(name)); }
+    void focusEditor()
+    {
+        editor().songTextView()->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return editor().textHasFocus(); }, 1000));
+    }
+};
+
+} // namespace
+
+TEST_F(MenuKeysTest, ControlDownStepsSongsOnlyWhileTheEditorHasNoFocus)
+{
+    QStringList stepped;
+    delegate->menus()->setCommand(QStringLiteral("actNextSong"), [&] {
+        if (const SongPtr next = songList().nextSong())
+            stepped.append(next->title());
+    });
+    clickRow(0);
+    songList().songsTable()->setFocus();
+    QTest::keyClick(&window(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(stepped.size(), 1);
+
+    focusEditor();
+    const QString text = editor().songTextView()->toPlainText();
+    QTest::keyClick(editor().songTextView(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(stepped.size(), 1) << "the key moves the editor's caret";
+    EXPECT_EQ(editor().songTextView()->toPlainText(), text);
+    EXPECT_TRUE(action("actNextSong")->shortcut().isEmpty());
+
+    songList().songsTable()->setFocus();
+    QTest::keyClick(&window(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(stepped.size(), 2);
+}
+
+TEST_F(MenuKeysTest, TheSongListStepsWithoutGoingRoundTheEnds)
+{
+    const QStringList titles = rowTitles();
+    clickRow(0);
+    EXPECT_EQ(songList().prevSong(), nullptr);
+    EXPECT_EQ(songList().nextSong()->title(), titles.at(1));
+    clickRow(int(titles.size()) - 1);
+    EXPECT_EQ(songList().nextSong(), nullptr);
+    EXPECT_EQ(songList().prevSong()->title(), titles.at(titles.size() - 2));
+}
+
+TEST_F(MenuKeysTest, FindOpensTheEditorsFindBarOnlyFromTheEditorsText)
+{
+    action("actFind")->trigger();
+    EXPECT_EQ(QApplication::focusWidget(), songList().searchField());
+    EXPECT_FALSE(editor().findBar()->isVisible());
+
+    focusEditor();
+    action("actFind")->trigger();
+    ASSERT_TRUE(editor().findBar()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), editor().findBar()->searchField());
+    QTest::keyClicks(editor().findBar()->searchField(), "yes");
+    EXPECT_TRUE(editor().findBar()->findNext());
+    EXPECT_EQ(editor().songTextView()->textCursor().selectedText(), QStringLiteral("Yes"));
+    EXPECT_TRUE(editor().findBar()->findNext()) << "round the end of the text";
+    QTest::keyClick(editor().findBar()->searchField(), Qt::Key_Escape);
+    EXPECT_FALSE(editor().findBar()->isVisible());
+    EXPECT_TRUE(editor().textHasFocus());
+}
+
+TEST_F(MenuKeysTest, ATemplateWrapsTheSelectionAsOneUndoStep)
+{
+    focusEditor();
+    DoubleClickTextView &text = *editor().songTextView();
+    const QString before = text.toPlainText();
+    const int start = int(before.indexOf(QStringLiteral("[F]Yesterday"))) + 3;
+    QTextCursor cursor(text.document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + 9, QTextCursor::KeepAnchor);
+    text.setTextCursor(cursor);
+    delegate->updateCommandStates();
+    ASSERT_TRUE(action("actInsertChorus")->isEnabled());
+    action("actInsertChorus")->trigger();
+    EXPECT_TRUE(text.toPlainText().contains(QStringLiteral("\n[F]{soc}\nYesterday\n{eoc}\n")))
+        << text.toPlainText().toStdString();
+    text.undo();
+    EXPECT_EQ(text.toPlainText(), before);
+}
+
+TEST_F(MenuKeysTest, EditItemsGoToTheWidgetWithTheKeyboard)
+{
+    QLineEdit &search = *songList().searchField();
+    search.setFocus();
+    QTest::keyClicks(&search, "rov");
+    action("actSelectAll")->trigger();
+    action("actCut")->trigger();
+    EXPECT_TRUE(search.text().isEmpty());
+    action("actPaste")->trigger();
+    EXPECT_EQ(search.text(), QStringLiteral("rov"));
+
+    songList().songsTable()->setFocus();
+    action("actCopy")->trigger(); // the table has no copy command: nothing happens
+    EXPECT_EQ(search.text(), QStringLiteral("rov"));
+}
