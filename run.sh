@@ -3,5 +3,5 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" --target vellorin # the application alone; ./test.sh builds the rest
 exec "$root/build/src/vellorin" "$@"

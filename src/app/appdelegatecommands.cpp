@@ -90,6 +90,7 @@ void VellorinAppDelegate::connectCommands()
         {"actToggleTransposeToolbar", [this] { onSongViewShown(&SongViewViewController::toggleTransposeToolbar); }},
         {"actToggleAutoScrollToolbar", [this] { onSongViewShown(&SongViewViewController::toggleAutoScrollToolbar); }},
         {"actToggleMetronome", [this] { onSongViewShown(&SongViewViewController::toggleMetronomeToolbar); }},
+        {"actStartStopMetronome", [this] { onSongViewShown(&SongViewViewController::startStopMetronome); }},
         {"actStartMusicWithAutoScroll", [this] { toggleStartMusicWithAutoScroll(); }},
         {"actTransposeUp", [this] { m_songViewViewController->transposeUp(); }},
         {"actTransposeDown", [this] { m_songViewViewController->transposeDown(); }},

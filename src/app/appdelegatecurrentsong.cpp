@@ -30,7 +30,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_prefs->setCurrentSong(song->titleSubtitleReference());
     m_prefs->save();
     if (m_songViewViewController) {
-        showUntransposed(*song);
+        showUntransposed(song);
         if (isSongViewVisible()) {
             QTimer::singleShot(0, m_songViewViewController, [this] {
                 m_songViewViewController->refresh();

@@ -11,19 +11,19 @@
 
 #include <algorithm>
 
-void VellorinAppDelegate::showUntransposed(const Song &song)
+void VellorinAppDelegate::showUntransposed(const SongPtr &song)
 {
     SongDisplay &view = m_songViewViewController->songView();
     view.setAllChordsSharp(false);
     view.setAllChordsFlat(false);
-    view.setTranspose(int(-song.capo()));
+    m_songViewViewController->resetTransposition(song);
 }
 
 void VellorinAppDelegate::transposeReset()
 {
     if (!m_songViewViewController || !m_currentSong)
         return;
-    showUntransposed(*m_currentSong);
+    showUntransposed(m_currentSong);
     m_songViewViewController->refreshScrollToTop(false);
 }
 

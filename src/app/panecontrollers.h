@@ -4,6 +4,8 @@
 
 #include "song.h"
 
+#include <QList>
+
 #include <functional>
 #include <memory>
 
@@ -81,6 +83,9 @@ public:
 
 class TagsPane : public ListPane
 {
+public:
+    // The songs of the selected rows, in row order.
+    virtual QList<SongPtr> selectedSongs() const = 0;
 };
 
 // The panes, not owned: they live in the main window (or in a test).

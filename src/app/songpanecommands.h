@@ -17,6 +17,8 @@ public:
     virtual void transposeSave() = 0;
     // Seconds of the auto-scroll, written into the shown song.
     virtual void saveAutoScrollTime(int seconds) = 0;
+    // Beats per minute of the metronome, written into the shown song (text songs only).
+    virtual void saveMetronomeTempo(int tempo) = 0;
     // The key the song is played in, kept as the selected playlist entry's key.
     virtual void updatePlaylistKey(const QString &key) = 0;
     // Connected peers show the song with this transposition.

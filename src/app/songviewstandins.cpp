@@ -1,6 +1,6 @@
-// Stand-ins for the song pane's controls that are built later: metronome, linked audio, the chord side pane and
-// the chord window. Each keeps the value the refresh gives it (so the refresh can be watched) and is replaced
-// here, in one place.
+// Stand-ins for the song pane's controls that are built later: linked audio, the chord side pane and the chord
+// window. Each keeps the value the refresh gives it (so the refresh can be watched) and is replaced here, in one
+// place.
 #include "songviewviewcontroller.h"
 
 #include "chord.h"
@@ -8,16 +8,6 @@
 
 #include <QLabel>
 #include <QSplitter>
-
-void SongViewViewController::updateMetronomeLabel()
-{
-    m_tempoMetronomeLabel->setText(tr("%1 bpm").arg(m_tempoMetronome));
-}
-
-void SongViewViewController::restartMetronomeIfPlaying()
-{
-    // No metronome plays yet.
-}
 
 void SongViewViewController::playLinkedAudio(const QString &path)
 {

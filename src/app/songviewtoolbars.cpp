@@ -1,6 +1,8 @@
 // The song pane's four toolbars: how they are made, which one is shown, and how it slides in above the song.
 #include "songviewviewcontroller.h"
 
+#include "metronomeflashview.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,10 +23,7 @@ void SongViewViewController::buildToolbars()
     m_audioPlayToolbar =
         makeToolbar(QStringLiteral("audioPlayToolbar"), {m_backwardButton, m_audioProgressSlider, m_forwardButton});
 
-    m_tempoMetronomeLabel = new QLabel;
-    m_metronomeSaveButton = new QPushButton;
-    m_metronomeToolbar =
-        makeToolbar(QStringLiteral("metronomeToolbar"), {m_tempoMetronomeLabel, m_metronomeSaveButton});
+    buildMetronomeToolbar();
 }
 
 QWidget *SongViewViewController::makeToolbar(const QString &name, const QList<QWidget *> &controls)

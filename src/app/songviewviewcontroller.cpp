@@ -5,6 +5,8 @@
 #include "chordviewwidget.h"
 #include "dialogs.h"
 #include "log.h"
+#include "metronomeengine.h"
+#include "metronomeflashview.h"
 #include "pdfsong.h"
 #include "pdfsongviewwidget.h"
 #include "prefs.h"
@@ -20,10 +22,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-// The shared settings; their defaults when none exist, so the pane never reads through a null pointer.
-Prefs &appPrefs()
+Prefs &SongViewViewController::appPrefs()
 {
     if (Prefs *prefs = AppContext::instance()->prefs())
         return *prefs;
@@ -31,8 +30,6 @@ Prefs &appPrefs()
     static Prefs defaults;
     return defaults;
 }
-
-} // namespace
 
 SongViewViewController::SongViewViewController(Dialogs &dialogs, CurrentSong currentSong,
                                                std::unique_ptr<SongDisplay> songView, QWidget *parent)
@@ -83,7 +80,7 @@ void SongViewViewController::buildPane()
     m_pdfScrollView->setWidgetResizable(false);
     m_pdfScrollView->hide();
 
-    m_metronomeFlashView = new QWidget(m_songContainerView);
+    m_metronomeFlashView = new MetronomeFlashView(m_songContainerView);
     m_metronomeFlashView->setObjectName(QStringLiteral("metronomeFlashView"));
     m_metronomeFlashView->setFixedHeight(8);
     m_metronomeFlashView->hide();
@@ -177,14 +174,16 @@ void SongViewViewController::scrollToTop()
 void SongViewViewController::applyCapoTransposition()
 {
     // Only a new song or a changed capo resets the transposition, so a song with a capo can still be transposed.
-    if (!m_song)
+    if (!m_song || (m_capoSong.lock() == m_song && m_capo == m_song->capo()))
         return;
-    const qint64 capo = m_song->capo();
-    if (m_capoSong.lock() == m_song && m_capo == capo)
-        return;
-    m_capoSong = m_song;
-    m_capo = capo;
-    m_songView->setTranspose(int(-capo));
+    resetTransposition(m_song);
+}
+
+void SongViewViewController::resetTransposition(const SongPtr &song)
+{
+    m_capoSong = song;
+    m_capo = song->capo();
+    m_songView->setTranspose(int(-m_capo));
 }
 
 void SongViewViewController::updateWindowTitle()
@@ -205,15 +204,6 @@ void SongViewViewController::showSongOrPdf()
     m_pdfSongView->setPath(m_song->path());
     m_pdfSongView->adjustFrameForView(m_pdfScrollView->viewport());
     m_pdfSongView->update();
-}
-
-void SongViewViewController::takeMetronomeValues()
-{
-    const int songTempo = m_song ? m_song->tempoMetronome() : 0;
-    m_tempoMetronome = songTempo != 0 ? songTempo : int(appPrefs().metronomeTempo());
-    m_metronomeTicksPerBar = m_song ? m_song->metronomeTicksPerBar() : 0;
-    updateMetronomeLabel();
-    restartMetronomeIfPlaying();
 }
 
 void SongViewViewController::takeLinkedAudio()

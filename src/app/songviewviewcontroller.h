@@ -2,6 +2,8 @@
 // a time, the metronome flash strip and the chord side pane.
 #pragma once
 
+#include "metronomeengine.h"
+#include "monotonicclock.h"
 #include "song.h"
 
 #include <QPointer>
@@ -14,9 +16,12 @@
 class Chord;
 class ChordViewWidget;
 class Dialogs;
+class MetronomeFlashView;
 class MinSecTextField;
 class PDFSongViewWidget;
+class Prefs;
 class QAbstractAnimation;
+class QColorDialog;
 class QLabel;
 class QMenu;
 class QParallelAnimationGroup;
@@ -28,7 +33,7 @@ class QTimer;
 class SongDisplay;
 class SongPaneCommands;
 
-class SongViewViewController : public QWidget
+class SongViewViewController : public QWidget, public MetronomeDelegate
 {
     Q_OBJECT
 
@@ -58,6 +63,10 @@ public:
     // fast: while typing in the editor; leaves the linked audio alone.
     void refreshScrollToTop(bool scrollToTop, bool fast = false);
     void scrollToTop();
+
+    // Transposes by minus the song's capo, as for a song just shown, and remembers the song and capo: a refresh
+    // keeps a transposition set after this unless the song or its capo changed since.
+    void resetTransposition(const SongPtr &song);
 
     // The song shown, taken from the application at each refresh; null while none is shown.
     const SongPtr &song() const { return m_song; }
@@ -174,6 +183,48 @@ public:
     int chordCellWidth() const { return m_chordCellWidth; }
     bool largeChordDiagrams() const { return m_largeChordDiagrams; }
 
+    // --- Metronome: a click, a flash or both at the shown song's tempo, optionally only as a count-in ---
+    using MetronomeFactory = std::function<std::unique_ptr<MetronomeEngine>()>;
+    // How the click engine is made on the first start with the click on (the real one unless set), and the clock
+    // that times the beats of flash-only mode (the computer's unless set).
+    void setMetronomeFactory(MetronomeFactory factory) { m_makeMetronome = std::move(factory); }
+    void setMonotonicClock(const MonotonicClock &clock) { m_monotonicClock = &clock; }
+    // Starts in click mode, or flash-only when the click is off; the tempo is kept within 40..210 first.
+    void startMetronome();
+    void stopMetronome();
+    void startStopMetronome();
+    // The engine runs, or flash-only mode does.
+    bool isMetronomePlaying() const;
+    // One beat per minute more (at most 210) or less (at least 40); kept in the settings.
+    void senderincreaseMetronomeTempo();
+    void decreaseMetronomeTempo();
+    // Writes the tempo in use into the song.
+    void saveMetronomeTempo();
+    // Pops up the menu of the metronome's settings under its button.
+    void metronomeSettings();
+    // The menu of the settings: "Tick", "Flash", "Count In" (checked when on) and "Flash Color...".
+    QMenu *makeMetronomeSettingsMenu(QWidget *parent);
+    // Each flips its setting; the click comes back on when neither click nor flash would be left. A running
+    // metronome starts again with the change.
+    void toggleMetronomeTick();
+    void toggleMetronomeFlash();
+    void toggleMetronomeCountIn();
+    // Opens the colour panel (with alpha) for the flash colour; it does not block.
+    void selectMetronomeFlashColor();
+    void metronomeColorSelected(const QColor &color);
+    // MetronomeDelegate: a click starts or ends.
+    void metronomeTickOn(MetronomeEngine &metronome) override;
+    void metronomeTickOff(MetronomeEngine &metronome) override;
+    // One pass of flash-only mode.
+    void fireMetronomeTimer();
+    // Beats of the count-in: two bars, or 8 without a time signature.
+    qint64 maxCountInTicks() const;
+    // Beats since the last start.
+    int metronomeTickCount() const { return m_metronomeTickCount; }
+    // The engine; nullptr until the first start with the click on.
+    MetronomeEngine *metronome() const { return m_metronome.get(); }
+    MetronomeFlashView *metronomeFlashView() const { return m_metronomeFlashView; }
+
 Q_SIGNALS:
     // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's
     // zoom controls follow.
@@ -244,8 +295,6 @@ private:
     void fillCapoPopup();
     void updatePlayingTimeLabel();
     void updatePixPerMS();
-    void updateMetronomeLabel();
-    void restartMetronomeIfPlaying();
     void playLinkedAudio(const QString &path);
     void stopLinkedAudio();
     void startAudio();
@@ -272,7 +321,7 @@ private:
     PDFSongViewWidget *m_pdfSongView = nullptr;
     QScrollArea *m_chordScrollView = nullptr;
     ChordViewWidget *m_chordView = nullptr;
-    QWidget *m_metronomeFlashView = nullptr;
+    MetronomeFlashView *m_metronomeFlashView = nullptr;
     QWidget *m_transposeToolbar = nullptr;
     QWidget *m_autoScrollToolbar = nullptr;
     QWidget *m_audioPlayToolbar = nullptr;
@@ -312,4 +361,33 @@ private:
     QString m_audioPath;
     int m_chordCellWidth = 48;
     bool m_largeChordDiagrams = false;
+
+private:
+    // The shared settings; their defaults when none exist, so the pane never reads through a null pointer.
+    static Prefs &appPrefs();
+
+    // Metronome.
+    void buildMetronomeToolbar();
+    // The tempo in use and whether it can be saved into the song.
+    void updateMetronomeLabel();
+    void setMetronomeTempo(int tempo);
+    void restartMetronomeIfPlaying();
+    void metronomeSettingChanged(Prefs &prefs);
+    void setupMetronomeFlashView();
+    void showFlash();
+    void hideFlash();
+
+    MetronomeFactory m_makeMetronome;
+    const MonotonicClock *m_monotonicClock = &MonotonicClock::system();
+    std::unique_ptr<MetronomeEngine> m_metronome;
+    QTimer *m_metronomeTimer = nullptr; // flash-only mode runs exactly while it does
+    QPushButton *m_metronomeStartButton = nullptr;
+    QPushButton *m_metronomeStopButton = nullptr;
+    QPushButton *m_metronomeSettingsButton = nullptr;
+    QPointer<QColorDialog> m_metronomeColorDialog;
+    int m_metronomeTickCount = 0;
+    // Seconds of the monotonic clock.
+    double m_metronomeNextTick = 0.0;
+    // The song whose values the metronome last took.
+    std::weak_ptr<Song> m_metronomeSong;
 };

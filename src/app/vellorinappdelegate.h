@@ -87,10 +87,13 @@ public:
     bool canSave() const;
     // After the model changed the current song's file: brings the editor up to date.
     void saveOrUpdateCurrentSong();
+    // After the model wrote the current song's file, couldSave being canSave() from before the change: an
+    // editor with unsaved edits takes the new text and keeps them unsaved, any other shows the file as written.
+    void updateEditorAfterModelChange(bool couldSave);
     // Seconds of the auto-scroll, written into the shown song.
     void saveAutoScrollTime(int seconds) override;
     // Beats per minute, written into the shown song (text songs only).
-    void saveMetronomeTempo(int tempo);
+    void saveMetronomeTempo(int tempo) override;
     // Saves the editor's unsaved changes of the current song, after asking when ask. True when the caller may
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
@@ -191,14 +194,12 @@ private:
     // Nothing when the save may go on; otherwise what the caller answers: true when the song was reloaded
     // (nothing is left to save), false when the user cancelled.
     std::optional<bool> settleChangeOnDisk(Song &song);
-    // After the model wrote the current song's file: the editor takes the text, or pending edits are saved.
-    void updateEditorAfterModelChange(bool couldSave);
     void refreshAfterSave();
     // The model rewrote the current song's text without writing it: it is written, or merged into an editor
     // that held unsaved edits before (couldSave).
     void writeRewrittenCurrentSong(bool couldSave);
     // Shows the song at minus its capo with neither spelling forced, as when it is first shown.
-    void showUntransposed(const Song &song);
+    void showUntransposed(const SongPtr &song);
     bool isEntryOfCurrentSong(const SongPtr &entry);
     void connectZoomControls();
 

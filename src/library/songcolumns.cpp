@@ -6,6 +6,7 @@
 #include "librarysettings.h"
 #include "prefs.h"
 #include "song.h"
+#include "songs.h"
 
 QString SongColumns::title(const QString &title, const Song *song)
 {
@@ -26,4 +27,14 @@ QString SongColumns::playingTime(int seconds)
     if (seconds == 0)
         return QString();
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+void SongColumns::sortBy(Prefs &prefs, Songs &songs, int column)
+{
+    prefs.setSortbysubtitle(column == Subtitle);
+    prefs.setSortbykey(column == Key);
+    prefs.setSortbydate(false);
+    prefs.setSortbytime(column == Time);
+    prefs.save();
+    songs.refresh();
 }

@@ -1,9 +1,11 @@
-// The texts of the song and playlist tables' columns, shared by both table models.
+// The columns of the song and playlist tables: their texts, shared by both table models, and sorting by them.
 #pragma once
 
 #include <QString>
 
+class Prefs;
 class Song;
+class Songs;
 
 class SongColumns
 {
@@ -17,4 +19,7 @@ public:
     static QString key(const QString &key);
     // "m:ss"; "" for 0.
     static QString playingTime(int seconds);
+    // A click on a column's header: the settings' sort flags ask for that column's order (the title's for
+    // any other column), the settings are saved and the library reads its songs in that order.
+    static void sortBy(Prefs &prefs, Songs &songs, int column);
 };

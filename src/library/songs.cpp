@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -171,5 +172,11 @@ void Songs::refreshTags()
 
 void Songs::addTag(const QString &tag, const SongPtr &song)
 {
-    m_songsByTag[tag].append(song);
+    const auto sameSong = [&song](const SongPtr &each) {
+        return each == song || (!song->path().isEmpty() && each->path() == song->path());
+    };
+    m_songsWithoutTag.removeIf(sameSong);
+    QList<SongPtr> &songs = m_songsByTag[tag];
+    if (std::none_of(songs.cbegin(), songs.cend(), sameSong))
+        songs.append(song);
 }

@@ -48,6 +48,7 @@ public:
     const std::optional<QList<SongPtr>> &filteredSongs() const { return m_filteredSongs; }
 
     // The rows of the song list: the filtered songs while a filter is set, else songs().
+    const QList<SongPtr> &rows() const { return m_filteredSongs ? *m_filteredSongs : m_songs; }
     int numberOfRows() const { return int(rows().size()); }
     // nullptr outside the rows.
     SongPtr songForRow(int row) const;
@@ -64,7 +65,8 @@ public:
 
     // Rebuilds the tag index over all songs, each list in the current order.
     void refreshTags();
-    // Appends the song to the tag's list (the caller has written the tag into the song).
+    // Appends the song to the tag's list unless it holds the song's file already, and takes it off the list of
+    // songs without tags (the caller has written the tag into the song).
     void addTag(const QString &tag, const SongPtr &song);
     const QMap<QString, QList<SongPtr>> &songsByTag() const { return m_songsByTag; }
     const QList<SongPtr> &songsWithoutTag() const { return m_songsWithoutTag; }
@@ -75,7 +77,6 @@ public:
     const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
 
 private:
-    const QList<SongPtr> &rows() const { return m_filteredSongs ? *m_filteredSongs : m_songs; }
     QList<SongPtr> readAllSongs();
     void takeCurrentCategory();
 

@@ -1,4 +1,4 @@
-// The library as the song list's table model.
+// A list of songs as the song tables' model.
 #include "songstablemodel.h"
 
 #include "song.h"
@@ -8,9 +8,13 @@
 
 #include <QMimeData>
 
-SongsTableModel::SongsTableModel(Songs &songs, QObject *parent)
+SongsTableModel::SongsTableModel(Rows rows, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_songs(songs)
+    , m_rows(std::move(rows))
+{}
+
+SongsTableModel::SongsTableModel(Songs &songs, QObject *parent)
+    : SongsTableModel([&songs]() -> const QList<SongPtr> & { return songs.rows(); }, parent)
 {}
 
 void SongsTableModel::reload()
@@ -19,9 +23,15 @@ void SongsTableModel::reload()
     endResetModel();
 }
 
+SongPtr SongsTableModel::songForRow(int row) const
+{
+    const QList<SongPtr> &rows = m_rows();
+    return row >= 0 && row < rows.size() ? rows.at(row) : nullptr;
+}
+
 int SongsTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_songs.numberOfRows();
+    return parent.isValid() ? 0 : int(m_rows().size());
 }
 
 int SongsTableModel::columnCount(const QModelIndex &parent) const
@@ -31,7 +41,7 @@ int SongsTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant SongsTableModel::data(const QModelIndex &index, int role) const
 {
-    const SongPtr song = m_songs.songForRow(index.row());
+    const SongPtr song = songForRow(index.row());
     if (!song || role != Qt::DisplayRole)
         return QVariant();
     switch (index.column()) {
@@ -46,6 +56,14 @@ QVariant SongsTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QVariant SongsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const QStringList headers = {tr("Title"), tr("Subtitle"), tr("Key"), tr("Time")};
+    return headers.value(section);
+}
+
 Qt::ItemFlags SongsTableModel::flags(const QModelIndex &index) const
 {
     return QAbstractTableModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
@@ -58,5 +76,5 @@ QStringList SongsTableModel::mimeTypes() const
 
 QMimeData *SongsTableModel::mimeData(const QModelIndexList &indexes) const
 {
-    return SongDrag::fileUrls(SongDrag::rowsOf(indexes), [this](int row) { return m_songs.songForRow(row); });
+    return SongDrag::fileUrls(SongDrag::rowsOf(indexes), [this](int row) { return songForRow(row); });
 }

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
+#include "tagsviewcontroller.h"
 #include "vellorinappdelegate.h"
 
 namespace {
@@ -43,6 +44,7 @@ PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;
+        panes.tags = new TagsViewController(dialogs, clock);
         return panes;
     };
 }

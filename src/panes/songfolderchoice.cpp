@@ -17,13 +17,16 @@ QString SongFolderChoice::songFolderForChoice(const QString &chosenFolder, const
 }
 
 QString SongFolderChoice::startFolder(const QString &songFolder, const QString &defaultSongFolder,
-                                      const QString &documentsFolder)
+                                      const QString &documentsFolder, const QString &homeFolder)
 {
     if (!songFolder.isEmpty())
         return songFolder;
     if (QFileInfo(defaultSongFolder).isDir())
         return defaultSongFolder;
-    return documentsFolder;
+    // A chooser opened on a missing folder lets nothing be chosen until a path is typed.
+    if (QFileInfo(documentsFolder).isDir())
+        return documentsFolder;
+    return homeFolder;
 }
 
 void SongFolderChoice::store(const QString &songFolder)

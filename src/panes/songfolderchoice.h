@@ -13,9 +13,10 @@ public:
     // A folder named like the documents folder (wherever it is) gets a "Vellorin" sub-folder, so the songs
     // never mix with the user's documents; any other folder is the song folder itself.
     static QString songFolderForChoice(const QString &chosenFolder, const QString &documentsFolder);
-    // The song folder, else the default song folder when it exists, else the documents folder.
+    // The song folder, else the default song folder when it exists, else the documents folder when it
+    // exists, else the home folder.
     static QString startFolder(const QString &songFolder, const QString &defaultSongFolder,
-                               const QString &documentsFolder);
+                               const QString &documentsFolder, const QString &homeFolder);
     // Keeps the folder for the next run.
     static void store(const QString &songFolder);
     // The kept folder; empty when none is kept.

@@ -11,21 +11,15 @@
 #include "prefs.h"
 #include "songfolderchoice.h"
 #include "songs.h"
+#include "songtableview.h"
+#include "songtrash.h"
 #include "urlopener.h"
 #include "vellorinappdelegate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QUrl>
-
-namespace {
-
-bool containsPath(const QList<SongPtr> &songs, const QString &path)
-{
-    return std::any_of(songs.cbegin(), songs.cend(), [&](const SongPtr &song) { return song->path() == path; });
-}
-
-} // namespace
 
 void SongListViewController::deleteSelectedSongs()
 {
@@ -44,25 +38,13 @@ void SongListViewController::deleteSelectedSongs()
     if (m_dialogs.runAlert(alert) != Dialogs::Answer::Default)
         return;
 
+    const int firstRow = m_songsTable->selectedRows().value(0, 0);
+    const bool deletesShown = SongTrash::moveToTrash(songs);
     VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    const SongPtr shown = delegate ? delegate->currentSong() : nullptr;
-    const bool deletesShown = shown && containsPath(songs, shown->path());
-    // A song that goes to the trash must not come back: its edits are dropped, and afterwards it no longer names
-    // its file, so no later save writes to the old place.
-    if (deletesShown && delegate->panes().songEdit)
-        delegate->panes().songEdit->discardEdits();
-    const int firstRow = selectedRows().value(0, 0);
-    AppContext::instance()->temporaryStopFSRefresh();
-    bool shownTrashed = false;
-    for (const SongPtr &song : songs) {
-        // A file that cannot be moved stays in the list that follows.
-        if (QFile::moveToTrash(song->path()))
-            shownTrashed = shownTrashed || (deletesShown && song->path() == shown->path());
-        if (Midi *midi = delegate ? delegate->midi() : nullptr)
+    if (Midi *midi = delegate ? delegate->midi() : nullptr) {
+        for (const SongPtr &song : songs)
             midi->deleteSong(*song);
     }
-    if (shownTrashed)
-        shown->setPath(QString());
     refresh();
     if (deletesShown)
         showRowInPlaceOfDeleted(firstRow);
@@ -74,7 +56,7 @@ void SongListViewController::showRowInPlaceOfDeleted(int row)
     if (rows == 0)
         return;
     row = std::min(row, rows - 1);
-    selectRowAlone(row);
+    m_songsTable->selectRowAlone(row);
     shouldSelectRow(row);
 }
 
@@ -151,8 +133,8 @@ void SongListViewController::selectSongDir()
     }
     Dialogs::FolderPanel panel;
     panel.message = tr("Select Song Folder");
-    panel.directory =
-        SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(), Prefs::docDirectory());
+    panel.directory = SongFolderChoice::startFolder(prefs->songDirectoryPath(), Prefs::defaultSongDirectory(),
+                                                    Prefs::docDirectory(), QDir::homePath());
     const QString chosen = m_dialogs.runFolderPanel(panel);
     if (chosen.isEmpty()) {
         if (prefs->songDirectoryPath().isEmpty())

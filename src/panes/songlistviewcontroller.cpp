@@ -6,6 +6,7 @@
 #include "log.h"
 #include "prefs.h"
 #include "songcolumns.h"
+#include "songcontextmenus.h"
 #include "songs.h"
 #include "songstablemodel.h"
 #include "songtableview.h"
@@ -17,7 +18,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,26 +28,22 @@
 
 namespace {
 
-// The library's rows under the pane's column headers.
-class SongListModel : public SongsTableModel
-{
-public:
-    using SongsTableModel::SongsTableModel;
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-            return SongsTableModel::headerData(section, orientation, role);
-        const QStringList headers = {SongListViewController::tr("Title"), SongListViewController::tr("Subtitle"),
-                                     SongListViewController::tr("Key"), SongListViewController::tr("Time")};
-        return headers.value(section);
-    }
-};
-
 SongPtr currentSong()
 {
     const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
     return delegate ? delegate->currentSong() : nullptr;
+}
+
+// The file date as the menu shows it: the locale's medium date (its long form without the weekday, the month
+// abbreviated) and its short time.
+QString fileDateTitle(const QDateTime &date)
+{
+    const QLocale locale;
+    QString dateFormat = locale.dateFormat(QLocale::LongFormat);
+    dateFormat.remove(QRegularExpression(QStringLiteral("d{4}[^dMy]*")));
+    dateFormat.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    return locale.toString(date.date(), dateFormat.trimmed()) + u' ' +
+           locale.toString(date.time(), QLocale::ShortFormat);
 }
 
 } // namespace
@@ -52,7 +51,7 @@ SongPtr currentSong()
 SongListViewController::SongListViewController(Dialogs &dialogs, Clock &clock, QWidget *parent)
     : QWidget(parent)
     , m_dialogs(dialogs)
-    , m_clock(clock)
+    , m_veto(clock)
     , m_quitWithoutSongFolder([] { std::exit(0); })
 {
     setObjectName(QStringLiteral("songListViewController"));
@@ -106,6 +105,10 @@ void SongListViewController::buildPane()
         [this](int startRow, int endRow, const QString &typed) { return typeSelect(startRow, endRow, typed); });
     connect(m_songsTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &SongListViewController::sortByColumn);
+    m_songsTable->setRowRules({&m_veto, [](int row) { return library()->songForRow(row); },
+                               [this](int row) { return shouldSelectRow(row); }, [this] { selectCurrentSong(); }});
+    connect(m_songsTable, &SongTableView::selectionDidChange, this, &SongListViewController::enableTagsChanged);
+    buildContextMenu();
 
     auto *controls = new QHBoxLayout;
     controls->setContentsMargins(4, 4, 4, 0);
@@ -135,10 +138,8 @@ void SongListViewController::refresh()
     songs->refresh();
     m_dirButton->setToolTip(tr("Song Folder %1").arg(prefs->songDirectoryPath()));
     if (!m_model) {
-        m_model = new SongListModel(*songs, this);
+        m_model = new SongsTableModel(*songs, this);
         m_songsTable->setModel(m_model);
-        connect(m_songsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &SongListViewController::userSelectionChanged);
     }
     setupColumns();
     fillCategoryPopup();
@@ -203,82 +204,23 @@ void SongListViewController::setCategoryPopupTitle()
 
 void SongListViewController::reloadRows()
 {
-    // A reset of the model resets the header too: the columns keep their widths and visibility.
-    QList<int> widths;
-    QList<bool> hidden;
-    for (int column = 0; column < SongColumns::ColumnCount; ++column) {
-        widths.append(m_songsTable->columnWidth(column));
-        hidden.append(m_songsTable->isColumnHidden(column));
-    }
-    m_selecting = true;
-    m_model->reload();
-    m_selecting = false;
-    for (int column = 0; column < SongColumns::ColumnCount; ++column) {
-        m_songsTable->setColumnHidden(column, hidden.at(column));
-        if (widths.at(column) > 0)
-            m_songsTable->setColumnWidth(column, widths.at(column));
-    }
+    m_songsTable->reloadRows([this] { m_model->reload(); });
 }
 
 void SongListViewController::selectCurrentSong()
 {
-    const SongPtr song = currentSong();
-    const int row = song ? rowOfPath(song->path()) : -1;
-    if (row < 0) {
-        m_selecting = true;
-        m_songsTable->clearSelection();
-        m_selecting = false;
-        return;
-    }
-    selectRowAlone(row);
-    rebuildSongMenus(*song);
-}
-
-int SongListViewController::rowOfPath(const QString &path) const
-{
-    if (path.isEmpty() || !library())
-        return -1;
-    for (int row = 0; row < library()->numberOfRows(); ++row) {
-        if (library()->songForRow(row)->path() == path)
-            return row;
-    }
-    return -1;
-}
-
-void SongListViewController::selectRowAlone(int row)
-{
-    m_selecting = true;
-    const QModelIndex index = m_model->index(row, 0);
-    m_songsTable->selectionModel()->setCurrentIndex(index,
-                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_songsTable->scrollTo(index);
-    m_selecting = false;
-}
-
-QList<int> SongListViewController::selectedRows() const
-{
-    QList<int> rows;
-    if (!m_model)
-        return rows;
-    for (const QModelIndex &index : m_songsTable->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    if (const SongPtr song = m_songsTable->selectRowOfCurrentSong())
+        fillMenusForSong(*song);
 }
 
 QList<SongPtr> SongListViewController::selectedSongs() const
 {
-    QList<SongPtr> songs;
-    for (const int row : selectedRows()) {
-        if (const SongPtr song = library()->songForRow(row))
-            songs.append(song);
-    }
-    return songs;
+    return m_songsTable->selectedSongs();
 }
 
 SongPtr SongListViewController::nextSong() const
 {
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = m_songsTable->selectedRows();
     if (rows.isEmpty() || !library())
         return nullptr;
     return library()->songForRow(rows.last() + 1);
@@ -286,7 +228,7 @@ SongPtr SongListViewController::nextSong() const
 
 SongPtr SongListViewController::prevSong() const
 {
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = m_songsTable->selectedRows();
     if (rows.isEmpty() || rows.first() == 0 || !library())
         return nullptr;
     return library()->songForRow(rows.first() - 1);
@@ -298,47 +240,12 @@ void SongListViewController::focusSearchField()
     m_searchField->selectAll();
 }
 
-void SongListViewController::userSelectionChanged()
+bool SongListViewController::enableTags() const
 {
-    if (m_selecting)
-        return;
-    const QItemSelectionModel &selection = *m_songsTable->selectionModel();
-    const QModelIndexList selected = selection.selectedRows();
-    if (selected.isEmpty())
-        return;
-    const QModelIndex current = selection.currentIndex();
-    const int row =
-        current.isValid() && selection.isRowSelected(current.row()) ? current.row() : selected.first().row();
-    const SongPtr song = library()->songForRow(row);
-    const SongPtr shown = currentSong();
-    if (!song || (shown && shown->path() == song->path()))
-        return;
-    if (!selectionShouldChange()) {
-        selectCurrentSong();
-        return;
-    }
-    // Saving may have refreshed the list: the chosen song is looked up again.
-    const int rowNow = rowOfPath(song->path());
-    if (rowNow < 0) {
-        selectCurrentSong();
-        return;
-    }
-    if (!m_songsTable->selectionModel()->isRowSelected(rowNow))
-        selectRowAlone(rowNow);
-    shouldSelectRow(rowNow);
-}
-
-bool SongListViewController::selectionShouldChange()
-{
-    const QDateTime now = m_clock.now();
-    if (m_lastSelection.isValid() && m_lastSelection.msecsTo(now) < refusedSelectionPauseMs)
-        return false;
-    VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    if (delegate && !delegate->saveCurrentSongInteractive(true)) {
-        m_lastSelection = now;
-        return false;
-    }
-    return true;
+    Log::write(QStringLiteral("enableTags"));
+    const QList<SongPtr> songs = selectedSongs();
+    return std::any_of(songs.cbegin(), songs.cend(),
+                       [](const SongPtr &song) { return SongContextMenus::canCarryTags(*song); });
 }
 
 bool SongListViewController::shouldSelectRow(int row)
@@ -346,7 +253,7 @@ bool SongListViewController::shouldSelectRow(int row)
     const SongPtr song = row >= 0 ? library()->songForRow(row) : nullptr;
     if (!song)
         return false;
-    rebuildSongMenus(*song);
+    fillMenusForSong(*song);
     if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
         delegate->setCurrentSong(song);
     return true;
@@ -360,7 +267,7 @@ void SongListViewController::search()
     songs->setFilter(m_searchField->text());
     reloadRows();
     const SongPtr shown = currentSong();
-    int target = shown ? rowOfPath(shown->path()) : -1;
+    int target = shown ? m_songsTable->rowOfPath(shown->path()) : -1;
     if (target < 0) {
         // The current song is filtered out. Switching to the first row while the editor holds unsaved changes
         // would ask about them at every keystroke: the current song stays until the user picks a row.
@@ -371,7 +278,7 @@ void SongListViewController::search()
     }
     if (songs->numberOfRows() == 0)
         return;
-    selectRowAlone(target);
+    m_songsTable->selectRowAlone(target);
     if (!shown || songs->songForRow(target)->path() != shown->path())
         shouldSelectRow(target);
 }
@@ -413,12 +320,7 @@ void SongListViewController::sortByColumn(int column)
     Songs *songs = library();
     if (!prefs || !songs)
         return;
-    prefs->setSortbysubtitle(column == SongColumns::Subtitle);
-    prefs->setSortbykey(column == SongColumns::Key);
-    prefs->setSortbydate(false);
-    prefs->setSortbytime(column == SongColumns::Time);
-    prefs->save();
-    songs->refresh();
+    SongColumns::sortBy(*prefs, *songs, column);
     songs->setFilter(m_searchField->text());
     reloadRows();
     selectCurrentSong();
@@ -439,11 +341,11 @@ int SongListViewController::typeSelect(int startRow, int endRow, const QString &
         if (field.startsWith(typed, Qt::CaseInsensitive)) {
             const SongPtr shown = currentSong();
             const bool isShown = shown && shown->path() == song->path();
-            if (!isShown && !selectionShouldChange()) {
+            if (!isShown && !m_veto.selectionShouldChange()) {
                 selectCurrentSong();
                 return -1;
             }
-            selectRowAlone(row);
+            m_songsTable->selectRowAlone(row);
             if (!isShown)
                 shouldSelectRow(row);
             return row;
@@ -455,27 +357,55 @@ int SongListViewController::typeSelect(int startRow, int endRow, const QString &
 
 void SongListViewController::saveLayout(VellorinWindowLayout &layout) const
 {
-    const double width = m_songsTable->viewport()->width();
-    if (width <= 0)
-        return;
-    layout.setSonglistcol0(m_songsTable->columnWidth(0) / width);
-    layout.setSonglistcol1(m_songsTable->columnWidth(1) / width);
-    layout.setSonglistcol2(m_songsTable->columnWidth(2) / width);
-    layout.setSonglistcol3(m_songsTable->isColumnHidden(3) ? 0 : m_songsTable->columnWidth(3) / width);
+    m_songsTable->saveColumnShares(layout);
 }
 
 void SongListViewController::loadLayout(const VellorinWindowLayout &layout)
 {
-    m_songsTable->setColumnShare(0, layout.songlistcol0());
-    m_songsTable->setColumnShare(1, layout.songlistcol1());
-    m_songsTable->setColumnShare(2, layout.songlistcol2());
-    if (layout.songlistcol3() != 0)
-        m_songsTable->setColumnShare(3, layout.songlistcol3());
-    else
-        m_songsTable->setColumnHidden(3, true);
+    m_songsTable->loadColumnShares(layout);
 }
 
-void SongListViewController::rebuildSongMenus(const Song &song)
+void SongListViewController::buildContextMenu()
 {
-    Q_UNUSED(song);
+    m_menus = new SongContextMenus(m_dialogs,
+                                   {[this] { return selectedSongs(); },
+                                    [this](const QString &tag, bool switchedOn, const QList<SongPtr> &songs) {
+                                        tagSwitched(tag, switchedOn, songs);
+                                    }},
+                                   this);
+    QMenu *menu = m_menus->contextMenu();
+    connect(this, &SongListViewController::enableTagsChanged, this,
+            [this] { m_menus->tagsMenuItem()->setEnabled(enableTags()); });
+    m_menus->tagsMenuItem()->setEnabled(false);
+    menu->addSeparator();
+    m_dateMenuItem = menu->addAction(QString());
+    m_dateMenuItem->setEnabled(false);
+    m_dateMenuItem->setVisible(false);
+    menu->addSeparator();
+    menu->addAction(tr("Delete…"), this, &SongListViewController::deleteSelectedSongs);
+    menu->addAction(tr("Change Category…"), this, &SongListViewController::changeCategoryOfSelectedSongs);
+    m_songsTable->setContextMenu(menu);
+}
+
+void SongListViewController::fillMenusForSong(const Song &song)
+{
+    m_menus->fillForSong(&song);
+    m_dateMenuItem->setText(song.date().isValid() ? fileDateTitle(song.date()) : QString());
+    m_dateMenuItem->setVisible(song.date().isValid());
+}
+
+void SongListViewController::tagSwitched(const QString &tag, bool switchedOn, const QList<SongPtr> &songs)
+{
+    if (switchedOn) {
+        settings()->setCurrentTag(tag);
+        settings()->save();
+    }
+    // The library reads the tagged files again: the rows take its new songs, and the songs tagged stay selected.
+    QStringList selectedPaths;
+    for (const SongPtr &song : songs)
+        selectedPaths.append(song->path());
+    library()->refresh();
+    library()->setFilter(m_searchField->text());
+    reloadRows();
+    m_songsTable->selectRowsOfPaths(selectedPaths);
 }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "panecontrollers.h"
+#include "selectionveto.h"
 #include "song.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QWidget>
 
@@ -14,10 +14,12 @@
 class Clock;
 class Dialogs;
 class QAction;
+class QMenu;
 class QComboBox;
 class QLineEdit;
 class QToolButton;
 class Prefs;
+class SongContextMenus;
 class SongTableView;
 class Songs;
 class SongsTableModel;
@@ -31,10 +33,6 @@ public:
     // Questions go through dialogs; the clock times the pause after a refused selection.
     explicit SongListViewController(Dialogs &dialogs, Clock &clock, QWidget *parent = nullptr);
     ~SongListViewController() override;
-
-    // After a refused selection (the user cancelled saving), further selections are refused without asking
-    // for this long.
-    static constexpr qint64 refusedSelectionPauseMs = 2000;
 
     // --- SongListPane ---
     // Reads the library again and shows it: categories, rows, the current song selected.
@@ -51,6 +49,8 @@ public:
     void selectCurrentSong() override;
     // The songs of the selected rows, in row order.
     QList<SongPtr> selectedSongs() const;
+    // At least one selected song can carry tags (none is, without a selection). Logged whenever it is read.
+    bool enableTags() const;
     // The song of the row after the last selected row / before the first; null at the ends or with none selected.
     SongPtr nextSong() const override;
     SongPtr prevSong() const override;
@@ -78,29 +78,33 @@ public:
     void setQuitWithoutSongFolder(std::function<void()> quit) { m_quitWithoutSongFolder = std::move(quit); }
 
     SongTableView *songsTable() const { return m_songsTable; }
+    SongContextMenus &menus() const { return *m_menus; }
+    // The context menu's item showing the file date of the song chosen last.
+    QAction *dateMenuItem() const { return m_dateMenuItem; }
     QLineEdit *searchField() const { return m_searchField; }
     QComboBox *categoryPopupButton() const { return m_categoryPopupButton; }
     QToolButton *dirButton() const { return m_dirButton; }
     QAction *searchMenuIncludePDFs() const { return m_searchMenuIncludePDFs; }
 
+Q_SIGNALS:
+    // enableTags() may answer otherwise: after every change of the table's selection.
+    void enableTagsChanged();
+
 private:
     void buildPane();
+    void buildContextMenu();
     void setupColumns();
     void fillCategoryPopup();
     void dropVanishedCategory();
     void setCategoryPopupTitle();
     void reloadRows();
 
-    // Selection: every change the user makes passes the save question first.
-    void userSelectionChanged();
-    bool selectionShouldChange();
     // Makes the row's song the current song.
     bool shouldSelectRow(int row);
-    void selectRowAlone(int row);
-    int rowOfPath(const QString &path) const;
-
-    // The selected rows, ascending.
-    QList<int> selectedRows() const;
+    // The context menu follows the song chosen: its submenus and its file date.
+    void fillMenusForSong(const Song &song);
+    // After a tag was switched for these songs.
+    void tagSwitched(const QString &tag, bool switchedOn, const QList<SongPtr> &songs);
 
     // Song commands.
     void showRowInPlaceOfDeleted(int row);
@@ -113,20 +117,15 @@ private:
     static Prefs *settings();
     static Songs *library();
 
-    // Stand-in for what a later part brings: the context menus rebuilt for the chosen song.
-    void rebuildSongMenus(const Song &song);
-
     Dialogs &m_dialogs;
-    Clock &m_clock;
+    SelectionVeto m_veto;
     QToolButton *m_dirButton = nullptr;
     QComboBox *m_categoryPopupButton = nullptr;
     QLineEdit *m_searchField = nullptr;
     QAction *m_searchMenuIncludePDFs = nullptr;
     SongTableView *m_songsTable = nullptr;
     SongsTableModel *m_model = nullptr;
-    // When a selection was last refused because the user cancelled saving; invalid when none was.
-    QDateTime m_lastSelection;
-    // The program is selecting rows itself: no question, no new current song.
-    bool m_selecting = false;
+    SongContextMenus *m_menus = nullptr;
+    QAction *m_dateMenuItem = nullptr;
     std::function<void()> m_quitWithoutSongFolder;
 };

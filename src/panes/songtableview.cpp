@@ -1,8 +1,15 @@
 #include "songtableview.h"
 
+#include "selectionveto.h"
+#include "songcolumns.h"
+#include "vellorinappdelegate.h"
+#include "vellorinwindowlayout.h"
+
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QMenu>
 #include <QResizeEvent>
 
 SongTableView::SongTableView(QWidget *parent)
@@ -45,14 +52,245 @@ void SongTableView::keyboardSearch(const QString &search)
 void SongTableView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
+    connectSelection();
     if (!m_columnsSized && model && viewport()->width() > 0)
         giveColumnsTheirFirstShares();
+}
+
+void SongTableView::setRowRules(RowRules rules)
+{
+    m_rules = std::move(rules);
+    connectSelection();
+}
+
+void SongTableView::connectSelection()
+{
+    // Every model gets a selection model of its own.
+    if (selectionModel())
+        connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &SongTableView::userSelectionChanged,
+                Qt::UniqueConnection);
+}
+
+void SongTableView::userSelectionChanged()
+{
+    Q_EMIT selectionDidChange();
+    if (!m_rules.veto || m_rules.veto->isSelecting())
+        return;
+    const QItemSelectionModel &selection = *selectionModel();
+    const QModelIndexList selected = selection.selectedRows();
+    if (selected.isEmpty())
+        return;
+    const QModelIndex current = selection.currentIndex();
+    const int row =
+        current.isValid() && selection.isRowSelected(current.row()) ? current.row() : selected.first().row();
+    const SongPtr song = m_rules.songForRow(row);
+    if (!song || holdsCurrentSong(row))
+        return;
+    if (!m_rules.veto->selectionShouldChange()) {
+        m_rules.selectCurrentSong();
+        return;
+    }
+    // Saving may have refreshed the rows: the chosen song is looked up again.
+    const int rowNow = rowOfPath(song->path());
+    if (rowNow < 0) {
+        m_rules.selectCurrentSong();
+        return;
+    }
+    if (!selectionModel()->isRowSelected(rowNow))
+        selectRowAlone(rowNow);
+    m_rules.shouldSelectRow(rowNow);
+}
+
+bool SongTableView::holdsCurrentSong(int row) const
+{
+    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
+    const SongPtr current = delegate ? delegate->currentSong() : nullptr;
+    const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr;
+    return current && song && (current == song || (!song->path().isEmpty() && current->path() == song->path()));
+}
+
+QMenu *SongTableView::menuForEvent(const QPoint &position)
+{
+    setFocus(Qt::PopupFocusReason);
+    const int row = rowAt(position.y());
+    if (row >= 0 && !chooseRowForMenu(row))
+        return nullptr;
+    return m_contextMenu;
+}
+
+bool SongTableView::chooseRowForMenu(int row)
+{
+    const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr;
+    if (!song || !m_rules.veto)
+        return true;
+    // The save question comes whenever the current song would change, also inside a multi-selection.
+    if (!holdsCurrentSong(row)) {
+        if (!m_rules.veto->selectionShouldChange())
+            return false;
+        row = rowOfPath(song->path());
+        if (row < 0) {
+            m_rules.selectCurrentSong();
+            return true;
+        }
+        if (!m_rules.shouldSelectRow(row))
+            return true;
+    }
+    // An empty selection takes the clicked row too, so that the menu's commands act on the song clicked.
+    if (selectedRows().size() <= 1)
+        selectRowAlone(row);
+    return true;
+}
+
+void SongTableView::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (QMenu *menu = menuForEvent(event->pos()))
+        menu->popup(event->globalPos());
+}
+
+QList<int> SongTableView::selectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QList<SongPtr> SongTableView::selectedSongs() const
+{
+    QList<SongPtr> songs;
+    for (const int row : selectedRows()) {
+        if (const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr)
+            songs.append(song);
+    }
+    return songs;
+}
+
+int SongTableView::rowOfPath(const QString &path) const
+{
+    if (path.isEmpty() || !model() || !m_rules.songForRow)
+        return -1;
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        const SongPtr song = m_rules.songForRow(row);
+        if (song && song->path() == path)
+            return row;
+    }
+    return -1;
+}
+
+void SongTableView::selectRowAlone(int row)
+{
+    const auto select = [this, row] {
+        const QModelIndex index = model()->index(row, 0);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index);
+    };
+    quietly(select);
+}
+
+SongPtr SongTableView::selectRowOfCurrentSong()
+{
+    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
+    const SongPtr song = delegate ? delegate->currentSong() : nullptr;
+    const int row = song ? rowOfPath(song->path()) : -1;
+    if (row < 0) {
+        clearSelectionQuietly();
+        return nullptr;
+    }
+    selectRowAlone(row);
+    return song;
+}
+
+void SongTableView::selectRowsOfPaths(const QStringList &paths)
+{
+    const auto select = [this, &paths] {
+        clearSelection();
+        for (const QString &path : paths) {
+            const int row = rowOfPath(path);
+            if (row >= 0)
+                selectionModel()->select(model()->index(row, 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    };
+    quietly(select);
+}
+
+void SongTableView::quietly(const std::function<void()> &select)
+{
+    if (m_rules.veto)
+        m_rules.veto->quietly(select);
+    else
+        select();
+}
+
+void SongTableView::clearSelectionQuietly()
+{
+    quietly([this] { clearSelection(); });
+}
+
+void SongTableView::reloadRows(const std::function<void()> &resetModel)
+{
+    // A reset of the model resets the header too: the columns keep their widths and visibility.
+    QList<int> widths;
+    QList<bool> hidden;
+    for (int column = 0; column < SongColumns::ColumnCount; ++column) {
+        widths.append(columnWidth(column));
+        hidden.append(isColumnHidden(column));
+    }
+    quietly(resetModel);
+    for (int column = 0; column < SongColumns::ColumnCount; ++column) {
+        setColumnHidden(column, hidden.at(column));
+        if (widths.at(column) > 0)
+            setColumnWidth(column, widths.at(column));
+    }
+}
+
+void SongTableView::saveColumnShares(VellorinWindowLayout &layout) const
+{
+    const double width = viewport()->width();
+    if (width <= 0)
+        return;
+    layout.setSonglistcol0(columnWidth(0) / width);
+    layout.setSonglistcol1(columnWidth(1) / width);
+    layout.setSonglistcol2(columnWidth(2) / width);
+    layout.setSonglistcol3(isColumnHidden(3) ? 0 : columnWidth(3) / width);
+}
+
+void SongTableView::loadColumnShares(const VellorinWindowLayout &layout)
+{
+    setColumnShare(0, layout.songlistcol0());
+    setColumnShare(1, layout.songlistcol1());
+    setColumnShare(2, layout.songlistcol2());
+    if (layout.songlistcol3() != 0)
+        setColumnShare(3, layout.songlistcol3());
+    else
+        setColumnHidden(3, true);
 }
 
 void SongTableView::setColumnShare(int column, double share)
 {
     m_columnsSized = true;
-    setColumnWidth(column, qRound(share * viewport()->width()));
+    m_pendingShares.insert(column, share);
+    applyPendingShares();
+}
+
+void SongTableView::applyPendingShares()
+{
+    // A hidden table has no width of its own yet (a list pane not shown): its shares wait until it is shown.
+    const int width = viewport()->width();
+    if (!isVisible() || width <= 0)
+        return;
+    for (auto share = m_pendingShares.cbegin(); share != m_pendingShares.cend(); ++share)
+        setColumnWidth(share.key(), qRound(share.value() * width));
+    m_pendingShares.clear();
+}
+
+void SongTableView::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    applyPendingShares();
 }
 
 void SongTableView::giveColumnsTheirFirstShares()
@@ -73,6 +311,10 @@ void SongTableView::resizeEvent(QResizeEvent *event)
     if (!m_columnsSized) {
         if (model() && viewport()->width() > 0)
             giveColumnsTheirFirstShares();
+        return;
+    }
+    if (!m_pendingShares.isEmpty()) {
+        applyPendingShares();
         return;
     }
     const int oldWidth = event->oldSize().width();

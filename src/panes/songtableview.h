@@ -1,10 +1,19 @@
-// The song list's table: rows are whole songs, typing selects by the sorted column, and the columns keep their
-// share of the width when the table is resized.
+// The list panes' song tables: rows are whole songs, a row the user chooses becomes the current song after the
+// save question, a right-click chooses its row before the context menu shows, typing selects by the sorted
+// column, and the columns keep their share of the width when the table is resized.
 #pragma once
 
+#include "song.h"
+
+#include <QList>
+#include <QMap>
 #include <QTableView>
 
 #include <functional>
+
+class QMenu;
+class SelectionVeto;
+class VellorinWindowLayout;
 
 class SongTableView : public QTableView
 {
@@ -12,6 +21,51 @@ class SongTableView : public QTableView
 
 public:
     explicit SongTableView(QWidget *parent = nullptr);
+
+    // What the table asks of its pane when the user chooses rows.
+    struct RowRules
+    {
+        // The pane's save question before the current song changes; it also guards the program's own selecting.
+        SelectionVeto *veto = nullptr;
+        // nullptr outside the rows.
+        std::function<SongPtr(int row)> songForRow;
+        // Makes the row's song the current song (the pane's select-row step); false when it refuses the row.
+        std::function<bool(int row)> shouldSelectRow;
+        // Selects the current song's row alone, or no row (after a refused change).
+        std::function<void()> selectCurrentSong;
+    };
+    // The selection model's changes go through the rules from then on (also for a model set later).
+    void setRowRules(RowRules rules);
+    void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
+
+    // A right-click at a point of the viewport chooses its row, then answers the menu to show; nullptr when the
+    // user cancelled the save question (no menu shows). A row whose song is not the current song passes the
+    // save question and becomes current; the current song's own row is not made current again, which would
+    // reload the editor. A single selection moves to the clicked row, several selected rows stay selected, and
+    // a click below the last row selects nothing.
+    QMenu *menuForEvent(const QPoint &position);
+
+    // The selected rows, ascending.
+    QList<int> selectedRows() const;
+    // The songs of the selected rows, in row order.
+    QList<SongPtr> selectedSongs() const;
+    // The first row whose song has this file; -1 when none has (always for an empty path).
+    int rowOfPath(const QString &path) const;
+    // Selects the row alone and scrolls it into view, asking nothing.
+    void selectRowAlone(int row);
+    // Selects the current song's row alone, asking nothing; no row when the table does not hold the song.
+    // Answers the current song when its row is selected.
+    SongPtr selectRowOfCurrentSong();
+    // Selects the rows of these files, asking nothing.
+    void selectRowsOfPaths(const QStringList &paths);
+    void clearSelectionQuietly();
+    // Resets the model with resetModel; the columns keep their widths and visibility, and no question is asked.
+    void reloadRows(const std::function<void()> &resetModel);
+
+    // Column widths as fractions of the table's width (Time 0 while hidden); nothing for a table of no width.
+    void saveColumnShares(VellorinWindowLayout &layout) const;
+    // Applies the column widths; a Time width of 0 hides the Time column.
+    void loadColumnShares(const VellorinWindowLayout &layout);
 
     // Asked for the row that typed text selects, searching from a start row to an end row (with wrap-around);
     // answers the row, or -1 when none matches.
@@ -23,15 +77,33 @@ public:
     // Sets a column's width as a share of the table's width; from then on the columns keep their shares.
     void setColumnShare(int column, double share);
 
+Q_SIGNALS:
+    // After every change of the selection, the program's own included.
+    void selectionDidChange();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    TypeSelect m_typeSelect;
+    void connectSelection();
+    void userSelectionChanged();
+    bool holdsCurrentSong(int row) const;
+    bool chooseRowForMenu(int row);
+    // Runs select as the program's own selecting, which asks nothing.
+    void quietly(const std::function<void()> &select);
     void giveColumnsTheirFirstShares();
+    void applyPendingShares();
+
+    TypeSelect m_typeSelect;
+    RowRules m_rules;
+    QMenu *m_contextMenu = nullptr;
 
     QString m_typed;
     // The columns have widths of their own (from the first layout or a window layout).
     bool m_columnsSized = false;
+    // Shares of the width by column, set while the table could not apply them.
+    QMap<int, double> m_pendingShares;
     qint64 m_lastTypedMs = 0;
 };

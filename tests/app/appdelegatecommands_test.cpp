@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -356,6 +357,30 @@ TEST_F(AppDelegateCommandsTest, TheTransposeButtonShowsTheSongPaneFirst)
         ->click();
     EXPECT_TRUE(delegate->isSongViewVisible());
     EXPECT_TRUE(delegate->songViewViewController()->transposeToolbarVisible());
+}
+
+TEST_F(AppDelegateCommandsTest, TheMetronomeCommandShowsTheSongPaneAndItsSaveWritesTheSong)
+{
+    launch();
+    const QString path = folder.filePath(QStringLiteral("beat.pro"));
+    ASSERT_TRUE(TextFile::write(path, QStringLiteral("{title: Beat}\nla")));
+    delegate->setCurrentSong(std::make_shared<Song>(path));
+    QCoreApplication::processEvents();
+    prefs().setMetronomeTick(false); // flash only: no sound in a test
+    prefs().setMetronomeFlash(true);
+    delegate->splitView()->toggleSongView();
+    ASSERT_FALSE(delegate->isSongViewVisible());
+
+    run("actStartStopMetronome");
+    SongViewViewController *pane = delegate->songViewViewController();
+    EXPECT_TRUE(delegate->isSongViewVisible());
+    EXPECT_TRUE(pane->isMetronomePlaying());
+    run("actStartStopMetronome");
+    EXPECT_FALSE(pane->isMetronomePlaying());
+
+    pane->senderincreaseMetronomeTempo();
+    pane->findChild<QPushButton *>(QStringLiteral("metronomeSaveButton"))->click();
+    EXPECT_TRUE(Song(path).text().contains(QStringLiteral("{metronome: 121}")));
 }
 
 TEST_F(AppDelegateCommandsTest, HelpPagesAndContactGoToTheDesktop)

@@ -123,6 +123,7 @@ public:
     {}
     ~FakeTagsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("tags.refresh")); }
+    QList<SongPtr> selectedSongs() const override { return {}; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}

@@ -27,13 +27,15 @@ public:
     Chords *chords() override { return prefsObject ? prefsObject->chords() : nullptr; }
 };
 
-// Records what the pane asks of the application, in order ("capo 2", "save", "time 200", "key D", "peers -1").
+// Records what the pane asks of the application, in order ("capo 2", "save", "time 200", "metronome 96", "key D",
+// "peers -1").
 class RecordingSongPaneCommands : public SongPaneCommands
 {
 public:
     void setCapo(qint64 capo) override { calls.append(QStringLiteral("capo %1").arg(capo)); }
     void transposeSave() override { calls.append(QStringLiteral("save")); }
     void saveAutoScrollTime(int seconds) override { calls.append(QStringLiteral("time %1").arg(seconds)); }
+    void saveMetronomeTempo(int tempo) override { calls.append(QStringLiteral("metronome %1").arg(tempo)); }
     void updatePlaylistKey(const QString &key) override { calls.append(QStringLiteral("key ") + key); }
     void notifyPeersTransposeSong(const Song &, int transpose) override
     {

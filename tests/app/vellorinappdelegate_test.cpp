@@ -143,6 +143,25 @@ TEST_F(AppDelegateTest, ShowingASongResetsTheChordSpellingAndRemembersIt)
     EXPECT_EQ(delegate->window()->windowTitle(), QStringLiteral("Vellorin - Capo Song - Me"));
 }
 
+TEST_F(AppDelegateTest, ATranspositionSetRightAfterShowingASongStays)
+{
+    // A playlist entry's key is applied right after the song is shown, before the pane's deferred refresh
+    // (which used to reset it to minus the capo).
+    launch(folder.path());
+    SongDisplay &view = delegate->songViewViewController()->songView();
+    const SongPtr song = writeSong(QStringLiteral("capo.pro"), QStringLiteral("{title: Capo Song}\n{capo: 2}\n[G]la"));
+    delegate->setCurrentSong(song);
+    view.setTranspose(3);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(delegate->songViewViewController()->song(), song);
+    EXPECT_EQ(view.transpose(), 3);
+
+    // Shown again, it starts from its capo again.
+    delegate->setCurrentSong(song);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.transpose(), -2);
+}
+
 TEST_F(AppDelegateTest, APdfSongShownByAnyPathIsNoTextSong)
 {
     launch(folder.path());

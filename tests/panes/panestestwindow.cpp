@@ -1,5 +1,6 @@
 #include "panestestwindow.h"
 
+#include "doubleclicktextview.h"
 #include "mainwindowpanes.h"
 #include "paths.h"
 #include "prefs.h"
@@ -100,6 +101,21 @@ void PanesTestWindow::clickRow(int row)
     const QRect rect = table().visualRect(table().model()->index(row, 0));
     QTest::mouseClick(table().viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QCoreApplication::processEvents();
+}
+
+void PanesTestWindow::selectRows(const QStringList &titles)
+{
+    const QSignalBlocker quiet(table().selectionModel());
+    table().clearSelection();
+    for (const QString &title : titles)
+        table().selectionModel()->select(table().model()->index(rowOfTitle(title), 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void PanesTestWindow::typeIntoEditor(const QString &text)
+{
+    editor().songTextView()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor().songTextView(), text);
 }
 
 SongPtr PanesTestWindow::songPaneSong() const

@@ -43,6 +43,10 @@ protected:
     int rowOfTitle(const QString &title) const;
     // A click on the row, as the user makes it.
     void clickRow(int row);
+    // Selects the rows of these titles as the program does, asking nothing.
+    void selectRows(const QStringList &titles);
+    // Text typed at the end of the editor and not yet saved.
+    void typeIntoEditor(const QString &text);
     // The song the song pane shows once it has refreshed.
     SongPtr songPaneSong() const;
     SongPtr currentSong() const;

@@ -24,11 +24,6 @@ protected:
         prefs().setAllowAutoCorrectInEditor(true);
         clickRow(rowOfTitle("Yesterday"));
     }
-    void typeIntoEditor(const QString &text)
-    {
-        editor().songTextView()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(editor().songTextView(), text);
-    }
     QString yesterday() const { return read(path("Blues/Yesterday.pro")); }
 
     const QString original = QStringLiteral("{title: Yesterday}\n{subtitle: Beatles}\n{key: F}\n[F]Yesterday\n");

@@ -30,15 +30,20 @@ TEST(SongFolderChoice, AFolderNamedLikeTheDocumentsFolderGetsASubFolder)
             << c.chosen;
 }
 
-TEST(SongFolderChoice, StartsInTheSongFolderElseAnExistingDefaultElseTheDocuments)
+TEST(SongFolderChoice, StartsInTheSongFolderElseAnExistingDefaultOrDocumentsFolderElseTheHomeFolder)
 {
     QTemporaryDir home;
     const QString existing = home.path();
     const QString missing = QDir(home.path()).filePath(QStringLiteral("Vellorin"));
-    EXPECT_EQ(SongFolderChoice::startFolder(QStringLiteral("/songs"), existing, QStringLiteral("/docs")),
+    const QString docs = QDir(home.path()).filePath(QStringLiteral("Documents"));
+    const QString homeFolder = QStringLiteral("/home/u");
+    EXPECT_EQ(SongFolderChoice::startFolder(QStringLiteral("/songs"), existing, docs, homeFolder),
               QStringLiteral("/songs"));
-    EXPECT_EQ(SongFolderChoice::startFolder(QString(), existing, QStringLiteral("/docs")), existing);
-    EXPECT_EQ(SongFolderChoice::startFolder(QString(), missing, QStringLiteral("/docs")), QStringLiteral("/docs"));
+    EXPECT_EQ(SongFolderChoice::startFolder(QString(), existing, docs, homeFolder), existing);
+    // A home folder without a documents folder: the chooser must open where something can be chosen.
+    EXPECT_EQ(SongFolderChoice::startFolder(QString(), missing, docs, homeFolder), homeFolder);
+    ASSERT_TRUE(QDir().mkpath(docs));
+    EXPECT_EQ(SongFolderChoice::startFolder(QString(), missing, docs, homeFolder), docs);
 }
 
 TEST(SongFolderChoice, KeepsThePathUnderTheBookmarkKey)

@@ -42,12 +42,6 @@ protected:
         }
         ADD_FAILURE() << "no category " << name.toStdString();
     }
-    // Text typed into the editor and not yet saved.
-    void typeIntoEditor(const QString &text)
-    {
-        editor().songTextView()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(editor().songTextView(), text);
-    }
 };
 
 } // namespace
@@ -196,14 +190,7 @@ TEST_F(SongListTest, DeletingAsksAboutTheSelectedSongsAndMovesThemToTheTrash)
 {
     clickRow(rowOfTitle("Yesterday"));
     // Another row selected than the current song's: the question names what is deleted, the selection.
-    const auto select = [this](const QStringList &titles) {
-        const QSignalBlocker quiet(table().selectionModel());
-        table().clearSelection();
-        for (const QString &title : titles)
-            table().selectionModel()->select(table().model()->index(rowOfTitle(title), 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    };
-    select({"Wild Rover"});
+    selectRows({"Wild Rover"});
     dialogs.answers = {Dialogs::Answer::Alternate};
     songList().deleteSelectedSongs();
     ASSERT_EQ(dialogs.asked.size(), 1);
@@ -211,7 +198,7 @@ TEST_F(SongListTest, DeletingAsksAboutTheSelectedSongsAndMovesThemToTheTrash)
     EXPECT_EQ(dialogs.asked.at(0).informativeText, "Wild Rover");
     EXPECT_TRUE(QFile::exists(path("Live/Wild Rover.pro")));
 
-    select({"Wild Rover", "amsterdam"});
+    selectRows({"Wild Rover", "amsterdam"});
     dialogs.answers = {Dialogs::Answer::Default};
     songList().deleteSelectedSongs();
     EXPECT_EQ(dialogs.asked.at(1).title, "Delete 2 songs?");
