@@ -53,6 +53,10 @@ void VellorinAppDelegate::connectCommands()
     const std::pair<const char *, std::function<void()>> commands[] = {
         {"actSelectSongDir", [this] { selectSongDir(); }},
         {"actSaveLayoutToFile", [this] { m_splitView->saveLayoutToFile(); }},
+        {"actExportRTF", [this] { exportRTF(); }},
+        {"actExportTab", [this] { exportTab(); }},
+        {"actExportHTML", [this] { exportHTML(); }},
+        {"actExportTXT", [this] { exportTXT(); }},
         {"actQuit", [this] { m_window->close(); }},
 
         {"actUndo", [] { forwardToFocusWidget("undo"); }},

@@ -176,7 +176,7 @@ bool VellorinAppDelegate::saveCurrentSong()
 
 std::optional<bool> VellorinAppDelegate::settleChangeOnDisk(Song &song)
 {
-    if (!song.changedOnDisk())
+    if (!song.fileChangedOnDisk())
         return std::nullopt;
     Dialogs::Alert alert;
     alert.title = tr("The file \u201c%1\u201d was changed by another program.").arg(QFileInfo(song.path()).fileName());

@@ -1,5 +1,5 @@
-// Stand-ins for what later parts of the application bring to the delegate: folder watching, file drops,
-// nearby sharing and the second display. Each is replaced here, in one place.
+// Stand-ins for what later parts of the application bring to the delegate: nearby sharing and the second display.
+// Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
 #include "mainwindow.h"
@@ -11,13 +11,6 @@ void VellorinAppDelegate::hidePlayTogetherUnlessPeersCanConnect()
 {
     // Nearby sharing is not built yet, and the toolbar has no item for it.
 }
-
-void VellorinAppDelegate::startWatchingSongFolder()
-{}
-
-void VellorinAppDelegate::registerForDraggedFiles()
-{}
-
 
 void VellorinAppDelegate::notifyPeersOfSong(const Song &song)
 {

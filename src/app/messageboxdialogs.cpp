@@ -109,5 +109,12 @@ std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt
 QString MessageBoxDialogs::runFolderPanel(const FolderPanel &panel)
 {
     const ModalGate::Question question;
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), panel.message, panel.directory);
+    QFileDialog dialog(QApplication::activeWindow(), panel.message, panel.directory);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!panel.prompt.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, panel.prompt);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

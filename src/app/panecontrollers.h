@@ -5,6 +5,7 @@
 #include "song.h"
 
 #include <QList>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -33,6 +34,8 @@ public:
     virtual void selectSongDir() = 0;
     // Selects the current song's row, or none when the list does not hold it.
     virtual void selectCurrentSong() = 0;
+    // The songs of the selected rows, in row order.
+    virtual QList<SongPtr> selectedSongs() const = 0;
     // The song of the row after / before the selected one; null at the end of the list or without a selection.
     virtual SongPtr nextSong() const = 0;
     virtual SongPtr prevSong() const = 0;
@@ -59,6 +62,8 @@ public:
     virtual void updateFromCurrentSong() = 0;
     // Drops the edits: the song and the editor hold the text as it was loaded.
     virtual void discardEdits() = 0;
+    // Puts a link to the file into the song text.
+    virtual void insertFileLink(const QString &path) = 0;
     // The editor's text is the widget with the keyboard focus in its window.
     virtual bool textHasFocus() const = 0;
     // Colours the text again, after its font or the settings changed.
@@ -74,6 +79,8 @@ class PlaylistsPane : public ListPane
 public:
     // The entry selected in the playlist; null when none is.
     virtual SongPtr currentSong() const = 0;
+    // The selected entries of the playlist, in their order, each with the key the playlist gives it.
+    virtual QList<SongPtr> selectedEntries() const = 0;
     // The playlist shown; null when none is.
     virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
     // The library song of the entry after / before the selected one; null at the end or without a selection.

@@ -173,7 +173,11 @@ void PaneSplitView::changeViewSelector()
     }
     if (!isSegmentSelected(ListPane) && !isSegmentSelected(SongViewPane) && !isSegmentSelected(SongEditPane))
         setSegmentSelected(ListPane, true);
+    const bool listComesBack = !isShown(ListPane) && isSegmentSelected(ListPane);
     showPane(ListPane, isSegmentSelected(ListPane));
+    // A hidden song list selects nothing when it is refreshed: shown again, it selects the current song.
+    if (listComesBack && selectedListType() == SongListType && m_panes.songList)
+        m_panes.songList->selectCurrentSong();
     m_prefs.setShowSongList(isSegmentSelected(ListPane));
     showPane(SongViewPane, isSegmentSelected(SongViewPane));
     m_prefs.setShowSongView(isSegmentSelected(SongViewPane));

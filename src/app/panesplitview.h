@@ -59,6 +59,8 @@ public:
     bool isSongListVisible() const { return isShown(ListPane); }
     bool isSongViewVisible() const { return isShown(SongViewPane); }
     bool isSongEditVisible() const { return isShown(SongEditPane); }
+    // The pane's view: for the list pane the view of the list it shows, whether shown or not.
+    QWidget *paneView(Pane pane) const;
 
     // --- Commands ---
     // Shows the panes whose segments are selected (at least one). Hiding the editor first settles its unsaved
@@ -94,7 +96,6 @@ private:
     QWidget *makeSelector(const QStringList &titles, bool exclusive, QButtonGroup *&group);
     QWidget *listView(ListType type) const;
     QWidget *shownListView() const;
-    QWidget *paneView(Pane pane) const;
     bool isShown(Pane pane) const;
     void showPane(Pane pane, bool show);
     // The panes' narrowest widths, which hold the dividers within their limits.

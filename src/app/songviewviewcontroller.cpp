@@ -240,6 +240,7 @@ void SongViewViewController::takePlayingTime()
 void SongViewViewController::adjustSongFrame()
 {
     m_songView->adjustFrameForView(*m_songScrollView, appPrefs().autozoom());
+    Q_EMIT zoomShown(m_songView->zoomScale());
 }
 
 void SongViewViewController::afterDelayForSameSong(int ms, const std::function<void()> &action)

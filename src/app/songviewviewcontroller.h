@@ -229,6 +229,8 @@ Q_SIGNALS:
     // A zoom command, the slider or a pinch changed the zoom (and switched auto-zoom off); the main toolbar's
     // zoom controls follow.
     void zoomScaleChanged(float zoomScale);
+    // The song is laid out at this zoom: auto-zoom's choice, or the zoom set. The zoom controls show it.
+    void zoomShown(float zoomScale);
     // After every change that may change them; they enable the toolbars' save buttons.
     void transposeCanSaveChanged(bool canSave);
     void autoScrollCanSaveChanged(bool canSave);

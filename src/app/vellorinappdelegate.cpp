@@ -3,10 +3,12 @@
 #include "appreviewmanager.h"
 #include "chordview.h"
 #include "dialogs.h"
+#include "folderwatcher.h"
 #include "log.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "midi.h"
+#include "modalgate.h"
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
@@ -48,10 +50,17 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
     m_window = std::make_unique<MainWindow>();
     m_window->setCloseGuard([this] { return applicationShouldTerminate(); });
     m_menus = new MainMenus(*m_window);
+    m_refreshTimer.setSingleShot(true);
+    // A change from outside never re-reads the library under an open question.
+    connect(&m_refreshTimer, &QTimer::timeout, this,
+            [this] { ModalGate::whenNoQuestion(this, [this] { refresh(); }); });
+    m_enableFSRefreshTimer.setSingleShot(true);
+    connect(&m_enableFSRefreshTimer, &QTimer::timeout, this, &VellorinAppDelegate::enableFSRefresh);
 }
 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
+    m_folderWatcher.reset();
     // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
     // still exist; then nobody may reach them.
     m_midi.reset();
@@ -84,7 +93,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     refreshPlaylists();
     makePaneControllers();
     initSplitView();
-    m_window->show();
+    m_window->showWithSavedGeometry();
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
@@ -159,6 +168,10 @@ void VellorinAppDelegate::connectZoomControls()
         const QSignalBlocker quietSlider(slider);
         slider->setValue(qRound(zoomScale * 100));
         autoZoom->setChecked(false);
+    });
+    connect(pane, &SongViewViewController::zoomShown, slider, [slider](float zoomScale) {
+        const QSignalBlocker quietSlider(slider);
+        slider->setValue(qRound(zoomScale * 100));
     });
     connect(m_window->zoomInButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::In); });
     connect(m_window->zoomOutButton(), &QToolButton::clicked, this, [this] { zoom(ZoomStep::Out); });
@@ -298,6 +311,7 @@ bool VellorinAppDelegate::importPdf(PDFSong &song, const QString &category)
     if (!category.isEmpty())
         folder.setPath(folder.filePath(category));
     const QString target = folder.filePath(Song::uniqueNameForFile(QFileInfo(song.path()).fileName(), folder.path()));
+    temporaryStopFSRefresh();
     if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(song.path(), target)) {
         Log::write(QStringLiteral("Could not copy %1 to %2").arg(song.path(), target));
         reportSaveFailure(song);

@@ -4,17 +4,23 @@
 
 #include "appcontext.h"
 #include "commandstate.h"
+#include "filekind.h"
 #include "panecontrollers.h"
 #include "song.h"
 #include "songpanecommands.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
 class Dialogs;
+class FolderWatcher;
 class MainMenus;
 class MainWindow;
 class Midi;
@@ -46,6 +52,9 @@ public:
     Chords *chords() override;
     PlayLists *playlists() override { return m_playlists.get(); }
     QImage chordImage(const Chord &chord, const QSizeF &size) override;
+    // Called by every writer into the song folder just before it writes: changes reported until 5 s after the
+    // last such call are the program's own and are dropped.
+    void temporaryStopFSRefresh() override;
     // Hands the library's current songs to the MIDI song selection, while MIDI is on.
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
@@ -67,8 +76,50 @@ public:
     void openSong(const SongPtr &song);
     // The menu command for choosing the song folder.
     void selectSongDir();
-    // Watches the song folder for changes made by other programs; again after the folder changed.
+
+    // --- Song-folder watching ---
+    // Watches the song folder for changes made by other programs; again after the folder changed (the old
+    // folder is no longer watched).
     void startWatchingSongFolder();
+    // One batch of changes from the watcher: "Callback called" on standard output, then each path in turn.
+    void songFolderEventsCallback(const QStringList &paths);
+    // A changed path: dropped while the editor holds unsaved changes or the program's own writes pause the
+    // reaction; otherwise the refresh is scheduled again for a moment after the last change.
+    void filesChangedAtPath(const QString &path);
+    // Reads the library again and refreshes every pane. The current song stays the same object; it reads its
+    // file again when another program changed it and the editor holds no unsaved changes.
+    void refresh();
+    // Ends the pause of temporaryStopFSRefresh().
+    void enableFSRefresh();
+    bool noFSRefresh() const { return m_noFSRefresh; }
+    // How long changes are collected into one batch, how long the refresh waits after the last change, and how
+    // long the program's own writes pause the reaction.
+    struct FolderWatchDelays
+    {
+        std::chrono::milliseconds latency{2000};
+        std::chrono::milliseconds refresh{1000};
+        std::chrono::milliseconds pause{5000};
+    };
+    void setFolderWatchDelays(const FolderWatchDelays &delays);
+    const FolderWatchDelays &folderWatchDelays() const { return m_folderWatchDelays; }
+    // The watcher of the song folder; nullptr while none is watched.
+    const FolderWatcher *folderWatcher() const { return m_folderWatcher.get(); }
+
+    // --- Files dropped on the window (positions in the main window's coordinates) ---
+    // Whether the window takes the drop, decided by the first file and where it is dropped.
+    bool acceptsDrop(const QStringList &paths, const QPoint &windowPos) const;
+    // Applies settings and layout files, imports songs and PDFs and shows the last, links other files dropped
+    // on the editor. True when something was taken.
+    bool performDrop(const QStringList &paths, const QPoint &windowPos);
+
+    // --- Exports and the selection ---
+    void exportRTF();
+    void exportTab();
+    void exportHTML();
+    void exportTXT();
+    // The songs selected in the list pane shown: the tags pane, the playlists pane (library songs carrying
+    // their entries' keys) or the song list.
+    QList<SongPtr> selectedSongs() const;
 
     // --- The current song ---
     const SongPtr &currentSong() const { return m_currentSong; }
@@ -207,6 +258,22 @@ private:
     void initSplitView();
     void fixSplitView();
 
+    // Drops and exports.
+    void registerForDraggedFiles();
+    bool isOverListPane(const QPoint &windowPos) const;
+    bool isOverEditor(const QPoint &windowPos) const;
+    SongPtr importDroppedFile(const QString &path, FileKind::Kind kind);
+    SongPtr importDroppedPdf(const QString &path);
+    enum class ExportFormat { RTF, Tab };
+    void exportSongs(ExportFormat format);
+    // Where the current song's export goes (save panel) or several songs' exports go (folder panel); empty
+    // when there is no current song or the user cancelled. The folder watching is paused for a place in the
+    // song folder.
+    QString chooseExportFile(const QString &extension, const QStringList &types);
+    QString chooseExportFolder(const QString &message);
+    // Pauses the folder watching when path lies in the song folder.
+    void pauseWatchingForWriteTo(const QString &path);
+
     // Menus and toolbar.
     void connectCommands();
     void startUpdatingCommandStates();
@@ -247,7 +314,6 @@ private:
 
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
-    void registerForDraggedFiles();
     // True when the second display was the active window and took the zoom step.
     bool zoomSecondDisplayWhenActive(ZoomStep step);
     void notifyPeersOfSong(const Song &song);
@@ -266,6 +332,11 @@ private:
     SongViewViewController *m_songViewViewController = nullptr;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
+    std::unique_ptr<FolderWatcher> m_folderWatcher;
+    FolderWatchDelays m_folderWatchDelays;
+    QTimer m_refreshTimer;
+    QTimer m_enableFSRefreshTimer;
+    bool m_noFSRefresh = false;
     std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
     std::unique_ptr<Midi> m_midi;
     bool m_startUpDone = false;

@@ -194,8 +194,10 @@ QString PlayList::defaultPathWithCategory(const QString &category)
 
 void PlayList::deleteFromFileSystem()
 {
-    if (!m_path.isEmpty())
-        QFile::moveToTrash(m_path);
+    if (m_path.isEmpty())
+        return;
+    AppContext::instance()->temporaryStopFSRefresh();
+    QFile::moveToTrash(m_path);
 }
 
 bool PlayList::rename(const QString &title)

@@ -13,8 +13,8 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// A file counts as unchanged while its path and stamp (size, modification and change time, inode) are those it
-// was read with; the result is then the same as reading every file afresh. Main thread only.
+// A file counts as unchanged while its path and stamp (size, modification time, inode) are those it was read with; the
+// result is then the same as reading every file afresh. Main thread only.
 class SongFolderReader
 {
 public:

@@ -29,6 +29,9 @@ QString elapsedMs(const QElapsedTimer &timer)
 // The song folder with its missing parents; a failure is logged and the refresh goes on.
 void createFolder(const QString &folder)
 {
+    if (QFileInfo(folder).isDir())
+        return;
+    AppContext::instance()->temporaryStopFSRefresh();
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (error)

@@ -73,7 +73,7 @@ public:
     void contentViewDidChangeBounds();
 
     // Stand-in for the file links of the editor commands: the paths given, in order.
-    void insertFileLink(const QString &path);
+    void insertFileLink(const QString &path) override;
     const QStringList &fileLinksStandIn() const { return m_fileLinksStandIn; }
 
 Q_SIGNALS:

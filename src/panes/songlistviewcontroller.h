@@ -48,7 +48,7 @@ public:
     // Selects the row of the current song alone, or no row when the list does not hold it.
     void selectCurrentSong() override;
     // The songs of the selected rows, in row order.
-    QList<SongPtr> selectedSongs() const;
+    QList<SongPtr> selectedSongs() const override;
     // At least one selected song can carry tags (none is, without a selection). Logged whenever it is read.
     bool enableTags() const;
     // The song of the row after the last selected row / before the first; null at the ends or with none selected.

@@ -31,6 +31,7 @@ SongTableView::SongTableView(QWidget *parent)
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &SongTableView::keepShareOfResizedColumn);
 }
 
 void SongTableView::keyboardSearch(const QString &search)
@@ -53,7 +54,7 @@ void SongTableView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
     connectSelection();
-    if (!m_columnsSized && model && viewport()->width() > 0)
+    if (m_shares.isEmpty() && model && viewport()->width() > 0)
         giveColumnsTheirFirstShares();
 }
 
@@ -271,26 +272,17 @@ void SongTableView::loadColumnShares(const VellorinWindowLayout &layout)
 
 void SongTableView::setColumnShare(int column, double share)
 {
-    m_columnsSized = true;
-    m_pendingShares.insert(column, share);
-    applyPendingShares();
-}
-
-void SongTableView::applyPendingShares()
-{
-    // A hidden table has no width of its own yet (a list pane not shown): its shares wait until it is shown.
-    const int width = viewport()->width();
-    if (!isVisible() || width <= 0)
-        return;
-    for (auto share = m_pendingShares.cbegin(); share != m_pendingShares.cend(); ++share)
-        setColumnWidth(share.key(), qRound(share.value() * width));
-    m_pendingShares.clear();
+    if (m_shares.size() <= column)
+        m_shares.resize(column + 1, 0);
+    m_shares[column] = share;
+    applyShares();
 }
 
 void SongTableView::showEvent(QShowEvent *event)
 {
+    // A hidden table has no width of its own (a list pane not shown): its shares wait until it is shown.
     QTableView::showEvent(event);
-    applyPendingShares();
+    applyShares();
 }
 
 void SongTableView::giveColumnsTheirFirstShares()
@@ -304,26 +296,39 @@ void SongTableView::giveColumnsTheirFirstShares()
         setColumnShare(column, weights[column] / shown);
 }
 
+void SongTableView::applyShares()
+{
+    const int width = viewport()->width();
+    if (!isVisible() || width <= 0)
+        return;
+    m_applyingShares = true;
+    for (int column = 0; column < m_shares.size(); ++column)
+        if (!isColumnHidden(column))
+            setColumnWidth(column, qRound(m_shares.at(column) * width));
+    m_applyingShares = false;
+}
+
+void SongTableView::keepShareOfResizedColumn(int column, int, int newWidth)
+{
+    // Only a width the user (or a restored layout) gives: hiding a column, or a pane squeezed to nothing while it
+    // is hidden, must not wear the shares down.
+    const int width = viewport()->width();
+    if (m_applyingShares || m_shares.isEmpty() || !isVisible() || width <= 0 || newWidth <= 0 || isColumnHidden(column))
+        return;
+    if (m_shares.size() <= column)
+        m_shares.resize(column + 1, 0);
+    m_shares[column] = double(newWidth) / width;
+}
+
 void SongTableView::resizeEvent(QResizeEvent *event)
 {
-    // The columns resize uniformly: each keeps its share of the width.
+    // The columns resize uniformly: each keeps its share of the width. Shares, not widths scaled step by
+    // step, so a pane hidden and shown (and squeezed on the way) gets its columns back as they were.
     QTableView::resizeEvent(event);
-    if (!m_columnsSized) {
+    if (m_shares.isEmpty()) {
         if (model() && viewport()->width() > 0)
             giveColumnsTheirFirstShares();
         return;
     }
-    if (!m_pendingShares.isEmpty()) {
-        applyPendingShares();
-        return;
-    }
-    const int oldWidth = event->oldSize().width();
-    const int newWidth = event->size().width();
-    if (oldWidth <= 0 || newWidth <= 0 || oldWidth == newWidth)
-        return;
-    const double scale = double(newWidth) / oldWidth;
-    for (int column = 0; column < horizontalHeader()->count(); ++column) {
-        if (!isColumnHidden(column))
-            setColumnWidth(column, qRound(columnWidth(column) * scale));
-    }
+    applyShares();
 }

@@ -6,7 +6,6 @@
 #include "song.h"
 
 #include <QList>
-#include <QMap>
 #include <QTableView>
 
 #include <functional>
@@ -94,16 +93,17 @@ private:
     // Runs select as the program's own selecting, which asks nothing.
     void quietly(const std::function<void()> &select);
     void giveColumnsTheirFirstShares();
-    void applyPendingShares();
+    void applyShares();
+    void keepShareOfResizedColumn(int column, int oldWidth, int newWidth);
 
-    TypeSelect m_typeSelect;
     RowRules m_rules;
     QMenu *m_contextMenu = nullptr;
 
+    TypeSelect m_typeSelect;
     QString m_typed;
-    // The columns have widths of their own (from the first layout or a window layout).
-    bool m_columnsSized = false;
-    // Shares of the width by column, set while the table could not apply them.
-    QMap<int, double> m_pendingShares;
+    // Each column's share of the viewport's width; empty until the columns are first sized (by the first
+    // layout or a window layout).
+    QList<double> m_shares;
+    bool m_applyingShares = false;
     qint64 m_lastTypedMs = 0;
 };

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QList>
 #include <QSizeF>
+#include <QString>
 
 #include <memory>
 

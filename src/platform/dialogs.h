@@ -45,11 +45,13 @@ public:
         QString alternateButton;
     };
 
-    // A panel for choosing a folder: the folder it opens on and the message it shows. New folders may be made.
+    // A panel for choosing a folder: the folder it opens on, the message it shows and the title of its choosing
+    // button (empty: the platform's own). New folders may be made.
     struct FolderPanel
     {
         QString directory;
         QString message;
+        QString prompt;
     };
 
     virtual ~Dialogs() = default;

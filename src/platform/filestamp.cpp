@@ -1,4 +1,3 @@
-// Reading a file's stamp from the file system.
 #include "filestamp.h"
 
 #include <QFile>
@@ -8,8 +7,8 @@
 FileStamp FileStamp::of(const QString &path)
 {
     struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
-    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
-    return {qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim), quint64(status.st_ino)};
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+            quint64(status.st_ino)};
 }

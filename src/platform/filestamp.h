@@ -1,20 +1,19 @@
-// What tells that a file on disk changed, without reading it.
+// What tells that a file changed: its size, modification time and inode, as one comparable value.
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 struct FileStamp
 {
     qint64 size = -1;    // -1: no such file
-    qint64 modified = 0; // modification and status change times, nanoseconds since the epoch
-    qint64 changed = 0;
-    quint64 inode = 0;
+    qint64 modified = 0; // nanoseconds since the epoch
+    quint64 inode = 0;   // a file replaced by a rename has a new one, even with the same size and time
 
-    // The file's stamp now (symbolic links followed); size -1 when there is no file.
+    // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);
     bool exists() const { return size >= 0; }
     // Size and modification time: what another program's edit changes.
     bool sameSizeAndTime(const FileStamp &other) const { return size == other.size && modified == other.modified; }
-    // Everything: a file replaced by one of the same size and time has another inode and change time.
     bool operator==(const FileStamp &other) const = default;
 };

@@ -8,6 +8,7 @@
 #include "textpattern.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextBoundaryFinder>
 
@@ -89,7 +90,8 @@ Song::~Song() = default;
 void Song::readFile()
 {
     QString error;
-    m_readStamp = FileStamp::of(m_path); // before reading: a change while reading shows at the next save
+    // Taken before reading: a change made while reading then shows as a change at the next save.
+    m_stamp = FileStamp::of(m_path);
     const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
@@ -127,7 +129,7 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
         return false;
     }
-    if (changedOnDisk()) {
+    if (fileChangedOnDisk()) {
         Log::write(QStringLiteral("Error writing %1: %2")
                        .arg(m_path, QStringLiteral("another program changed it since it was read; reading it again")));
         reloadFromDisk();
@@ -140,22 +142,20 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
         return false;
     }
-    m_readStamp = FileStamp::of(m_path);
+    m_stamp = FileStamp::of(m_path);
     countStore();
     return true;
 }
 
-bool Song::changedOnDisk() const
+bool Song::fileChangedOnDisk() const
 {
-    if (m_path.isEmpty() || !m_readStamp.exists())
-        return false;
     const FileStamp now = FileStamp::of(m_path);
-    return now.exists() && !now.sameSizeAndTime(m_readStamp);
+    return m_stamp.exists() && now.exists() && !now.sameSizeAndTime(m_stamp);
 }
 
 void Song::forgetChangeOnDisk()
 {
-    m_readStamp = FileStamp::of(m_path);
+    m_stamp = FileStamp::of(m_path);
 }
 
 bool Song::saveText(const QString &text)

@@ -44,12 +44,13 @@ public:
     virtual bool reloadFromDisk();
     // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
     // False (and logged) when the write fails or the file could not be read when loaded. A file that another
-    // program changed since it was read is never written over: the song reads it again instead (and answers
-    // false), unless forgetChangeOnDisk() was called since; a save the user asked for settles that first.
+    // program changed since the song read or wrote it is never written over: the song reads it again instead
+    // (and answers false), unless forgetChangeOnDisk() was called since; a save the user asks for settles that
+    // first.
     virtual bool save();
-    // True when the song's file differs in size or modification time from the file the song last read or
-    // wrote; false for a song without a file and for a file that is gone (a save loses nothing then).
-    bool changedOnDisk() const;
+    // The file is there and differs in size or modification time from the one the song last read or wrote
+    // (another program changed it); false for a song without a file and for a file that is gone.
+    bool fileChangedOnDisk() const;
     // The file as it is now counts as the one read: the next save writes over it.
     void forgetChangeOnDisk();
     void updateDate();
@@ -85,11 +86,12 @@ public:
     void setCategory(const QString &category) { m_category = category; }
     // The song's file; empty for a song not saved yet.
     const QString &path() const { return m_path; }
-    // A new path forgets what the song knew of its file.
+    // A new path forgets what the song knew of its old file.
     void setPath(const QString &path)
     {
+        if (path != m_path)
+            m_stamp = {};
         m_path = path;
-        m_readStamp = {};
     }
     // The file's modification time; invalid when unknown.
     const QDateTime &date() const { return m_date; }
@@ -288,6 +290,7 @@ protected:
 
 private:
     void readFile();
+    // Renames a file changed by another program aside; false when that failed (nothing may be written then).
     // Sets the text and saves, unless the file could not be read.
     bool saveText(const QString &text);
     // The first playing time in a "time" directive (one without "/"); "" when none.
@@ -310,7 +313,8 @@ private:
     QString m_text;
     QString m_category;
     QString m_path;
+    // The file as this song last read or wrote it.
+    FileStamp m_stamp;
     QDateTime m_date;
-    FileStamp m_readStamp; // of the file as last read or written
     std::optional<QString> m_playlistkey;
 };

@@ -26,6 +26,9 @@ protected:
     {
         QDir(Paths::supportDirectory()).removeRecursively();
         UserDefaults::remove(songDirKey);
+        // Each test's window opens at the default size, wherever an earlier test's window was closed.
+        UserDefaults::remove(QStringLiteral("mainWindow.geometry"));
+        UserDefaults::remove(QStringLiteral("mainWindow.maximized"));
     }
 
     void makeDelegate()

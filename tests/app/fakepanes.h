@@ -24,6 +24,7 @@ public:
     void refresh() override { m_log.calls.append(QStringLiteral("songList.refresh")); }
     void selectSongDir() override { m_log.calls.append(QStringLiteral("songList.selectSongDir")); }
     void selectCurrentSong() override { m_log.calls.append(QStringLiteral("songList.selectCurrentSong")); }
+    QList<SongPtr> selectedSongs() const override { return selection; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
     void deleteSelectedSongs() override { m_log.calls.append(QStringLiteral("songList.deleteSelectedSongs")); }
@@ -38,6 +39,7 @@ public:
     void loadLayout(const VellorinWindowLayout &layout) override { titleShare = layout.songlistcol0(); }
 
     double titleShare = 0.4;
+    QList<SongPtr> selection;
     SongPtr next;
     SongPtr prev;
 
@@ -72,6 +74,7 @@ public:
         m_log.calls.append(QStringLiteral("songEdit.discardEdits"));
         dirty = false;
     }
+    void insertFileLink(const QString &path) override { fileLinks.append(path); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     bool textHasFocus() const override { return focused; }
     void performSyntaxColoring() override { m_log.calls.append(QStringLiteral("songEdit.performSyntaxColoring")); }
@@ -79,6 +82,7 @@ public:
     void showFindBar() override { m_log.calls.append(QStringLiteral("songEdit.showFindBar")); }
 
     bool dirty = false;
+    QStringList fileLinks;
     bool focused = false;
     QStringList inserted;
     // Owned by the window once placed there; made again for a window made after it.
@@ -97,6 +101,7 @@ public:
     ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
     SongPtr currentSong() const override { return entry; }
+    QList<SongPtr> selectedEntries() const override { return selection; }
     std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
@@ -105,6 +110,7 @@ public:
     void loadLayout(const VellorinWindowLayout &) override {}
 
     SongPtr entry;
+    QList<SongPtr> selection;
     std::shared_ptr<PlayList> playlist;
     SongPtr next;
     SongPtr prev;
@@ -123,11 +129,12 @@ public:
     {}
     ~FakeTagsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("tags.refresh")); }
-    QList<SongPtr> selectedSongs() const override { return {}; }
+    QList<SongPtr> selectedSongs() const override { return selection; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
+    QList<SongPtr> selection;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 

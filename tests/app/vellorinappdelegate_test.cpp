@@ -500,8 +500,25 @@ TEST_F(AppDelegateTest, TheToolbarsZoomControlsDriveThePane)
     EXPECT_FLOAT_EQ(view.zoomScale(), 2.1f);
     EXPECT_EQ(window.zoomSlider()->value(), 210);
 
+    // Auto-zoom fits a long song into a small pane: the slider shows the zoom it chose, and auto-zoom stays on.
+    QString longSong = QStringLiteral("{title: Long}\n");
+    for (int line = 0; line < 80; ++line)
+        longSong += QStringLiteral("[C]A line of words, number %1\n").arg(line);
+    delegate->setCurrentSong(writeSong(QStringLiteral("long.pro"), longSong));
+    window.resize(900, 400);
+    window.show();
+    QCoreApplication::processEvents();
     window.autoZoomButton()->click();
     EXPECT_TRUE(delegate->prefs()->autozoom());
+    EXPECT_LT(view.zoomScale(), 1.0f);
+    EXPECT_EQ(window.zoomSlider()->value(), qRound(view.zoomScale() * 100));
+    EXPECT_TRUE(window.autoZoomButton()->isChecked());
+    // Auto-zoom off: back to the zoom set, and the slider with it.
+    window.autoZoomButton()->click();
+    EXPECT_FLOAT_EQ(view.zoomScale(), 2.1f);
+    EXPECT_EQ(window.zoomSlider()->value(), 210);
+
+    window.autoZoomButton()->click();
     // A manual zoom ends auto-zoom, and the button shows it.
     window.zoomOutButton()->click();
     EXPECT_FALSE(delegate->prefs()->autozoom());

@@ -22,7 +22,7 @@ PanesTestWindow::PanesTestWindow()
     // Each test starts as a first launch: no settings, no stored folder or pane widths.
     QDir(Paths::supportDirectory()).removeRecursively();
     for (const char *key : {"songDirSecurityBookmark", "songListViewController.width", "songViewViewController.width",
-                            "songEditViewController.width"})
+                            "songEditViewController.width", "mainWindow.geometry", "mainWindow.maximized"})
         UserDefaults::remove(QString::fromLatin1(key));
 }
 

@@ -5,6 +5,8 @@
 #include "categories.h"
 #include "doubleclicktextview.h"
 #include "logcapture.h"
+#include "mainwindow.h"
+#include "panesplitview.h"
 #include "panestestwindow.h"
 #include "prefs.h"
 #include "songeditviewcontroller.h"
@@ -273,6 +275,38 @@ TEST_F(SongListTest, AReFiledSongWhoseNewFileCannotBeWrittenStaysWhereItWas)
               "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
     EXPECT_EQ(currentSong()->path(), path("Amazing Grace.pro"));
     EXPECT_EQ(currentSong()->category(), "");
+}
+
+TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)
+{
+    delegate->window()->resize(1000, 600);
+    delegate->window()->show();
+    clickRow(rowOfTitle("Yesterday"));
+    QCoreApplication::processEvents();
+    // Each column's share of the table's width.
+    const auto columnShares = [this] {
+        QList<double> shares;
+        for (int column = 0; column < 3; ++column)
+            shares.append(table().columnWidth(column) / double(table().viewport()->width()));
+        return shares;
+    };
+    const QList<double> before = columnShares();
+    ASSERT_GT(before.at(1), 0);
+
+    PaneSplitView &panes = *delegate->splitView();
+    for (int round = 0; round < 2; ++round) {
+        panes.setSegmentSelected(PaneSplitView::ListPane, false);
+        panes.changeViewSelector();
+        QCoreApplication::processEvents();
+        delegate->applicationWillBecomeActive(); // refreshes the hidden list
+        panes.setSegmentSelected(PaneSplitView::ListPane, true);
+        panes.changeViewSelector();
+        QCoreApplication::processEvents();
+    }
+    const QList<double> after = columnShares();
+    for (int column = 0; column < 3; ++column)
+        EXPECT_NEAR(after.at(column), before.at(column), 0.02) << column;
+    EXPECT_EQ(songList().selectedSongs().value(0), currentSong());
 }
 
 TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)

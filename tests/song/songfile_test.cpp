@@ -174,7 +174,7 @@ TEST_F(SongFile, AFileChangedByAnotherProgramIsReadAgainNotOverwritten)
             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
             ASSERT_TRUE(file.setFileTime(QFileInfo(path).lastModified().addSecs(1), QFileDevice::FileModificationTime));
         }
-        EXPECT_TRUE(song.changedOnDisk()) << c.what;
+        EXPECT_TRUE(song.fileChangedOnDisk()) << c.what;
         LogCapture log;
         EXPECT_FALSE(song.setCapo(2)) << c.what;
         EXPECT_EQ(TestFiles::read(path), c.other) << c.what;
@@ -182,7 +182,7 @@ TEST_F(SongFile, AFileChangedByAnotherProgramIsReadAgainNotOverwritten)
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path)) << c.what;
 
         // Read again, it is the song's own file: saves go on, and a save of its own is no change.
-        EXPECT_FALSE(song.changedOnDisk()) << c.what;
+        EXPECT_FALSE(song.fileChangedOnDisk()) << c.what;
         ASSERT_TRUE(song.setCapo(2)) << c.what;
         ASSERT_TRUE(song.setCapo(3)) << c.what;
     }
@@ -200,7 +200,7 @@ TEST_F(SongFile, OverwritingAChangedFileIsAChoice)
 
     // A file that is gone loses nothing: the save writes it again.
     ASSERT_TRUE(QFile::remove(path));
-    EXPECT_FALSE(song.changedOnDisk());
+    EXPECT_FALSE(song.fileChangedOnDisk());
     EXPECT_TRUE(song.save());
 }
 
@@ -272,4 +272,30 @@ TEST_F(SongFile, PastAHundredNamesNothingIsWrittenOver)
         write(QStringLiteral("Song%1.pro").arg(i), "x");
     EXPECT_EQ(Song::uniqueNameForFile(QStringLiteral("Song.pro"), folder.path()), QStringLiteral("Song100.pro"));
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Serious error, could not create unique file for Song.pro")});
+}
+
+TEST_F(SongFile, AVersionAnotherProgramWroteAfterTheSongsOwnWriteIsReadNotOverwritten)
+{
+    const QString path = write(QStringLiteral("Song.pro"), "{title: Song}\nmine");
+    Song song(path);
+    song.setText(QStringLiteral("{title: Song}\nmine, edited"));
+    ASSERT_TRUE(song.save());
+    ASSERT_TRUE(song.save()) << "its own write is no change of another program";
+
+    // A sync service brings another version after the song wrote its file.
+    write(QStringLiteral("Song.pro"), "{title: Song}\ntheirs");
+    ASSERT_TRUE(song.fileChangedOnDisk());
+    const LogCapture log;
+    EXPECT_FALSE(song.setCapo(3));
+    EXPECT_EQ(TestFiles::read(path), "{title: Song}\ntheirs");
+    EXPECT_EQ(song.text(), QStringLiteral("{title: Song}\ntheirs"));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path));
+
+    // A file that is gone is simply written again; a new path is the user's choice to replace what is there.
+    QFile::remove(path);
+    ASSERT_TRUE(song.save());
+    write(QStringLiteral("Chosen.pro"), "{title: Chosen}");
+    song.setPath(folder.filePath(QStringLiteral("Chosen.pro")));
+    ASSERT_TRUE(song.save());
+    EXPECT_EQ(TestFiles::read(folder.filePath(QStringLiteral("Chosen.pro"))), "{title: Song}\ntheirs");
 }

@@ -4,8 +4,10 @@
 #include "appcontext.h"
 
 #include <QList>
+#include <QString>
 
 #include <memory>
+#include <utility>
 
 class FakeAppContext : public AppContext
 {
@@ -32,6 +34,7 @@ public:
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    // Each song file whose other version was kept aside, with the path it was kept at.
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
     int chordImagesMade = 0;

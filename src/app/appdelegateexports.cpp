@@ -1,0 +1,129 @@
+// The export commands (the current song, or every selected song into a folder) and the songs selected in the
+// list pane shown.
+#include "vellorinappdelegate.h"
+
+#include "dialogs.h"
+#include "prefs.h"
+#include "songs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+// The last part of the song's default path, with another extension.
+QString exportName(const Song &song, const QString &extension)
+{
+    return QFileInfo(song.defaultPath()).completeBaseName() + u'.' + extension;
+}
+
+// name, or "<name> 2.<extension>" and so on when an earlier song of this export took it (songs of one title in
+// two categories). Names are compared ignoring case, as the folder may.
+QString freeExportName(const QString &name, QSet<QString> &taken)
+{
+    const QFileInfo info(name);
+    QString candidate = name;
+    for (int number = 2; taken.contains(candidate.toCaseFolded()); ++number)
+        candidate = QStringLiteral("%1 %2.%3").arg(info.completeBaseName()).arg(number).arg(info.suffix());
+    taken.insert(candidate.toCaseFolded());
+    return candidate;
+}
+
+} // namespace
+
+void VellorinAppDelegate::exportRTF()
+{
+    exportSongs(ExportFormat::RTF);
+}
+
+void VellorinAppDelegate::exportTab()
+{
+    exportSongs(ExportFormat::Tab);
+}
+
+void VellorinAppDelegate::exportSongs(ExportFormat format)
+{
+    const QString extension = format == ExportFormat::RTF ? QStringLiteral("rtf") : QStringLiteral("tab");
+    const auto write = [format](const Song &song, const QString &path) {
+        return format == ExportFormat::RTF ? song.exportRTFtoURL(path) : song.exportTabtoURL(path);
+    };
+    const QList<SongPtr> songs = selectedSongs();
+    if (songs.size() < 2) {
+        const QString path =
+            chooseExportFile(extension, format == ExportFormat::RTF
+                                            ? QStringList{extension}
+                                            : QStringList{extension, QStringLiteral("crd"), QStringLiteral("txt")});
+        if (!path.isEmpty())
+            write(*m_currentSong, path);
+        return;
+    }
+    const QString folder = chooseExportFolder(tr("Select Folder for output"));
+    if (folder.isEmpty())
+        return;
+    QSet<QString> taken;
+    for (const SongPtr &song : songs)
+        write(*song, QDir(folder).filePath(freeExportName(exportName(*song, extension), taken)));
+}
+
+void VellorinAppDelegate::exportHTML()
+{
+    const QList<SongPtr> songs = selectedSongs();
+    if (songs.isEmpty())
+        return;
+    const QString folder = chooseExportFolder(tr("Select Folder for HTML output"));
+    if (folder.isEmpty())
+        return;
+    for (const SongPtr &song : songs)
+        song->exportHTMLtoURL(folder);
+}
+
+void VellorinAppDelegate::exportTXT()
+{
+    const QString path = chooseExportFile(QStringLiteral("txt"), {QStringLiteral("txt")});
+    if (!path.isEmpty())
+        m_currentSong->exportTXTtoURL(path);
+}
+
+QString VellorinAppDelegate::chooseExportFile(const QString &extension, const QStringList &types)
+{
+    if (!m_currentSong)
+        return QString();
+    Dialogs::SavePanel panel;
+    panel.fileName = exportName(*m_currentSong, extension);
+    panel.allowedTypes = types;
+    const QString path = m_dialogs.runSavePanel(panel);
+    if (!path.isEmpty())
+        pauseWatchingForWriteTo(path);
+    return path;
+}
+
+QString VellorinAppDelegate::chooseExportFolder(const QString &message)
+{
+    Dialogs::FolderPanel panel;
+    panel.message = message;
+    panel.prompt = tr("Select Folder");
+    const QString folder = m_dialogs.runFolderPanel(panel);
+    if (!folder.isEmpty())
+        pauseWatchingForWriteTo(folder);
+    return folder;
+}
+
+QList<SongPtr> VellorinAppDelegate::selectedSongs() const
+{
+    if (m_prefs->showTags())
+        return m_panes.tags ? m_panes.tags->selectedSongs() : QList<SongPtr>();
+    if (m_prefs->showPlaylists()) {
+        QList<SongPtr> songs;
+        if (!m_panes.playlists)
+            return songs;
+        for (const SongPtr &entry : m_panes.playlists->selectedEntries()) {
+            if (const SongPtr song = m_songs->songForSong(entry)) {
+                song->setPlaylistkey(entry->playlistkey());
+                songs.append(song);
+            }
+        }
+        return songs;
+    }
+    return m_panes.songList ? m_panes.songList->selectedSongs() : QList<SongPtr>();
+}
