@@ -244,8 +244,20 @@ void VellorinAppDelegate::applicationWillTerminate()
 
 bool VellorinAppDelegate::openFile(const QString &path)
 {
+    // Without a song folder there is nowhere to import the song to: it would be lost.
+    if (m_prefs->songDirectoryPath().isEmpty()) {
+        m_filesWaitingForSongFolder.append(path);
+        return true;
+    }
     QTimer::singleShot(1000, this, [this, path] { openSong(songForFile(path)); });
     return true;
+}
+
+void VellorinAppDelegate::openFilesWaitingForSongFolder()
+{
+    const QStringList paths = std::exchange(m_filesWaitingForSongFolder, {});
+    for (const QString &path : paths)
+        openFile(path);
 }
 
 bool VellorinAppDelegate::isTextSong(const Song &song)

@@ -68,8 +68,11 @@ public:
     bool applicationShouldTerminate();
     // Quitting: saves the edited song (when not done yet) and writes the user defaults.
     void applicationWillTerminate();
-    // A file handed over by the desktop or the command line; it is opened a moment later. Always true.
+    // A file handed over by the desktop or the command line; it is opened a moment later, or, before a song
+    // folder is chosen, once one is (openFilesWaitingForSongFolder()). Always true.
     bool openFile(const QString &path);
+    // Opens the files handed over before the song folder was chosen.
+    void openFilesWaitingForSongFolder();
     // The song a file holds: a PDF song for a PDF file, else a song read from the file.
     static SongPtr songForFile(const QString &path);
     // Imports the song when it lies outside the current category, and shows it.
@@ -343,4 +346,6 @@ private:
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.
     bool m_quitWithoutSaving = false;
+    // Files handed over while there was no song folder to import them into.
+    QStringList m_filesWaitingForSongFolder;
 };

@@ -155,6 +155,8 @@ void SongListViewController::useSongFolder(const QString &songFolder)
     prefs->initChordsForCurrentInstrument();
     refresh();
     SongFolderChoice::store(songFolder);
-    if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
+    if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance()) {
         delegate->startWatchingSongFolder();
+        delegate->openFilesWaitingForSongFolder();
+    }
 }

@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -57,20 +58,30 @@ TextRange LyricLine::draw(TextRange range, float &y, bool chorusMode)
         Pen trial = pen;
         m_canvas = nullptr;
         const qsizetype afterWord = drawWord(pos, end, trial, y);
-        if (wordTaken && (trial.x > m_width || trial.chordX > m_width)) {
+        qsizetype wordEnd = afterWord;
+        if (overflows(trial)) {
             restoreState(before);
-            break;
+            if (wordTaken)
+                break;
+            // Alone on the line and still wider than the column: the word is broken between characters.
+            wordEnd = fittingPartOfWord(pos, afterWord, pen, y);
+            trial = pen;
+            drawWord(pos, wordEnd, trial, y);
         }
         if (m_painter) {
             restoreState(before);
             m_canvas = m_painter;
-            drawWord(pos, end, pen, y);
+            drawWord(pos, wordEnd, pen, y);
         } else {
             pen = trial;
         }
-        wordTaken = wordTaken || afterWord > pos;
+        wordTaken = wordTaken || wordEnd > pos;
         if (pen.x == 0 && pen.chordX != 0)
             pen.x = pen.chordX; // a word of chords only moves the lyrics along
+        if (wordEnd < afterWord) {
+            pos = wordEnd; // the rest of the word starts the next line
+            break;
+        }
         pos = consumeWhitespace(afterWord, end, pen, y);
     }
     m_canvas = m_painter;
@@ -86,6 +97,56 @@ TextRange LyricLine::draw(TextRange range, float &y, bool chorusMode)
     if (chorusMode)
         drawChorusMarker(marker, top, y);
     return {range.location, consumed};
+}
+
+bool LyricLine::overflows(const Pen &pen) const
+{
+    return pen.x > m_width || pen.chordX > m_width;
+}
+
+QList<qsizetype> LyricLine::breaksInWord(qsizetype pos, qsizetype afterWord) const
+{
+    QList<qsizetype> breaks;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, m_text.constData() + pos, afterWord - pos);
+    char closing = 0; // inside a chord (']') or a directive ('}'): no break there
+    for (qsizetype i = pos; i < afterWord; ++i) {
+        const QChar c = m_text[i];
+        if (closing) {
+            if (c == QLatin1Char(closing))
+                closing = 0;
+            continue;
+        }
+        if (c == u'[' || c == u'{') {
+            closing = c == u'[' ? ']' : '}';
+            continue;
+        }
+        // After a lyric character that ends a grapheme cluster; a chord goes on with the syllable after it.
+        if (c == u'}' || i + 1 >= afterWord)
+            continue;
+        graphemes.setPosition(i + 1 - pos);
+        if (graphemes.isAtBoundary())
+            breaks.append(i + 1);
+    }
+    return breaks;
+}
+
+qsizetype LyricLine::fittingPartOfWord(qsizetype pos, qsizetype afterWord, const Pen &pen, float y)
+{
+    const QList<qsizetype> breaks = breaksInWord(pos, afterWord);
+    if (breaks.isEmpty())
+        return afterWord; // nothing to break at (chords only): taken whole
+    // The longest part that fits, found by halving; at least the first grapheme, so every line takes some.
+    qsizetype fitting = 0;
+    qsizetype tooLong = breaks.size();
+    const ViewState before = saveState();
+    while (tooLong - fitting > 1) {
+        const qsizetype middle = (fitting + tooLong) / 2;
+        Pen trial = pen;
+        drawWord(pos, breaks[middle], trial, y);
+        restoreState(before);
+        (overflows(trial) ? tooLong : fitting) = middle;
+    }
+    return breaks[fitting];
 }
 
 float LyricLine::chordRowHeight() const

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 
 #include <QRectF>
 #include <QString>
@@ -20,7 +21,8 @@ public:
     // width is the column width; painter null measures.
     LyricLine(SongView &view, const QString &text, float width, QPainter *painter);
 
-    // Lays out the words of the range that fit the width (the first word always) and moves y down by the
+    // Lays out the words of the range that fit the width (of a first word wider than the column, the part that
+    // fits, broken between characters) and moves y down by the
     // line's height; returns the part of the range consumed.
     TextRange draw(TextRange range, float &y, bool chorusMode);
 
@@ -47,6 +49,13 @@ private:
 
     float chordRowHeight() const;
     float spaceWidth() const;
+    bool overflows(const Pen &pen) const;
+    // Where a word may be broken: between grapheme clusters of its lyrics, never inside a chord or a
+    // directive, and never between a chord and its syllable. Positions after pos, before afterWord.
+    QList<qsizetype> breaksInWord(qsizetype pos, qsizetype afterWord) const;
+    // The end of the longest leading part of the word (pos to afterWord) that fits the column from the pen on;
+    // at least its first grapheme. The view's state is left as it was.
+    qsizetype fittingPartOfWord(qsizetype pos, qsizetype afterWord, const Pen &pen, float y);
     // One word (up to the next whitespace outside chords and directives) with its chords, comments and
     // highlight marks, drawn on m_canvas or measured; returns the position after the word.
     qsizetype drawWord(qsizetype pos, qsizetype end, Pen &pen, float y);

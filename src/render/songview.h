@@ -89,7 +89,7 @@ public:
     TextRange drawTitle(const QString &text, TextRange range, float width, float &y, QPainter *painter);
     TextRange drawSubTitle(const QString &text, TextRange range, float width, float &y, QPainter *painter);
     // A lyric line with its chords above or in-line, comments, highlights and links; consumes the words
-    // that fit (the first word always).
+    // that fit (of a first word wider than the column, the part that fits).
     TextRange drawLine(const QString &text, TextRange range, float width, float &y, bool chorusMode, QPainter *painter);
     // Consumes the characters that fit.
     TextRange drawTabLine(const QString &text, TextRange range, float width, float &y, QPainter *painter);

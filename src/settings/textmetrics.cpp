@@ -1,8 +1,14 @@
 // Measuring and drawing text in points on every device.
 #include "textmetrics.h"
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +39,24 @@ QFont measuredFont(const QFont &font)
     measured.setPointSizeF(pointSize(font));
     measured.setHintingPreference(QFont::PreferNoHinting);
     return measured;
+}
+
+// Text that holds a character no installed font has. Qt then shapes it with a stand-in font of empty boxes,
+// which its glyph cache draws as nothing at the magnified size: the text would vanish.
+bool needsBoxes(const QString &text, const QFont &font)
+{
+    // Latin, with its accents and extensions, is in every desktop's fonts: no need to shape it to know.
+    const auto isLatin = [](QChar c) { return c.unicode() < 0x250; };
+    if (std::all_of(text.cbegin(), text.cend(), isLatin))
+        return false;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    // The stand-in is no font file: it has no tables.
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::any_of(runs.cbegin(), runs.cend(),
+                       [](const QGlyphRun &run) { return run.rawFont().fontTable("head").isEmpty(); });
 }
 
 } // namespace
@@ -70,7 +94,18 @@ void TextMetrics::drawAtPoint(QPainter *painter, const QString &text, QPointF to
     painter->scale(1 / magnification, 1 / magnification);
     painter->setFont(deviceFont);
     painter->setPen(color.isValid() ? color : QColor(Qt::black));
-    painter->drawText(QPointF(0, 0), text);
+    if (needsBoxes(text, deviceFont)) {
+        // As outlines, the stand-in's boxes show: the reader sees that text is there and where. A path is in
+        // pixels of the font, so its size is given in pixels: one pixel is one unit of the painter here.
+        QFont pathFont = measuredFont(font);
+        pathFont.setPixelSize(qRound(pointSize(font) * magnification));
+        QPainterPath outlines;
+        outlines.addText(QPointF(0, 0), pathFont, text);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->fillPath(outlines, painter->pen().color());
+    } else {
+        painter->drawText(QPointF(0, 0), text);
+    }
     painter->restore();
 }
 

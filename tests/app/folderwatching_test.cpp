@@ -21,10 +21,10 @@ class FolderWatchingTest : public LaunchedDelegateTest
 {
 protected:
     // Launches with short delays; the pause after the program's own writes as given.
-    void launchWatching(std::chrono::milliseconds pause = 5000ms)
+    void launchWatching(std::chrono::milliseconds pause = 5000ms, std::chrono::milliseconds refresh = 100ms)
     {
         launchOnFolder();
-        delegate->setFolderWatchDelays({30ms, 100ms, pause});
+        delegate->setFolderWatchDelays({30ms, refresh, pause});
         // Launching writes the settings, not into the song folder: nothing pauses the watching.
         ASSERT_FALSE(delegate->noFSRefresh());
     }
@@ -76,7 +76,8 @@ TEST_F(FolderWatchingTest, AFileMadeByAnotherProgramGivesOneRefreshThatReadsIt)
 
 TEST_F(FolderWatchingTest, ABurstOfChangesGivesOneRefresh)
 {
-    launchWatching();
+    // The refresh waits long enough that a busy machine still runs the ten writes within it.
+    launchWatching(5000ms, 600ms);
     // Ten writes 20 ms apart arrive in several batches; each moves the refresh on.
     shell(QStringLiteral("cd '%1' && for i in 1 2 3 4 5 6 7 8 9 10; do echo $i > song$i.pro; sleep 0.02; done")
               .arg(root()));
@@ -97,7 +98,7 @@ TEST_F(FolderWatchingTest, ChangesAreDroppedWhileTheEditorHoldsUnsavedChanges)
 
 TEST_F(FolderWatchingTest, TheProgramsOwnWritesPauseTheReactionUntilAMomentAfterTheLast)
 {
-    launchWatching(300ms);
+    launchWatching(1000ms);
     const SongPtr song = writeSong(QStringLiteral("Rock/own.pro"), "{title: Own}\n");
     // An own save: its change, and any reported during the pause, are dropped.
     song->setText(QStringLiteral("{title: Own}\nsaved"));
@@ -157,4 +158,22 @@ TEST_F(FolderWatchingTest, TheRefreshWaitsForAnOpenQuestion)
         EXPECT_EQ(refreshes(), 0) << "not under the question";
     }
     EXPECT_EQ(refreshesAfterWaiting(), 1);
+}
+
+TEST_F(FolderWatchingTest, TheUserIsToldWhereAVersionKeptAsideIs)
+{
+    launchOnFolder();
+    const auto song = std::make_shared<Song>(path(QStringLiteral("Rock/first.pro")));
+    delegate->setCurrentSong(song);
+    // Another program writes while the change is not yet read (the editor held edits, or the refresh waits).
+    TestFiles::write(song->path(), "{title: First}\ntheirs");
+    ASSERT_TRUE(song->setCapo(2));
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Another program changed “first.pro”."));
+    EXPECT_TRUE(dialogs.asked[0].informativeText.startsWith(QStringLiteral("Its version is kept beside the song as "
+                                                                           "“first.pro.conflict-")));
+    const QStringList kept =
+        QDir(path(QStringLiteral("Rock"))).entryList({QStringLiteral("first.pro.conflict-*")}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(TestFiles::read(path(QStringLiteral("Rock/") + kept[0])), "{title: First}\ntheirs");
 }

@@ -4,9 +4,12 @@
 #include "prefs.h"
 #include "songfolderchoice.h"
 #include "songlistviewcontroller.h"
+#include "textfile.h"
 #include "vellorinappdelegate.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -73,4 +76,26 @@ TEST_F(SongFolderDialogTest, AFolderNamedLikeTheDocumentsGetsItsOwnSongFolder)
     // A new library starts with the sample song.
     EXPECT_EQ(rowTitles().size(), 1);
     EXPECT_EQ(SongFolderChoice::stored(), songFolder);
+}
+
+TEST_F(SongFolderDialogTest, AFileGivenAtTheFirstStartWaitsForTheSongFolder)
+{
+    // It used to be imported a second later, with no folder to go to: "could not be saved", and the song was
+    // gone once the folder was chosen.
+    QTemporaryDir downloads;
+    const QString given = QDir(downloads.path()).filePath("new.pro");
+    ASSERT_TRUE(TextFile::write(given, "{title: New}\n[C]la"));
+    launch(false);
+    songList().setQuitWithoutSongFolder([] {});
+    delegate->openFile(given);
+    // The user is still looking for a folder when the file's moment to open has passed.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !dialogs.asked.isEmpty() || currentSong(); }, 1200));
+
+    dialogs.folderPanelAnswers = {folder.path()};
+    songList().selectSongDir();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return currentSong() && currentSong()->title() == "New"; }, 3000));
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "no failure to report";
+    EXPECT_EQ(QFileInfo(currentSong()->path()).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(read(currentSong()->path()), "{title: New}\n[C]la");
+    EXPECT_NE(rowOfTitle("New"), -1);
 }

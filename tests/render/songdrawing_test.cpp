@@ -109,6 +109,78 @@ TEST_F(SongDrawingTest, chordsSitAboveTheirSyllables)
     EXPECT_TRUE(texts[0].font.bold());
 }
 
+TEST_F(SongDrawingTest, aWordWiderThanTheColumnIsBrokenBetweenGraphemesOnScreenAndInPrint)
+{
+    // A long unbroken text (a URL, a row of "=") used to run past the column's edge, its rest never seen.
+    QString letters;
+    for (int i = 0; i < 300; ++i)
+        letters += QChar(u'a' + i % 26);
+    struct Case
+    {
+        const char *what;
+        QString word;
+    };
+    const Case cases[] = {
+        {"letters with a chord at the 150th", letters.left(150) + QStringLiteral("[G]") + letters.mid(150)},
+        {"letters with combining accents", QString(QStringLiteral("e\u0301")).repeated(120)},
+        {"Devanagari conjuncts", QString(QStringLiteral("\u0915\u094D\u0937\u093F")).repeated(60)},
+    };
+    for (const Case &c : cases) {
+        layOutSong(c.word + u'\n', 200);
+        device.texts.clear();
+        recordStarts.clear();
+        drawAll();
+        ASSERT_GT(view.lines().size(), 2) << c.what;
+        QString joined;
+        QList<TextRange> ranges;
+        for (const LineInfo &record : view.lines()) {
+            joined += textOf(record);
+            ranges.append(record.range);
+            // Never inside a grapheme cluster: no line starts with a combining mark or a vowel sign.
+            EXPECT_NE(textOf(record).at(0).category(), QChar::Mark_NonSpacing) << c.what;
+        }
+        EXPECT_EQ(joined, c.word + u'\n') << c.what;
+        for (const RecordingPaintDevice::Text &drawn : std::as_const(device.texts))
+            EXPECT_LE(drawn.baseline.x() + widthOf(drawn), usableWidth() + 0.01) << c.what;
+
+        // Printed, the word breaks where it breaks on screen.
+        view.setPrinting(true);
+        layOutSong(c.word + u'\n', 200);
+        QList<TextRange> printed;
+        for (const LineInfo &record : view.lines())
+            printed.append(record.range);
+        EXPECT_EQ(printed, ranges) << c.what;
+        view.setPrinting(false);
+    }
+
+    // The chord stands over the character it was written before, on the line that character starts.
+    layOutSong(cases[0].word + u'\n', 200);
+    device.texts.clear();
+    recordStarts.clear();
+    drawAll();
+    const qsizetype chord =
+        std::find_if(device.texts.cbegin(), device.texts.cend(), [](const auto &drawn) { return drawn.text == u"G"; }) -
+        device.texts.cbegin();
+    ASSERT_LT(chord + 1, device.texts.size());
+    EXPECT_TRUE(device.texts[chord + 1].text.startsWith(letters.mid(150, 5)));
+    EXPECT_EQ(device.texts[chord].baseline.x(), device.texts[chord + 1].baseline.x());
+}
+
+TEST_F(SongDrawingTest, chordsStayOverTheirSyllablesInAScriptTheFontLacks)
+{
+    // No test font has Devanagari: the words are drawn as boxes of Qt's stand-in, as outlines.
+    layOutSong(QStringLiteral("[C]\u0928\u092E\u0938\u094D\u0924\u0947 [G]\u0926\u0941\u0928\u093F\u092F\u093E\n"));
+    drawAll();
+    ASSERT_EQ(textsOf(0), (QStringList{"C", "G"}));
+    ASSERT_EQ(device.paths.size(), 2) << "each word drawn";
+    const auto &chords = device.texts;
+    EXPECT_NEAR(device.paths[0].left(), chords[0].baseline.x(), 2);
+    EXPECT_NEAR(device.paths[1].left(), chords[1].baseline.x(), 2);
+    EXPECT_LT(device.paths[0].right(), chords[1].baseline.x()) << "the second chord after the first word";
+    EXPECT_GT(chords[0].baseline.y(), 0);
+    EXPECT_LT(chords[0].baseline.y(), device.paths[0].bottom()) << "chords above the words";
+}
+
 TEST_F(SongDrawingTest, aWideChordPushesTheLyricsOnAndJoinsTheSplitWord)
 {
     layOutSong(QStringLiteral("Hel[Cmaj7]lo[G]ween [D]next\n"));
