@@ -59,11 +59,25 @@ SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return nullptr;
     const FileStamp stamp = FileStamp::of(path);
-    const ReadFile known = m_previous.value(path);
-    const bool unchanged = known.song && known.stamp == stamp && !known.song->loadFailed();
-    const SongPtr song = unchanged ? known.song
-                         : isText  ? std::make_shared<Song>(path)
-                                   : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
-    m_current.insert(path, {song, stamp});
+    SongPtr song = knownSong(m_previous.value(path), stamp);
+    if (!song)
+        song = isText ? std::make_shared<Song>(path) : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
+    m_current.insert(path, {song, stamp, song->storeGeneration()});
     return song;
+}
+
+SongPtr SongFolderReader::knownSong(const ReadFile &known, const FileStamp &stamp) const
+{
+    if (!known.song || known.song->loadFailed())
+        return nullptr;
+    if (known.stamp == stamp)
+        return known.song;
+    // Saved by the application: the list, the editor and the song pane keep holding one object for the file,
+    // so that nothing acts on a stale copy whose later save would drop what the current one holds.
+    const bool storedSince = known.song->storeGeneration() != known.generation;
+    if (storedSince && !known.song->fileChangedOnDisk()) {
+        known.song->updateDate();
+        return known.song;
+    }
+    return nullptr;
 }

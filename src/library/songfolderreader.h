@@ -32,9 +32,14 @@ private:
     {
         SongPtr song;
         FileStamp stamp;
+        // The song's store generation when the stamp was taken.
+        int generation = 0;
     };
 
     SongPtr songForFile(const QString &path, bool supportPDF);
+    // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or
+    // written (or read again) by the song itself since. Null when the file must be read anew.
+    SongPtr knownSong(const ReadFile &known, const FileStamp &stamp) const;
 
     QHash<QString, ReadFile> m_previous;
     QHash<QString, ReadFile> m_current;

@@ -161,9 +161,15 @@ QList<int> SongTableView::selectedRows() const
 
 QList<SongPtr> SongTableView::selectedSongs() const
 {
+    // A command on the current song's file acts on the current song's object: it holds the edits, and a copy
+    // saved later would drop them (or they would drop what the command wrote).
+    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
+    const SongPtr current = delegate ? delegate->currentSong() : nullptr;
     QList<SongPtr> songs;
     for (const int row : selectedRows()) {
-        if (const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr)
+        if (holdsCurrentSong(row))
+            songs.append(current);
+        else if (const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr)
             songs.append(song);
     }
     return songs;

@@ -46,7 +46,7 @@ public:
 
     // The selected rows, ascending.
     QList<int> selectedRows() const;
-    // The songs of the selected rows, in row order.
+    // The songs of the selected rows, in row order; for the current song's file, the current song's object.
     QList<SongPtr> selectedSongs() const;
     // The first row whose song has this file; -1 when none has (always for an empty path).
     int rowOfPath(const QString &path) const;

@@ -342,6 +342,33 @@ TEST_F(SongsTest, RefreshReadsAFileReplacedByOneOfTheSameSizeAndTime)
     EXPECT_EQ(songs.allSongs().at(0)->title(), QStringLiteral("Ours"));
 }
 
+TEST_F(SongsTest, ASongTheApplicationSavedKeepsItsObjectAChangeFromOutsideMakesANewOne)
+{
+    // A save used to make the next refresh read the file into a second object: the list acted on a stale copy.
+    writeSampleFolder();
+    songs.refresh();
+    const SongPtr saved = songs.allSongs().at(0);
+    saved->setText(saved->text() + QStringLiteral("a verse more\n"));
+    ASSERT_TRUE(saved->save());
+    songs.refresh();
+    EXPECT_EQ(songs.allSongs().at(0), saved);
+    EXPECT_EQ(saved->date(), QFileInfo(saved->path()).lastModified()) << "its time follows the file";
+    songs.refresh();
+    EXPECT_EQ(songs.allSongs().at(0), saved);
+
+    // Typed into after the save: still the one object while the file is the one it wrote.
+    saved->setText(saved->text() + QStringLiteral("typed, not saved\n"));
+    songs.refresh();
+    EXPECT_EQ(songs.allSongs().at(0), saved);
+
+    // Saved, then changed by another program before the refresh: the change is read.
+    ASSERT_TRUE(saved->save());
+    write(QFileInfo(saved->path()).fileName(), songText("Changed Elsewhere"));
+    songs.refresh();
+    EXPECT_NE(songs.allSongs().at(0), saved);
+    EXPECT_EQ(titles(songs.allSongs()).count(QStringLiteral("Changed Elsewhere")), 1);
+}
+
 TEST_F(SongsTest, RefreshLogsItsSteps)
 {
     writeSampleFolder();

@@ -4,7 +4,10 @@
 #include "panesplitview.h"
 #include "panestestwindow.h"
 #include "prefs.h"
+#include "songcontextmenus.h"
 #include "songeditviewcontroller.h"
+#include "songlistviewcontroller.h"
+#include "songs.h"
 #include "vellorinappdelegate.h"
 
 #include <QAbstractButton>
@@ -82,6 +85,24 @@ TEST_F(SongEditWindowTest, ShowingTheSongShownAgainKeepsTheTypedWordUnsaved)
     delegate->setCurrentSong(currentSong());
     delegate->applicationWillTerminate();
     EXPECT_EQ(read(path("Live/Wild Rover.pro")), "{title: Wild Rover}\n{key: D}\n[D]I've been a wild rover\n more");
+}
+
+TEST_F(SongEditWindowTest, AfterASaveTheListHoldsTheCurrentSongAndATagGivenThroughItOutlivesTheNextSave)
+{
+    // A save used to make the library's next refresh read the file into a second object: a tag given through
+    // the list went into that copy, and the editor's next save wrote over it.
+    typeIntoEditor("x");
+    ASSERT_TRUE(delegate->saveCurrentSongInteractive(false));
+    songList().refresh();
+    EXPECT_EQ(delegate->songs()->songForRow(rowOfTitle("Yesterday")), currentSong());
+
+    songList().menus().tagSelected("live");
+    typeIntoEditor("y");
+    ASSERT_TRUE(delegate->saveCurrentSongInteractive(false));
+    const Song saved(path("Blues/Yesterday.pro"));
+    EXPECT_TRUE(saved.tags().contains("live"));
+    EXPECT_TRUE(saved.text().startsWith(original + "x")) << saved.text().toStdString();
+    EXPECT_TRUE(saved.text().endsWith("y")) << "the typing after the tag is saved too";
 }
 
 TEST_F(SongEditWindowTest, HidingTheEditorAsksAndACancelKeepsItWithItsText)

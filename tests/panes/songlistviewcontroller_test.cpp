@@ -309,6 +309,20 @@ TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)
     EXPECT_EQ(songList().selectedSongs().value(0), currentSong());
 }
 
+TEST_F(SongListTest, CommandsOnTheCurrentSongsFileActOnTheCurrentSong)
+{
+    // Shown through another object than the list's (a file opened from the desktop, say): the selection's
+    // commands must change the object that holds the edits.
+    clickRow(rowOfTitle("Yesterday"));
+    const auto shown = std::make_shared<Song>(path("Blues/Yesterday.pro"));
+    delegate->setCurrentSong(shown);
+    table().selectAll();
+    const QList<SongPtr> selected = songList().selectedSongs();
+    ASSERT_EQ(selected.size(), 4);
+    EXPECT_EQ(selected.at(rowOfTitle("Yesterday")), shown);
+    EXPECT_EQ(selected.at(rowOfTitle("Wild Rover")), delegate->songs()->songForRow(rowOfTitle("Wild Rover")));
+}
+
 TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)
 {
     table().resize(400, 300);
