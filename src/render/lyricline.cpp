@@ -242,9 +242,11 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
             fill(rect, m_view.m_highlightcolor);
         QString shown = word;
         QColor color = highlighted ? prefs.highlightfontprefs()->color() : prefs.textfontprefs()->color();
-        if (LineClassifier::isLinkWord(word)) {
+        // A link too long for the column is broken over lines: each piece leads to the whole link.
+        const QString run = lyricRunAround(start, length);
+        if (LineClassifier::isLinkWord(run)) {
             underLineWord(rect, font);
-            m_view.m_links.append(LinkInfo(m_view.viewRect(rect), word));
+            m_view.m_links.append(LinkInfo(m_view.viewRect(rect), run));
         } else if (m_view.isTab() && isTabSongChord(word, start + length)) {
             shown = drawTabSongChord(word, rect);
             color = prefs.chordfontprefs()->color();
@@ -252,6 +254,19 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
         TextMetrics::drawAtPoint(m_canvas, shown, rect.topLeft(), font, color);
     }
     pen.x += float(width);
+}
+
+QString LyricLine::lyricRunAround(qsizetype start, qsizetype length) const
+{
+    // A run ends at whitespace, a chord or a directive; a line break of the layout does not end it.
+    const auto endsRun = [](QChar c) { return c.isSpace() || c == u'[' || c == u']' || c == u'{' || c == u'}'; };
+    qsizetype from = start;
+    while (from > 0 && !endsRun(m_text[from - 1]))
+        --from;
+    qsizetype to = start + length;
+    while (to < m_text.size() && !endsRun(m_text[to]))
+        ++to;
+    return m_text.mid(from, to - from);
 }
 
 bool LyricLine::isTabSongChord(const QString &word, qsizetype after) const

@@ -62,6 +62,8 @@ private:
     // Recognises the directive at pos (an in-line comment, a highlight start or end, or a hidden one), moves
     // pos to its last recognised character and returns the word state that follows.
     WordState startDirective(qsizetype &pos, qsizetype &textStart);
+    // The run of lyric characters that holds the range, whole even where the layout broke it over lines.
+    QString lyricRunAround(qsizetype start, qsizetype length) const;
     // A run of lyric characters.
     void drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, float y);
     // A chord in brackets, complete at its "]".

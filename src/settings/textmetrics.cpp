@@ -41,22 +41,56 @@ QFont measuredFont(const QFont &font)
     return measured;
 }
 
-// Text that holds a character no installed font has. Qt then shapes it with a stand-in font of empty boxes,
-// which its glyph cache draws as nothing at the magnified size: the text would vanish.
-bool needsBoxes(const QString &text, const QFont &font)
+// Qt shapes a character that no installed font has with a stand-in font of empty boxes, which its glyph cache
+// draws as nothing at the magnified size: the text would vanish. The stand-in is no font file: it has no tables.
+bool isStandIn(const QGlyphRun &run)
+{
+    return run.rawFont().fontTable("head").isEmpty();
+}
+
+// The stand-in's glyphs as box outlines, one per glyph, each as wide as its advance; the baseline is at y 0.
+QPainterPath boxesOf(const QGlyphRun &run, qreal baselineInRun)
+{
+    QPainterPath boxes;
+    const QList<QPointF> positions = run.positions();
+    const qreal runEnd = run.boundingRect().right();
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        const qreal advance = (i + 1 < positions.size() ? positions[i + 1].x() : runEnd) - positions[i].x();
+        const qreal side = 0.7 * advance;
+        boxes.addRect(QRectF(positions[i].x() + 0.15 * advance, positions[i].y() - baselineInRun - side, side, side));
+    }
+    return boxes;
+}
+
+// Draws text that holds characters no installed font has: the stand-in's glyphs as visible boxes, the others
+// as usual. False (nothing drawn) for text every glyph of which comes from a font. The painter's unit is one
+// pixel of the font, whose size is given in pixels; the baseline is at y 0.
+bool drawWithBoxes(QPainter *painter, const QString &text, const QFont &pixelFont)
 {
     // Latin, with its accents and extensions, is in every desktop's fonts: no need to shape it to know.
     const auto isLatin = [](QChar c) { return c.unicode() < 0x250; };
     if (std::all_of(text.cbegin(), text.cend(), isLatin))
         return false;
-    QTextLayout layout(text, font);
+    QTextLayout layout(text, pixelFont);
     layout.beginLayout();
-    layout.createLine();
+    const QTextLine line = layout.createLine();
     layout.endLayout();
-    // The stand-in is no font file: it has no tables.
     const QList<QGlyphRun> runs = layout.glyphRuns();
-    return std::any_of(runs.cbegin(), runs.cend(),
-                       [](const QGlyphRun &run) { return run.rawFont().fontTable("head").isEmpty(); });
+    if (std::none_of(runs.cbegin(), runs.cend(), isStandIn))
+        return false;
+    const QPointF origin(0, -line.ascent());
+    for (const QGlyphRun &run : runs) {
+        if (!isStandIn(run)) {
+            painter->drawGlyphRun(origin, run);
+            continue;
+        }
+        const qreal penWidth = pixelFont.pixelSize() / 14.0;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->strokePath(boxesOf(run, line.ascent()), QPen(painter->pen().color(), penWidth));
+        painter->restore();
+    }
+    return true;
 }
 
 } // namespace
@@ -94,18 +128,11 @@ void TextMetrics::drawAtPoint(QPainter *painter, const QString &text, QPointF to
     painter->scale(1 / magnification, 1 / magnification);
     painter->setFont(deviceFont);
     painter->setPen(color.isValid() ? color : QColor(Qt::black));
-    if (needsBoxes(text, deviceFont)) {
-        // As outlines, the stand-in's boxes show: the reader sees that text is there and where. A path is in
-        // pixels of the font, so its size is given in pixels: one pixel is one unit of the painter here.
-        QFont pathFont = measuredFont(font);
-        pathFont.setPixelSize(qRound(pointSize(font) * magnification));
-        QPainterPath outlines;
-        outlines.addText(QPointF(0, 0), pathFont, text);
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->fillPath(outlines, painter->pen().color());
-    } else {
+    // Shaped on its own, text is measured in pixels of the font: one pixel is one unit of the painter here.
+    QFont pixelFont = measuredFont(font);
+    pixelFont.setPixelSize(qRound(pointSize(font) * magnification));
+    if (!drawWithBoxes(painter, text, pixelFont))
         painter->drawText(QPointF(0, 0), text);
-    }
     painter->restore();
 }
 

@@ -228,6 +228,18 @@ TEST_F(SongDrawingTest, linksAreUnderlinedAndRecorded)
     EXPECT_EQ(view.links()[0].link, QStringLiteral("www.example.org"));
     EXPECT_GT(view.links()[0].bounds.left(), 7);
     EXPECT_EQ(device.lines.size(), 1);
+
+    // Too long for the column, a link is broken over lines: every piece is underlined and leads to all of it.
+    const QString url = QStringLiteral("https://example.org/a/very/long/path/that/never/ends/index.html");
+    layOutSong(url + u'\n', 150);
+    device.lines.clear();
+    view.links().clear();
+    drawAll();
+    ASSERT_GT(view.lines().size(), 1);
+    ASSERT_EQ(view.links().size(), view.lines().size());
+    for (const LinkInfo &link : view.links())
+        EXPECT_EQ(link.link, url);
+    EXPECT_EQ(device.lines.size(), view.lines().size());
 }
 
 TEST_F(SongDrawingTest, commentsAndHiddenDirectives)
