@@ -74,6 +74,8 @@ void VellorinAppDelegate::saveAutoScrollTime(int seconds)
     if (!song)
         return;
     const bool couldSave = canSave();
+    if (settleChangeOnDisk(*song))
+        return;
     if (!song->setPlayingTime(seconds))
         reportSaveFailure(*song);
     updateEditorAfterModelChange(couldSave);
@@ -85,6 +87,8 @@ void VellorinAppDelegate::saveMetronomeTempo(int tempo)
     if (!m_isNormalSong || !song)
         return;
     const bool couldSave = canSave();
+    if (settleChangeOnDisk(*song))
+        return;
     if (!song->setTempoMetronome(tempo))
         reportSaveFailure(*song);
     updateEditorAfterModelChange(couldSave);
@@ -133,6 +137,8 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
     }
     if (m_currentSong->path().isEmpty() && !chooseFileForNewSong(*m_currentSong))
         return false;
+    if (const std::optional<bool> settled = settleChangeOnDisk(*m_currentSong))
+        return *settled;
     if (!saveCurrentSong()) {
         reportSaveFailure(*m_currentSong);
         return false;
@@ -166,6 +172,45 @@ bool VellorinAppDelegate::saveCurrentSong()
         updatePlaylistsForSong(onDisk, *m_currentSong);
     }
     return m_currentSong->save();
+}
+
+std::optional<bool> VellorinAppDelegate::settleChangeOnDisk(Song &song)
+{
+    if (!song.fileChangedOnDisk())
+        return std::nullopt;
+    Dialogs::Alert alert;
+    alert.title = tr("The file \u201c%1\u201d was changed by another program.").arg(QFileInfo(song.path()).fileName());
+    alert.informativeText = tr("Overwrite it with this version, or reload the other program's version.");
+    alert.defaultButton = tr("Overwrite");
+    alert.alternateButton = tr("Reload");
+    alert.otherButton = tr("Cancel");
+    switch (m_dialogs.runAlert(alert)) {
+    case Dialogs::Answer::Default:
+        song.forgetChangeOnDisk();
+        return std::nullopt;
+    case Dialogs::Answer::Alternate:
+        break;
+    case Dialogs::Answer::Other:
+    case Dialogs::Answer::Closed:
+        return false;
+    }
+    const bool current = &song == m_currentSong.get();
+    if (current && canSave()) {
+        Dialogs::Alert confirm;
+        confirm.title = tr("Reloading \u201c%1\u201d drops your changes to it.").arg(song.title());
+        confirm.defaultButton = tr("Reload");
+        confirm.alternateButton = tr("Cancel");
+        if (m_dialogs.runAlert(confirm) != Dialogs::Answer::Default)
+            return false;
+        m_panes.songEdit->discardEdits();
+    }
+    song.reloadFromDisk();
+    if (current) {
+        refreshAfterSave();
+        if (m_songViewViewController && isSongViewVisible())
+            m_songViewViewController->refresh();
+    }
+    return true;
 }
 
 void VellorinAppDelegate::reportSaveFailure(const Song &song)

@@ -85,14 +85,3 @@ void VellorinAppDelegate::pauseWatchingForWriteTo(const QString &path)
     if (!folder.isEmpty() && (absolute == folder || absolute.startsWith(folder + u'/')))
         temporaryStopFSRefresh();
 }
-
-void VellorinAppDelegate::otherVersionKeptAside(const QString &songPath, const QString &keptPath)
-{
-    Dialogs::Alert alert;
-    alert.title = tr("Another program changed “%1”.").arg(QFileInfo(songPath).fileName());
-    alert.informativeText = tr("Its version is kept beside the song as “%1”; the song was saved as Vellorin shows "
-                               "it.")
-                                .arg(QFileInfo(keptPath).fileName());
-    alert.defaultButton = tr("OK");
-    m_dialogs.runAlert(alert);
-}

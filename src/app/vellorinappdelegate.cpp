@@ -215,6 +215,8 @@ bool VellorinAppDelegate::applicationShouldTerminate()
     if (!canSave() || m_quitWithoutSaving)
         return true;
     m_currentSong->refreshTitleSubtitle();
+    if (const std::optional<bool> settled = settleChangeOnDisk(*m_currentSong))
+        return *settled;
     if (saveCurrentSong()) {
         Log::write(QStringLiteral("Saved current song to %1").arg(m_currentSong->path()));
         refreshAfterSave();

@@ -55,7 +55,6 @@ public:
     // Called by every writer into the song folder just before it writes: changes reported until 5 s after the
     // last such call are the program's own and are dropped.
     void temporaryStopFSRefresh() override;
-    void otherVersionKeptAside(const QString &songPath, const QString &keptPath) override;
     // Hands the library's current songs to the MIDI song selection, while MIDI is on.
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
@@ -244,6 +243,11 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
+    // Before a save the user asked for: when another program changed the song's file since it was read, asks
+    // whether to overwrite it, reload it (dropping this program's edits after a second question) or cancel.
+    // Nothing when the save may go on; otherwise what the caller answers: true when the song was reloaded
+    // (nothing is left to save), false when the user cancelled.
+    std::optional<bool> settleChangeOnDisk(Song &song);
     void refreshAfterSave();
     // The model rewrote the current song's text without writing it: it is written, or merged into an editor
     // that held unsaved edits before (couldSave).

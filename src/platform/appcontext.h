@@ -37,10 +37,6 @@ public:
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
 
-    // A song about to be written found its file changed by another program, and kept that version aside at
-    // keptPath before writing its own: the user is told where it is.
-    virtual void otherVersionKeptAside(const QString & /*songPath*/, const QString & /*keptPath*/) {}
-
     // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
     // skipped while MIDI is off.
     virtual void indexSongsForMidi(const QList<std::shared_ptr<Song>> & /*songs*/) {}

@@ -13,5 +13,7 @@ struct FileStamp
     // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);
     bool exists() const { return size >= 0; }
+    // Size and modification time: what another program's edit changes.
+    bool sameSizeAndTime(const FileStamp &other) const { return size == other.size && modified == other.modified; }
     bool operator==(const FileStamp &other) const = default;
 };

@@ -129,10 +129,14 @@ bool Song::save()
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
         return false;
     }
+    if (fileChangedOnDisk()) {
+        Log::write(QStringLiteral("Error writing %1: %2")
+                       .arg(m_path, QStringLiteral("another program changed it since it was read; reading it again")));
+        reloadFromDisk();
+        return false;
+    }
     resetCachedValues();
     AppContext::instance()->temporaryStopFSRefresh();
-    if (!keepOtherVersionAside())
-        return false;
     QString error;
     if (!TextFile::write(m_path, m_text, &error)) {
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
@@ -146,27 +150,12 @@ bool Song::save()
 bool Song::fileChangedOnDisk() const
 {
     const FileStamp now = FileStamp::of(m_path);
-    return m_stamp.exists() && now.exists() && now != m_stamp;
+    return m_stamp.exists() && now.exists() && !now.sameSizeAndTime(m_stamp);
 }
 
-bool Song::keepOtherVersionAside()
+void Song::forgetChangeOnDisk()
 {
-    // A file that is gone is simply written again; one this song never read is the user's choice to replace.
-    if (!fileChangedOnDisk())
-        return true;
-    const QString stamped = m_path + QStringLiteral(".conflict-") +
-                            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = stamped;
-    for (int number = 2; QFileInfo::exists(aside); ++number)
-        aside = stamped + u'-' + QString::number(number);
-    if (!QFile::rename(m_path, aside)) {
-        Log::write(QStringLiteral("Error writing %1: %2")
-                       .arg(m_path, QStringLiteral("another program changed it, and its version could not be kept")));
-        return false;
-    }
-    Log::write(QStringLiteral("%1 was changed by another program; its version is kept as %2").arg(m_path, aside));
-    AppContext::instance()->otherVersionKeptAside(m_path, aside);
-    return true;
+    m_stamp = FileStamp::of(m_path);
 }
 
 bool Song::saveText(const QString &text)

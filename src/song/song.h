@@ -43,12 +43,16 @@ public:
     // changes) and when the file cannot be read (the text is then empty and the song never saved).
     virtual bool reloadFromDisk();
     // Writes the text atomically as UTF-8, to defaultPath() when the song has no file yet.
-    // False (and logged) when the write fails or the file could not be read when loaded.
-    // A version that another program put on disk since the song read or wrote its file is never written over:
-    // it is first renamed aside to "<file name>.conflict-<yyyyMMdd-HHmmss>", and the context is told.
+    // False (and logged) when the write fails or the file could not be read when loaded. A file that another
+    // program changed since the song read or wrote it is never written over: the song reads it again instead
+    // (and answers false), unless forgetChangeOnDisk() was called since; a save the user asks for settles that
+    // first.
     virtual bool save();
-    // The file is there and is not the one the song last read or wrote (another program changed it).
+    // The file is there and differs in size or modification time from the one the song last read or wrote
+    // (another program changed it); false for a song without a file and for a file that is gone.
     bool fileChangedOnDisk() const;
+    // The file as it is now counts as the one read: the next save writes over it.
+    void forgetChangeOnDisk();
     void updateDate();
     // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
     // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
@@ -287,7 +291,6 @@ protected:
 private:
     void readFile();
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
-    bool keepOtherVersionAside();
     // Sets the text and saves, unless the file could not be read.
     bool saveText(const QString &text);
     // The first playing time in a "time" directive (one without "/"); "" when none.

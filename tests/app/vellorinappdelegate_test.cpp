@@ -284,6 +284,55 @@ TEST_F(AppDelegateTest, AFailedSaveIsReportedAndStopsTheCaller)
     EXPECT_TRUE(delegate->canSave());
 }
 
+// A song edited in another program while it was open here was silently overwritten by the next save.
+TEST_F(AppDelegateTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    launch(folder.path());
+    using Answer = Dialogs::Answer;
+    struct Case
+    {
+        const char *what;
+        std::deque<Answer> answers;
+        bool goesOn;
+        const char *onDisk;
+        const char *inSong;
+        bool editsKept;
+    };
+    const Case cases[] = {
+        {"Overwrite", {Answer::Default}, true, "{title: A}\nmine", "{title: A}\nmine", false},
+        {"Reload, and drop the edits",
+         {Answer::Alternate, Answer::Default},
+         true,
+         "{title: A}\ntheirs, longer",
+         "{title: A}\ntheirs, longer",
+         false},
+        {"Reload, but keep the edits after all",
+         {Answer::Alternate, Answer::Alternate},
+         false,
+         "{title: A}\ntheirs, longer",
+         "{title: A}\nmine",
+         true},
+        {"Cancel", {Answer::Other}, false, "{title: A}\ntheirs, longer", "{title: A}\nmine", true},
+        {"a closed alert", {Answer::Closed}, false, "{title: A}\ntheirs, longer", "{title: A}\nmine", true},
+    };
+    for (const Case &c : cases) {
+        const SongPtr song = showEditedSong(QStringLiteral("a.pro"), QStringLiteral("{title: A}\nold"),
+                                            QStringLiteral("{title: A}\nmine"));
+        ASSERT_TRUE(TextFile::write(song->path(), QStringLiteral("{title: A}\ntheirs, longer")));
+        dialogs.asked.clear();
+        dialogs.answers = c.answers;
+        EXPECT_EQ(delegate->saveCurrentSongInteractive(false), c.goesOn) << c.what;
+        ASSERT_EQ(dialogs.asked.size(), qsizetype(c.answers.size())) << c.what;
+        EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("The file \u201ca.pro\u201d was changed by another program."));
+        EXPECT_EQ(dialogs.asked[0].defaultButton, QStringLiteral("Overwrite"));
+        EXPECT_EQ(dialogs.asked[0].alternateButton, QStringLiteral("Reload"));
+        EXPECT_EQ(dialogs.asked[0].otherButton, QStringLiteral("Cancel"));
+        EXPECT_EQ(fileText(song->path()), QString::fromUtf8(c.onDisk)) << c.what;
+        EXPECT_EQ(song->text(), QString::fromUtf8(c.inSong)) << c.what;
+        EXPECT_EQ(songEdit.dirty, c.editsKept) << c.what;
+    }
+}
+
 TEST_F(AppDelegateTest, QuittingSavesTheEditsOrSaysTheyCannotBeSaved)
 {
     launch(folder.path());

@@ -1,6 +1,7 @@
 // The library: reading the folder by category, the sample song, the filter, the orders, tags and look-ups.
 #include "songs.h"
 
+#include "filestamp.h"
 #include "libraryfolder.h"
 #include "logcapture.h"
 #include "notesong.h"
@@ -9,6 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -317,6 +322,24 @@ TEST_F(SongsTest, RefreshReusesUnchangedSongsAndEqualsAFullRead)
         EXPECT_EQ(reused.date(), read.date());
     }
     EXPECT_EQ(titles(songs.songs()), titles(fresh.songs()));
+}
+
+// A sync tool replaces a file by renaming a new one over it; one of the same size and modification time was
+// taken for the old file and never read.
+TEST_F(SongsTest, RefreshReadsAFileReplacedByOneOfTheSameSizeAndTime)
+{
+    const QString song = write(QStringLiteral("Song.pro"), songText("Mine"));
+    songs.refresh();
+    const FileStamp before = FileStamp::of(song);
+    const QString replacement = write(QStringLiteral(".sync-tmp"), songText("Ours"));
+    const timespec times[2] = {{0, UTIME_OMIT}, {before.modified / 1000000000, before.modified % 1000000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(replacement).constData(), times, 0), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(song).constData()), 0);
+    ASSERT_TRUE(FileStamp::of(song).sameSizeAndTime(before));
+
+    songs.refresh();
+    ASSERT_EQ(songs.allSongs().size(), 1);
+    EXPECT_EQ(songs.allSongs().at(0)->title(), QStringLiteral("Ours"));
 }
 
 TEST_F(SongsTest, ASongTheApplicationSavedKeepsItsObjectAChangeFromOutsideMakesANewOne)

@@ -7,6 +7,7 @@
 #include "testfiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -151,6 +152,58 @@ TEST_F(SongFile, AFullDiskKeepsTheOldFileAndAddsNoNewOne)
     }
 }
 
+// A song edited in another program (or brought by a sync tool) while it was open was overwritten by the next save.
+TEST_F(SongFile, AFileChangedByAnotherProgramIsReadAgainNotOverwritten)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray other;
+        bool sameSize;
+    };
+    const Case cases[] = {
+        {"another size", "{title: Theirs, longer}\n", false},
+        {"the same size at another time", "{title: Theirs}\n", true},
+    };
+    for (const Case &c : cases) {
+        const QString path = write(QStringLiteral("s.pro"), "{title: Mine!}\n");
+        Song song(path);
+        write(QStringLiteral("s.pro"), c.other);
+        if (c.sameSize) { // a second later, as a file system with coarse times may only tell
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(QFileInfo(path).lastModified().addSecs(1), QFileDevice::FileModificationTime));
+        }
+        EXPECT_TRUE(song.fileChangedOnDisk()) << c.what;
+        LogCapture log;
+        EXPECT_FALSE(song.setCapo(2)) << c.what;
+        EXPECT_EQ(TestFiles::read(path), c.other) << c.what;
+        EXPECT_EQ(song.text(), QString::fromUtf8(c.other)) << c.what << ": the song shows the other program's text";
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path)) << c.what;
+
+        // Read again, it is the song's own file: saves go on, and a save of its own is no change.
+        EXPECT_FALSE(song.fileChangedOnDisk()) << c.what;
+        ASSERT_TRUE(song.setCapo(2)) << c.what;
+        ASSERT_TRUE(song.setCapo(3)) << c.what;
+    }
+}
+
+TEST_F(SongFile, OverwritingAChangedFileIsAChoice)
+{
+    const QString path = write(QStringLiteral("s.pro"), "{title: Mine}\n");
+    Song song(path);
+    write(QStringLiteral("s.pro"), "{title: Theirs}\n");
+    song.setText(QStringLiteral("{title: Mine}\nedited\n"));
+    song.forgetChangeOnDisk();
+    ASSERT_TRUE(song.save());
+    EXPECT_EQ(TestFiles::read(path), "{title: Mine}\nedited\n");
+
+    // A file that is gone loses nothing: the save writes it again.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(song.fileChangedOnDisk());
+    EXPECT_TRUE(song.save());
+}
+
 TEST_F(SongFile, ReloadClearsEveryCachedValue)
 {
     const QString path = write(QStringLiteral("r.pro"), "{title: R}\n{tempo: 40}\n{time: 1:00}\n{key: G}\n"
@@ -221,29 +274,22 @@ TEST_F(SongFile, PastAHundredNamesNothingIsWrittenOver)
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Serious error, could not create unique file for Song.pro")});
 }
 
-TEST_F(SongFile, AVersionAnotherProgramWroteIsKeptAsideBeforeTheSongWritesItsOwn)
+TEST_F(SongFile, AVersionAnotherProgramWroteAfterTheSongsOwnWriteIsReadNotOverwritten)
 {
     const QString path = write(QStringLiteral("Song.pro"), "{title: Song}\nmine");
     Song song(path);
     song.setText(QStringLiteral("{title: Song}\nmine, edited"));
     ASSERT_TRUE(song.save());
     ASSERT_TRUE(song.save()) << "its own write is no change of another program";
-    EXPECT_TRUE(context.keptAside.isEmpty());
 
     // A sync service brings another version after the song wrote its file.
     write(QStringLiteral("Song.pro"), "{title: Song}\ntheirs");
     ASSERT_TRUE(song.fileChangedOnDisk());
     const LogCapture log;
-    ASSERT_TRUE(song.setCapo(3));
-    ASSERT_EQ(context.keptAside.size(), 1);
-    const QString kept = context.keptAside[0].second;
-    EXPECT_EQ(context.keptAside[0].first, path);
-    EXPECT_TRUE(QFileInfo(kept).fileName().startsWith(QStringLiteral("Song.pro.conflict-"))) << kept.toStdString();
-    EXPECT_EQ(QFileInfo(kept).fileName().size(), QStringLiteral("Song.pro.conflict-yyyyMMdd-HHmmss").size());
-    EXPECT_EQ(TestFiles::read(kept), "{title: Song}\ntheirs");
-    EXPECT_TRUE(TestFiles::readText(path).contains(QStringLiteral("mine, edited")));
-    EXPECT_TRUE(log.hasLineStartingWith(path + QStringLiteral(" was changed by another program")));
-    EXPECT_FALSE(Song::isChordProFile(kept)) << "the library never reads it";
+    EXPECT_FALSE(song.setCapo(3));
+    EXPECT_EQ(TestFiles::read(path), "{title: Song}\ntheirs");
+    EXPECT_EQ(song.text(), QStringLiteral("{title: Song}\ntheirs"));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + path));
 
     // A file that is gone is simply written again; a new path is the user's choice to replace what is there.
     QFile::remove(path);
@@ -251,5 +297,5 @@ TEST_F(SongFile, AVersionAnotherProgramWroteIsKeptAsideBeforeTheSongWritesItsOwn
     write(QStringLiteral("Chosen.pro"), "{title: Chosen}");
     song.setPath(folder.filePath(QStringLiteral("Chosen.pro")));
     ASSERT_TRUE(song.save());
-    EXPECT_EQ(context.keptAside.size(), 1);
+    EXPECT_EQ(TestFiles::read(folder.filePath(QStringLiteral("Chosen.pro"))), "{title: Song}\ntheirs");
 }

@@ -21,10 +21,6 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
-    void otherVersionKeptAside(const QString &songPath, const QString &keptPath) override
-    {
-        keptAside.append({songPath, keptPath});
-    }
     void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
     {
         ++midiIndexings;
@@ -39,7 +35,6 @@ public:
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
     // Each song file whose other version was kept aside, with the path it was kept at.
-    QList<std::pair<QString, QString>> keptAside;
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
     int chordImagesMade = 0;
