@@ -57,7 +57,8 @@ public:
         : m_log(log)
     {}
     ~FakeSongEditPane() override { delete view; }
-    // A refresh shows the current song's text: nothing is unsaved afterwards.
+    // A refresh here stands for the load of another song or of the song just saved: nothing is unsaved
+    // afterwards. (The real editor keeps the edits of the song it shows while that song is not stored.)
     void refresh() override
     {
         m_log.calls.append(QStringLiteral("songEdit.refresh"));
