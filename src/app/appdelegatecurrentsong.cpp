@@ -149,8 +149,9 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
 
 bool VellorinAppDelegate::chooseFileForNewSong(Song &song)
 {
-    const QString path = chooseSongFile(song, {QStringLiteral("pro"), QStringLiteral("txt"), QStringLiteral("chopro"),
-                                               QStringLiteral("chordpro"), QStringLiteral("cpm"), QStringLiteral("cho")});
+    const QString path =
+        chooseSongFile(song, {QStringLiteral("pro"), QStringLiteral("txt"), QStringLiteral("chopro"),
+                              QStringLiteral("chordpro"), QStringLiteral("cpm"), QStringLiteral("cho")});
     if (path.isEmpty())
         return false;
     song.setPath(path);
@@ -172,7 +173,9 @@ QString VellorinAppDelegate::chooseSongFile(const Song &song, const QStringList 
         return path;
     // A file of another type would never be read as a song again: the song would vanish from the list. The
     // panel asked about replacing the name chosen, not this one, so no file is replaced.
-    return QDir(chosen.path()).filePath(Song::uniqueNameForFile(chosen.fileName() + QStringLiteral(".pro"), chosen.path()));
+    const QString name = chosen.fileName() + QStringLiteral(".pro");
+    const QDir chosenFolder(chosen.path());
+    return chosenFolder.filePath(chosenFolder.exists(name) ? Song::uniqueNameForFile(name, chosen.path()) : name);
 }
 
 bool VellorinAppDelegate::saveCurrentSong()

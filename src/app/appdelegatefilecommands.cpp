@@ -59,8 +59,8 @@ void VellorinAppDelegate::duplicate()
     copy->setCategory(libraryCategory().value_or(QString()));
     copy->refreshTitleSubtitle();
     setCurrentSong(copy);
-    const QString path = chooseSongFile(*copy, {QStringLiteral("pro"), QStringLiteral("txt"), QStringLiteral("chopro"),
-                                                QStringLiteral("chordpro")});
+    const QString path = chooseSongFile(
+        *copy, {QStringLiteral("pro"), QStringLiteral("txt"), QStringLiteral("chopro"), QStringLiteral("chordpro")});
     if (path.isEmpty())
         return; // the copy stays the current song, without a file until it is saved
     copy->setPath(path);
@@ -75,10 +75,11 @@ void VellorinAppDelegate::openDocument()
 {
     Dialogs::OpenPanel panel;
     panel.directory = m_prefs->songDirectoryPath();
-    panel.allowedTypes = {QStringLiteral("pro"),      QStringLiteral("chopro"), QStringLiteral("cho"),
-                          QStringLiteral("cpm"),      QStringLiteral("chordpro"), QStringLiteral("txt"),
-                          QStringLiteral("onsong"),   QStringLiteral("pdf"),    QStringLiteral("vellorinfontsettings"),
-                          QStringLiteral("vellorinlayout")};
+    panel.allowedTypes = {
+        QStringLiteral("pro"),           QStringLiteral("chopro"),   QStringLiteral("cho"),
+        QStringLiteral("cpm"),           QStringLiteral("chordpro"), QStringLiteral("txt"),
+        QStringLiteral("onsong"),        QStringLiteral("pdf"),      QStringLiteral("vellorinfontsettings"),
+        QStringLiteral("vellorinlayout")};
     panel.allowsOtherFileTypes = true;
     panel.allowsMultipleSelection = true;
     const QStringList paths = m_dialogs.runOpenPanel(panel);

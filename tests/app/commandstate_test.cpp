@@ -54,8 +54,7 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
                                    "actInsertKey",   "actInsertPause",     "actInsertNewPage",
                                    "actInsertGrid",  "actInsertImage",     "actConvertTabToChordpro"};
     const Case cases[] = {
-        {"no song",
-         [](Inputs &in) { in.hasSong = false; },
+        {"no song", [](Inputs &in) { in.hasSong = false; },
          transposing + QStringList{"actConvertToNNS", "actSetKey", "actDuplicate"}},
         {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey"}},
         {"a Nashville song", [](Inputs &in) { in.isNNS = true; }, transposing + QStringList{"actConvertToNNS"}},
