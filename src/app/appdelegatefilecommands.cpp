@@ -52,7 +52,8 @@ void VellorinAppDelegate::showEditorAt(qsizetype caret)
 
 void VellorinAppDelegate::duplicate()
 {
-    if (!m_currentSong || !saveCurrentSongInteractive(true))
+    // A PDF song has no text to copy: its copy would be an empty song.
+    if (!m_currentSong || !m_isNormalSong || !saveCurrentSongInteractive(true))
         return;
     auto copy = std::make_shared<Song>();
     copy->setText(m_currentSong->text());

@@ -47,7 +47,7 @@ const QHash<QString, Rule> &rules()
         {QStringLiteral("actConvertToNNS"), [](const auto &in) { return in.hasSong && in.hasKey && !in.isNNS; }},
         {QStringLiteral("actConvertFromNNS"), [](const auto &in) { return in.hasSong && in.hasKey && in.isNNS; }},
         {QStringLiteral("actSetKey"), [](const auto &in) { return in.hasSong && in.isNormalSong; }},
-        {QStringLiteral("actDuplicate"), [](const auto &in) { return in.hasSong; }},
+        {QStringLiteral("actDuplicate"), [](const auto &in) { return in.hasSong && in.isNormalSong; }},
         {QStringLiteral("actInsertChord"), editorFocused},
         {QStringLiteral("actInsertComment"), editorFocused},
         {QStringLiteral("actInsertChorus"), editorFocused},

@@ -56,7 +56,7 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
     const Case cases[] = {
         {"no song", [](Inputs &in) { in.hasSong = false; },
          transposing + QStringList{"actConvertToNNS", "actSetKey", "actDuplicate"}},
-        {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey"}},
+        {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey", "actDuplicate"}},
         {"a Nashville song", [](Inputs &in) { in.isNNS = true; }, transposing + QStringList{"actConvertToNNS"}},
         {"a song without a key", [](Inputs &in) { in.hasKey = false; }, {"actConvertToNNS"}},
         {"a transposition of 0", [](Inputs &in) { in.transpose = 0; }, {"actTransposeSave", "actTransposeReset"}},

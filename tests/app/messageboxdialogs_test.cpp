@@ -1,8 +1,11 @@
 #include "messageboxdialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -68,4 +71,50 @@ TEST(MessageBoxDialogs, ClosingTakesTheAlertAwayUnanswered)
     // Escape is an answer, not a closing: the alternate one.
     whenShown([](QMessageBox &box) { QTest::keyClick(&box, Qt::Key_Escape); });
     EXPECT_EQ(dialogs.runAlert(alert), Dialogs::Answer::Alternate);
+}
+
+TEST(MessageBoxDialogs, TheOpenPanelOffersItsTypesAndAnswersEveryFileChosen)
+{
+    QTemporaryDir folder;
+    const QStringList files = {folder.filePath(QStringLiteral("a.pro")), folder.filePath(QStringLiteral("b.png"))};
+    for (const QString &file : files) {
+        QFile touched(file);
+        ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
+    }
+    Dialogs::OpenPanel panel{folder.path(), {QStringLiteral("pro")}, true, true};
+    MessageBoxDialogs dialogs;
+    QTimer::singleShot(0, [&files] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Allowed files (*.pro)", "All files (*)"}));
+        dialog->selectNameFilter(QStringLiteral("All files (*)"));
+        dialog->selectFile(QStringLiteral("\"a.pro\" \"b.png\""));
+        static_cast<QDialog *>(dialog)->accept(); // the file dialog's own accept checks the files
+    });
+    QStringList chosen = dialogs.runOpenPanel(panel);
+    chosen.sort();
+    EXPECT_EQ(chosen, files);
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_TRUE(dialogs.runOpenPanel(panel).isEmpty()) << "cancelled";
+}
+
+TEST(MessageBoxDialogs, ThePrintAndPageSetUpPanelsAnswerWhetherTheUserWentOn)
+{
+    QPrinter printer;
+    MessageBoxDialogs dialogs;
+    const auto answerWith = [](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            accept ? dialog->accept() : dialog->reject();
+        });
+    };
+    for (const bool accept : {true, false}) {
+        answerWith(accept);
+        EXPECT_EQ(dialogs.runPrintPanel(printer), accept);
+        answerWith(accept);
+        EXPECT_EQ(dialogs.runPageSetup(printer), accept);
+    }
 }
