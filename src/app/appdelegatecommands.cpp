@@ -51,6 +51,12 @@ void VellorinAppDelegate::connectCommands()
 {
     // Every command of the menus, by action name. An action without a command here stays disabled.
     const std::pair<const char *, std::function<void()>> commands[] = {
+        {"actNewDocument", [this] { newDocument(); }},
+        {"actOpenDocument", [this] { openDocument(); }},
+        {"actSaveDocument", [this] { saveDocument(); }},
+        {"actDuplicate", [this] { duplicate(); }},
+        {"actPrintDocument", [this] { printDocument(); }},
+        {"actRunPageLayout", [this] { runPageLayout(); }},
         {"actSelectSongDir", [this] { selectSongDir(); }},
         {"actSaveLayoutToFile", [this] { m_splitView->saveLayoutToFile(); }},
         {"actExportRTF", [this] { exportRTF(); }},
@@ -103,6 +109,11 @@ void VellorinAppDelegate::connectCommands()
         // As the toolbar's Save: the playlist entry's key follows the saved song.
         {"actTransposeSave", [this] { m_songViewViewController->transposeSave(); }},
         {"actTransposeReset", [this] { transposeReset(); }},
+        {"actNextSong", [this] { nextSong(); }},
+        {"actPrevSong", [this] { prevSong(); }},
+        {"actSetKey", [this] { setKey(); }},
+        {"actConvertToNNS", [this] { convertToNNS(); }},
+        {"actConvertFromNNS", [this] { convertFromNNS(); }},
         {"actStartStopAutoScroll", [this] { m_songViewViewController->startStopAutoScroll(); }},
         {"actAutoScrollFaster", [this] { m_songViewViewController->autoScrollFaster(); }},
         {"actAutoScrollSlower", [this] { m_songViewViewController->autoScrollSlower(); }},
@@ -118,6 +129,7 @@ void VellorinAppDelegate::connectCommands()
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},
+        {"actSampleSong", [this] { sampleSong(); }},
         {"actContact", [] { contact(); }},
     };
     for (const auto &[name, command] : commands)
@@ -151,6 +163,7 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
 {
     CommandState::Inputs in;
     in.hasSong = m_currentSong != nullptr;
+    in.isNormalSong = m_currentSong && m_isNormalSong;
     in.isNNS = m_currentSong && m_currentSong->isNNS();
     if (m_songViewViewController) {
         const SongPtr &shown = m_songViewViewController->song();
@@ -166,7 +179,7 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
     const Instrument *instrument = m_prefs->currentInstrument();
     in.keyboardInstrument = instrument && instrument->isKeyboard();
     // Next and previous step through the list they are enabled from: the playlist while it is shown.
-    const bool playlistShown = m_prefs->showPlaylists() && m_splitView && m_splitView->isSongListVisible();
+    const bool playlistShown = stepsThroughPlaylist();
     if (playlistShown && m_panes.playlists) {
         in.hasNextSong = m_panes.playlists->nextSong() != nullptr;
         in.hasPrevSong = m_panes.playlists->prevSong() != nullptr;

@@ -149,19 +149,33 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
 
 bool VellorinAppDelegate::chooseFileForNewSong(Song &song)
 {
+    const QString path =
+        chooseSongFile(song, {QStringLiteral("pro"), QStringLiteral("txt"), QStringLiteral("chopro"),
+                              QStringLiteral("chordpro"), QStringLiteral("cpm"), QStringLiteral("cho")});
+    if (path.isEmpty())
+        return false;
+    song.setPath(path);
+    return true;
+}
+
+QString VellorinAppDelegate::chooseSongFile(const Song &song, const QStringList &types)
+{
     QString folder = m_prefs->songDirectoryPath();
     if (const std::optional<QString> category = libraryCategory(); category && !category->isEmpty())
         folder = QDir(folder).filePath(*category);
     Dialogs::SavePanel panel;
     panel.directory = folder;
     panel.fileName = QFileInfo(song.defaultPath()).fileName();
-    panel.allowedTypes = {QStringLiteral("pro"),      QStringLiteral("txt"), QStringLiteral("chopro"),
-                          QStringLiteral("chordpro"), QStringLiteral("cpm"), QStringLiteral("cho")};
+    panel.allowedTypes = types;
     const QString path = m_dialogs.runSavePanel(panel);
-    if (path.isEmpty())
-        return false;
-    song.setPath(path);
-    return true;
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || types.contains(chosen.suffix(), Qt::CaseInsensitive))
+        return path;
+    // A file of another type would never be read as a song again: the song would vanish from the list. The
+    // panel asked about replacing the name chosen, not this one, so no file is replaced.
+    const QString name = chosen.fileName() + QStringLiteral(".pro");
+    const QDir chosenFolder(chosen.path());
+    return chosenFolder.filePath(chosenFolder.exists(name) ? Song::uniqueNameForFile(name, chosen.path()) : name);
 }
 
 bool VellorinAppDelegate::saveCurrentSong()

@@ -1,7 +1,9 @@
-// The application's commands on the current song's transposition, capo and playing time, and the song view
-// following the editor. Each first takes the editor's pending typing into the song, so no edit is lost.
+// The application's commands on the current song's key, Nashville numbers, transposition, capo and playing time,
+// and the song view following the editor. Each first takes the editor's pending typing into the song, so no edit
+// is lost.
 #include "vellorinappdelegate.h"
 
+#include "dialogs.h"
 #include "pdfsong.h"
 #include "playlist.h"
 #include "prefs.h"
@@ -62,6 +64,45 @@ void VellorinAppDelegate::setCapo(qint64 capo)
         reportSaveFailure(*m_currentSong);
     updateEditorAfterModelChange(couldSave);
     transposeReset();
+}
+
+void VellorinAppDelegate::setKey()
+{
+    if (!m_currentSong || !m_isNormalSong)
+        return;
+    const bool couldSave = canSave(); // takes the editor's last typing into the song, shown in the field
+    Dialogs::TextPrompt prompt;
+    prompt.title = tr("Enter Key");
+    prompt.text = m_currentSong->key();
+    prompt.defaultButton = tr("OK");
+    prompt.alternateButton = tr("Cancel");
+    const QString key = m_dialogs.runTextPrompt(prompt).value_or(QString()).trimmed();
+    if (!key.isEmpty())
+        writeCurrentSongChange(couldSave, [&key](Song &song) { return song.setKey(key); });
+}
+
+void VellorinAppDelegate::convertToNNS()
+{
+    if (m_currentSong && m_isNormalSong)
+        writeCurrentSongChange(canSave(), [](Song &song) { return song.convertToNNS(); });
+}
+
+void VellorinAppDelegate::convertFromNNS()
+{
+    if (m_currentSong && m_isNormalSong)
+        writeCurrentSongChange(canSave(), [](Song &song) { return song.convertFromNNS(); });
+}
+
+void VellorinAppDelegate::writeCurrentSongChange(bool couldSave, const std::function<bool(Song &)> &change)
+{
+    // The user asked for this write: a version another program wrote since is not silently read over the edits.
+    if (settleChangeOnDisk(*m_currentSong))
+        return;
+    if (!change(*m_currentSong))
+        reportSaveFailure(*m_currentSong);
+    updateEditorAfterModelChange(couldSave);
+    if (m_songViewViewController)
+        m_songViewViewController->refresh();
 }
 
 void VellorinAppDelegate::autoScrollSave()

@@ -46,6 +46,8 @@ const QHash<QString, Rule> &rules()
         {QStringLiteral("actTransposeDown"), transposable},
         {QStringLiteral("actConvertToNNS"), [](const auto &in) { return in.hasSong && in.hasKey && !in.isNNS; }},
         {QStringLiteral("actConvertFromNNS"), [](const auto &in) { return in.hasSong && in.hasKey && in.isNNS; }},
+        {QStringLiteral("actSetKey"), [](const auto &in) { return in.hasSong && in.isNormalSong; }},
+        {QStringLiteral("actDuplicate"), [](const auto &in) { return in.hasSong; }},
         {QStringLiteral("actInsertChord"), editorFocused},
         {QStringLiteral("actInsertComment"), editorFocused},
         {QStringLiteral("actInsertChorus"), editorFocused},

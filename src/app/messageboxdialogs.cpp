@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -117,4 +119,42 @@ QString MessageBoxDialogs::runFolderPanel(const FolderPanel &panel)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QStringList MessageBoxDialogs::runOpenPanel(const OpenPanel &panel)
+{
+    const ModalGate::Question question;
+    QStringList patterns;
+    for (const QString &type : panel.allowedTypes)
+        patterns.append(QStringLiteral("*.") + type);
+    QStringList filters;
+    if (!patterns.isEmpty())
+        filters.append(QCoreApplication::translate("MessageBoxDialogs", "Allowed files (%1)")
+                           .arg(patterns.join(QLatin1Char(' '))));
+    if (panel.allowsOtherFileTypes || patterns.isEmpty())
+        filters.append(QCoreApplication::translate("MessageBoxDialogs", "All files (*)"));
+    QFileDialog dialog(QApplication::activeWindow(), QString(), panel.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(panel.allowsMultipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+bool MessageBoxDialogs::runPrintPanel(QPrinter &printer)
+{
+    const ModalGate::Question question;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // The page set-up travels with the print panel: paper size and orientation are chosen in the same place.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MessageBoxDialogs::runPageSetup(QPrinter &printer)
+{
+    const ModalGate::Question question;
+    QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

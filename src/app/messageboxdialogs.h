@@ -1,5 +1,5 @@
-// The application's dialogs: each question is a message box, each save or folder panel a file dialog, over the
-// active window.
+// The application's dialogs: each question is a message box, each open, save or folder panel a file dialog, the
+// print and page set-up panels Qt's own, over the active window.
 #pragma once
 
 #include "dialogs.h"
@@ -16,6 +16,9 @@ public:
     QString runSavePanel(const SavePanel &panel) override;
     std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
     QString runFolderPanel(const FolderPanel &panel) override;
+    QStringList runOpenPanel(const OpenPanel &panel) override;
+    bool runPrintPanel(QPrinter &printer) override;
+    bool runPageSetup(QPrinter &printer) override;
 
 private:
     QPointer<QMessageBox> m_box;

@@ -66,6 +66,9 @@ public:
     virtual void insertFileLink(const QString &path) = 0;
     // The editor's text is the widget with the keyboard focus in its window.
     virtual bool textHasFocus() const = 0;
+    // The editor's text takes the keyboard focus, the caret at this index of the text (at its end when the text
+    // is shorter) and nothing selected.
+    virtual void focusTextAt(qsizetype position) = 0;
     // Colours the text again, after its font or the settings changed.
     virtual void performSyntaxColoring() = 0;
     // Inserts a template at the caret; "X" in it stands for the selected text.

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSlider>
 #include <QSysInfo>
 #include <QTimer>

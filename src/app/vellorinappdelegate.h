@@ -27,6 +27,7 @@ class Midi;
 class MidiBackend;
 class PDFSong;
 class PaneSplitView;
+class QPrinter;
 class SongDisplay;
 class SongViewViewController;
 
@@ -152,6 +153,36 @@ public:
     // go on; false when the user cancelled or the song could not be saved (the edits stay in the editor).
     bool saveCurrentSongInteractive(bool ask);
 
+    // --- Song and file commands ---
+    // A new song from the user's template in the current category, shown in the editor with the caret after
+    // "{title:"; it gets its file when it is first saved.
+    void newDocument();
+    // A copy of the current song in the current category, written where the user chooses; after a cancel the
+    // unsaved copy stays the current song.
+    void duplicate();
+    // Opens the files the user chooses: settings and layout files are applied, songs and PDFs outside the shown
+    // songs are imported into the current category, files that hold no text are refused; the last song is shown.
+    void openDocument();
+    // Saves the current song's edits without asking.
+    void saveDocument();
+    // Writes the sample song into the song folder (never over an existing one) and shows it among all songs.
+    void sampleSong();
+    // The song after / before the selected one in the list stepped through: the playlist while it is shown,
+    // else the song list. Nothing at the ends.
+    void nextSong();
+    void prevSong();
+    // Asks for the current song's key and writes it; an empty answer changes nothing.
+    void setKey();
+    // Rewrites the current song's chords as Nashville numbers of its key, or back to chord names.
+    void convertToNNS();
+    void convertFromNNS();
+    // Prints the selected songs, else the current song, after the print panel.
+    void printDocument();
+    // The page set-up panel on the printer that printing uses.
+    void runPageLayout();
+    // The printer every print job and the page set-up share, made when first asked for.
+    QPrinter &printer();
+
     // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
     // Shows the current song at minus its capo, spelled as its key asks.
     void transposeReset();
@@ -240,6 +271,9 @@ private:
     SongPtr librarySongForFile(const SongPtr &song);
     bool importPdf(PDFSong &song, const QString &category);
     bool chooseFileForNewSong(Song &song);
+    // Asks where to save a song without a file, proposing its default name in the current category's folder.
+    // The chosen path, ".pro" added when its extension is none of the types; empty when the user cancelled.
+    QString chooseSongFile(const Song &song, const QStringList &types);
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
@@ -260,6 +294,18 @@ private:
     // The three-pane window.
     void initSplitView();
     void fixSplitView();
+
+    // Song and file commands.
+    // The editor shown, its text focused with the caret at the position (never past the end).
+    void showEditorAt(qsizetype caret);
+    // What an opened file brings to show: the song, or null (a file applied, refused or not imported).
+    SongPtr openChosenFile(const QString &path);
+    // The next and previous commands step through the playlist while it is shown.
+    bool stepsThroughPlaylist() const;
+    void stepSong(SongPtr (SongListPane::*inSongList)() const, SongPtr (PlaylistsPane::*inPlaylist)() const);
+    // Writes a change of the current song's text that the user asked for (the change saves the song), canSave()
+    // being couldSave before it; the editor and the song pane follow.
+    void writeCurrentSongChange(bool couldSave, const std::function<bool(Song &)> &change);
 
     // Drops and exports.
     void registerForDraggedFiles();
@@ -342,6 +388,7 @@ private:
     bool m_noFSRefresh = false;
     std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
     std::unique_ptr<Midi> m_midi;
+    std::unique_ptr<QPrinter> m_printer;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.

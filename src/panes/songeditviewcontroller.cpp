@@ -11,7 +11,10 @@
 
 #include <QEvent>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,6 +99,14 @@ void SongEditViewController::refresh()
 bool SongEditViewController::textHasFocus() const
 {
     return m_textView->window()->focusWidget() == m_textView;
+}
+
+void SongEditViewController::focusTextAt(qsizetype position)
+{
+    QTextCursor cursor(m_textView->document());
+    cursor.setPosition(int(std::clamp<qsizetype>(position, 0, m_textView->document()->characterCount() - 1)));
+    m_textView->setTextCursor(cursor);
+    m_textView->setFocus(Qt::OtherFocusReason);
 }
 
 void SongEditViewController::showFindBar()

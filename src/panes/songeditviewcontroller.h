@@ -41,6 +41,7 @@ public:
     // Decides again whether the text is a tab song and colours it accordingly.
     void performSyntaxColoring() override;
     bool textHasFocus() const override;
+    void focusTextAt(qsizetype position) override;
     // Stand-in for the editor commands' template insertion: every "X" of the template becomes the selected
     // text, as one step of the undo history.
     void insertChordproControl(const QString &text) override;

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 class Dialogs
 {
 public:
@@ -54,6 +56,16 @@ public:
         QString prompt;
     };
 
+    // A panel for choosing files to open: the folder it opens on, the extensions offered (without dot), whether
+    // files of other types may be chosen too and whether several may be chosen at once.
+    struct OpenPanel
+    {
+        QString directory;
+        QStringList allowedTypes;
+        bool allowsOtherFileTypes = false;
+        bool allowsMultipleSelection = false;
+    };
+
     virtual ~Dialogs() = default;
 
     // Shows the alert modally and waits for the answer. Pressing Escape or closing the alert's window
@@ -67,4 +79,11 @@ public:
     virtual std::optional<QString> runTextPrompt(const TextPrompt &prompt) = 0;
     // Asks for a folder; its absolute path, or empty when the user cancelled.
     virtual QString runFolderPanel(const FolderPanel &panel) = 0;
+    // Asks for files to open; their absolute paths in the order chosen, or none when the user cancelled.
+    virtual QStringList runOpenPanel(const OpenPanel &panel) = 0;
+    // The print panel on the printer, with its page set-up: true when the user chose to print (the printer then
+    // holds the choices), false when cancelled.
+    virtual bool runPrintPanel(QPrinter &printer) = 0;
+    // The page set-up panel on the printer: true when the user accepted it (the printer holds the new layout).
+    virtual bool runPageSetup(QPrinter &printer) = 0;
 };

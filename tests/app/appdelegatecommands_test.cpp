@@ -319,7 +319,7 @@ TEST_F(AppDelegateCommandsTest, TheToolbarNamesItsControls)
         const char *label;
         bool enabled;
     };
-    const Item items[] = {{"toolbarNewDocument", "New Song", false},
+    const Item items[] = {{"toolbarNewDocument", "New Song", true},
                           {"toolbarToggleTransposeToolbar", "Transpose", true},
                           {"toolbarToggleAutoScrollToolbar", "Auto-Scroll", true}};
     for (const Item &item : items) {

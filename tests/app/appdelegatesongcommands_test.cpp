@@ -189,3 +189,51 @@ TEST_F(SongCommandsTest, TheMenuItemsDriveThePane)
     run("actAutoScrollSave");
     EXPECT_EQ(Song(delegate->currentSong()->path()).playingTime(), 61);
 }
+
+TEST_F(SongCommandsTest, TheKeyTheUserEntersIsWrittenAndAnEmptyOrCancelledAnswerChangesNothing)
+{
+    launch(folder.path());
+    const SongPtr song = writeSong(QStringLiteral("k.pro"), QStringLiteral("{title: K}\n{key: G}\n[G]la"));
+    delegate->setCurrentSong(song);
+    struct Case
+    {
+        std::optional<QString> answer; // nothing: cancelled
+        const char *key;
+    };
+    const Case cases[] = {
+        {QStringLiteral("A"), "A"},     {QString(), "A"}, {QStringLiteral("  "), "A"}, {std::nullopt, "A"},
+        {QStringLiteral(" Bb "), "Bb"},
+    };
+    for (const Case &c : cases) {
+        dialogs.textPromptsShown.clear();
+        dialogs.textAnswers = {c.answer};
+        const QString before = fileText(song->path());
+        const QString keyBefore = song->key();
+        delegate->setKey();
+        ASSERT_EQ(dialogs.textPromptsShown.size(), 1);
+        EXPECT_EQ(dialogs.textPromptsShown[0].title, QStringLiteral("Enter Key"));
+        EXPECT_EQ(dialogs.textPromptsShown[0].text, keyBefore) << "the field holds the song's key";
+        EXPECT_EQ(Song(song->path()).key(), QString::fromLatin1(c.key));
+        if (!c.answer || c.answer->trimmed().isEmpty())
+            EXPECT_EQ(fileText(song->path()), before) << "nothing is written";
+    }
+}
+
+TEST_F(SongCommandsTest, NashvilleNumbersAreWrittenEachWayAndTheSongPaneShowsThem)
+{
+    launch(folder.path());
+    const QString original = QStringLiteral("{title: N}\n{key: G}\n[G]la [C]la [D7]la");
+    const SongPtr song = writeSong(QStringLiteral("n.pro"), original);
+    delegate->setCurrentSong(song);
+    QCoreApplication::processEvents();
+    const QStringList before = view().uniqueChordNames();
+
+    delegate->convertToNNS();
+    EXPECT_TRUE(Song(song->path()).isNNS());
+    EXPECT_EQ(song->text(), fileText(song->path()));
+    EXPECT_NE(view().uniqueChordNames(), before) << "the song pane shows the numbers";
+
+    delegate->convertFromNNS();
+    EXPECT_EQ(fileText(song->path()), original);
+    EXPECT_EQ(view().uniqueChordNames(), before);
+}

@@ -20,6 +20,7 @@ Inputs allowingEverything()
 {
     Inputs in;
     in.hasSong = true;
+    in.isNormalSong = true;
     in.hasKey = true;
     in.transpose = 2;
     in.songViewVisible = true;
@@ -53,7 +54,9 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
                                    "actInsertKey",   "actInsertPause",     "actInsertNewPage",
                                    "actInsertGrid",  "actInsertImage",     "actConvertTabToChordpro"};
     const Case cases[] = {
-        {"no song", [](Inputs &in) { in.hasSong = false; }, transposing + QStringList{"actConvertToNNS"}},
+        {"no song", [](Inputs &in) { in.hasSong = false; },
+         transposing + QStringList{"actConvertToNNS", "actSetKey", "actDuplicate"}},
+        {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey"}},
         {"a Nashville song", [](Inputs &in) { in.isNNS = true; }, transposing + QStringList{"actConvertToNNS"}},
         {"a song without a key", [](Inputs &in) { in.hasKey = false; }, {"actConvertToNNS"}},
         {"a transposition of 0", [](Inputs &in) { in.transpose = 0; }, {"actTransposeSave", "actTransposeReset"}},

@@ -78,6 +78,11 @@ public:
     void insertFileLink(const QString &path) override { fileLinks.append(path); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     bool textHasFocus() const override { return focused; }
+    void focusTextAt(qsizetype position) override
+    {
+        focused = true;
+        caret = position;
+    }
     void performSyntaxColoring() override { m_log.calls.append(QStringLiteral("songEdit.performSyntaxColoring")); }
     void insertChordproControl(const QString &text) override { inserted.append(text); }
     void showFindBar() override { m_log.calls.append(QStringLiteral("songEdit.showFindBar")); }
@@ -85,6 +90,7 @@ public:
     bool dirty = false;
     QStringList fileLinks;
     bool focused = false;
+    qsizetype caret = -1;
     QStringList inserted;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;

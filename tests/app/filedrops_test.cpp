@@ -22,9 +22,7 @@ protected:
     void SetUp() override
     {
         LaunchedDelegateTest::SetUp();
-        launchOnFolder();
-        delegate->songs()->setCurrentCategory(QStringLiteral("Rock"));
-        delegate->songs()->refresh();
+        launchInRock();
     }
 
     QPoint at(Place place) const
@@ -34,12 +32,6 @@ protected:
                                                                     : PaneSplitView::SongEditPane;
         const QWidget *view = delegate->splitView()->paneView(pane);
         return view->mapTo(delegate->window(), view->rect().center());
-    }
-
-    // A file of another program; its bytes as given.
-    QString outside(const QString &name, const QByteArray &bytes = "{title: Dropped}\nla")
-    {
-        return TestFiles::write(QDir(elsewhere.path()).filePath(name), bytes);
     }
 
     // A drag from another program moved over the window to the place, and dropped there when drop, as real
@@ -69,8 +61,6 @@ protected:
     {
         return QDir(path(category)).entryList({QStringLiteral("*.pro")}, QDir::Files, QDir::Name);
     }
-
-    QTemporaryDir elsewhere;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "appdelegatefixture.h"
 #include "mainwindow.h"
 #include "prefs.h"
+#include "songs.h"
 #include "testfiles.h"
 
 class LaunchedDelegateTest : public AppDelegateTest
@@ -22,6 +23,23 @@ protected:
         calls.calls.clear();
     }
 
+    // Launched with the library showing the category "Rock" (where imported songs go).
+    void launchInRock()
+    {
+        launchOnFolder();
+        delegate->songs()->setCurrentCategory(QStringLiteral("Rock"));
+        delegate->songs()->refresh();
+    }
+
+    // A file of another program, its bytes as given (a song by default).
+    QString outside(const QString &name, const QByteArray &bytes = "{title: Dropped}\nla")
+    {
+        return TestFiles::write(QDir(elsewhere.path()).filePath(name), bytes);
+    }
+
     QString root() const { return QFileInfo(folder.path()).absoluteFilePath(); }
     QString path(const QString &relative) const { return QDir(root()).filePath(relative); }
+
+    // Where the files of other programs lie.
+    QTemporaryDir elsewhere;
 };

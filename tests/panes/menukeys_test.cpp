@@ -1,5 +1,5 @@
 // The menus in the launched application with the real panes: keys that belong to the editor's text while it
-// has the focus, find by focus, templates around the selection, and stepping through the song list.
+// has the focus, find by focus, templates around the selection, stepping through the song list, and a new song.
 #include "doubleclicktextview.h"
 #include "editorfindbar.h"
 #include "mainmenus.h"
@@ -125,4 +125,31 @@ TEST_F(MenuKeysTest, EditItemsGoToTheWidgetWithTheKeyboard)
     songList().songsTable()->setFocus();
     action("actCopy")->trigger(); // the table has no copy command: nothing happens
     EXPECT_EQ(search.text(), QStringLiteral("rov"));
+}
+
+TEST_F(MenuKeysTest, ANewSongOpensInTheEditorWithTheCaretAfterItsTitleAndNoRowSelected)
+{
+    action("actNewDocument")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(currentSong()->path().isEmpty());
+    EXPECT_TRUE(editor().textHasFocus());
+    const QTextCursor caret = editor().songTextView()->textCursor();
+    EXPECT_EQ(caret.position(), 7);
+    EXPECT_FALSE(caret.hasSelection());
+    EXPECT_TRUE(editor().songTextView()->toPlainText().startsWith(QStringLiteral("{title: New Song}")));
+    EXPECT_TRUE(songList().songsTable()->selectedRows().isEmpty());
+}
+
+TEST_F(MenuKeysTest, NextAndPreviousShowTheNeighbouringRowAndStopAtTheEnds)
+{
+    const QStringList titles = rowTitles();
+    clickRow(int(titles.size()) - 1);
+    action("actNextSong")->trigger();
+    EXPECT_EQ(currentSong()->title(), titles.last());
+    action("actPrevSong")->trigger();
+    EXPECT_EQ(currentSong()->title(), titles.at(titles.size() - 2));
+    EXPECT_EQ(songList().songsTable()->selectedRows(), QList<int>{int(titles.size()) - 2});
+    clickRow(0);
+    action("actPrevSong")->trigger();
+    EXPECT_EQ(currentSong()->title(), titles.first());
 }

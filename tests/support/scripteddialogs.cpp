@@ -3,6 +3,8 @@
 
 #include "modalgate.h"
 
+#include <QPrinter>
+
 Dialogs::Answer ScriptedDialogs::runAlert(const Alert &alert)
 {
     const ModalGate::Question question;
@@ -56,4 +58,41 @@ QString ScriptedDialogs::runFolderPanel(const FolderPanel &panel)
     const QString path = folderPanelAnswers.front();
     folderPanelAnswers.pop_front();
     return path;
+}
+
+QStringList ScriptedDialogs::runOpenPanel(const OpenPanel &panel)
+{
+    const ModalGate::Question question;
+    openPanelsShown.append(panel);
+    if (openPanelAnswers.empty())
+        return {};
+    const QStringList paths = openPanelAnswers.front();
+    openPanelAnswers.pop_front();
+    return paths;
+}
+
+bool ScriptedDialogs::runPrintPanel(QPrinter &printer)
+{
+    const ModalGate::Question question;
+    printPanelsShown.append(printer.docName());
+    if (printPanelAnswers.empty())
+        return false;
+    const QString pdf = printPanelAnswers.front();
+    printPanelAnswers.pop_front();
+    if (pdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+}
+
+bool ScriptedDialogs::runPageSetup(QPrinter &printer)
+{
+    const ModalGate::Question question;
+    ++pageSetupsShown;
+    if (pageSetupAnswers.empty())
+        return false;
+    const std::optional<QPageLayout> layout = pageSetupAnswers.front();
+    pageSetupAnswers.pop_front();
+    return layout && printer.setPageLayout(*layout);
 }

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
 #include <deque>
@@ -17,6 +18,9 @@ public:
     QString runSavePanel(const SavePanel &panel) override;
     std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
     QString runFolderPanel(const FolderPanel &panel) override;
+    QStringList runOpenPanel(const OpenPanel &panel) override;
+    bool runPrintPanel(QPrinter &printer) override;
+    bool runPageSetup(QPrinter &printer) override;
 
     // The answers to give, in order; an alert asked beyond them is answered Closed.
     std::deque<Answer> answers;
@@ -34,6 +38,18 @@ public:
     // The folders to answer folder panels with, in order (empty: cancelled); beyond them a panel is cancelled.
     std::deque<QString> folderPanelAnswers;
     QList<FolderPanel> folderPanelsShown;
+    // The files to answer open panels with, in order (none: cancelled); beyond them a panel is cancelled.
+    std::deque<QStringList> openPanelAnswers;
+    QList<OpenPanel> openPanelsShown;
+    // The PDF files to print into, one per print panel in order (empty: cancelled); beyond them a panel is
+    // cancelled. An answered panel sets the printer to write that PDF file.
+    std::deque<QString> printPanelAnswers;
+    // The document name of the job each print panel was shown for, in order.
+    QStringList printPanelsShown;
+    // The page layouts to give the printer, one per page set-up panel in order (nothing: cancelled); beyond
+    // them a panel is cancelled.
+    std::deque<std::optional<QPageLayout>> pageSetupAnswers;
+    int pageSetupsShown = 0;
 
 private:
     bool m_shown = false;
