@@ -37,6 +37,7 @@ TEST(FretSearch, RanksTheShapesEveryGuitaristKnowsFirst)
         {"D", chord(2, ""), {x, x, 0, 2, 3, 2}},   {"Am", chord(9, "m"), {x, 0, 2, 2, 1, 0}},
         {"E", chord(4, ""), {0, 2, 2, 1, 0, 0}},   {"F", chord(5, ""), {1, 3, 3, 2, 1, 1}},
         {"C7", chord(0, "7"), {x, 3, 2, 3, 1, 0}}, {"D/F#", chord(2, "", 6), {2, 0, 0, 2, 3, 2}},
+        {"Cm", chord(0, "m"), {x, 3, 5, 5, 4, 3}}, {"Gm", chord(7, "m"), {3, 5, 5, 3, 3, 3}},
     };
     const FretSearch search(guitar());
     for (const Case &c : cases) {
@@ -44,6 +45,19 @@ TEST(FretSearch, RanksTheShapesEveryGuitaristKnowsFirst)
         ASSERT_FALSE(found.empty()) << c.name;
         EXPECT_EQ(found.front(), c.first) << c.name;
     }
+}
+
+// A reviewer reads why a grip comes first: the A-shape barre of Cm against the open grip whose fingers
+// crowd round the open G string.
+TEST(FretSearch, NamesTheRulesThatRankAGrip)
+{
+    const FretSearch search(guitar());
+    const GripScore barre = search.score({x, 3, 5, 5, 4, 3}, chord(0, "m"));
+    const GripScore open = search.score({x, 3, 1, 0, 1, 3}, chord(0, "m"));
+    EXPECT_LT(barre.total(), open.total());
+    EXPECT_EQ(barre.describe(), "frets 10, strings 4, fingers 8, barre 6, movable form -4, span 4");
+    EXPECT_EQ(open.describe(), "frets 6, strings 4, fingers 8, span 4, open strings 5, fifth over the bass 3");
+    EXPECT_EQ(search.difficulty({x, 3, 5, 5, 4, 3}, chord(0, "m")), barre.total());
 }
 
 TEST(FretSearch, OffersOneFingeringPerPositionEasiestFirst)

@@ -40,57 +40,60 @@ ChordDatabaseBuilder::ChordDatabaseBuilder(const Instrument &instrument)
 {
     const FretSearch search(PlayingStyle::fretboardFor(instrument));
     for (const CatalogChord &entry : ChordCatalog::chords()) {
-        const QList<Chord::Strings> found = fingerings(search, entry.target);
+        const QList<Fingering> found = fingerings(search, entry.target);
         if (found.isEmpty()) {
             m_gaps.append({entry.name, QString::fromStdString(search.whyUnplayable(entry.target))});
             continue;
         }
-        const QList<Chord::Strings> ordered = inLibraryOrder(entry.name, found);
+        const QList<Fingering> ordered = inLibraryOrder(entry.name, found);
         QStringList texts;
-        for (const Chord::Strings &values : ordered) {
-            m_chords.append(makeChord(entry.name, values));
-            texts.append(dumpValues(values));
+        for (const Fingering &fingering : ordered) {
+            m_chords.append(makeChord(entry.name, fingering.values));
+            texts.append(dumpText(fingering));
         }
         m_dumpLines.append(entry.name + QStringLiteral(": ") + texts.join(QStringLiteral("  |  ")));
         for (const QString &alias : entry.aliases) {
-            for (const Chord::Strings &values : ordered)
-                m_chords.append(makeChord(alias, values));
+            for (const Fingering &fingering : ordered)
+                m_chords.append(makeChord(alias, fingering.values));
             m_dumpLines.append(alias + QStringLiteral(" = ") + entry.name);
         }
     }
 }
 
 // Easiest first: the search's grips on a fretted instrument, root position and inversions on a keyboard.
-QList<Chord::Strings> ChordDatabaseBuilder::fingerings(const FretSearch &search, const ChordTarget &target) const
+QList<ChordDatabaseBuilder::Fingering> ChordDatabaseBuilder::fingerings(const FretSearch &search,
+                                                                        const ChordTarget &target) const
 {
-    QList<Chord::Strings> found;
+    QList<Fingering> found;
     if (m_instrument.isKeyboard()) {
         for (const KeyboardVoicer::Notes &notes : KeyboardVoicer::voicings(target))
-            found.append(ChordRecord::valuesForNotes(notes));
+            found.append({ChordRecord::valuesForNotes(notes), QString()});
     } else {
         for (const Frets &frets : search.fingerings(target, maxFingerings))
-            found.append(ChordRecord::valuesForFrets(frets));
+            found.append(
+                {ChordRecord::valuesForFrets(frets), QString::fromStdString(search.score(frets, target).describe())});
     }
     return found;
 }
 
 // The library lists a name's built-in chords by base fret. A grip below the easiest one's base fret would
 // be shown before it although it is harder, so it is left out; the rest keep their order within a base fret.
-QList<Chord::Strings> ChordDatabaseBuilder::inLibraryOrder(const QString &name,
-                                                           const QList<Chord::Strings> &easiestFirst) const
+QList<ChordDatabaseBuilder::Fingering> ChordDatabaseBuilder::inLibraryOrder(const QString &name,
+                                                                            const QList<Fingering> &easiestFirst) const
 {
-    const auto baseFret = [&](const Chord::Strings &values) { return makeChord(name, values).baseFret(m_instrument); };
+    const auto baseFret = [&](const Fingering &f) { return makeChord(name, f.values).baseFret(m_instrument); };
     const int easiestBaseFret = baseFret(easiestFirst.front());
-    QList<Chord::Strings> kept;
+    QList<Fingering> kept;
     std::copy_if(easiestFirst.begin(), easiestFirst.end(), std::back_inserter(kept),
-                 [&](const Chord::Strings &values) { return baseFret(values) >= easiestBaseFret; });
+                 [&](const Fingering &f) { return baseFret(f) >= easiestBaseFret; });
     std::stable_sort(kept.begin(), kept.end(),
-                     [&](const Chord::Strings &a, const Chord::Strings &b) { return baseFret(a) < baseFret(b); });
+                     [&](const Fingering &a, const Fingering &b) { return baseFret(a) < baseFret(b); });
     return kept;
 }
 
-QString ChordDatabaseBuilder::dumpValues(const Chord::Strings &values) const
+QString ChordDatabaseBuilder::dumpText(const Fingering &fingering) const
 {
+    const Chord::Strings &values = fingering.values;
     QStringList pieces;
     for (int string = 0; string < m_instrument.numstrings(); ++string) {
         const int value = values[string];
@@ -100,7 +103,8 @@ QString ChordDatabaseBuilder::dumpValues(const Chord::Strings &values) const
             pieces.append(QString::number(value == Chord::fretFifteen ? 15 : value));
     }
     pieces.removeAll(QString());
-    return pieces.join(u' ');
+    const QString text = pieces.join(u' ');
+    return fingering.ranking.isEmpty() ? text : text + QStringLiteral(" (") + fingering.ranking + u')';
 }
 
 QByteArray ChordDatabaseBuilder::pdb() const

@@ -37,14 +37,22 @@ public:
 
     // The chord database file.
     QByteArray pdb() const;
-    // One line per name: its fingerings in order (absolute frets lowest string first, "x" muted; note numbers
-    // from middle C on a keyboard), aliases as "alias = name", then the gaps.
+    // One line per name: its fingerings in order (absolute frets lowest string first, "x" muted, and the
+    // ranking rules with their costs; note numbers from middle C on a keyboard), aliases as "alias = name",
+    // then the gaps.
     QString dump() const;
 
 private:
-    QList<Chord::Strings> fingerings(const FretSearch &search, const ChordTarget &target) const;
-    QList<Chord::Strings> inLibraryOrder(const QString &name, const QList<Chord::Strings> &easiestFirst) const;
-    QString dumpValues(const Chord::Strings &values) const;
+    // One fingering with the ranking rules that placed it, for the dump.
+    struct Fingering
+    {
+        Chord::Strings values;
+        QString ranking;
+    };
+
+    QList<Fingering> fingerings(const FretSearch &search, const ChordTarget &target) const;
+    QList<Fingering> inLibraryOrder(const QString &name, const QList<Fingering> &easiestFirst) const;
+    QString dumpText(const Fingering &fingering) const;
 
     Instrument m_instrument;
     QList<Chord> m_chords;

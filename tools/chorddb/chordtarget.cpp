@@ -44,3 +44,11 @@ int ChordTarget::lowestTone(bool rootInBass) const
         return bass;
     return rootInBass ? root : NoBass;
 }
+
+int ChordTarget::third() const
+{
+    for (const ChordTone &tone : formula->tones)
+        if (tone.interval >= 2 && tone.interval <= 5)
+            return (root + tone.interval) % 12;
+    return NoTone;
+}

@@ -6,6 +6,7 @@ struct ChordFormula;
 struct ChordTarget
 {
     static constexpr int NoBass = -1;
+    static constexpr int NoTone = -1;
 
     int root = 0; // tone 0..11, C = 0
     const ChordFormula *formula = nullptr;
@@ -17,6 +18,8 @@ struct ChordTarget
     unsigned usualTones() const;
     unsigned spareTones() const;
     int requiredCount() const;
+    // The chord's third (minor or major) or the tone a sus chord puts in its place; NoTone for power chords.
+    int third() const;
     // The tone that must sound lowest: the slash bass, else the root when the instrument keeps the root below.
     int lowestTone(bool rootInBass) const;
 

@@ -60,8 +60,9 @@ std::vector<ChordFormula> makeFormulas()
         // The major third of an 11 chord rubs against the eleventh, so players drop it (and often the ninth).
         {"11", {{Root, R}, {Maj3, S}, {Fifth, U}, {Min7, R}, {Ninth, U}, {Eleventh, R}}, {}},
         {"m11", {{Root, R}, {Min3, R}, {Fifth, U}, {Min7, R}, {Ninth, U}, {Eleventh, R}}, {"min11"}},
-        // Likewise the eleventh of a 13 chord: it may sound, but it is left out where possible.
-        {"13", {{Root, R}, {Maj3, R}, {Fifth, U}, {Min7, R}, {Ninth, U}, {Eleventh, S}, {Thirteenth, R}}, {}},
+        // A dominant 13th leaves the eleventh out: it clashes with the major third. Only a name that asks for
+        // it ("11", "13#11") sounds it.
+        {"13", {{Root, R}, {Maj3, R}, {Fifth, U}, {Min7, R}, {Ninth, U}, {Thirteenth, R}}, {}},
     };
 }
 

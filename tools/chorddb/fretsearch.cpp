@@ -1,6 +1,8 @@
 // The fingering search: a depth-first walk over the strings, pruned by the hand's stretch.
 #include "fretsearch.h"
 
+#include "chordformula.h"
+
 #include <algorithm>
 #include <bit>
 #include <climits>
@@ -113,14 +115,67 @@ int FretSearch::mutingCost(const Frets &frets) const
 {
     const int muted = static_cast<int>(std::count(frets.begin(), frets.end(), Muted));
     if (m_board.strumsAllStrings)
-        return 10 * muted;
+        return 14 * muted;
     // A strum may start at the first sounded bass string; stopping it before the top strings is harder,
     // and a muted string inside needs a damping finger.
     const auto sounded = [](int fret) { return fret != Muted; };
     const int bassSide = static_cast<int>(std::find_if(frets.begin(), frets.end(), sounded) - frets.begin());
     const int inner = Playability::innerMutedStrings(frets);
     const int trebleSide = muted - bassSide - inner;
-    return 5 * bassSide + 6 * trebleSide + 20 * inner;
+    return 4 * bassSide + 10 * trebleSide + 20 * inner;
+}
+
+// How often the stopped strings sound a tone; an open string's doubling comes free with an open shape.
+int FretSearch::frettedSoundings(const Frets &frets, int tone) const
+{
+    if (tone == ChordTarget::NoTone)
+        return 0;
+    int count = 0;
+    for (int string = 0; string < static_cast<int>(frets.size()); ++string)
+        count += frets[string] > 0 && toneOf(m_board.pitch(string, frets[string])) == tone;
+    return count;
+}
+
+// The E- and A-shapes moved up the neck: the index finger lies across every string from the root in the bass
+// to the top, and the other fingers make the open chord's shape above it.
+bool FretSearch::isMovableForm(const Frets &frets, const HandShape &shape, const ChordTarget &target) const
+{
+    if (!shape.barre || !m_board.rootInBass || frets.back() != shape.lowestFret)
+        return false;
+    const auto bass = std::find_if(frets.begin(), frets.end(), [](int fret) { return fret != Muted; });
+    const int string = static_cast<int>(bass - frets.begin());
+    return *bass == shape.lowestFret && toneOf(m_board.pitch(string, *bass)) == target.root;
+}
+
+// Open strings cost where they are awkward: beside a hand off the nut they ring among stopped notes of another
+// position, and inside a grip that takes all four fingers without a barre a finger leans on them. A slash
+// chord's bass on the lowest string near the nut is the thumb's (D/F#: 200232), not a finger's.
+int FretSearch::openStringCost(const Frets &frets, const HandShape &shape, const ChordTarget &target) const
+{
+    const auto pressed = [](int fret) { return fret > 0; };
+    const auto firstPressed = std::find_if(frets.begin(), frets.end(), pressed);
+    if (shape.highestFret >= 4)
+        return 7 * static_cast<int>(std::count(firstPressed, frets.end(), 0));
+    const bool thumbBass = target.bass != ChordTarget::NoBass && m_board.rootInBass && frets.front() > 0;
+    const auto firstFingered = thumbBass ? std::find_if(firstPressed + 1, frets.end(), pressed) : firstPressed;
+    if (shape.fingers - thumbBass < Playability::MaxFingers || shape.barre)
+        return 0;
+    const auto lastPressed = std::find_if(frets.rbegin(), frets.rend(), pressed).base();
+    return 5 * static_cast<int>(std::count(firstFingered, lastPressed, 0));
+}
+
+// The note above the bass is the root or the fifth, as in the E and A shapes; chords without a fifth pass.
+bool FretSearch::hasFifthOverTheBass(const Frets &frets, const ChordTarget &target) const
+{
+    std::vector<int> pitches;
+    for (int string = 0; string < static_cast<int>(frets.size()); ++string)
+        if (frets[string] != Muted)
+            pitches.push_back(m_board.pitch(string, frets[string]));
+    std::sort(pitches.begin(), pitches.end());
+    if (pitches.size() < 2 || !(target.formula->toneMask() & (1u << 7)))
+        return true;
+    const int above = toneOf(pitches[1] - target.root);
+    return above == 0 || above == 7;
 }
 
 int FretSearch::position(const Frets &frets)
@@ -154,23 +209,31 @@ FretSearch::Verdict FretSearch::judge(const Frets &frets, const ChordTarget &tar
 
 int FretSearch::difficulty(const Frets &frets, const ChordTarget &target) const
 {
+    return score(frets, target).total();
+}
+
+// The rules a teacher gives when choosing which grip to learn first, each as a cost.
+GripScore FretSearch::score(const Frets &frets, const ChordTarget &target) const
+{
     const HandShape shape = Playability::handShape(frets);
     int lowestPitch = 0;
     const unsigned tones = soundedTones(frets, lowestPitch);
-    // Open strings above the first pressed one ring among the fingers; below it they are a plain open bass.
-    const auto firstPressed = std::find_if(frets.begin(), frets.end(), [](int fret) { return fret > 0; });
-    const int ringingOpen = static_cast<int>(std::count(firstPressed, frets.end(), 0));
     const int stretch = std::max(0, shape.span - 1);
-    int cost = 2 * shape.highestFret;                     // open positions first,
-    cost += 2 * std::max(0, shape.lowestFret - 3);        // and a hand far up the neck last
-    cost += mutingCost(frets);                            // a full-sounding grip first
-    cost += 2 * shape.fingers + (shape.barre ? 2 : 0);    // fewer fingers first, a barre is work
-    cost += stretch * stretch;                            // a full stretch is much harder than two half ones
-    cost += shape.highestFret >= 4 ? 7 * ringingOpen : 0; // open strings beside a hand off the nut
-    cost += std::popcount(target.usualTones() & ~tones);  // the full chord first
-    cost += std::popcount(target.spareTones() & tones);   // without its clashing tones
-    cost += toneOf(lowestPitch) != target.root ? 1 : 0;   // root position first
-    return cost;
+    GripScore score;
+    score.add("frets", 2 * shape.highestFret);                               // open positions first,
+    score.add("lowest fret", 2 * std::max(0, shape.lowestFret - 3));         // a hand far up the neck last
+    score.add("strings", mutingCost(frets));                                 // a full-sounding grip first
+    score.add("fingers", 2 * shape.fingers);                                 // fewer fingers first
+    score.add("barre", shape.barre ? 6 : 0);                                 // a barre is work,
+    score.add("movable form", isMovableForm(frets, shape, target) ? -4 : 0); // but the E and A shapes are known
+    score.add("span", stretch * stretch); // a full stretch is much harder than two half ones
+    score.add("open strings", openStringCost(frets, shape, target));
+    score.add("missing tones", std::popcount(target.usualTones() & ~tones));              // the full chord first,
+    score.add("clashing tones", std::popcount(target.spareTones() & tones));              // without its clashing tones
+    score.add("root in the bass", toneOf(lowestPitch) != target.root ? 1 : 0);            // root position first
+    score.add("doubled third", std::max(0, frettedSoundings(frets, target.third()) - 1)); // one stopped third
+    score.add("fifth over the bass", hasFifthOverTheBass(frets, target) ? 0 : 3);         // a full bass: root, fifth
+    return score;
 }
 
 std::vector<Frets> FretSearch::fingerings(const ChordTarget &target, int maxCount) const

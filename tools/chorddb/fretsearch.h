@@ -3,6 +3,7 @@
 
 #include "chordtarget.h"
 #include "fretboard.h"
+#include "gripscore.h"
 #include "playability.h"
 
 #include <string>
@@ -24,8 +25,10 @@ public:
     std::string whyUnplayable(const ChordTarget &target) const;
 
     Verdict judge(const Frets &frets, const ChordTarget &target) const;
-    // Lower is easier: high frets, muted strings, fingers, barre, stretch and missing usual tones all cost.
+    // Lower is easier: the total of score().
     int difficulty(const Frets &frets, const ChordTarget &target) const;
+    // The ranking rules that apply to a fingering, each with its cost.
+    GripScore score(const Frets &frets, const ChordTarget &target) const;
 
     const Fretboard &board() const { return m_board; }
 
@@ -33,6 +36,10 @@ private:
     // Tones sounded (bit per tone) and the lowest pitch sounded.
     unsigned soundedTones(const Frets &frets, int &lowestPitch) const;
     int mutingCost(const Frets &frets) const;
+    int frettedSoundings(const Frets &frets, int tone) const;
+    bool hasFifthOverTheBass(const Frets &frets, const ChordTarget &target) const;
+    bool isMovableForm(const Frets &frets, const HandShape &shape, const ChordTarget &target) const;
+    int openStringCost(const Frets &frets, const HandShape &shape, const ChordTarget &target) const;
 
     Fretboard m_board;
 };
