@@ -10,6 +10,8 @@ packages=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  qt6-tools-dev qt6-l10n-tools
+  desktop-file-utils libxml2-utils shared-mime-info file dpkg-dev
 )
 
 missing=()

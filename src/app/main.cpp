@@ -1,11 +1,16 @@
-// Entry point: sets the application's identity, makes the application delegate, launches and hands control to
-// Qt's event loop. Files named on the command line are opened as songs.
+// Entry point: sets the application's identity, hands the files to a running Vellorin if there is one, makes the
+// application delegate, launches and hands control to Qt's event loop. Files named on the command line are
+// opened as songs.
 #include "clock.h"
 #include "mainwindowpanes.h"
 #include "messageboxdialogs.h"
+#include "paths.h"
+#include "singleinstance.h"
+#include "translations.h"
 #include "vellorinappdelegate.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -14,11 +19,22 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("vellorin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellorin"));
     QApplication::setApplicationVersion(QStringLiteral(VELLORIN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(VELLORIN_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" VELLORIN_APP_ID ".svg")));
 
+    const QStringList files = QApplication::arguments().mid(1);
+    SingleInstance instance(SingleInstance::serverNameFor(Paths::supportDirectory()));
+    if (instance.handOver(files))
+        return 0;
+    instance.listen();
+
+    Translations::install(QLocale::system());
     MessageBoxDialogs dialogs;
     VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
+    QObject::connect(&instance, &SingleInstance::filesHandedOver, &delegate,
+                     &VellorinAppDelegate::openFilesFromAnotherStart);
     delegate.applicationDidFinishLaunching();
-    for (const QString &path : QApplication::arguments().mid(1))
+    for (const QString &path : files)
         delegate.openFile(path);
     return app.exec();
 }

@@ -245,6 +245,12 @@ void VellorinAppDelegate::applicationWillTerminate()
 
 bool VellorinAppDelegate::openFile(const QString &path)
 {
+    // A layout, settings or playlist file would otherwise be imported into the song folder as a new song.
+    if (!Song::isChordProFile(path) && !Song::isTabFile(path) && !PDFSong::isPDF(path)) {
+        Log::write(QStringLiteral("Not opening %1: it is no song file").arg(path));
+        alertCannotRead(path);
+        return false;
+    }
     // Without a song folder there is nowhere to import the song to: it would be lost.
     if (m_prefs->songDirectoryPath().isEmpty()) {
         m_filesWaitingForSongFolder.append(path);
@@ -252,6 +258,27 @@ bool VellorinAppDelegate::openFile(const QString &path)
     }
     QTimer::singleShot(1000, this, [this, path] { openSong(songForFile(path)); });
     return true;
+}
+
+void VellorinAppDelegate::alertCannotRead(const QString &path)
+{
+    Dialogs::Alert alert;
+    alert.title = tr("The file %1 could not be read.").arg(QFileInfo(path).fileName());
+    alert.defaultButton = tr("OK");
+    m_dialogs.runAlert(alert);
+}
+
+void VellorinAppDelegate::openFilesFromAnotherStart(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        openFile(path);
+    if (!m_window)
+        return;
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    m_window->raise();
+    // Wayland lets no program take the focus itself; there the compositor marks the window instead.
+    m_window->activateWindow();
 }
 
 void VellorinAppDelegate::openFilesWaitingForSongFolder()
@@ -278,10 +305,7 @@ SongPtr VellorinAppDelegate::songForFile(const QString &path)
 void VellorinAppDelegate::openSong(const SongPtr &song)
 {
     if (song->loadFailed() || !QFileInfo(song->path()).isFile()) {
-        Dialogs::Alert alert;
-        alert.title = tr("The file %1 could not be read.").arg(QFileInfo(song->path()).fileName());
-        alert.defaultButton = tr("OK");
-        m_dialogs.runAlert(alert);
+        alertCannotRead(song->path());
         return;
     }
     if (!saveCurrentSongInteractive(false))

@@ -70,8 +70,11 @@ public:
     // Quitting: saves the edited song (when not done yet) and writes the user defaults.
     void applicationWillTerminate();
     // A file handed over by the desktop or the command line; it is opened a moment later, or, before a song
-    // folder is chosen, once one is (openFilesWaitingForSongFolder()). Always true.
+    // folder is chosen, once one is (openFilesWaitingForSongFolder()). A file that is no song file (by its
+    // extension) is refused with an alert: false.
     bool openFile(const QString &path);
+    // Files a second start of the program handed over: each is opened, and the window comes forward.
+    void openFilesFromAnotherStart(const QStringList &paths);
     // Opens the files handed over before the song folder was chosen.
     void openFilesWaitingForSongFolder();
     // The song a file holds: a PDF song for a PDF file, else a song read from the file.
@@ -245,6 +248,8 @@ public:
     static QString contactSubject();
 
 private:
+    // "The file %1 could not be read." for a file handed over that cannot become a song.
+    void alertCannotRead(const QString &path);
     // Launch steps, in their order.
     void logVersion() const;
     void restoreSongDirectory();

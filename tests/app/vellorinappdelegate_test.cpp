@@ -449,6 +449,29 @@ TEST_F(AppDelegateTest, AFileThatCannotBeReadIsNotImported)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), filesBefore) << "no empty song imported";
 }
 
+// The desktop may hand over any file; only song files become songs, the rest would land in the song folder.
+TEST_F(AppDelegateTest, AFileThatIsNoSongFileIsRefusedNotImported)
+{
+    launch(folder.path());
+    QTemporaryDir outside;
+    const QStringList files = {QStringLiteral("Stage.vellorinlayout"), QStringLiteral("Big.vellorinfontsettings"),
+                               QStringLiteral("Sunday.lst"), QStringLiteral("notes.odt")};
+    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::Files);
+    LogCapture log;
+    for (const QString &name : files) {
+        const QString path = outside.filePath(name);
+        ASSERT_TRUE(TextFile::write(path, QStringLiteral("{\"a\": 1}")));
+        dialogs.asked.clear();
+        EXPECT_FALSE(delegate->openFile(path)) << qPrintable(name);
+        ASSERT_EQ(dialogs.asked.size(), 1) << qPrintable(name);
+        EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("The file %1 could not be read.").arg(name));
+        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Not opening ") + path)) << qPrintable(name);
+    }
+    QTest::qWait(1200); // past the moment a song file would be opened
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), filesBefore);
+    EXPECT_EQ(delegate->currentSong(), nullptr);
+}
+
 TEST_F(AppDelegateTest, APdfGivenOnTheCommandLineIsOpenedAsAPdfSong)
 {
     launch(folder.path());

@@ -1,0 +1,983 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AppReviewManager</name>
+    <message>
+        <source>Rate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you enjoy using %1, would you mind taking a moment to rate it? It won&apos;t take more than a minute. Thanks for your support!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No, Thanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>- Unfiled -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- All Songs -</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandState</name>
+    <message>
+        <source>MIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DoubleClickTextView</name>
+    <message>
+        <source>Scroll Song View with Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Smart Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditorFindBar</name>
+    <message>
+        <source>Find in Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Layout to File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Setup…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rich Text (RTF)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Text…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Pages (HTML)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain Text…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chordpro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert Tab to Chordpro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords Inline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Diagrams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title and Subtitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centred Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre Narrow Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit with Fixed-Width Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Pane at Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Zoom on Second Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics Only on Second Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transposition Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Chords Sharp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Chords Flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Transposition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Transposition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to Nashville Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert from Nashville Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-Scroll Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start or Stop Auto-Scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll Slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Auto-Scroll Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Audio with Auto-Scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metronome Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start or Stop Metronome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link Audio File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play or Stop Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Category…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearby Sharing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chord Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Chordpro Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vellorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>−</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the song into the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxDialogs</name>
+    <message>
+        <source>Allowed files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoteSong</name>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaneSplitView</name>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the list pane shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Song</name>
+    <message>
+        <source>(No Title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongContextMenus</name>
+    <message>
+        <source>Add to Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy as Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Playlist…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Tag…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongListViewController</name>
+    <message>
+        <source>Delete %1 songs?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete song?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A category is a folder inside the song folder; its name cannot begin with &quot;.&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Song Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search in PDF Songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song Folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Category…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongViewViewController</name>
+    <message>
+        <source>Playing time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Chord Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metronome Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Color...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All ♭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All ♯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Capo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongsTableModel</name>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TagsViewController</name>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Songs w/o tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete song?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VellorinAppDelegate</name>
+    <message>
+        <source>New Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-Scroll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song %1 has been changed. Save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file “%1” was changed by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite it with this version, or reload the other program&apos;s version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reloading “%1” drops your changes to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The song %1 could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes are still in the editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF %1 could not be copied into the song folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Folder for output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Folder for HTML output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is no song: it holds no text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample song could not be written into the song folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The songs could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the song into the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes are still in the editor. Quitting now loses them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
