@@ -143,7 +143,7 @@ TEST_F(GstAudioPlayerTest, FileThatCannotPlayIsLoggedAndLeavesThePlayerStopped)
         player->setFile(path);
         ASSERT_TRUE(errors.size() == 1 || errors.wait(10000));
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Could not play ") + path + QStringLiteral(": ")))
-            << log.lines();
+            << log.lines().join(u'\n').toStdString();
         player->play();
         EXPECT_FALSE(player->isPlaying());
         EXPECT_EQ(player->duration(), 0);
