@@ -126,6 +126,7 @@ void VellorinAppDelegate::connectCommands()
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
 
         {"actToggleMIDI", [this] { toggleMIDI(); }},
+        {"actShowPreferences", [this] { showPreferences(); }},
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
         {"actChordproFormatHelp", [] { openHelpPage(QStringLiteral("chordpro.html")); }},

@@ -30,6 +30,7 @@ class PaneSplitView;
 class QPrinter;
 class SongDisplay;
 class SongViewViewController;
+class ToolWindows;
 
 // Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
 // the delegate is the context that the application installs. Before launching only the settings, the empty
@@ -215,6 +216,12 @@ public:
     // The connected ports' names, for the MIDI item's title; empty while MIDI is off.
     QString midiConnectionsAsString() const;
 
+    // --- Tool windows ---
+    // Who makes the tool windows (not owned; it outlives the delegate); without one they do not open.
+    void setToolWindows(ToolWindows *toolWindows) { m_toolWindows = toolWindows; }
+    // The preferences command: a new preferences window over the main window.
+    void showPreferences();
+
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
     MainWindow *window() const { return m_window.get(); }
@@ -393,6 +400,7 @@ private:
     bool m_noFSRefresh = false;
     std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
     std::unique_ptr<Midi> m_midi;
+    ToolWindows *m_toolWindows = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
