@@ -31,6 +31,7 @@ max_len() {
     songtext|textfile) echo 16384 ;;
     settings|playlist|userchords) echo 8192 ;;
     midi) echo 512 ;;
+    peer) echo 4096 ;;
     *) echo 256 ;;
   esac
 }
