@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   qt6-tools-dev qt6-l10n-tools
   desktop-file-utils libxml2-utils shared-mime-info file dpkg-dev
+  clang-16 libclang-rt-16-dev llvm-16
 )
 
 missing=()
