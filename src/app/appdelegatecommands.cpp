@@ -102,6 +102,10 @@ void VellorinAppDelegate::connectCommands()
         {"actToggleMetronome", [this] { onSongViewShown(&SongViewViewController::toggleMetronomeToolbar); }},
         {"actStartStopMetronome", [this] { onSongViewShown(&SongViewViewController::startStopMetronome); }},
         {"actStartMusicWithAutoScroll", [this] { toggleStartMusicWithAutoScroll(); }},
+        {"actLinkWithMusic", [this] { linkWithMusic(); }},
+        {"actPlayMusic", [this] { playMusic(); }},
+        {"actSkipMusicForward", [this] { skipMusicForward(); }},
+        {"actSkipMusicBackward", [this] { skipMusicBackward(); }},
         {"actTransposeUp", [this] { m_songViewViewController->transposeUp(); }},
         {"actTransposeDown", [this] { m_songViewViewController->transposeDown(); }},
         {"actTransposeAllSharp", [this] { m_songViewViewController->transposeAllsharp(); }},
@@ -164,7 +168,8 @@ void VellorinAppDelegate::updateCommandStates()
 CommandState::Inputs VellorinAppDelegate::commandInputs() const
 {
     CommandState::Inputs in;
-    in.hasSong = m_currentSong != nullptr;
+    in.hasSong = canLinkMusic();
+    in.hasMusic = canPlayMusic();
     in.isNormalSong = m_currentSong && m_isNormalSong;
     in.isNNS = m_currentSong && m_currentSong->isNNS();
     if (m_songViewViewController) {

@@ -75,6 +75,10 @@ const QHash<QString, Rule> &rules()
         {QStringLiteral("actSortByKey"), sortable},
         {QStringLiteral("actSortByDate"), sortable},
         {QStringLiteral("actRestoreLayout"), [](const auto &in) { return in.canRestoreLayout; }},
+        {QStringLiteral("actLinkWithMusic"), [](const auto &in) { return in.hasSong; }},
+        {QStringLiteral("actPlayMusic"), [](const auto &in) { return in.hasSong; }},
+        {QStringLiteral("actSkipMusicForward"), [](const auto &in) { return in.hasMusic; }},
+        {QStringLiteral("actSkipMusicBackward"), [](const auto &in) { return in.hasMusic; }},
     };
     return table;
 }

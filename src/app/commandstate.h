@@ -16,6 +16,8 @@ public:
     struct Inputs
     {
         bool hasSong = false;
+        // The song has a linked recording.
+        bool hasMusic = false;
         // The song is neither a PDF song nor a playlist note: it has a text of its own to write.
         bool isNormalSong = false;
         // The song is written in Nashville numbers.

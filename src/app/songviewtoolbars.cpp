@@ -17,11 +17,7 @@ void SongViewViewController::buildToolbars()
     buildTransposeToolbar();
     buildAutoScrollToolbar();
 
-    m_backwardButton = new QPushButton;
-    m_audioProgressSlider = new QSlider(Qt::Horizontal);
-    m_forwardButton = new QPushButton;
-    m_audioPlayToolbar =
-        makeToolbar(QStringLiteral("audioPlayToolbar"), {m_backwardButton, m_audioProgressSlider, m_forwardButton});
+    buildAudioToolbar();
 
     buildMetronomeToolbar();
 }

@@ -1,6 +1,7 @@
 #include "songviewviewcontroller.h"
 
 #include "appcontext.h"
+#include "audioplayer.h"
 #include "chord.h"
 #include "chordviewwidget.h"
 #include "dialogs.h"

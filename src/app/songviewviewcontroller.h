@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+class AudioDurationProbe;
+class AudioPlayer;
 class Chord;
 class ChordViewWidget;
 class Dialogs;
@@ -22,6 +24,7 @@ class PDFSongViewWidget;
 class Prefs;
 class QAbstractAnimation;
 class QColorDialog;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QParallelAnimationGroup;
@@ -161,6 +164,37 @@ public:
     void scrollToLine(qint64 line);
     MinSecTextField *playingTimeTextField() const { return m_playingTimeTextField; }
 
+    // --- Linked audio: the song's recording plays beside it, at a chosen speed with its pitch kept ---
+    using AudioPlayerFactory = std::function<std::unique_ptr<AudioPlayer>()>;
+    // How the player is made when a song with a recording is shown, and what reads a recording's duration
+    // (GStreamer's unless set).
+    void setAudioPlayerFactory(AudioPlayerFactory factory) { m_makeAudioPlayer = std::move(factory); }
+    void setAudioDurationProbe(AudioDurationProbe &probe) { m_audioDurationProbe = &probe; }
+    // Shows the stop button and plays at the chosen speed; the slider follows every half second until playback
+    // stops, also when there is nothing to play.
+    void startAudio();
+    // Pauses where it is and shows the start button.
+    void stopAudio();
+    bool isAudioPlaying() const;
+    // Ten seconds on (past the end of the file ends playback), or back (never before the start).
+    void forwardAudio();
+    void backwardAudio();
+    // The slider moved to ms: seeks to the whole second.
+    void progressChangedAudio(int ms);
+    // Each tick of the progress timer.
+    void updateAudioProgressSlider();
+    // An item of the speed pop-up: its percent becomes the speed (not saved) and applies while playing.
+    void audioSpeedChanged(int index);
+    // Selects the pop-up item of the speed in effect; none when no item carries it.
+    void setAudioSpeedPopup();
+    // The player of the shown song's recording; nullptr when it has none.
+    AudioPlayer *audioPlayer() const { return m_audioPlayer.get(); }
+    QPushButton *startAudioButton() const { return m_startAudioButton; }
+    QPushButton *stopAudioButton() const { return m_stopAudioButton; }
+    QSlider *audioProgressSlider() const { return m_audioProgressSlider; }
+    QComboBox *audioSpeedPopupButton() const { return m_audioSpeedPopupButton; }
+    bool audioProgressTimerRunning() const;
+
     // --- Chords ---
     // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it.
     bool hasSongChords() const;
@@ -270,6 +304,14 @@ private:
     void showTransposition();
     void takePlayingTime();
 
+    // Linked audio.
+    void buildAudioToolbar();
+    // The refresh hands the shown song's recording to the player, or drops the player.
+    void playLinkedAudio(const QString &path);
+    void stopLinkedAudio();
+    void setAudioSpeed();
+    void showAudioPosition();
+
     // Transposition.
     void buildTransposeToolbar();
     // Pop-up items whose titles are set again on every refresh; made once, so an item can be chosen while the
@@ -297,11 +339,6 @@ private:
     void fillCapoPopup();
     void updatePlayingTimeLabel();
     void updatePixPerMS();
-    void playLinkedAudio(const QString &path);
-    void stopLinkedAudio();
-    void startAudio();
-    bool isAudioPlaying() const;
-    void setAudioSpeedPopup();
     void updateSongChords();
     // The chords the side pane shows.
     QStringList songChordNames() const;
@@ -343,6 +380,13 @@ private:
     QPushButton *m_startAutoScrollButton = nullptr;
     QPushButton *m_stopAutoScrollButton = nullptr;
     QSlider *m_audioProgressSlider = nullptr;
+    QPushButton *m_startAudioButton = nullptr;
+    QPushButton *m_stopAudioButton = nullptr;
+    QComboBox *m_audioSpeedPopupButton = nullptr;
+    QTimer *m_audioProgressTimer = nullptr;
+    AudioPlayerFactory m_makeAudioPlayer;
+    AudioDurationProbe *m_audioDurationProbe = nullptr;
+    std::unique_ptr<AudioPlayer> m_audioPlayer;
     QLabel *m_tempoMetronomeLabel = nullptr;
     QPointer<QAbstractAnimation> m_slide;
 

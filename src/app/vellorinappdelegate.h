@@ -20,7 +20,9 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class AudioDurationProbe;
 class Dialogs;
 class FolderWatcher;
 class MainMenus;
@@ -206,6 +208,27 @@ public:
     // Nearby sharing: connected peers show the song transposed.
     void notifyPeersTransposeSong(const Song &song, int transpose) override;
 
+    // --- Linked audio ---
+    // The types a song's recording may have, offered when linking one.
+    static const QStringList audioTypes;
+    // There is a current song to link a recording to.
+    bool canLinkMusic() const;
+    // The current song has a recording.
+    bool canPlayMusic() const;
+    // Asks for the current song's recording. One from outside the song folder (and any for a PDF song, which
+    // takes "<pdf>.mp3") is copied there after the user agrees; a text song then names it in its "musicpath"
+    // and, without a playing time, takes the recording's duration.
+    void linkWithMusic();
+    // Stops the recording (the toolbar goes), or shows the audio toolbar and starts it; asks for one first when
+    // the song has none.
+    void playMusic();
+    void skipMusicForward();
+    void skipMusicBackward();
+    // The file's path relative to the song folder when it lies in it or in a folder within; nothing otherwise.
+    std::optional<QString> pathRelativeToVellorinFolder(const QString &path) const;
+    // What reads a recording's duration; GStreamer's unless set.
+    void setAudioDurationProbe(AudioDurationProbe &probe) { m_audioDurationProbe = &probe; }
+
     // --- MIDI ---
     // The song MIDI controller; nullptr while MIDI is off.
     Midi *midi() const { return m_midi.get(); }
@@ -337,6 +360,15 @@ private:
     // being couldSave before it; the editor and the song pane follow.
     void writeCurrentSongChange(bool couldSave, const std::function<bool(Song &)> &change);
 
+    // Linked audio.
+    // After the user agreed, copies the file to where the song's recordings go; false when declined or failed.
+    bool copyMusicIntoSongFolder(const QString &file, const Song &song);
+    // Writes the playing time (when given) and the link into the song, then shows it.
+    void finishLinking(const SongPtr &song, const QString &relative, std::optional<qint64> seconds);
+    // The panes follow the new link, and the audio toolbar comes in; on the next pass of the event loop.
+    void showLinkedMusic();
+    AudioDurationProbe &audioDurationProbe() const;
+
     // Drops and exports.
     void registerForDraggedFiles();
     bool isOverListPane(const QPoint &windowPos) const;
@@ -424,6 +456,7 @@ private:
     std::unique_ptr<PeerControl> m_peerControl;
     ToolWindows *m_toolWindows = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    AudioDurationProbe *m_audioDurationProbe = nullptr;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.

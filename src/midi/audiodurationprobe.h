@@ -18,4 +18,7 @@ public:
     // Reads the file's duration away from the main thread and calls done with it on the main thread (0 seconds
     // when it cannot be read); never when context is destroyed first.
     virtual void probe(const QString &path, QObject *context, Done done) = 0;
+
+    // GStreamer's discoverer; lives for the whole run.
+    static AudioDurationProbe &system();
 };

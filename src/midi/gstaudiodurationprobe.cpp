@@ -19,6 +19,12 @@ constexpr GstClockTime discoverTimeout = 10 * GST_SECOND;
 
 } // namespace
 
+AudioDurationProbe &AudioDurationProbe::system()
+{
+    static GstAudioDurationProbe probe;
+    return probe;
+}
+
 GstAudioDurationProbe::GstAudioDurationProbe()
 {
     GstInit::ensure();

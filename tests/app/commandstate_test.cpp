@@ -14,12 +14,13 @@ namespace {
 
 using Inputs = CommandState::Inputs;
 
-// A text song in C, shown transposed, with the song pane, the editor and the song list shown, the editor's text
+// A text song in C with linked audio, shown transposed, with the song pane, the editor and the song list shown, the editor's text
 // focused and songs before and after the selected one: every rule holds.
 Inputs allowingEverything()
 {
     Inputs in;
     in.hasSong = true;
+    in.hasMusic = true;
     in.isNormalSong = true;
     in.hasKey = true;
     in.transpose = 2;
@@ -55,7 +56,10 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
                                    "actInsertGrid",  "actInsertImage",     "actConvertTabToChordpro"};
     const Case cases[] = {
         {"no song", [](Inputs &in) { in.hasSong = false; },
-         transposing + QStringList{"actConvertToNNS", "actSetKey", "actDuplicate"}},
+         transposing + QStringList{"actConvertToNNS", "actSetKey", "actDuplicate", "actLinkWithMusic", "actPlayMusic"}},
+        {"a song without audio",
+         [](Inputs &in) { in.hasMusic = false; },
+         {"actSkipMusicForward", "actSkipMusicBackward"}},
         {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey", "actDuplicate"}},
         {"a Nashville song", [](Inputs &in) { in.isNNS = true; }, transposing + QStringList{"actConvertToNNS"}},
         {"a song without a key", [](Inputs &in) { in.hasKey = false; }, {"actConvertToNNS"}},

@@ -1,0 +1,199 @@
+// The application's linked-audio commands: choosing a song's recording (copied into the song folder when it lies
+// elsewhere), and starting, stopping and skipping it in the song pane.
+#include "vellorinappdelegate.h"
+
+#include "audiodurationprobe.h"
+#include "dialogs.h"
+#include "log.h"
+#include "panecontrollers.h"
+#include "pdfsong.h"
+#include "prefs.h"
+#include "songviewviewcontroller.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimer>
+
+namespace {
+
+// Copies source to destination through a temporary file beside it, so a file already there is replaced only by a
+// complete copy; the error text when that fails.
+std::optional<QString> copyReplacing(const QString &source, const QString &destination)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        if (in.error() != QFileDevice::NoError)
+            return in.errorString();
+        if (out.write(chunk) != chunk.size())
+            return out.errorString();
+    }
+    if (!out.commit())
+        return out.errorString();
+    return std::nullopt;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+const QStringList VellorinAppDelegate::audioTypes = {QStringLiteral("mp3"), QStringLiteral("wav"),
+                                                     QStringLiteral("aac"), QStringLiteral("aif"),
+                                                     QStringLiteral("aiff"), QStringLiteral("m4a")};
+
+bool VellorinAppDelegate::canLinkMusic() const
+{
+    return m_currentSong != nullptr;
+}
+
+bool VellorinAppDelegate::canPlayMusic() const
+{
+    return m_currentSong && !m_currentSong->musicpath().isEmpty();
+}
+
+std::optional<QString> VellorinAppDelegate::pathRelativeToVellorinFolder(const QString &path) const
+{
+    const QString folder = m_prefs->songDirectoryPath();
+    if (folder.isEmpty())
+        return std::nullopt;
+    // Whole folder names only: "Vellorin Backup" does not lie in "Vellorin".
+    const QString relative = QDir(QDir::cleanPath(folder)).relativeFilePath(QDir::cleanPath(path));
+    if (relative.isEmpty() || relative == QStringLiteral(".") || relative == QStringLiteral("..") ||
+        relative.startsWith(QStringLiteral("../")) || QDir::isAbsolutePath(relative))
+        return std::nullopt;
+    return relative;
+}
+
+void VellorinAppDelegate::linkWithMusic()
+{
+    if (!m_currentSong)
+        return;
+    Dialogs::OpenPanel panel;
+    panel.directory = m_prefs->songDirectoryPath();
+    panel.message = tr("Select MP3 to link with song");
+    panel.prompt = tr("Link With Music");
+    panel.allowedTypes = audioTypes;
+    const QStringList chosen = m_dialogs.runOpenPanel(panel);
+    if (chosen.isEmpty())
+        return;
+    const QString file = chosen.constFirst();
+    const SongPtr song = m_currentSong;
+    const bool pdf = dynamic_cast<const PDFSong *>(song.get()) != nullptr;
+
+    std::optional<QString> relative = pathRelativeToVellorinFolder(file);
+    if (!relative || pdf) {
+        if (copyMusicIntoSongFolder(file, *song))
+            relative = QFileInfo(file).fileName();
+        if (!relative)
+            return;
+    }
+    if (pdf) {
+        showLinkedMusic();
+        return;
+    }
+    // The editor's pending text is written before the link rewrites the song's file.
+    if (!saveCurrentSongInteractive(false))
+        return;
+    if (song->playingTime() != 0) {
+        finishLinking(song, *relative, std::nullopt);
+        return;
+    }
+    // The duration of the file at its chosen place, not of the copy.
+    audioDurationProbe().probe(file, this, [this, song, relative](double seconds) {
+        finishLinking(song, *relative, qint64(seconds));
+    });
+}
+
+bool VellorinAppDelegate::copyMusicIntoSongFolder(const QString &file, const Song &song)
+{
+    const Dialogs::Answer answer = m_dialogs.runAlert({tr("Copy File"), tr("File needs to be copied into Vellorin folder"),
+                                                       tr("OK"), tr("Cancel"), QString()});
+    if (answer != Dialogs::Answer::Default)
+        return false;
+    const QString folder = m_prefs->songDirectoryPath();
+    QString destination = QDir(folder).filePath(QFileInfo(file).fileName());
+    if (dynamic_cast<const PDFSong *>(&song)) {
+        const QFileInfo pdf(song.path());
+        destination = pdf.dir().filePath(pdf.completeBaseName() + QStringLiteral(".mp3"));
+    }
+    // The chosen file already is the destination (a PDF's own recording): nothing to delete or copy.
+    if (isSameFile(file, destination))
+        return true;
+    temporaryStopFSRefresh();
+    if (const std::optional<QString> error = copyReplacing(file, destination)) {
+        Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(file, folder, *error));
+        return false;
+    }
+    return true;
+}
+
+void VellorinAppDelegate::finishLinking(const SongPtr &song, const QString &relative, std::optional<qint64> seconds)
+{
+    const bool couldSave = song == m_currentSong && canSave();
+    if (seconds && !song->setPlayingTime(*seconds))
+        reportSaveFailure(*song);
+    if (!song->setMusicpath(relative))
+        reportSaveFailure(*song);
+    if (song == m_currentSong)
+        updateEditorAfterModelChange(couldSave);
+    showLinkedMusic();
+}
+
+void VellorinAppDelegate::showLinkedMusic()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (m_panes.songList)
+            m_panes.songList->refresh();
+        if (!m_songViewViewController)
+            return;
+        m_songViewViewController->refresh();
+        if (m_panes.songEdit)
+            m_panes.songEdit->refresh();
+        m_songViewViewController->showAudioToolbar();
+    });
+}
+
+void VellorinAppDelegate::playMusic()
+{
+    if (!m_currentSong || !m_songViewViewController)
+        return;
+    if (m_currentSong->musicpath().isEmpty()) {
+        linkWithMusic();
+        return;
+    }
+    if (m_songViewViewController->isAudioPlaying()) {
+        m_songViewViewController->hideToolbars();
+        m_songViewViewController->stopAudio();
+    } else {
+        m_songViewViewController->showAudioToolbar();
+        m_songViewViewController->startAudio();
+    }
+}
+
+void VellorinAppDelegate::skipMusicForward()
+{
+    if (m_songViewViewController)
+        m_songViewViewController->forwardAudio();
+}
+
+void VellorinAppDelegate::skipMusicBackward()
+{
+    if (m_songViewViewController)
+        m_songViewViewController->backwardAudio();
+}
+
+AudioDurationProbe &VellorinAppDelegate::audioDurationProbe() const
+{
+    return m_audioDurationProbe ? *m_audioDurationProbe : AudioDurationProbe::system();
+}
