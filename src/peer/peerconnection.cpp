@@ -12,7 +12,10 @@ PeerConnection::PeerConnection(QTcpSocket *socket, Side side, std::chrono::milli
     , m_side(side)
 {
     m_socket->setParent(this);
-    m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    // A socket takes options only once it has a connection: a called one has it now, a calling one later.
+    const auto keepAlive = [this] { m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1); };
+    keepAlive();
+    connect(m_socket, &QTcpSocket::connected, this, keepAlive);
     m_peer.name = QStringLiteral("%1:%2").arg(m_socket->peerAddress().toString()).arg(m_socket->peerPort());
     connect(m_socket, &QTcpSocket::readyRead, this, &PeerConnection::readAvailable);
     connect(m_socket, &QTcpSocket::disconnected, this, &PeerConnection::finish);

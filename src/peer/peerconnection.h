@@ -39,6 +39,8 @@ public:
     bool isAccepted() const { return m_accepted; }
     // A called connection that has been greeted and waits for our decision.
     bool isGreeted() const { return m_greeted; }
+    // Closed for good: closed() has been emitted.
+    bool isClosed() const { return m_finished; }
 
     void sendHandshake(PeerHandshake::Code code, const PeerIdentity &identity);
     // From now on song messages pass.

@@ -95,6 +95,7 @@ void TcpPeerSession::listen()
         Log::write(QStringLiteral("Could not listen for peers: %1").arg(m_server->errorString()));
         return;
     }
+    Log::write(QStringLiteral("Listening for peers on %1:%2").arg(m_server->serverAddress().toString()).arg(port()));
     startAdvertising();
 }
 
@@ -172,7 +173,11 @@ void TcpPeerSession::handshakeReceived(PeerConnection *connection, const PeerHan
         invited(connection);
         break;
     case PeerHandshake::Accept:
-        connected(connection);
+        // An answer in our own name is an echo, not a peer.
+        if (handshake.id == m_identity.idText())
+            connection->close();
+        else
+            connected(connection);
         break;
     case PeerHandshake::Decline:
         Log::write(QStringLiteral("Peer %1 declined the connection").arg(handshake.name));
@@ -230,7 +235,7 @@ void TcpPeerSession::ask(PeerConnection *connection)
                 return;
             if (ok)
                 m_knownPeers.insert(name);
-            if (!guarded)
+            if (!guarded || guarded->isClosed())
                 return;
             if (isConnected(guarded->peer().id)) {
                 decline(guarded);
@@ -280,8 +285,11 @@ void TcpPeerSession::keepOneOf(const QString &peerId)
     if (toPeer < 2)
         return;
     for (PeerConnection *connection : accepted) {
-        if (connection->peer().id == peerId && connection->side() != kept)
+        if (connection->peer().id == peerId && connection->side() != kept) {
+            // Out of the accepted ones at once, so no message goes out twice while it closes.
+            m_accepted.removeOne(connection);
             connection->close();
+        }
     }
 }
 
