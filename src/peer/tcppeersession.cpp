@@ -63,6 +63,16 @@ TcpPeerSession::~TcpPeerSession()
     }
 }
 
+PeerSession::Maker TcpPeerSession::maker(Dialogs &dialogs)
+{
+    if (!PeerDiscovery::isAvailable())
+        return {};
+    return [&dialogs]() -> std::unique_ptr<PeerSession> {
+        return std::make_unique<TcpPeerSession>(PeerIdentity::process(), PeerDiscovery::fromEnvironment(), dialogs,
+                                                Timing());
+    };
+}
+
 QStringList TcpPeerSession::connectedPeerNames() const
 {
     QStringList names;

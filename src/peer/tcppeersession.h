@@ -44,6 +44,10 @@ public:
                    const Timing &timing, QObject *parent = nullptr);
     ~TcpPeerSession() override;
 
+    // Makes the sessions of the application: this process's identity, the discovery the environment asks for
+    // (see PeerDiscovery::fromEnvironment()) and the real timing. Empty when there is no discovery to use.
+    static Maker maker(Dialogs &dialogs);
+
     QStringList connectedPeerNames() const override;
     bool send(const QByteArray &message, QString &error) override;
 
