@@ -8,6 +8,7 @@ packages=(
   qt6-qpa-plugins
   librtmidi-dev libavahi-client-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-bad gstreamer1.0-libav
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   qt6-tools-dev qt6-l10n-tools

@@ -110,6 +110,7 @@ TEST_F(PeerControlTest, AMissingSongIsRequestedOnceAndCopiedIntoTheSongFolder)
 {
     a.writeSong(QStringLiteral("Rock/Blues.pro"), kBlues);
     b.dialogs.answers = {Answer::Default};
+    const int pauses = b.context.fsRefreshPauses;
     const LogCapture log;
     a.show(QStringLiteral("Blues"));
     PeerDevice::settle();
@@ -122,6 +123,7 @@ TEST_F(PeerControlTest, AMissingSongIsRequestedOnceAndCopiedIntoTheSongFolder)
     EXPECT_TRUE(log.lines().contains(QStringLiteral("Adding song Blues from peers")));
     // Into the song folder itself, whatever category the sender keeps it in.
     EXPECT_EQ(TestFiles::read(QDir(b.songFolder).filePath(QStringLiteral("Blues.pro"))), kBlues);
+    EXPECT_GT(b.context.fsRefreshPauses, pauses) << "the own write is no change from outside";
     EXPECT_EQ(b.shownForPeers, QStringList{QStringLiteral("Blues")});
 }
 
