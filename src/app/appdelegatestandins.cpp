@@ -1,4 +1,4 @@
-// Stand-ins for what later parts of the application bring to the delegate: nearby sharing and the second display.
+// Stand-ins for what later parts of the application bring to the delegate: nearby sharing.
 // Each is replaced here, in one place.
 #include "vellorinappdelegate.h"
 
@@ -22,13 +22,4 @@ void VellorinAppDelegate::notifyPeersTransposeSong(const Song &song, int transpo
     // Nearby sharing is not built yet: there are no peers to tell.
     Q_UNUSED(song);
     Q_UNUSED(transpose);
-}
-
-void VellorinAppDelegate::refreshSecondDisplay()
-{}
-
-bool VellorinAppDelegate::zoomSecondDisplayWhenActive(ZoomStep step)
-{
-    Q_UNUSED(step);
-    return false;
 }

@@ -12,6 +12,7 @@
 #include "pdfsong.h"
 #include "playlists.h"
 #include "prefs.h"
+#include "secondarysongviewwindowcontroller.h"
 #include "songs.h"
 #include "songviewviewcontroller.h"
 #include "songviewwidget.h"
@@ -65,6 +66,8 @@ VellorinAppDelegate::~VellorinAppDelegate()
     // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
     // still exist; then nobody may reach them.
     m_midi.reset();
+    // The second display reads the song pane's transposition: it goes before the window that holds the pane.
+    m_secondSongView.reset();
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);
@@ -151,6 +154,8 @@ void VellorinAppDelegate::makePaneControllers()
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
     m_songViewViewController->setCommands(this);
+    connect(m_songViewViewController, &SongViewViewController::refreshed, this,
+            &VellorinAppDelegate::refreshSecondDisplay);
     connectZoomControls();
 }
 

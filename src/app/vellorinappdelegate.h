@@ -28,6 +28,7 @@ class MidiBackend;
 class PDFSong;
 class PaneSplitView;
 class QPrinter;
+class SecondarySongViewWindowController;
 class SongDisplay;
 class SongViewViewController;
 
@@ -224,6 +225,8 @@ public:
     bool isSongEditVisible() const;
     // The three panes of the window; nullptr until launched.
     PaneSplitView *splitView() const { return m_splitView; }
+    // The second display; nullptr until its command first shows it, and kept from then on.
+    SecondarySongViewWindowController *secondSongView() const { return m_secondSongView.get(); }
 
     // --- The editor's calls ---
     // The editor changed the current song's text: the song pane lays it out again at once.
@@ -359,6 +362,12 @@ private:
     // The zoom slider moved.
     void zoomChanged(float zoomScale);
     void toggleAutoZoom();
+    // The second display: made on first use, then shown again and refreshed.
+    void showSecondarySongView();
+    void toggleSecondaryAutoZoom();
+    // True when the second display was the active window and took the zoom step.
+    bool zoomSecondDisplayWhenActive(ZoomStep step);
+    void refreshSecondDisplay();
     // Find: in the editor's text while it has the focus, else in the song list.
     void performTextFinderAction();
     // Title order when flag is null.
@@ -368,10 +377,7 @@ private:
 
     // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     void hidePlayTogetherUnlessPeersCanConnect();
-    // True when the second display was the active window and took the zoom step.
-    bool zoomSecondDisplayWhenActive(ZoomStep step);
     void notifyPeersOfSong(const Song &song);
-    void refreshSecondDisplay();
 
     Dialogs &m_dialogs;
     PaneMaker m_makePanes;
@@ -384,6 +390,7 @@ private:
     MainMenus *m_menus = nullptr;
     std::unique_ptr<CommandState> m_commandState;
     SongViewViewController *m_songViewViewController = nullptr;
+    std::unique_ptr<SecondarySongViewWindowController> m_secondSongView;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
     std::unique_ptr<FolderWatcher> m_folderWatcher;
