@@ -10,6 +10,7 @@
 #include "midi.h"
 #include "modalgate.h"
 #include "pdfsong.h"
+#include "peercontrol.h"
 #include "playlists.h"
 #include "prefs.h"
 #include "secondarysongviewwindowcontroller.h"
@@ -63,9 +64,10 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
     m_folderWatcher.reset();
-    // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
-    // still exist; then nobody may reach them.
+    // MIDI and sharing stop first: nothing more is sent or chosen. The window and its panes go while the shared
+    // objects still exist; then nobody may reach them.
     m_midi.reset();
+    m_peerControl.reset();
     // The second display reads the song pane's transposition: it goes before the window that holds the pane.
     m_secondSongView.reset();
     m_window.reset();

@@ -6,6 +6,8 @@
 #include "commandstate.h"
 #include "filekind.h"
 #include "panecontrollers.h"
+#include "peerapplication.h"
+#include "peersession.h"
 #include "song.h"
 #include "songpanecommands.h"
 
@@ -27,15 +29,17 @@ class Midi;
 class MidiBackend;
 class PDFSong;
 class PaneSplitView;
+class PeerControl;
 class QPrinter;
 class SecondarySongViewWindowController;
 class SongDisplay;
 class SongViewViewController;
+class ToolWindows;
 
 // Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
 // the delegate is the context that the application installs. Before launching only the settings, the empty
 // library and the playlists exist; the panes are made by the launch sequence.
-class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands
+class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands, public PeerApplication
 {
     Q_OBJECT
 
@@ -130,7 +134,7 @@ public:
     QList<SongPtr> selectedSongs() const;
 
     // --- The current song ---
-    const SongPtr &currentSong() const { return m_currentSong; }
+    const SongPtr &currentSong() const override { return m_currentSong; }
     // The panes' way to show a song: shows it, tells peers, sends its MIDI events.
     void setCurrentSong(const SongPtr &song);
     // Makes the song current and refreshes the views; tells peers when notifyPeers.
@@ -215,6 +219,27 @@ public:
     void setMidiBackendMaker(std::function<std::unique_ptr<MidiBackend>()> maker);
     // The connected ports' names, for the MIDI item's title; empty while MIDI is off.
     QString midiConnectionsAsString() const;
+
+    // --- Tool windows ---
+    // Who makes the tool windows (not owned; it outlives the delegate); without one they do not open.
+    void setToolWindows(ToolWindows *toolWindows) { m_toolWindows = toolWindows; }
+    // The preferences command: a new preferences window over the main window.
+    void showPreferences();
+
+    // --- Nearby sharing ---
+    // The sharing command: off when on; else, when sessions can be made, on after the user agreed.
+    void togglePlayTogether();
+    // Whether sharing can be switched on: a session can be made (see setPeerSessionMaker()).
+    bool canConnect() const { return bool(m_makePeerSession); }
+    // Where each sharing period's session comes from; without one, sharing is not offered.
+    void setPeerSessionMaker(PeerSession::Maker maker);
+    // The sharing in progress; nullptr while sharing is off.
+    PeerControl *peerControl() const { return m_peerControl.get(); }
+    // What peers ask: a library song shown (after the open question, unsaved edits saved first, not echoed to
+    // the peers), the shown song transposed, the window's title.
+    void showSongFromPeer(const SongPtr &song) override;
+    void peerTranspose(int semitones) override;
+    void setWindowTitle(const QString &title) override;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -375,7 +400,7 @@ private:
     static void openHelpPage(const QString &name);
     static void contact();
 
-    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
+    // Nearby sharing.
     void hidePlayTogetherUnlessPeersCanConnect();
     void notifyPeersOfSong(const Song &song);
 
@@ -400,6 +425,9 @@ private:
     bool m_noFSRefresh = false;
     std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
     std::unique_ptr<Midi> m_midi;
+    PeerSession::Maker m_makePeerSession;
+    std::unique_ptr<PeerControl> m_peerControl;
+    ToolWindows *m_toolWindows = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_startUpDone = false;
     bool m_isNormalSong = true;
