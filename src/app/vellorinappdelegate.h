@@ -137,7 +137,8 @@ public:
     const SongPtr &currentSong() const override { return m_currentSong; }
     // The panes' way to show a song: shows it, tells peers, sends its MIDI events.
     void setCurrentSong(const SongPtr &song);
-    // Makes the song current and refreshes the views; tells peers when notifyPeers.
+    // Makes the song current and refreshes the views; tells peers when notifyPeers. A null song leaves the
+    // application without a current song: the views show nothing, the settings forget it, peers are not told.
     void showSong(const SongPtr &song, bool notifyPeers);
     // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
     // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
@@ -194,6 +195,9 @@ public:
     // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
     // Shows the current song at minus its capo, spelled as its key asks.
     void transposeReset();
+    // Shows the current text song transposed by so many semitones (a playlist entry's key); nothing for a PDF
+    // song, a note or no song, and when it is shown so already.
+    void setTranspose(int semitones);
     // The editor's text goes into the song, whose chords and key are rewritten by the shown transposition and
     // written to its file (or into the editor, when that holds unsaved edits); then shown untransposed.
     void transposeSave() override;
