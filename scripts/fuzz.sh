@@ -28,7 +28,7 @@ cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_targets
 max_len() {
   case "$1" in
     pdb) echo 65536 ;;
-    songtext|textfile) echo 16384 ;;
+    songtext|textfile|exports|songlayout) echo 16384 ;;
     settings|playlist|userchords) echo 8192 ;;
     midi) echo 512 ;;
     peer) echo 4096 ;;
@@ -36,22 +36,29 @@ max_len() {
   esac
 }
 
-export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1"
 export ASAN_SYMBOLIZER_PATH="$(command -v llvm-symbolizer-16 || command -v llvm-symbolizer || true)"
 
 failed=()
 for name in "${targets[@]}"; do
+  seeds=("fuzz/corpus/$name" "fuzz/regressions/$name")
+  # Targets that read song texts share the song seeds beside their own (fuzz/CMakeLists.txt knows the same list).
+  case "$name" in textfile|exports|songlayout) seeds+=(fuzz/corpus/songtext) ;; esac
   scratch="$(mktemp -d)"
-  find "fuzz/corpus/$name" "fuzz/regressions/$name" -type f ! -name .keep -exec cp {} "$scratch/" \;
+  find "${seeds[@]}" -type f ! -name .keep -exec cp {} "$scratch/" \;
   artifacts="build-fuzz/artifacts/$name"
   mkdir -p "$artifacts"
   dictionary=()
-  [ -f "fuzz/$name.dict" ] && dictionary=(-dict="fuzz/$name.dict")
+  leaks=1
+  # The two rendering targets take song texts. Qt's font engine keeps glyph caches in uninstrumented libraries
+  # (FreeType, HarfBuzz, Qt's own) past the leak check, so those two run without it; every other target checks.
+  case "$name" in exports|songlayout) words=songtext; leaks=0 ;; *) words="$name" ;; esac
+  [ -f "fuzz/$words.dict" ] && dictionary=(-dict="fuzz/$words.dict")
   echo "== $name: $seconds s"
-  if ! "build-fuzz/fuzz/${name}_fuzz" "$scratch" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 \
-       -rss_limit_mb=2048 -max_len="$(max_len "$name")" -artifact_prefix="$artifacts/" -print_final_stats=1 \
+  if ! ASAN_OPTIONS="detect_leaks=$leaks:allocator_may_return_null=1" \
+       "build-fuzz/fuzz/${name}_fuzz" "$scratch" "${dictionary[@]}" -max_total_time="$seconds" -timeout=10 \
+       -rss_limit_mb=2048 -max_len="$(max_len "$name")" -artifact_prefix="$artifacts/" -print_final_stats=1 -detect_leaks="$leaks" \
        2>"build-fuzz/artifacts/$name.log"; then
     tail -60 "build-fuzz/artifacts/$name.log"
     failed+=("$name")
