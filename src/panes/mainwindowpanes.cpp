@@ -4,6 +4,7 @@
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "midi.h"
+#include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
 #include "songviewviewcontroller.h"
@@ -69,6 +70,7 @@ PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;
+        panes.playlists = new PlaylistsViewController(dialogs, clock);
         panes.tags = new TagsViewController(dialogs, clock);
         return panes;
     };

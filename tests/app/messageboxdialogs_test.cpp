@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -32,6 +33,16 @@ void click(QMessageBox &box, const QString &title)
             return button->click();
     }
     ADD_FAILURE() << "no button " << title.toStdString();
+}
+
+// The text format of each label of the widget that holds exactly the text.
+QList<Qt::TextFormat> formatsOfLabelsShowing(const QWidget &widget, const QString &text)
+{
+    QList<Qt::TextFormat> formats;
+    for (const QLabel *label : widget.findChildren<QLabel *>())
+        if (label->text() == text)
+            formats.append(label->textFormat());
+    return formats;
 }
 
 } // namespace
@@ -119,4 +130,26 @@ TEST(MessageBoxDialogs, ThePrintAndPageSetUpPanelsAnswerWhetherTheUserWentOn)
         answerWith(accept);
         EXPECT_EQ(dialogs.runPageSetup(printer), accept);
     }
+}
+
+TEST(MessageBoxDialogs, ShowsEveryTextAsTyped)
+{
+    // Names in questions come from song files and from other devices.
+    const QString markup = QStringLiteral("<b>x</b> <img src=\"y.png\">");
+    // The title and the informative text, each in a label that shows it as plain text.
+    const QList<Qt::TextFormat> plainTwice = {Qt::PlainText, Qt::PlainText};
+    MessageBoxDialogs dialogs;
+    whenShown([&](QMessageBox &box) {
+        EXPECT_EQ(formatsOfLabelsShowing(box, markup), plainTwice);
+        click(box, QStringLiteral("OK"));
+    });
+    dialogs.runAlert({markup, markup, QStringLiteral("OK"), {}, {}});
+
+    QTimer::singleShot(0, [&] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_EQ(formatsOfLabelsShowing(*prompt, markup), plainTwice);
+        QTest::keyClick(prompt, Qt::Key_Escape);
+    });
+    dialogs.runTextPrompt({markup, markup, QString(), {}, QStringLiteral("OK"), QStringLiteral("Cancel")});
 }

@@ -1,0 +1,42 @@
+// The font editor: edits one font record of the settings (its font, text colour and background colour) in place,
+// and says so after every change. The preferences window lays one over its font tabs and points it at the
+// record of the chosen tab.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class ColorWell;
+class FontPrefs;
+class QLabel;
+class QPushButton;
+
+class FontPrefsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FontPrefsView(QWidget *parent = nullptr);
+
+    // The record edited; the owner calls refresh() after pointing the view at another one.
+    const std::shared_ptr<FontPrefs> &fontPrefs() const { return m_fontPrefs; }
+    void setFontPrefs(std::shared_ptr<FontPrefs> fontPrefs) { m_fontPrefs = std::move(fontPrefs); }
+    // Shows the record; tells no one.
+    void refresh();
+
+Q_SIGNALS:
+    // The record was changed by the user, once per change.
+    void fontPrefsChanged(const std::shared_ptr<FontPrefs> &fontPrefs);
+
+private:
+    void showFontName();
+
+    std::shared_ptr<FontPrefs> m_fontPrefs;
+    QLabel *m_fontLabel;
+    QLabel *m_foregroundLabel;
+    QLabel *m_backgroundLabel;
+    QPushButton *m_fontButton;
+    ColorWell *m_foregroundColorWell;
+    ColorWell *m_backgroundColorWell;
+};
