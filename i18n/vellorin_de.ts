@@ -592,6 +592,41 @@
     </message>
 </context>
 <context>
+    <name>PeerControl</name>
+    <message>
+        <source>Riro Riroduva</source>
+        <translation>Riro Riroduva</translation>
+    </message>
+    <message>
+        <source>Song %1 differs from the version on %2, update it?</source>
+        <translation>Das Lied %1 unterscheidet sich von der Fassung auf %2. Aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Song %1 not yet available on this device, copy it?</source>
+        <translation>Das Lied %1 ist auf diesem Gerät noch nicht vorhanden. Kopieren?</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Vellorin</source>
+        <translation>Vellorin</translation>
+    </message>
+    <message>
+        <source>Vellorin - %1</source>
+        <translation>Vellorin - %1</translation>
+    </message>
+</context>
+<context>
     <name>Song</name>
     <message>
         <source>(No Title)</source>
@@ -978,6 +1013,14 @@
     <message>
         <source>The file %1 could not be read.</source>
         <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Start Riro Riroduva on other computers to show the same song on all connected devices</source>
+        <translation>Starten Sie Riro Riroduva auf anderen Computern, um auf allen verbundenen Geräten dasselbe Lied zu zeigen</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
     </message>
 </context>
 </TS>

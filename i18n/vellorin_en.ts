@@ -592,6 +592,41 @@
     </message>
 </context>
 <context>
+    <name>PeerControl</name>
+    <message>
+        <source>Riro Riroduva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song %1 differs from the version on %2, update it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song %1 not yet available on this device, copy it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellorin - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Song</name>
     <message>
         <source>(No Title)</source>
@@ -977,6 +1012,14 @@
     </message>
     <message>
         <source>The file %1 could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Riro Riroduva on other computers to show the same song on all connected devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,10 +8,12 @@ packages=(
   qt6-qpa-plugins
   librtmidi-dev libavahi-client-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-bad gstreamer1.0-libav
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   qt6-tools-dev qt6-l10n-tools
   desktop-file-utils libxml2-utils shared-mime-info file dpkg-dev
+  clang-16 libclang-rt-16-dev llvm-16
 )
 
 missing=()

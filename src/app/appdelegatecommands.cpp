@@ -126,6 +126,7 @@ void VellorinAppDelegate::connectCommands()
         {"actSortByDate", [this] { sortBy(&Prefs::setSortbydate); }},
 
         {"actToggleMIDI", [this] { toggleMIDI(); }},
+        {"actTogglePlayTogether", [this] { togglePlayTogether(); }},
         {"actShowPreferences", [this] { showPreferences(); }},
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},
@@ -256,6 +257,8 @@ void VellorinAppDelegate::addToolbarItems()
         connect(command, &QAction::enabledChanged, button, &QToolButton::setEnabled);
         toolbar->addWidget(button);
     }
+    // The sharing switch is the menu's own action, so both show the same state.
+    toolbar->addAction(m_menus->action(QStringLiteral("actTogglePlayTogether")));
 }
 
 void VellorinAppDelegate::selectSongDir()

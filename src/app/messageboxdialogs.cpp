@@ -26,9 +26,13 @@ Dialogs::Answer MessageBoxDialogs::runAlert(const Alert &alert)
     QMessageBox box(window);
     box.setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
     box.setIcon(QMessageBox::Information);
+    // Questions carry names from files and from other devices: shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(alert.title);
     box.setInformativeText(alert.informativeText);
+    // The message box gives its informative text a label of its own, which guesses the format for itself.
+    for (QLabel *label : box.findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
 
     QPushButton *defaultButton = box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
     QPushButton *alternateButton =
@@ -89,12 +93,16 @@ Dialogs::TextAnswer MessageBoxDialogs::runTextAlert(const TextPrompt &prompt)
     dialog.setWindowTitle(prompt.title);
     auto *layout = new QVBoxLayout(&dialog);
     auto *title = new QLabel(prompt.title);
+    title->setTextFormat(Qt::PlainText);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     layout->addWidget(title);
-    if (!prompt.informativeText.isEmpty())
-        layout->addWidget(new QLabel(prompt.informativeText));
+    if (!prompt.informativeText.isEmpty()) {
+        auto *informative = new QLabel(prompt.informativeText);
+        informative->setTextFormat(Qt::PlainText);
+        layout->addWidget(informative);
+    }
     // The field is 200 x 24 points, as every short-text prompt of the program.
     auto *combo = new QComboBox;
     combo->setEditable(true);

@@ -181,9 +181,14 @@ void SongViewViewController::applyCapoTransposition()
 
 void SongViewViewController::resetTransposition(const SongPtr &song)
 {
+    rememberCapoOf(song);
+    m_songView->setTranspose(int(-m_capo));
+}
+
+void SongViewViewController::rememberCapoOf(const SongPtr &song)
+{
     m_capoSong = song;
     m_capo = song->capo();
-    m_songView->setTranspose(int(-m_capo));
 }
 
 void SongViewViewController::updateWindowTitle()

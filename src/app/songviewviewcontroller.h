@@ -262,6 +262,8 @@ private:
 
     // Refresh steps.
     void applyCapoTransposition();
+    // The transposition now shown is the one set for this song at its capo.
+    void rememberCapoOf(const SongPtr &song);
     void updateWindowTitle();
     void showSongOrPdf();
     void takeMetronomeValues();

@@ -10,6 +10,7 @@
 #include "midi.h"
 #include "modalgate.h"
 #include "pdfsong.h"
+#include "peercontrol.h"
 #include "playlists.h"
 #include "prefs.h"
 #include "songs.h"
@@ -62,9 +63,10 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
     m_folderWatcher.reset();
-    // MIDI stops first: nothing more is sent or chosen. The window and its panes go while the shared objects
-    // still exist; then nobody may reach them.
+    // MIDI and sharing stop first: nothing more is sent or chosen. The window and its panes go while the shared
+    // objects still exist; then nobody may reach them.
     m_midi.reset();
+    m_peerControl.reset();
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);

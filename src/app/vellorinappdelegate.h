@@ -6,6 +6,8 @@
 #include "commandstate.h"
 #include "filekind.h"
 #include "panecontrollers.h"
+#include "peerapplication.h"
+#include "peersession.h"
 #include "song.h"
 #include "songpanecommands.h"
 
@@ -27,6 +29,7 @@ class Midi;
 class MidiBackend;
 class PDFSong;
 class PaneSplitView;
+class PeerControl;
 class QPrinter;
 class SongDisplay;
 class SongViewViewController;
@@ -35,7 +38,7 @@ class ToolWindows;
 // Every part reaches the shared objects through the AppContext seam (AppContext::instance()->prefs() and so on);
 // the delegate is the context that the application installs. Before launching only the settings, the empty
 // library and the playlists exist; the panes are made by the launch sequence.
-class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands
+class VellorinAppDelegate : public QObject, public AppContext, public SongPaneCommands, public PeerApplication
 {
     Q_OBJECT
 
@@ -130,10 +133,11 @@ public:
     QList<SongPtr> selectedSongs() const;
 
     // --- The current song ---
-    const SongPtr &currentSong() const { return m_currentSong; }
+    const SongPtr &currentSong() const override { return m_currentSong; }
     // The panes' way to show a song: shows it, tells peers, sends its MIDI events.
     void setCurrentSong(const SongPtr &song);
-    // Makes the song current and refreshes the views; tells peers when notifyPeers.
+    // Makes the song current and refreshes the views; tells peers when notifyPeers. A null song leaves the
+    // application without a current song: the views show nothing, the settings forget it, peers are not told.
     void showSong(const SongPtr &song, bool notifyPeers);
     // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
     // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
@@ -190,6 +194,9 @@ public:
     // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
     // Shows the current song at minus its capo, spelled as its key asks.
     void transposeReset();
+    // Shows the current text song transposed by so many semitones (a playlist entry's key); nothing for a PDF
+    // song, a note or no song, and when it is shown so already.
+    void setTranspose(int semitones);
     // The editor's text goes into the song, whose chords and key are rewritten by the shown transposition and
     // written to its file (or into the editor, when that holds unsaved edits); then shown untransposed.
     void transposeSave() override;
@@ -221,6 +228,21 @@ public:
     void setToolWindows(ToolWindows *toolWindows) { m_toolWindows = toolWindows; }
     // The preferences command: a new preferences window over the main window.
     void showPreferences();
+
+    // --- Nearby sharing ---
+    // The sharing command: off when on; else, when sessions can be made, on after the user agreed.
+    void togglePlayTogether();
+    // Whether sharing can be switched on: a session can be made (see setPeerSessionMaker()).
+    bool canConnect() const { return bool(m_makePeerSession); }
+    // Where each sharing period's session comes from; without one, sharing is not offered.
+    void setPeerSessionMaker(PeerSession::Maker maker);
+    // The sharing in progress; nullptr while sharing is off.
+    PeerControl *peerControl() const { return m_peerControl.get(); }
+    // What peers ask: a library song shown (after the open question, unsaved edits saved first, not echoed to
+    // the peers), the shown song transposed, the window's title.
+    void showSongFromPeer(const SongPtr &song) override;
+    void peerTranspose(int semitones) override;
+    void setWindowTitle(const QString &title) override;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -373,11 +395,13 @@ private:
     static void openHelpPage(const QString &name);
     static void contact();
 
-    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
+    // Nearby sharing.
     void hidePlayTogetherUnlessPeersCanConnect();
+    void notifyPeersOfSong(const Song &song);
+
+    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
     // True when the second display was the active window and took the zoom step.
     bool zoomSecondDisplayWhenActive(ZoomStep step);
-    void notifyPeersOfSong(const Song &song);
     void refreshSecondDisplay();
 
     Dialogs &m_dialogs;
@@ -400,6 +424,8 @@ private:
     bool m_noFSRefresh = false;
     std::function<std::unique_ptr<MidiBackend>()> m_makeMidiBackend;
     std::unique_ptr<Midi> m_midi;
+    PeerSession::Maker m_makePeerSession;
+    std::unique_ptr<PeerControl> m_peerControl;
     ToolWindows *m_toolWindows = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     bool m_startUpDone = false;

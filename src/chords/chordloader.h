@@ -30,9 +30,10 @@ public:
     // one without its terminating zero, or first byte 0xCE or 0xFE (records that are not chords).
     static std::optional<Chord> chordFromRecord(const QByteArray &data);
 
+    // Files the user chord file's lines: the first accepted tuning line, then one chord definition per line.
+    static void readUserChords(const QString &text, const Instrument &instrument, Result &result);
+
 private:
     static void readDatabase(const Instrument &instrument, Result &result);
     static void readUserChordFile(const QString &path, const Instrument &instrument, Result &result);
-    // Files the user chord file's lines: the first accepted tuning line, then one chord definition per line.
-    static void readUserChords(const QString &text, const Instrument &instrument, Result &result);
 };

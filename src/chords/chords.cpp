@@ -91,6 +91,16 @@ void Chords::removeChord(const Chord &chord)
     });
 }
 
+bool Chords::replaceChord(const Chord &old, const Chord &replacement)
+{
+    return edit([old, replacement](ChordTable &table) { return table.replaceChord(old, replacement); });
+}
+
+bool Chords::setFavorite(const Chord &chord, bool on)
+{
+    return edit([chord, on](ChordTable &table) { return table.setFavorite(chord, on); });
+}
+
 bool Chords::removeBuiltInChordFor(const Chord &chord)
 {
     return edit([chord, this](ChordTable &table) { return table.removeBuiltInChordFor(chord, m_instrument); });

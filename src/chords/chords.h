@@ -39,6 +39,12 @@ public:
     void addChord(const Chord &chord);
     // Unfiles every chord with the same title and values; the name's root stays listed.
     void removeChord(const Chord &chord);
+    // Puts the replacement in the old chord's place (a chord of another name is filed under that name);
+    // the caller saves. False when the library holds no chord equal to old.
+    bool replaceChord(const Chord &old, const Chord &replacement);
+    // Marks the chords equal to the chord as favourite, clearing the mark of the name's other chords, or
+    // takes the mark away; the caller saves. False when the library holds no equal chord.
+    bool setFavorite(const Chord &chord, bool on);
     // Removes the first built-in chord of the chord's name with the same fingering.
     bool removeBuiltInChordFor(const Chord &chord);
 

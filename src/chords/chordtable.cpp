@@ -54,6 +54,38 @@ void ChordTable::removeChord(const Chord &chord)
     dropNameWhenEmpty(removed.canonicalName());
 }
 
+bool ChordTable::replaceChord(const Chord &old, const Chord &replacement)
+{
+    const Chord replaced = old; // the argument may be one of the table's own chords
+    QList<Chord> *chords = chordsFor(replaced.title());
+    if (!chords || !chords->contains(replaced))
+        return false;
+    if (replacement.canonicalName() != replaced.canonicalName()) {
+        removeChord(replaced);
+        addChord(replacement);
+        return true;
+    }
+    // The chords before the first equal one stay where they are, so the replacement takes its index.
+    const qsizetype place = chords->indexOf(replaced);
+    chords->removeAll(replaced);
+    chords->insert(place, replacement);
+    return true;
+}
+
+bool ChordTable::setFavorite(const Chord &chord, bool on)
+{
+    const Chord marked = chord; // the argument may be one of the table's own chords
+    QList<Chord> *chords = chordsFor(marked.title());
+    if (!chords || !chords->contains(marked))
+        return false;
+    for (Chord &c : *chords)
+        if (c == marked)
+            c.setFavorite(on);
+        else if (on)
+            c.setFavorite(false);
+    return true;
+}
+
 bool ChordTable::removeBuiltInChordFor(const Chord &chord, const Instrument &instrument)
 {
     QList<Chord> *chords = chordsFor(chord.title());

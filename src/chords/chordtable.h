@@ -19,6 +19,12 @@ public:
     void addChord(const Chord &chord);
     // Removes every equal chord (same title and values). A name left without chords goes; its root stays.
     void removeChord(const Chord &chord);
+    // Puts the replacement where the first equal chord was, when both have one name; otherwise removes the
+    // old chord and adds the replacement. False when no chord is equal to old.
+    bool replaceChord(const Chord &old, const Chord &replacement);
+    // Marks every chord equal to the chord as favourite or not; marking one clears the mark of the name's
+    // other chords, so a name has one favourite at most. False when no chord is equal.
+    bool setFavorite(const Chord &chord, bool on);
     // Removes the first built-in chord of the name (not editable, no favourite) whose fingering matches on the
     // instrument's strings: a favourite from the user chord file takes its place.
     bool removeBuiltInChordFor(const Chord &chord, const Instrument &instrument);

@@ -2,6 +2,7 @@
 
 #include "doubleclicktextview.h"
 #include "mainwindow.h"
+#include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
 #include "tagsviewcontroller.h"
@@ -44,6 +45,7 @@ PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;
+        panes.playlists = new PlaylistsViewController(dialogs, clock);
         panes.tags = new TagsViewController(dialogs, clock);
         return panes;
     };

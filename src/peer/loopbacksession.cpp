@@ -52,7 +52,8 @@ bool LoopbackSession::send(const QByteArray &message, QString &error)
             continue;
         LoopbackSession *receiver = peer;
         const QString sender = m_name;
-        QTimer::singleShot(0, receiver, [receiver, message, sender] { Q_EMIT receiver->messageReceived(message, sender); });
+        QTimer::singleShot(0, receiver,
+                           [receiver, message, sender] { Q_EMIT receiver->messageReceived(message, sender); });
     }
     return true;
 }

@@ -11,11 +11,11 @@
 struct PeerMessage
 {
     enum Code : quint32 {
-        ShowSong = 0, // payload: the song's reference; checksum: the song's
-        NeedSong = 1, // payload: the reference; checksum: the version wanted, 0 for any
-        SongText = 2, // payload: the song's whole text; checksum: the song's
+        ShowSong = 0,   // payload: the song's reference; checksum: the song's
+        NeedSong = 1,   // payload: the reference; checksum: the version wanted, 0 for any
+        SongText = 2,   // payload: the song's whole text; checksum: the song's
         ScrollLine = 3, // payload: the reference; line: a line of the song. Never sent, ignored on receipt
-        Transpose = 4, // payload: the reference; line: the transposition in half-tones, 0 to 11 when sent
+        Transpose = 4,  // payload: the reference; line: the transposition in half-tones, 0 to 11 when sent
     };
 
     static constexpr int kHeaderSize = 16;

@@ -156,8 +156,8 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
             *error = why;
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    if (failsByHook(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
+        return fail(failure(file, "open"));
     if (failsByHook(WriteStep::Write) || file.write(bytes) != bytes.size())
         return fail(failure(file, "write"));
     // commit() may answer true after the buffered bytes failed to reach the disk, having already put the

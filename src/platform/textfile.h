@@ -29,7 +29,7 @@ public:
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
     // The steps of a write that the file system may fail.
-    enum class WriteStep { Write, Flush, Commit };
+    enum class WriteStep { Open, Write, Flush, Commit };
     // For tests: answers true for a step that is to fail as if the disk were full. An empty hook (the
     // default) fails nothing.
     using WriteHook = std::function<bool(WriteStep)>;

@@ -193,7 +193,7 @@ QString MidiEvent::toString() const
         text = QStringLiteral("STOP");
         break;
     case Pause:
-        text = QStringLiteral("PAUSE%1").arg(static_cast<std::int32_t>(m_pause));
+        text = QStringLiteral("PAUSE%1").arg(m_pause);
         break;
     case Raw:
         if (m_rawbytes)

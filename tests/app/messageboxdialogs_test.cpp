@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
@@ -35,6 +36,16 @@ void click(QMessageBox &box, const QString &title)
             return button->click();
     }
     ADD_FAILURE() << "no button " << title.toStdString();
+}
+
+// The text format of each label of the widget that holds exactly the text.
+QList<Qt::TextFormat> formatsOfLabelsShowing(const QWidget &widget, const QString &text)
+{
+    QList<Qt::TextFormat> formats;
+    for (const QLabel *label : widget.findChildren<QLabel *>())
+        if (label->text() == text)
+            formats.append(label->textFormat());
+    return formats;
 }
 
 } // namespace
@@ -211,4 +222,26 @@ TEST(MessageBoxDialogs, TheFontAndColourPanelsStartOnTheGivenValueAndAnswerTheCh
         });
         EXPECT_EQ(dialogs.runColorPanel(clear), accept ? std::optional<QColor>(clear) : std::nullopt);
     }
+}
+
+TEST(MessageBoxDialogs, ShowsEveryTextAsTyped)
+{
+    // Names in questions come from song files and from other devices.
+    const QString markup = QStringLiteral("<b>x</b> <img src=\"y.png\">");
+    // The title and the informative text, each in a label that shows it as plain text.
+    const QList<Qt::TextFormat> plainTwice = {Qt::PlainText, Qt::PlainText};
+    MessageBoxDialogs dialogs;
+    whenShown([&](QMessageBox &box) {
+        EXPECT_EQ(formatsOfLabelsShowing(box, markup), plainTwice);
+        click(box, QStringLiteral("OK"));
+    });
+    dialogs.runAlert({markup, markup, QStringLiteral("OK"), {}, {}});
+
+    QTimer::singleShot(0, [&] {
+        QWidget *prompt = QApplication::activeModalWidget();
+        ASSERT_NE(prompt, nullptr);
+        EXPECT_EQ(formatsOfLabelsShowing(*prompt, markup), plainTwice);
+        QTest::keyClick(prompt, Qt::Key_Escape);
+    });
+    dialogs.runTextPrompt({markup, markup, QString(), {}, QStringLiteral("OK"), QStringLiteral("Cancel")});
 }

@@ -362,3 +362,45 @@ TEST_F(ChordsTest, AFullDiskKeepsTheUserChordFile)
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(userFile()))) << int(step);
     }
 }
+
+TEST_F(ChordsTest, ReplacingAChordKeepsItsPlaceOrFilesItUnderItsNewName)
+{
+    const auto chords = load(guitar);
+    chords->addChord(userChord("G 0 3 2 0 0 0 x"));
+    chords->addChord(userChord("G 0 3 x 0 0 3 3"));
+    const Chord first = userChord("G 0 3 2 0 0 0 x");
+
+    EXPECT_TRUE(chords->replaceChord(first, userChord("G 0 3 2 0 0 3 x")));
+    QList<Chord> user = chords->chordsForTitle(QStringLiteral("G"));
+    user.removeIf([](const Chord &c) { return !c.editable(); });
+    EXPECT_EQ(fingerings(user), (QList<Chord::Strings>{{3, 2, 0, 0, 3, x}, {3, x, 0, 0, 3, 3}}));
+
+    EXPECT_TRUE(chords->replaceChord(userChord("G 0 3 x 0 0 3 3"), userChord("G6 0 3 x 0 0 3 0")));
+    EXPECT_EQ(chords->chordsForTitle(QStringLiteral("G")).size(), 4);
+    EXPECT_EQ(fingerings(chords->chordsForTitle(QStringLiteral("G6"))), (QList<Chord::Strings>{{3, x, 0, 0, 3, 0}}));
+    EXPECT_EQ(chords->chordsForBaseName(QStringLiteral("G")), (QStringList{"G", "G6"}));
+
+    EXPECT_FALSE(chords->replaceChord(first, userChord("G 0 3 2 0 0 0 0")));
+}
+
+TEST_F(ChordsTest, OneFavouritePerNameInTheLibraryAndInTheFile)
+{
+    const auto chords = load(guitar);
+    const QList<Chord> g = chords->chordsForTitle(QStringLiteral("G"));
+    ASSERT_EQ(g.size(), 3);
+    EXPECT_TRUE(chords->setFavorite(g[0], true));
+    EXPECT_TRUE(chords->setFavorite(g[1], true));
+    chords->addChord(userChord("G 0 3 x 0 0 3 3"));
+    const auto favourites = [&] {
+        QList<Chord> marked = chords->chordsForTitle(QStringLiteral("G"));
+        marked.removeIf([](const Chord &c) { return !c.favorite(); });
+        return fingerings(marked);
+    };
+    EXPECT_EQ(favourites(), (QList<Chord::Strings>{g[1].strings()}));
+    ASSERT_TRUE(chords->saveDefines());
+    EXPECT_EQ(readUserFile(), QStringLiteral("G 0 3 2 0 0 3 3 *\nG 0 3 x 0 0 3 3\n"));
+
+    EXPECT_TRUE(chords->setFavorite(g[1], false));
+    EXPECT_TRUE(favourites().isEmpty());
+    EXPECT_FALSE(chords->setFavorite(userChord("G 0 1 1 1 1 1 1"), true));
+}

@@ -24,7 +24,11 @@ QByteArray header(quint32 code, quint32 line, quint32 checksum, quint32 length)
 TEST(PeerMessage, EncodesHeaderLittleEndianThenUtf8Payload)
 {
     const PeerMessage message{PeerMessage::ShowSong, 0, 0x04817658, QStringLiteral("Test")};
-    EXPECT_EQ(message.encode().toHex(), QByteArray("00000000" "00000000" "58768104" "04000000" "54657374"));
+    EXPECT_EQ(message.encode().toHex(), QByteArray("00000000"
+                                                   "00000000"
+                                                   "58768104"
+                                                   "04000000"
+                                                   "54657374"));
 
     const PeerMessage umlaut{PeerMessage::Transpose, 11, 1, QStringLiteral("Ä")};
     EXPECT_EQ(umlaut.encode(), header(4, 11, 1, 2) + QByteArray("\xC3\x84"));

@@ -10,6 +10,7 @@
 #include "paths.h"
 #include "testfiles.h"
 #include "textfile.h"
+#include "vellorinwindowlayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -283,18 +284,38 @@ TEST_F(PrefsTest, FailedSaveIsReported)
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(prefsPath())));
 }
 
-TEST_F(PrefsTest, AFullDiskKeepsTheSettingsFile)
+// Every settings writer: the settings archive, an exported font settings file and a window layout file.
+TEST_F(PrefsTest, AFullDiskKeepsEverySettingsFile)
 {
     Prefs prefs;
-    ASSERT_TRUE(prefs.save());
-    const QByteArray old = TestFiles::read(prefsPath());
-    prefs.setZoomScale(2);
-    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
-        const FailingWrites failing(step);
-        LogCapture log;
-        EXPECT_FALSE(prefs.save()) << int(step);
-        EXPECT_EQ(TestFiles::read(prefsPath()), old) << int(step);
-        EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(prefsPath()))) << int(step);
+    VellorinWindowLayout layout;
+    layout.setSonglistcol0(0.5);
+    layout.setLeftPanePercentage(0.3);
+    const QString fontsPath = QDir::home().filePath(QStringLiteral("Stage.vellorinfontsettings"));
+    const QString layoutPath = QDir::home().filePath(QStringLiteral("Stage.vellorinlayout"));
+    const struct
+    {
+        QString path;
+        std::function<bool()> write;
+        QString logged;
+    } writers[] = {
+        {prefsPath(), [&] { return prefs.save(); }, QStringLiteral("Error writing %1: ").arg(prefsPath())},
+        {fontsPath, [&] { return prefs.exportFontPrefs(fontsPath); }, QStringLiteral("Error writing font prefs JSON: ")},
+        {layoutPath, [&] { return layout.save(layoutPath); }, QStringLiteral("Error writing %1: ").arg(layoutPath)},
+    };
+    for (const auto &writer : writers) {
+        ASSERT_TRUE(writer.write()) << writer.path.toStdString();
+        const QByteArray old = TestFiles::read(writer.path);
+        prefs.setZoomScale(prefs.zoomScale() + 1);
+        prefs.textfontprefs()->setSize(prefs.textfontprefs()->size() + 1);
+        layout.setSonglistcol0(layout.songlistcol0() / 2);
+        for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+            const FailingWrites failing(step);
+            LogCapture log;
+            EXPECT_FALSE(writer.write()) << writer.path.toStdString() << int(step);
+            EXPECT_EQ(TestFiles::read(writer.path), old) << int(step);
+            EXPECT_TRUE(log.hasLineStartingWith(writer.logged)) << int(step);
+        }
     }
 }
 

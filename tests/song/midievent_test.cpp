@@ -40,6 +40,7 @@ TEST(MidiEvent, ParsesAndPrintsTokens)
         {"PC", "PC0"},
         {"PAUSE", "PAUSE0"},
         {"PAUSE1500", "PAUSE1500"},
+        {"PAUSE4294967296", "PAUSE4294967296"}, // more than 32 bits is written whole, never as a negative pause
         {"START5", "START"},
         {"PC5@17", "PC5"},
         {"PC5@16", "PC5@16"},

@@ -14,6 +14,6 @@ public:
     FailingWrites(const FailingWrites &) = delete;
     FailingWrites &operator=(const FailingWrites &) = delete;
 
-    static constexpr TextFile::WriteStep kAllSteps[] = {TextFile::WriteStep::Write, TextFile::WriteStep::Flush,
-                                                        TextFile::WriteStep::Commit};
+    static constexpr TextFile::WriteStep kAllSteps[] = {TextFile::WriteStep::Open, TextFile::WriteStep::Write,
+                                                        TextFile::WriteStep::Flush, TextFile::WriteStep::Commit};
 };
