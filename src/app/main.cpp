@@ -8,6 +8,7 @@
 #include "singleinstance.h"
 #include "translations.h"
 #include "vellorinappdelegate.h"
+#include "windowset.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,7 +31,9 @@ int main(int argc, char *argv[])
 
     Translations::install(QLocale::system());
     MessageBoxDialogs dialogs;
+    WindowSet windows(dialogs);
     VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
+    delegate.setToolWindows(&windows);
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &delegate,
                      &VellorinAppDelegate::openFilesFromAnotherStart);
     delegate.applicationDidFinishLaunching();

@@ -9,6 +9,9 @@
 #include "log.h"
 #include "prefs.h"
 #include "songdisplay.h"
+#include "toolwindows.h"
+
+#include <QWidget>
 
 namespace {
 
@@ -103,7 +106,7 @@ void SongViewViewController::showChords(const QString &clickedName, const QRectF
     if (library)
         candidates.append(library->chordsForTitle(name));
     if (!candidates.isEmpty()) {
-        openChordWindow(candidates.first().displayName(displayOptions()), candidates, rect);
+        openChordWindow(name, candidates, rect);
         return;
     }
     askAboutUnknownChord(name);
@@ -131,4 +134,18 @@ bool SongViewViewController::currentInstrumentIsKeyboard() const
 bool SongViewViewController::hasSongChords() const
 {
     return !m_songView->uniqueChordNames().isEmpty();
+}
+
+void SongViewViewController::openChordWindow(const QString &name, const QList<Chord> &chords, const QRectF &rect)
+{
+    if (!m_toolWindows)
+        return;
+    const QRect inView = rect.toAlignedRect();
+    m_toolWindows->openChordWindow(name, chords, QRect(m_songView->widget()->mapToGlobal(inView.topLeft()), inView.size()));
+}
+
+void SongViewViewController::addChordToLibrary(const QString &name)
+{
+    if (m_toolWindows)
+        m_toolWindows->addChordToLibrary(name);
 }
