@@ -55,7 +55,7 @@ public:
     ChordViewControllerWindowController *chordViewController() const { return m_chordViewController.get(); }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The current library's roots; none without a library.
