@@ -6,6 +6,7 @@
 #include "messageboxdialogs.h"
 #include "paths.h"
 #include "singleinstance.h"
+#include "tcppeersession.h"
 #include "translations.h"
 #include "vellorinappdelegate.h"
 #include "windowset.h"
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     WindowSet windows(dialogs);
     VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
     delegate.setToolWindows(&windows);
+    delegate.setPeerSessionMaker(TcpPeerSession::maker(dialogs));
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &delegate,
                      &VellorinAppDelegate::openFilesFromAnotherStart);
     delegate.applicationDidFinishLaunching();
