@@ -157,10 +157,12 @@ QStringList MessageBoxDialogs::runOpenPanel(const OpenPanel &panel)
                            .arg(patterns.join(QLatin1Char(' '))));
     if (panel.allowsOtherFileTypes || patterns.isEmpty())
         filters.append(QCoreApplication::translate("MessageBoxDialogs", "All files (*)"));
-    QFileDialog dialog(QApplication::activeWindow(), QString(), panel.directory);
+    QFileDialog dialog(QApplication::activeWindow(), panel.message, panel.directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(panel.allowsMultipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
+    if (!panel.prompt.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, panel.prompt);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();

@@ -31,6 +31,7 @@ class PDFSong;
 class PaneSplitView;
 class PeerControl;
 class QPrinter;
+class SecondarySongViewWindowController;
 class SongDisplay;
 class SongViewViewController;
 class ToolWindows;
@@ -253,6 +254,8 @@ public:
     bool isSongEditVisible() const;
     // The three panes of the window; nullptr until launched.
     PaneSplitView *splitView() const { return m_splitView; }
+    // The second display; nullptr until its command first shows it, and kept from then on.
+    SecondarySongViewWindowController *secondSongView() const { return m_secondSongView.get(); }
 
     // --- The editor's calls ---
     // The editor changed the current song's text: the song pane lays it out again at once.
@@ -388,6 +391,12 @@ private:
     // The zoom slider moved.
     void zoomChanged(float zoomScale);
     void toggleAutoZoom();
+    // The second display: made on first use, then shown again and refreshed.
+    void showSecondarySongView();
+    void toggleSecondaryAutoZoom();
+    // True when the second display was the active window and took the zoom step.
+    bool zoomSecondDisplayWhenActive(ZoomStep step);
+    void refreshSecondDisplay();
     // Find: in the editor's text while it has the focus, else in the song list.
     void performTextFinderAction();
     // Title order when flag is null.
@@ -398,11 +407,6 @@ private:
     // Nearby sharing.
     void hidePlayTogetherUnlessPeersCanConnect();
     void notifyPeersOfSong(const Song &song);
-
-    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
-    // True when the second display was the active window and took the zoom step.
-    bool zoomSecondDisplayWhenActive(ZoomStep step);
-    void refreshSecondDisplay();
 
     Dialogs &m_dialogs;
     PaneMaker m_makePanes;
@@ -415,6 +419,7 @@ private:
     MainMenus *m_menus = nullptr;
     std::unique_ptr<CommandState> m_commandState;
     SongViewViewController *m_songViewViewController = nullptr;
+    std::unique_ptr<SecondarySongViewWindowController> m_secondSongView;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
     std::unique_ptr<FolderWatcher> m_folderWatcher;

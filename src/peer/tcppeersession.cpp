@@ -163,7 +163,7 @@ void TcpPeerSession::call(const FoundPeer &peer)
     adopt(PeerConnection::call(peer, m_identity, m_timing.answer, this));
 }
 
-PeerConnection *TcpPeerSession::adopt(PeerConnection *connection)
+void TcpPeerSession::adopt(PeerConnection *connection)
 {
     m_connections.append(connection);
     connect(connection, &PeerConnection::handshakeReceived, this,
@@ -172,7 +172,6 @@ PeerConnection *TcpPeerSession::adopt(PeerConnection *connection)
         Q_EMIT messageReceived(message, connection->peer().name);
     });
     connect(connection, &PeerConnection::closed, this, [this, connection] { closed(connection); });
-    return connection;
 }
 
 void TcpPeerSession::handshakeReceived(PeerConnection *connection, const PeerHandshake &handshake)
@@ -232,6 +231,8 @@ void TcpPeerSession::ask(PeerConnection *connection)
     const QPointer<PeerConnection> guarded(connection);
     QTimer::singleShot(0, connection, [this, guarded] {
         ModalGate::whenNoQuestion(guarded, [this, guarded] {
+            if (guarded->isClosed())
+                return; // the caller gave up while another question was open
             const QString name = guarded->peer().name;
             Dialogs::Alert alert;
             alert.title = tr("Riro Riroduva");

@@ -63,7 +63,7 @@ private:
     void takeIncoming();
     void found(const FoundPeer &peer);
     void call(const FoundPeer &peer);
-    PeerConnection *adopt(PeerConnection *connection);
+    void adopt(PeerConnection *connection);
     void handshakeReceived(PeerConnection *connection, const PeerHandshake &handshake);
     void invited(PeerConnection *connection);
     void ask(PeerConnection *connection);

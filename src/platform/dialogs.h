@@ -70,13 +70,16 @@ public:
     };
 
     // A panel for choosing files to open: the folder it opens on, the extensions offered (without dot), whether
-    // files of other types may be chosen too and whether several may be chosen at once.
+    // files of other types may be chosen too and whether several may be chosen at once; the message it shows
+    // and the title of its choosing button (empty: the platform's own).
     struct OpenPanel
     {
         QString directory;
         QStringList allowedTypes;
         bool allowsOtherFileTypes = false;
         bool allowsMultipleSelection = false;
+        QString message;
+        QString prompt;
     };
 
     virtual ~Dialogs() = default;

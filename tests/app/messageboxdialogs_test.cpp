@@ -95,11 +95,13 @@ TEST(MessageBoxDialogs, TheOpenPanelOffersItsTypesAndAnswersEveryFileChosen)
         QFile touched(file);
         ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
     }
-    Dialogs::OpenPanel panel{folder.path(), {QStringLiteral("pro")}, true, true};
+    Dialogs::OpenPanel panel{folder.path(), {QStringLiteral("pro")}, true, true, "Pick songs", "Take"};
     MessageBoxDialogs dialogs;
     QTimer::singleShot(0, [&files] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Pick songs");
+        EXPECT_EQ(dialog->labelText(QFileDialog::Accept), "Take");
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
         EXPECT_EQ(dialog->nameFilters(), (QStringList{"Allowed files (*.pro)", "All files (*)"}));
         dialog->selectNameFilter(QStringLiteral("All files (*)"));
