@@ -1,6 +1,8 @@
 // Decoding text of unknown encoding, reading it from files, and writing files atomically.
 #include "textfile.h"
 
+#include "filebytes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -94,6 +96,14 @@ QString failure(const QSaveFile &file, const char *step)
     return QStringLiteral("%1 failed: %2").arg(QLatin1String(step), reason);
 }
 
+std::optional<QString> decodeOrSayWhy(const QByteArray &bytes, TextFile::LastResort lastResort, QString *error)
+{
+    auto text = TextFile::decode(bytes, lastResort);
+    if (!text && error)
+        *error = QStringLiteral("unknown text encoding");
+    return text;
+}
+
 } // namespace
 
 std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort lastResort)
@@ -136,10 +146,14 @@ std::optional<QString> TextFile::read(const QString &path, LastResort lastResort
             *error = file.errorString();
         return std::nullopt;
     }
-    auto text = decode(file.readAll(), lastResort);
-    if (!text && error)
-        *error = QStringLiteral("unknown text encoding");
-    return text;
+    return decodeOrSayWhy(file.readAll(), lastResort, error);
+}
+
+std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
+                                              QString *error)
+{
+    const std::optional<QByteArray> bytes = FileBytes::read(path, expectedSize, error);
+    return bytes ? decodeOrSayWhy(*bytes, lastResort, error) : std::nullopt;
 }
 
 bool TextFile::write(const QString &path, const QString &text, QString *error)
