@@ -905,6 +905,25 @@
     </message>
 </context>
 <context>
+    <name>TcpPeerSession</name>
+    <message>
+        <source>Riro Riroduva</source>
+        <translation>Riro Riroduva</translation>
+    </message>
+    <message>
+        <source>Accept connection from %1?</source>
+        <translation>Verbindung von %1 annehmen?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>VellorinAppDelegate</name>
     <message>
         <source>New Song</source>

@@ -905,6 +905,25 @@
     </message>
 </context>
 <context>
+    <name>TcpPeerSession</name>
+    <message>
+        <source>Riro Riroduva</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept connection from %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VellorinAppDelegate</name>
     <message>
         <source>New Song</source>

@@ -42,8 +42,11 @@ export ASAN_SYMBOLIZER_PATH="$(command -v llvm-symbolizer-16 || command -v llvm-
 
 failed=()
 for name in "${targets[@]}"; do
+  seeds=("fuzz/corpus/$name" "fuzz/regressions/$name")
+  # Targets that read song texts share the song seeds beside their own (fuzz/CMakeLists.txt knows the same list).
+  case "$name" in textfile|exports|songlayout) seeds+=(fuzz/corpus/songtext) ;; esac
   scratch="$(mktemp -d)"
-  find "fuzz/corpus/$name" "fuzz/regressions/$name" -type f ! -name .keep -exec cp {} "$scratch/" \;
+  find "${seeds[@]}" -type f ! -name .keep -exec cp {} "$scratch/" \;
   artifacts="build-fuzz/artifacts/$name"
   mkdir -p "$artifacts"
   dictionary=()

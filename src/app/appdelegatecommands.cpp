@@ -95,6 +95,8 @@ void VellorinAppDelegate::connectCommands()
         {"actEditWithFixedFont", [this] { setEditWithFixedFont(!m_prefs->editWithFixedFont()); }},
         {"actShowSongChords", [this] { showHideSongChords(); }},
         {"actSongChordsAtRight", [this] { toggleSongChordsAtRight(); }},
+        {"actShowSecondarySongView", [this] { showSecondarySongView(); }},
+        {"actSecondaryAutoZoom", [this] { toggleSecondaryAutoZoom(); }},
         {"actSecondaryNoChords", [this] { noChordsOnSecondarySongView(); }},
 
         {"actToggleTransposeToolbar", [this] { onSongViewShown(&SongViewViewController::toggleTransposeToolbar); }},

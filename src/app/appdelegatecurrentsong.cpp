@@ -2,7 +2,6 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
-#include "log.h"
 #include "midi.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
@@ -20,17 +19,15 @@ void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
 {
-    if (!song) {
-        Log::write(QStringLiteral("%1:%2: no song to show").arg(QLatin1String(__FILE__)).arg(__LINE__));
-        return;
-    }
     m_currentSong = song;
-    // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song.
-    m_isNormalSong = isTextSong(*song);
-    m_prefs->setCurrentSong(song->titleSubtitleReference());
+    // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song. Without a
+    // song there is nothing to transpose either.
+    m_isNormalSong = song && isTextSong(*song);
+    m_prefs->setCurrentSong(song ? std::optional<QString>(song->titleSubtitleReference()) : std::nullopt);
     m_prefs->save();
     if (m_songViewViewController) {
-        showUntransposed(song);
+        if (song)
+            showUntransposed(song);
         if (isSongViewVisible()) {
             QTimer::singleShot(0, m_songViewViewController, [this] {
                 m_songViewViewController->refresh();
@@ -42,7 +39,8 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
     refreshSecondDisplay();
-    if (notifyPeers)
+    // No song is no news for the peers: they keep showing theirs.
+    if (notifyPeers && song)
         notifyPeersOfSong(*song);
     updateCommandStates();
 }
@@ -108,7 +106,7 @@ bool VellorinAppDelegate::saveCurrentSongInteractive(bool ask)
         m_panes.songEdit->refresh();
         if (m_panes.playlists) {
             m_panes.playlists->refresh();
-            if (const SongPtr entry = m_panes.playlists->currentSong())
+            if (const SongPtr entry = m_panes.playlists->selectedEntry())
                 setCurrentSong(entry);
         }
         m_panes.songEdit->refresh();

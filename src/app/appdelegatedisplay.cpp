@@ -3,8 +3,11 @@
 #include "vellorinappdelegate.h"
 
 #include "mainmenus.h"
+#include "mainwindow.h"
 #include "prefs.h"
+#include "secondarysongviewwindowcontroller.h"
 #include "songviewviewcontroller.h"
+#include "songviewwidget.h"
 
 bool VellorinAppDelegate::flipSetting(bool (Prefs::*get)() const, void (Prefs::*set)(bool), bool keep)
 {
@@ -156,6 +159,48 @@ void VellorinAppDelegate::toggleAutoZoom()
     setChecked(QStringLiteral("actAutoZoom"), on);
     m_songViewViewController->switchAutozoom(on);
     recolourEditor();
+}
+
+void VellorinAppDelegate::showSecondarySongView()
+{
+    if (!m_secondSongView)
+        m_secondSongView = std::make_unique<SecondarySongViewWindowController>(
+            [this] { return m_currentSong; }, m_songViewViewController->songView(), std::make_unique<SongViewWidget>());
+    m_secondSongView->showWindow(m_window.get());
+    m_secondSongView->refresh();
+}
+
+void VellorinAppDelegate::toggleSecondaryAutoZoom()
+{
+    if (m_secondSongView)
+        m_secondSongView->autozoom();
+    else
+        flipSetting(&Prefs::autozoomSecondary, &Prefs::setAutozoomSecondary);
+    setChecked(QStringLiteral("actSecondaryAutoZoom"), m_prefs->autozoomSecondary());
+}
+
+bool VellorinAppDelegate::zoomSecondDisplayWhenActive(ZoomStep step)
+{
+    if (!m_secondSongView || !m_secondSongView->isActiveWindow())
+        return false;
+    switch (step) {
+    case ZoomStep::In:
+        m_secondSongView->zoomIn();
+        break;
+    case ZoomStep::Out:
+        m_secondSongView->zoomOut();
+        break;
+    case ZoomStep::Reset:
+        m_secondSongView->resetZoom();
+        break;
+    }
+    return true;
+}
+
+void VellorinAppDelegate::refreshSecondDisplay()
+{
+    if (m_secondSongView)
+        m_secondSongView->refresh();
 }
 
 void VellorinAppDelegate::performTextFinderAction()

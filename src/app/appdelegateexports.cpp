@@ -117,7 +117,7 @@ QList<SongPtr> VellorinAppDelegate::selectedSongs() const
         QList<SongPtr> songs;
         if (!m_panes.playlists)
             return songs;
-        for (const SongPtr &entry : m_panes.playlists->selectedEntries()) {
+        for (const SongPtr &entry : m_panes.playlists->selectedSongs()) {
             if (const SongPtr song = m_songs->songForSong(entry)) {
                 song->setPlaylistkey(entry->playlistkey());
                 songs.append(song);

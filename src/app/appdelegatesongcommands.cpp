@@ -29,6 +29,14 @@ void VellorinAppDelegate::transposeReset()
     m_songViewViewController->refreshScrollToTop(false);
 }
 
+void VellorinAppDelegate::setTranspose(int semitones)
+{
+    // The same transposition again changes nothing: no refresh, which would scroll the song to its top.
+    if (m_songViewViewController && m_currentSong && m_isNormalSong &&
+        m_songViewViewController->songView().transpose() != semitones)
+        m_songViewViewController->setTranspose(semitones);
+}
+
 void VellorinAppDelegate::transposeSave()
 {
     // A PDF song or a playlist note has no chords to rewrite and no song file of its own to write them to.
@@ -118,7 +126,7 @@ void VellorinAppDelegate::updatePlaylistKey(const QString &key)
     if (!m_prefs->showPlaylists() || !m_panes.playlists)
         return;
     const std::shared_ptr<PlayList> playlist = m_panes.playlists->currentPlayList();
-    const SongPtr entry = m_panes.playlists->currentSong();
+    const SongPtr entry = m_panes.playlists->selectedEntry();
     // A song shown by MIDI, by a peer or from another list is not the selected entry: its key stays out of it.
     if (playlist && entry && isEntryOfCurrentSong(entry)) {
         const bool ownKey = key == m_currentSong->key();

@@ -6,6 +6,7 @@
 #include "messageboxdialogs.h"
 #include "paths.h"
 #include "singleinstance.h"
+#include "tcppeersession.h"
 #include "translations.h"
 #include "vellorinappdelegate.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     Translations::install(QLocale::system());
     MessageBoxDialogs dialogs;
     VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
+    delegate.setPeerSessionMaker(TcpPeerSession::maker(dialogs));
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &delegate,
                      &VellorinAppDelegate::openFilesFromAnotherStart);
     delegate.applicationDidFinishLaunching();

@@ -3,11 +3,13 @@
 #include "modalgate.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -70,14 +72,19 @@ QString MessageBoxDialogs::runSavePanel(const SavePanel &panel)
     QStringList patterns;
     for (const QString &type : panel.allowedTypes)
         patterns.append(QStringLiteral("*.") + type);
-    const QString filter = patterns.isEmpty() ? QString()
-                                              : QCoreApplication::translate("MessageBoxDialogs", "Allowed files (%1)")
-                                                    .arg(patterns.join(QLatin1Char(' ')));
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                        QDir(panel.directory).filePath(panel.fileName), filter);
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QDir(panel.directory).filePath(panel.fileName));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!patterns.isEmpty()) {
+        dialog.setNameFilter(QCoreApplication::translate("MessageBoxDialogs", "Allowed files (%1)")
+                                 .arg(patterns.join(QLatin1Char(' '))));
+        dialog.setDefaultSuffix(panel.allowedTypes.constFirst());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt)
+Dialogs::TextAnswer MessageBoxDialogs::runTextAlert(const TextPrompt &prompt)
 {
     const ModalGate::Question question;
     QWidget *window = QApplication::activeWindow();
@@ -101,19 +108,28 @@ std::optional<QString> MessageBoxDialogs::runTextPrompt(const TextPrompt &prompt
     combo->setEditable(true);
     combo->addItems(prompt.choices);
     combo->setEditText(prompt.text);
+    combo->lineEdit()->setPlaceholderText(prompt.placeholder);
     combo->setFixedSize(200, 24);
     layout->addWidget(combo);
     auto *buttons = new QDialogButtonBox;
-    buttons->addButton(prompt.defaultButton, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton *defaultButton = buttons->addButton(prompt.defaultButton, QDialogButtonBox::AcceptRole);
+    defaultButton->setDefault(true);
     if (!prompt.alternateButton.isEmpty())
         buttons->addButton(prompt.alternateButton, QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QPushButton *otherButton =
+        prompt.otherButton.isEmpty() ? nullptr : buttons->addButton(prompt.otherButton, QDialogButtonBox::ActionRole);
+    Answer answer = Answer::Alternate;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton *clicked) {
+        answer = clicked == defaultButton ? Answer::Default
+                 : clicked == otherButton ? Answer::Other
+                                          : Answer::Alternate;
+        dialog.done(answer == Answer::Default ? QDialog::Accepted : QDialog::Rejected);
+    });
     layout->addWidget(buttons);
     combo->setFocus();
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return combo->currentText();
+    // Escape and closing the window reject without a click: the alternate answer.
+    dialog.exec();
+    return {answer, combo->currentText()};
 }
 
 QString MessageBoxDialogs::runFolderPanel(const FolderPanel &panel)
@@ -141,10 +157,12 @@ QStringList MessageBoxDialogs::runOpenPanel(const OpenPanel &panel)
                            .arg(patterns.join(QLatin1Char(' '))));
     if (panel.allowsOtherFileTypes || patterns.isEmpty())
         filters.append(QCoreApplication::translate("MessageBoxDialogs", "All files (*)"));
-    QFileDialog dialog(QApplication::activeWindow(), QString(), panel.directory);
+    QFileDialog dialog(QApplication::activeWindow(), panel.message, panel.directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(panel.allowsMultipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
+    if (!panel.prompt.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, panel.prompt);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
@@ -165,4 +183,25 @@ bool MessageBoxDialogs::runPageSetup(QPrinter &printer)
     const ModalGate::Question question;
     QPageSetupDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QFont> MessageBoxDialogs::runFontPanel(const QFont &font)
+{
+    const ModalGate::Question question;
+    QFontDialog dialog(font, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFont();
+}
+
+std::optional<QColor> MessageBoxDialogs::runColorPanel(const QColor &color)
+{
+    const ModalGate::Question question;
+    QColorDialog dialog(QApplication::activeWindow());
+    // The alpha channel first: a colour set before it loses its transparency.
+    dialog.setOption(QColorDialog::ShowAlphaChannel);
+    dialog.setCurrentColor(color);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
 }

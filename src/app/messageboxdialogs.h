@@ -14,11 +14,13 @@ public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
     QString runSavePanel(const SavePanel &panel) override;
-    std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
+    TextAnswer runTextAlert(const TextPrompt &prompt) override;
     QString runFolderPanel(const FolderPanel &panel) override;
     QStringList runOpenPanel(const OpenPanel &panel) override;
     bool runPrintPanel(QPrinter &printer) override;
     bool runPageSetup(QPrinter &printer) override;
+    std::optional<QFont> runFontPanel(const QFont &font) override;
+    std::optional<QColor> runColorPanel(const QColor &color) override;
 
 private:
     QPointer<QMessageBox> m_box;

@@ -80,15 +80,18 @@ public:
 class PlaylistsPane : public ListPane
 {
 public:
-    // The entry selected in the playlist; null when none is.
-    virtual SongPtr currentSong() const = 0;
-    // The selected entries of the playlist, in their order, each with the key the playlist gives it.
-    virtual QList<SongPtr> selectedEntries() const = 0;
+    // The playlist entry of the selected row, as the playlist holds it (not the library's song); null when no row
+    // is selected. Not the application's current song, which is the library's song for it.
+    virtual SongPtr selectedEntry() const = 0;
     // The playlist shown; null when none is.
     virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
     // The library song of the entry after / before the selected one; null at the end or without a selection.
     virtual SongPtr nextSong() const = 0;
     virtual SongPtr prevSong() const = 0;
+    // The entries of the selected rows, in row order, each with the key the playlist gives it.
+    virtual QList<SongPtr> selectedSongs() const = 0;
+    // The library's songs for the selected entries, in row order; entries whose song is missing are left out.
+    virtual QList<SongPtr> selectedRealSongs() const = 0;
 };
 
 class TagsPane : public ListPane

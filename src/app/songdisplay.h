@@ -57,8 +57,9 @@ public:
     virtual std::optional<PauseInfo> pauseForPosition(double y) const = 0;
     // 0 when not transposed or a tab song, else 'b' or '#' as the transposed key asks.
     virtual QChar favoredTransposeChar() const = 0;
-    // The names of the chords the laid-out song shows, each once, from the top of the song.
-    virtual QStringList uniqueChordNames() = 0;
+    // The names of the chords the laid-out song shows below y (points), each once in order of first appearance,
+    // spelled as shown (transposed, all flat or all sharp).
+    virtual QStringList uniqueChordNamesFromPositionY(float y) = 0;
     // The chord the song's text defines under exactly that title.
     virtual std::optional<Chord> tempChordForTitle(const QString &title) const = 0;
 };

@@ -69,6 +69,7 @@ void SongViewViewController::relayoutWhenChordsReady()
             adjustSongFrame();
             m_songView->widget()->update();
             updateSongChords();
+            openSongChordsWhenWanted();
         },
         Qt::SingleShotConnection);
 }
@@ -77,12 +78,7 @@ void SongViewViewController::showChords(const QString &clickedName, const QRectF
 {
     if (!m_song)
         return;
-    QString name = clickedName;
-    if (Chord::isNashvilleNumber(name)) {
-        const QChar favor = m_songView->favoredTransposeChar();
-        const QString key = Chord::transpose(m_song->key(), m_songView->transpose(), favor);
-        name = Chord::nameForNashvilleNumber(name, key, favor);
-    }
+    const QString name = chordLookupName(clickedName);
 
     // A chord the library is still loading is not unknown: the click is answered once the library is ready.
     Chords *library = AppContext::instance()->chords();
@@ -126,9 +122,4 @@ bool SongViewViewController::currentInstrumentIsKeyboard() const
     const Prefs *prefs = AppContext::instance()->prefs();
     const Instrument *instrument = prefs ? prefs->currentInstrument() : nullptr;
     return instrument && instrument->isKeyboard();
-}
-
-bool SongViewViewController::hasSongChords() const
-{
-    return !m_songView->uniqueChordNames().isEmpty();
 }

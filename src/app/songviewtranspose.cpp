@@ -168,6 +168,10 @@ void SongViewViewController::stepTranspose(int delta)
 
 void SongViewViewController::setTranspose(int semitones)
 {
+    // Set for this song at its capo: the song's first refresh, which may still be waiting, must not put it back
+    // to minus the capo.
+    if (const SongPtr song = m_currentSong ? m_currentSong() : nullptr)
+        rememberCapoOf(song);
     m_songView->setTranspose(semitones);
     notifyPeersOfTranspose();
     refresh();

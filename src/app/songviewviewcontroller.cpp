@@ -91,11 +91,16 @@ void SongViewViewController::buildPane()
     m_chordView = new ChordViewWidget;
     m_chordView->chordView().setShowTitle(true);
     m_chordScrollView->setWidget(m_chordView);
-    m_chordScrollView->setWidgetResizable(true);
-    m_chordScrollView->installEventFilter(this);
+    // The diagrams take the size their grid wants, scrolling when the pane is smaller.
+    m_chordScrollView->setWidgetResizable(false);
+    // The viewport, not the scroll area: its new width is known only once the scroll area has laid it out.
+    m_chordScrollView->viewport()->installEventFilter(this);
+    // Only the chord pane collapses; the song keeps at least 60 pixels, and the handle stays thin.
     m_splitView->setCollapsible(0, false);
+    m_songContainerView->setMinimumSize(60, 60);
+    m_splitView->setHandleWidth(3);
     // The chord side pane starts closed.
-    m_splitView->setSizes({1, 0});
+    m_chordScrollView->hide();
     layoutContainer();
 }
 
@@ -106,7 +111,7 @@ bool SongViewViewController::eventFilter(QObject *watched, QEvent *event)
             layoutContainer();
         else if (watched == m_songScrollView)
             adjustSongFrame();
-        else if (watched == m_chordScrollView)
+        else if (watched == m_chordScrollView->viewport())
             updateSongChords();
     }
     return QWidget::eventFilter(watched, event);
@@ -154,11 +159,8 @@ void SongViewViewController::refreshScrollToTop(bool scrollToTop, bool fast)
 
     m_songView->widget()->update();
     updateSongChords();
-    if (prefs.showSongChords() && !songChordNames().isEmpty() && !isSongChordsVisible())
-        afterDelayForSameSong(100, [this] {
-            if (!isSongChordsVisible())
-                showHideSongChords();
-        });
+    openSongChordsWhenWanted();
+    Q_EMIT refreshed();
     if (scrollToTop)
         this->scrollToTop();
 }
@@ -181,9 +183,14 @@ void SongViewViewController::applyCapoTransposition()
 
 void SongViewViewController::resetTransposition(const SongPtr &song)
 {
+    rememberCapoOf(song);
+    m_songView->setTranspose(int(-m_capo));
+}
+
+void SongViewViewController::rememberCapoOf(const SongPtr &song)
+{
     m_capoSong = song;
     m_capo = song->capo();
-    m_songView->setTranspose(int(-m_capo));
 }
 
 void SongViewViewController::updateWindowTitle()

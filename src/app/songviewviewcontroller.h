@@ -2,6 +2,7 @@
 // a time, the metronome flash strip and the chord side pane.
 #pragma once
 
+#include "chordviewdelegate.h"
 #include "metronomeengine.h"
 #include "monotonicclock.h"
 #include "song.h"
@@ -16,6 +17,7 @@
 class Chord;
 class ChordViewWidget;
 class Dialogs;
+class Instrument;
 class MetronomeFlashView;
 class MinSecTextField;
 class PDFSongViewWidget;
@@ -33,7 +35,7 @@ class QTimer;
 class SongDisplay;
 class SongPaneCommands;
 
-class SongViewViewController : public QWidget, public MetronomeDelegate
+class SongViewViewController : public QWidget, public MetronomeDelegate, private ChordViewDelegate
 {
     Q_OBJECT
 
@@ -162,10 +164,15 @@ public:
     MinSecTextField *playingTimeTextField() const { return m_playingTimeTextField; }
 
     // --- Chords ---
-    // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it.
+    // The chord side pane: whether the song has chords for it, whether it is open, and opening or closing it
+    // (beside the song when the setting songChordsAtRight is on, below it otherwise).
     bool hasSongChords() const;
     bool isSongChordsVisible() const;
     void showHideSongChords();
+    // Fills the pane with a diagram of every chord the song shows, fingered for the current instrument; closes
+    // it when there is none to show or the instrument is a keyboard, without changing the setting showSongChords.
+    void updateSongChords();
+    ChordViewWidget *chordView() const { return m_chordView; }
     // A click on a chord name (as drawn) in the song, or on a diagram of the chord side pane.
     void showChords(const QString &name, const QRectF &rect);
 
@@ -234,6 +241,8 @@ Q_SIGNALS:
     // After every change that may change them; they enable the toolbars' save buttons.
     void transposeCanSaveChanged(bool canSave);
     void autoScrollCanSaveChanged(bool canSave);
+    // Every refresh, once the song is laid out and before it scrolls to the top: the second display follows.
+    void refreshed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -257,11 +266,24 @@ private:
     void adjustSongFrame();
     void relayoutWhenChordsReady();
 
+    // Chord side pane.
+    // Opens the pane 0.1 s later when it is wanted then: the setting showSongChords on and chords to show.
+    void openSongChordsWhenWanted();
+    bool songChordsWanted() const;
+    // The name a shown chord is looked up under: a Nashville number becomes its chord in the shown key.
+    QString chordLookupName(const QString &shownName) const;
+    // Copies of the song's own or the library's chords, titled with the names shown.
+    QList<Chord> songChordDiagrams(const Instrument &instrument) const;
+    // ChordViewDelegate: a click on a diagram shows that chord's variants.
+    void chordView(ChordView &view, const Chord &selectedChord) override;
+
     // Zoom: within the limits, then kept in the settings, auto-zoom off, the song laid out again.
     void applyZoom(double zoomScale);
 
     // Refresh steps.
     void applyCapoTransposition();
+    // The transposition now shown is the one set for this song at its capo.
+    void rememberCapoOf(const SongPtr &song);
     void updateWindowTitle();
     void showSongOrPdf();
     void takeMetronomeValues();
@@ -302,9 +324,6 @@ private:
     void startAudio();
     bool isAudioPlaying() const;
     void setAudioSpeedPopup();
-    void updateSongChords();
-    // The chords the side pane shows.
-    QStringList songChordNames() const;
     void askAboutUnknownChord(const QString &name);
     bool currentInstrumentIsKeyboard() const;
     void openChordWindow(const QString &title, const QList<Chord> &chords, const QRectF &rect);

@@ -47,7 +47,7 @@ public:
     qint64 lineForCursorPos(quint64 position) const override { return m_songView.lineForCursorPos(position); }
     std::optional<PauseInfo> pauseForPosition(double y) const override { return m_songView.pauseForPosition(y); }
     QChar favoredTransposeChar() const override { return m_songView.favoredTransposeChar(); }
-    QStringList uniqueChordNames() override { return m_songView.uniqueChordNames(); }
+    QStringList uniqueChordNamesFromPositionY(float y) override { return m_songView.uniqueChordNamesFromPositionY(y); }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         return m_songView.tempChordForTitle(title);

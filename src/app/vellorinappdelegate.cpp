@@ -13,6 +13,7 @@
 #include "peercontrol.h"
 #include "playlists.h"
 #include "prefs.h"
+#include "secondarysongviewwindowcontroller.h"
 #include "songs.h"
 #include "songviewviewcontroller.h"
 #include "songviewwidget.h"
@@ -67,6 +68,8 @@ VellorinAppDelegate::~VellorinAppDelegate()
     // objects still exist; then nobody may reach them.
     m_midi.reset();
     m_peerControl.reset();
+    // The second display reads the song pane's transposition: it goes before the window that holds the pane.
+    m_secondSongView.reset();
     m_window.reset();
     AppReviewManager::defaultManager().setDialogs(nullptr);
     AppContext::install(nullptr);
@@ -153,6 +156,8 @@ void VellorinAppDelegate::makePaneControllers()
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
     m_songViewViewController->setCommands(this);
+    connect(m_songViewViewController, &SongViewViewController::refreshed, this,
+            &VellorinAppDelegate::refreshSecondDisplay);
     connectZoomControls();
 }
 

@@ -31,6 +31,7 @@ class PDFSong;
 class PaneSplitView;
 class PeerControl;
 class QPrinter;
+class SecondarySongViewWindowController;
 class SongDisplay;
 class SongViewViewController;
 class ToolWindows;
@@ -136,7 +137,8 @@ public:
     const SongPtr &currentSong() const override { return m_currentSong; }
     // The panes' way to show a song: shows it, tells peers, sends its MIDI events.
     void setCurrentSong(const SongPtr &song);
-    // Makes the song current and refreshes the views; tells peers when notifyPeers.
+    // Makes the song current and refreshes the views; tells peers when notifyPeers. A null song leaves the
+    // application without a current song: the views show nothing, the settings forget it, peers are not told.
     void showSong(const SongPtr &song, bool notifyPeers);
     // A song chosen from outside the window (by MIDI, by a peer): the editor's unsaved changes are saved first,
     // without asking, and the song is shown as by showSong(). False, with the old song still shown, when
@@ -193,6 +195,9 @@ public:
     // --- Commands on the current song's transposition, capo and playing time (text songs only) ---
     // Shows the current song at minus its capo, spelled as its key asks.
     void transposeReset();
+    // Shows the current text song transposed by so many semitones (a playlist entry's key); nothing for a PDF
+    // song, a note or no song, and when it is shown so already.
+    void setTranspose(int semitones);
     // The editor's text goes into the song, whose chords and key are rewritten by the shown transposition and
     // written to its file (or into the editor, when that holds unsaved edits); then shown untransposed.
     void transposeSave() override;
@@ -249,6 +254,8 @@ public:
     bool isSongEditVisible() const;
     // The three panes of the window; nullptr until launched.
     PaneSplitView *splitView() const { return m_splitView; }
+    // The second display; nullptr until its command first shows it, and kept from then on.
+    SecondarySongViewWindowController *secondSongView() const { return m_secondSongView.get(); }
 
     // --- The editor's calls ---
     // The editor changed the current song's text: the song pane lays it out again at once.
@@ -384,6 +391,12 @@ private:
     // The zoom slider moved.
     void zoomChanged(float zoomScale);
     void toggleAutoZoom();
+    // The second display: made on first use, then shown again and refreshed.
+    void showSecondarySongView();
+    void toggleSecondaryAutoZoom();
+    // True when the second display was the active window and took the zoom step.
+    bool zoomSecondDisplayWhenActive(ZoomStep step);
+    void refreshSecondDisplay();
     // Find: in the editor's text while it has the focus, else in the song list.
     void performTextFinderAction();
     // Title order when flag is null.
@@ -394,11 +407,6 @@ private:
     // Nearby sharing.
     void hidePlayTogetherUnlessPeersCanConnect();
     void notifyPeersOfSong(const Song &song);
-
-    // Stand-ins for what later parts of the application bring; each is replaced here, in one place.
-    // True when the second display was the active window and took the zoom step.
-    bool zoomSecondDisplayWhenActive(ZoomStep step);
-    void refreshSecondDisplay();
 
     Dialogs &m_dialogs;
     PaneMaker m_makePanes;
@@ -411,6 +419,7 @@ private:
     MainMenus *m_menus = nullptr;
     std::unique_ptr<CommandState> m_commandState;
     SongViewViewController *m_songViewViewController = nullptr;
+    std::unique_ptr<SecondarySongViewWindowController> m_secondSongView;
     PaneSplitView *m_splitView = nullptr;
     PaneControllers m_panes;
     std::unique_ptr<FolderWatcher> m_folderWatcher;

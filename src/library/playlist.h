@@ -43,9 +43,10 @@ public:
     QString defaultPathWithCategory(const QString &category);
     // Moves the file to the Trash; errors are ignored.
     void deleteFromFileSystem();
-    // Gives the playlist a new title and a file named by it, in the same folder. The new file is written
-    // before the old one goes to the Trash, and the old file's name counts as free. False when the write fails
-    // (the old file then stays as it was).
+    // Gives the playlist a new title and a file named by it, in the same folder, or in the song folder for a
+    // file in a folder named "Vellorin" (in any case). The new file is written before the old one goes to the
+    // Trash, and the old file's name counts as free. False when the write fails (the old file and the title then
+    // stay as they were).
     bool rename(const QString &title);
     bool loadFailed() const { return m_loadFailed; }
     // The playlist order: by title ignoring case; or by the file's date, newest first.
@@ -96,6 +97,8 @@ public:
 
 private:
     int indexOfSong(const Song &song) const;
+    // Where a renamed playlist's file goes.
+    QString renameFolder() const;
     void parseLine(const QString &line);
     void keepOrderForUndo() { m_originalSongs = m_songs; }
     bool writeTo(const QString &path);

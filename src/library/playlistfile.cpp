@@ -209,11 +209,12 @@ bool PlayList::rename(const QString &title)
     const QString oldPath = m_path;
     const QString oldTitle = m_title;
     const QFileInfo oldFile(oldPath);
-    const QString folder = oldFile.absolutePath();
+    const QString folder = renameFolder();
     m_title = title.isEmpty() ? QStringLiteral("Playlist") : title;
-    // The old file is replaced, so its name is free for the new one.
+    // The old file is replaced, so its name is free for the new one in its own folder.
+    const QString freeName = isSameFile(oldFile.absolutePath(), folder) ? oldFile.fileName() : QString();
     const QString newPath =
-        QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, oldFile.fileName()));
+        QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, freeName));
     if (!writeTo(newPath)) {
         m_title = oldTitle;
         return false;
@@ -222,6 +223,16 @@ bool PlayList::rename(const QString &title)
     if (!isSameFile(oldPath, newPath))
         QFile::moveToTrash(oldPath);
     return true;
+}
+
+QString PlayList::renameFolder() const
+{
+    // A folder of the program's own name holds no category: its playlists belong to the song folder.
+    const QFileInfo folder(QFileInfo(m_path).absolutePath());
+    const QString songFolder = Prefs::songDirectory();
+    if (!songFolder.isEmpty() && folder.fileName().compare(QStringLiteral("Vellorin"), Qt::CaseInsensitive) == 0)
+        return songFolder;
+    return folder.absoluteFilePath();
 }
 
 int PlayList::compareTitle(const PlayList &other) const

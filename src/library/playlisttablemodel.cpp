@@ -9,6 +9,7 @@
 #include "songcolumns.h"
 #include "songdrag.h"
 #include "songs.h"
+#include "songstablemodel.h"
 
 #include <QDataStream>
 #include <QFont>
@@ -96,6 +97,12 @@ QVariant PlayListTableModel::data(const QModelIndex &index, int role) const
     else
         return QVariant();
     return font;
+}
+
+QVariant PlayListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const QVariant header = SongsTableModel::columnHeader(section, orientation, role);
+    return header.isValid() ? header : QAbstractTableModel::headerData(section, orientation, role);
 }
 
 QVariant PlayListTableModel::displayText(int row, int column) const

@@ -58,8 +58,14 @@ QVariant SongsTableModel::data(const QModelIndex &index, int role) const
 
 QVariant SongsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    const QVariant header = columnHeader(section, orientation, role);
+    return header.isValid() ? header : QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QVariant SongsTableModel::columnHeader(int section, Qt::Orientation orientation, int role)
+{
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
+        return QVariant();
     const QStringList headers = {tr("Title"), tr("Subtitle"), tr("Key"), tr("Time")};
     return headers.value(section);
 }

@@ -32,6 +32,8 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The horizontal header of a song table: "Title", "Subtitle", "Key", "Time"; the playlist table's too.
+    static QVariant columnHeader(int section, Qt::Orientation orientation, int role);
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // Dragged songs go out as their files' URLs, to be copied: a drop elsewhere never moves a song away.
     QStringList mimeTypes() const override;

@@ -1,17 +1,19 @@
 #include "doubleclicktextview.h"
 
-#include "appcontext.h"
 #include "editortext.h"
 #include "log.h"
-#include "prefs.h"
 #include "song.h"
+#include "songeditviewcontroller.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
 #include <QUrl>
+
+#include <algorithm>
 
 DoubleClickTextView::DoubleClickTextView(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -96,18 +98,63 @@ void DoubleClickTextView::insertFromMimeData(const QMimeData *source)
 
 void DoubleClickTextView::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The platform's editing items and the editor's two settings; the song commands come with the editor's
-    // own context menu.
-    const Prefs *prefs = AppContext::instance()->prefs();
     std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    menu->addSeparator();
-    QAction *sync =
-        menu->addAction(tr("Scroll Song View with Editor"), this, &DoubleClickTextView::syncViewWithEditorToggled);
-    sync->setCheckable(true);
-    sync->setChecked(prefs && prefs->syncViewWithEditor());
-    QAction *autoCorrect =
-        menu->addAction(tr("Enable Smart Insert"), this, &DoubleClickTextView::allowAutoCorrectToggled);
-    autoCorrect->setCheckable(true);
-    autoCorrect->setChecked(prefs && prefs->allowAutoCorrectInEditor());
+    if (m_editController)
+        m_editController->contextMenu(*menu);
     menu->exec(event->globalPos());
+}
+
+void DoubleClickTextView::keyPressEvent(QKeyEvent *event)
+{
+    // The keys reach the same undo and redo as the menus, so every way of stepping reports alike.
+    if (event->matches(QKeySequence::Undo)) {
+        undo();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Redo)) {
+        redo();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void DoubleClickTextView::undo()
+{
+    stepHistory(&QPlainTextEdit::undo);
+}
+
+void DoubleClickTextView::redo()
+{
+    stepHistory(&QPlainTextEdit::redo);
+}
+
+void DoubleClickTextView::stepHistory(void (QPlainTextEdit::*step)())
+{
+    if (isReadOnly())
+        return;
+    const QString before = rawText();
+    m_steppingHistory = true;
+    m_selectionAfterStep.reset();
+    (this->*step)();
+    m_steppingHistory = false;
+    // The document puts the caret where the step changed the text; an edit of the commands selects again
+    // what it recorded.
+    if (m_selectionAfterStep) {
+        QTextCursor cursor(document());
+        const int end = document()->characterCount() - 1;
+        cursor.setPosition(int(std::clamp<qsizetype>(m_selectionAfterStep->first, 0, end)));
+        cursor.setPosition(int(std::clamp<qsizetype>(m_selectionAfterStep->second, 0, end)), QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        m_selectionAfterStep.reset();
+    }
+    if (rawText() != before)
+        Q_EMIT historyStepped();
+}
+
+void DoubleClickTextView::selectAfterHistoryStep(qsizetype anchor, qsizetype position)
+{
+    m_selectionAfterStep = std::make_pair(anchor, position);
 }

@@ -4,6 +4,11 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
+#include <utility>
+
+class SongEditViewController;
+
 class DoubleClickTextView : public QPlainTextEdit
 {
     Q_OBJECT
@@ -14,13 +19,25 @@ public:
     // The song text the view holds (see EditorText::toRawText).
     QString rawText() const;
 
+    // The editor whose context menu the view shows; none gives the platform's menu.
+    void setEditController(SongEditViewController *controller) { m_editController = controller; }
+    // An undo or redo is running.
+    bool steppingHistory() const { return m_steppingHistory; }
+    // The selection to make once the undo or redo that runs has finished.
+    void selectAfterHistoryStep(qsizetype anchor, qsizetype position);
+
+public Q_SLOTS:
+    // The document's undo and redo, after which the selection is the one the step recorded (when it recorded
+    // one) and the text is reported at once.
+    void undo();
+    void redo();
+
 Q_SIGNALS:
     // Files other than songs were dropped; each is to become a link in the text.
     void filesDropped(const QStringList &paths);
     void focusChanged(bool hasFocus);
-    // The user flipped one of the editor's two settings in the context menu.
-    void syncViewWithEditorToggled();
-    void allowAutoCorrectToggled();
+    // An undo or redo changed the text.
+    void historyStepped();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -29,4 +46,12 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void stepHistory(void (QPlainTextEdit::*step)());
+
+    SongEditViewController *m_editController = nullptr;
+    bool m_steppingHistory = false;
+    std::optional<std::pair<qsizetype, qsizetype>> m_selectionAfterStep;
 };

@@ -1,9 +1,13 @@
 #include "mainwindowpanes.h"
 
 #include "doubleclicktextview.h"
+#include "mainmenus.h"
 #include "mainwindow.h"
+#include "midi.h"
+#include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
+#include "songviewviewcontroller.h"
 #include "tagsviewcontroller.h"
 #include "vellorinappdelegate.h"
 
@@ -33,17 +37,40 @@ void connectEditor(SongEditViewController &editor)
     });
 }
 
+SongEditViewController::Sources editorSources(Dialogs &dialogs)
+{
+    SongEditViewController::Sources sources;
+    sources.dialogs = &dialogs;
+    sources.transposeFavor = [] {
+        const VellorinAppDelegate *application = VellorinAppDelegate::instance();
+        return application && application->songViewViewController()
+                   ? application->songViewViewController()->transposeFavor()
+                   : QChar();
+    };
+    sources.lastMidiCommands = [] {
+        const VellorinAppDelegate *application = VellorinAppDelegate::instance();
+        return application && application->midi() ? application->midi()->lastMidiCommands() : QList<MidiEvent>();
+    };
+    sources.chordproMenu = []() -> QMenu * {
+        const VellorinAppDelegate *application = VellorinAppDelegate::instance();
+        return application && application->menus() ? application->menus()->menu(QStringLiteral("menuChordpro"))
+                                                   : nullptr;
+    };
+    return sources;
+}
+
 } // namespace
 
 PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
 {
     return [&dialogs, &clock](MainWindow &) {
         auto *songList = new SongListViewController(dialogs, clock);
-        auto *editor = new SongEditViewController(&currentSong);
+        auto *editor = new SongEditViewController(&currentSong, editorSources(dialogs));
         connectEditor(*editor);
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;
+        panes.playlists = new PlaylistsViewController(dialogs, clock);
         panes.tags = new TagsViewController(dialogs, clock);
         return panes;
     };

@@ -9,7 +9,7 @@ class Dialogs;
 class MainWindowPanes
 {
 public:
-    // Makes the song list, the editor and the tags pane (the window owns them) and connects the editor to the
-    // song pane. Questions go through dialogs.
+    // Makes the song list, the editor, the playlists and the tags pane (the window owns them) and connects the
+    // editor to the song pane. Questions go through dialogs.
     static PaneMaker maker(Dialogs &dialogs, Clock &clock);
 };

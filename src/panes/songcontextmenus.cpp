@@ -132,7 +132,7 @@ void SongContextMenus::tagSelected(const QString &tag)
     const bool couldSave = delegate->canSave();
     const SongPtr current = delegate->currentSong();
     const bool switchOn = !(current && current->tags().contains(tag));
-    const QList<SongPtr> songs = m_hooks.selectedSongs();
+    const QList<SongPtr> songs = songsToTag();
     setTag(songs, tag, switchOn);
     // The editor takes the text that now carries the tag; else its next save would drop it.
     delegate->updateEditorAfterModelChange(couldSave);
@@ -143,28 +143,43 @@ void SongContextMenus::tagSelected(const QString &tag)
 void SongContextMenus::newTag()
 {
     VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    const SongPtr current = delegate ? delegate->currentSong() : nullptr;
-    // A note would take the tag into its playlist's file, and a song without a file has none to carry it.
-    if (!current || !canCarryTags(*current))
+    const QList<SongPtr> songs = delegate ? songsForNewTag() : QList<SongPtr>();
+    if (songs.isEmpty())
         return;
     const std::optional<QString> typed = askForName(tr("New Tag"));
     const std::optional<QString> tag = typed ? tagFromTypedName(*typed) : std::nullopt;
     if (!tag)
         return;
     const bool couldSave = delegate->canSave();
-    if (!current->tags().contains(*tag)) {
-        AppContext::instance()->temporaryStopFSRefresh();
-        if (!current->addTag(*tag))
-            return;
-    }
+    setTag(songs, *tag, true);
     delegate->updateEditorAfterModelChange(couldSave);
-    if (Songs *songs = AppContext::instance()->songs())
-        songs->addTag(*tag, current);
-    fillTagsPopupMenuForSong(current.get());
+    if (Songs *library = AppContext::instance()->songs()) {
+        for (const SongPtr &song : songs)
+            if (song->tags().contains(*tag))
+                library->addTag(*tag, song);
+    }
+    fillTagsPopupMenuForSong(delegate->currentSong().get());
     if (Prefs *prefs = AppContext::instance()->prefs()) {
         prefs->setCurrentTag(*tag);
         prefs->save();
     }
+}
+
+QList<SongPtr> SongContextMenus::songsToTag() const
+{
+    return m_hooks.songsToTag ? m_hooks.songsToTag() : m_hooks.selectedSongs();
+}
+
+QList<SongPtr> SongContextMenus::songsForNewTag() const
+{
+    // A note would take the tag into its playlist's file, and a song without a file has none to carry it.
+    QList<SongPtr> songs;
+    if (m_hooks.songsToTag)
+        songs = m_hooks.songsToTag();
+    else if (const SongPtr current = currentSong())
+        songs = {current};
+    songs.removeIf([](const SongPtr &song) { return !canCarryTags(*song); });
+    return songs;
 }
 
 void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, bool on)
@@ -208,7 +223,9 @@ bool SongContextMenus::canCarryTags(const Song &song)
 void SongContextMenus::copyAsText()
 {
     const Prefs *prefs = AppContext::instance()->prefs();
-    QGuiApplication::clipboard()->setText(textForSongs(m_hooks.selectedSongs(), prefs && prefs->showTimeColumn()));
+    const bool withTime = prefs && prefs->showTimeColumn();
+    QGuiApplication::clipboard()->setText(m_hooks.selectionText ? m_hooks.selectionText(withTime)
+                                                                : textForSongs(m_hooks.selectedSongs(), withTime));
 }
 
 QString SongContextMenus::textForSongs(const QList<SongPtr> &songs, bool withTime)

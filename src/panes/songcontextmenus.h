@@ -30,6 +30,13 @@ public:
         // After a tag was switched on or off for these songs (the selection when the command came): the pane's
         // own steps (the library and the pane's rows read again).
         std::function<void(const QString &tag, bool switchedOn, const QList<SongPtr> &songs)> tagSwitched;
+        // The songs the tag commands act on, New Tag included, when they are not the selected songs themselves
+        // (a playlist's entries are no song files). Unset: the tags go to the selected songs, a new tag to the
+        // current song.
+        std::function<QList<SongPtr>()> songsToTag = {};
+        // The text Copy as Text puts on the clipboard, given whether the time is shown. Unset: textForSongs of
+        // the selected songs.
+        std::function<QString(bool withTime)> selectionText = {};
     };
 
     // Builds the menu "Add to Playlist" ▸, "Tags" ▸, "Copy as Text", "Show in File Manager"; the pane adds its
@@ -58,7 +65,7 @@ public:
     void newPlaylist();
     // Switches the tag off for the selected songs when the current song carries it, else on.
     void tagSelected(const QString &tag);
-    // Asks for a tag name and gives it to the current song.
+    // Asks for a tag name and gives it to the songs to tag that lack it.
     void newTag();
     // The selected songs as lines of text on the clipboard.
     void copyAsText();
@@ -81,6 +88,9 @@ public:
     static bool canCarryTags(const Song &song);
 
 private:
+    QList<SongPtr> songsToTag() const;
+    // The songs a new tag goes to: those to tag that can carry tags.
+    QList<SongPtr> songsForNewTag() const;
     // The name typed into a prompt of this title; nullopt when cancelled.
     std::optional<QString> askForName(const QString &title);
 

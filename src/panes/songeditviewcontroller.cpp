@@ -35,13 +35,15 @@ QString withLineFeeds(QString text)
 
 } // namespace
 
-SongEditViewController::SongEditViewController(CurrentSong currentSong, QWidget *parent)
+SongEditViewController::SongEditViewController(CurrentSong currentSong, Sources sources, QWidget *parent)
     : QWidget(parent)
     , m_currentSong(std::move(currentSong))
+    , m_sources(std::move(sources))
 {
     setObjectName(QStringLiteral("songEditViewController"));
     m_textView = new DoubleClickTextView(this);
     m_textView->setReadOnly(true);
+    m_textView->setEditController(this);
     m_findBar = new EditorFindBar(*m_textView);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,10 +62,7 @@ SongEditViewController::SongEditViewController(CurrentSong currentSong, QWidget 
         for (const QString &path : paths)
             insertFileLink(path);
     });
-    connect(m_textView, &DoubleClickTextView::syncViewWithEditorToggled, this,
-            &SongEditViewController::syncViewWithEditor);
-    connect(m_textView, &DoubleClickTextView::allowAutoCorrectToggled, this,
-            &SongEditViewController::allowAutoCorrectInEditor);
+    connect(m_textView, &DoubleClickTextView::historyStepped, this, &SongEditViewController::afterEdit);
 }
 
 SongEditViewController::~SongEditViewController() = default;
@@ -184,7 +183,8 @@ void SongEditViewController::discardEdits()
 
 void SongEditViewController::viewTextChanged()
 {
-    if (m_showingText)
+    // An undo or redo is carried into the song at once, once it has finished.
+    if (m_changingText || m_textView->steppingHistory())
         return;
     QString text = m_textView->rawText();
     if (text == m_viewText)
@@ -199,9 +199,9 @@ void SongEditViewController::viewTextChanged()
 
 void SongEditViewController::showText(const QString &text)
 {
-    m_showingText = true;
+    m_changingText = true;
     m_textView->setPlainText(text);
-    m_showingText = false;
+    m_changingText = false;
     m_viewText = m_textView->rawText();
 }
 
@@ -231,11 +231,6 @@ void SongEditViewController::contentViewDidChangeBounds()
     if (!prefs || !prefs->syncViewWithEditor())
         return;
     Q_EMIT syncSongView(m_textView->cursorForPosition(QPoint(0, 0)).position());
-}
-
-void SongEditViewController::insertFileLink(const QString &path)
-{
-    m_fileLinksStandIn.append(path);
 }
 
 void SongEditViewController::changeEvent(QEvent *event)

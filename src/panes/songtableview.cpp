@@ -92,7 +92,7 @@ void SongTableView::userSelectionChanged()
         return;
     }
     // Saving may have refreshed the rows: the chosen song is looked up again.
-    const int rowNow = rowOfPath(song->path());
+    const int rowNow = rowAfterQuestion(row, song);
     if (rowNow < 0) {
         m_rules.selectCurrentSong();
         return;
@@ -102,8 +102,15 @@ void SongTableView::userSelectionChanged()
     m_rules.shouldSelectRow(rowNow);
 }
 
+int SongTableView::rowAfterQuestion(int row, const SongPtr &song) const
+{
+    return m_rules.rowAfterQuestion ? m_rules.rowAfterQuestion(row, song) : rowOfPath(song->path());
+}
+
 bool SongTableView::holdsCurrentSong(int row) const
 {
+    if (m_rules.holdsCurrentSong)
+        return m_rules.holdsCurrentSong(row);
     const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
     const SongPtr current = delegate ? delegate->currentSong() : nullptr;
     const SongPtr song = m_rules.songForRow ? m_rules.songForRow(row) : nullptr;
@@ -128,7 +135,7 @@ bool SongTableView::chooseRowForMenu(int row)
     if (!holdsCurrentSong(row)) {
         if (!m_rules.veto->selectionShouldChange())
             return false;
-        row = rowOfPath(song->path());
+        row = rowAfterQuestion(row, song);
         if (row < 0) {
             m_rules.selectCurrentSong();
             return true;

@@ -32,6 +32,12 @@ public:
         std::function<bool(int row)> shouldSelectRow;
         // Selects the current song's row alone, or no row (after a refused change).
         std::function<void()> selectCurrentSong;
+        // The row shows the current song already, so choosing it changes nothing. Unset: the row's song is the
+        // current song or has its file.
+        std::function<bool(int row)> holdsCurrentSong = {};
+        // The row that holds the song chosen at row once the save question is answered (saving may have read the
+        // rows again); -1 when it is gone. Unset: the first row of the song's file.
+        std::function<int(int row, const SongPtr &song)> rowAfterQuestion = {};
     };
     // The selection model's changes go through the rules from then on (also for a model set later).
     void setRowRules(RowRules rules);
@@ -91,6 +97,7 @@ private:
     void connectSelection();
     void userSelectionChanged();
     bool holdsCurrentSong(int row) const;
+    int rowAfterQuestion(int row, const SongPtr &song) const;
     bool chooseRowForMenu(int row);
     // Runs select as the program's own selecting, which asks nothing.
     void quietly(const std::function<void()> &select);

@@ -1,6 +1,7 @@
 #include "fontprefsview.h"
 
 #include "colorwell.h"
+#include "dialogs.h"
 #include "fontprefs.h"
 
 #include <QFontInfo>
@@ -8,8 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-FontPrefsView::FontPrefsView(QWidget *parent)
+FontPrefsView::FontPrefsView(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent)
+    , m_dialogs(dialogs)
     , m_fontLabel(new QLabel)
     , m_foregroundLabel(new QLabel)
     , m_backgroundLabel(new QLabel)
@@ -24,6 +26,12 @@ FontPrefsView::FontPrefsView(QWidget *parent)
     layout->addRow(m_fontLabel, m_fontButton);
     layout->addRow(m_foregroundLabel, m_foregroundColorWell);
     layout->addRow(m_backgroundLabel, m_backgroundColorWell);
+    connect(m_fontButton, &QPushButton::clicked, this, &FontPrefsView::selectFont);
+    connect(m_foregroundColorWell, &QPushButton::clicked, this,
+            [this] { changeColor(m_foregroundColorWell, &FontPrefs::color, &FontPrefs::setColor); });
+    connect(m_backgroundColorWell, &QPushButton::clicked, this, [this] {
+        changeColor(m_backgroundColorWell, &FontPrefs::backgroundColor, &FontPrefs::setBackgroundColor);
+    });
 }
 
 void FontPrefsView::refresh()
@@ -43,4 +51,35 @@ void FontPrefsView::showFontName()
     // The family actually drawn (a missing one falls back), with the size in points.
     const QFont font = m_fontPrefs->fontWithScale(1.0F);
     m_fontButton->setText(QStringLiteral("%1 %2").arg(QFontInfo(font).family()).arg(font.pointSizeF()));
+}
+
+void FontPrefsView::selectFont()
+{
+    if (!m_fontPrefs)
+        return;
+    // The panel starts on the record's own font and the whole chosen font is kept, so changing only the size
+    // or the face keeps the family. The flags are those of the face actually found.
+    const std::optional<QFont> chosen = m_dialogs.runFontPanel(m_fontPrefs->fontWithScale(1.0F));
+    if (!chosen)
+        return;
+    const QFontInfo info(*chosen);
+    m_fontPrefs->setName(info.family());
+    m_fontPrefs->setBold(info.bold());
+    m_fontPrefs->setItalic(info.italic());
+    m_fontPrefs->setSize(chosen->pointSizeF() > 0 ? chosen->pointSizeF() : info.pointSizeF());
+    showFontName();
+    Q_EMIT fontPrefsChanged(m_fontPrefs);
+}
+
+void FontPrefsView::changeColor(ColorWell *well, const QColor &(FontPrefs::*color)() const,
+                                void (FontPrefs::*setColor)(const QColor &))
+{
+    if (!m_fontPrefs)
+        return;
+    const std::optional<QColor> chosen = m_dialogs.runColorPanel(((*m_fontPrefs).*color)());
+    if (!chosen)
+        return;
+    ((*m_fontPrefs).*setColor)(*chosen);
+    well->setColor(*chosen);
+    Q_EMIT fontPrefsChanged(m_fontPrefs);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 class ColorWell;
+class Dialogs;
 class FontPrefs;
 class QLabel;
 class QPushButton;
@@ -17,7 +18,8 @@ class FontPrefsView : public QWidget
     Q_OBJECT
 
 public:
-    explicit FontPrefsView(QWidget *parent = nullptr);
+    // The font and colour panels are asked through dialogs.
+    explicit FontPrefsView(Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The record edited; the owner calls refresh() after pointing the view at another one.
     const std::shared_ptr<FontPrefs> &fontPrefs() const { return m_fontPrefs; }
@@ -30,8 +32,13 @@ Q_SIGNALS:
     void fontPrefsChanged(const std::shared_ptr<FontPrefs> &fontPrefs);
 
 private:
+    // The buttons' actions: each asks its panel and, unless cancelled, writes the record and says so.
+    void selectFont();
+    void changeColor(ColorWell *well, const QColor &(FontPrefs::*color)() const,
+                     void (FontPrefs::*setColor)(const QColor &));
     void showFontName();
 
+    Dialogs &m_dialogs;
     std::shared_ptr<FontPrefs> m_fontPrefs;
     QLabel *m_fontLabel;
     QLabel *m_foregroundLabel;

@@ -107,8 +107,9 @@ public:
     {}
     ~FakePlaylistsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("playlists.refresh")); }
-    SongPtr currentSong() const override { return entry; }
-    QList<SongPtr> selectedEntries() const override { return selection; }
+    SongPtr selectedEntry() const override { return entry; }
+    QList<SongPtr> selectedSongs() const override { return selection; }
+    QList<SongPtr> selectedRealSongs() const override { return realSelection; }
     std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
@@ -118,6 +119,7 @@ public:
 
     SongPtr entry;
     QList<SongPtr> selection;
+    QList<SongPtr> realSelection;
     std::shared_ptr<PlayList> playlist;
     SongPtr next;
     SongPtr prev;

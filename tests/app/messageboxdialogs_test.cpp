@@ -1,8 +1,11 @@
 #include "messageboxdialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -92,11 +95,13 @@ TEST(MessageBoxDialogs, TheOpenPanelOffersItsTypesAndAnswersEveryFileChosen)
         QFile touched(file);
         ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
     }
-    Dialogs::OpenPanel panel{folder.path(), {QStringLiteral("pro")}, true, true};
+    Dialogs::OpenPanel panel{folder.path(), {QStringLiteral("pro")}, true, true, "Pick songs", "Take"};
     MessageBoxDialogs dialogs;
     QTimer::singleShot(0, [&files] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Pick songs");
+        EXPECT_EQ(dialog->labelText(QFileDialog::Accept), "Take");
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
         EXPECT_EQ(dialog->nameFilters(), (QStringList{"Allowed files (*.pro)", "All files (*)"}));
         dialog->selectNameFilter(QStringLiteral("All files (*)"));
@@ -127,6 +132,97 @@ TEST(MessageBoxDialogs, ThePrintAndPageSetUpPanelsAnswerWhetherTheUserWentOn)
         EXPECT_EQ(dialogs.runPrintPanel(printer), accept);
         answerWith(accept);
         EXPECT_EQ(dialogs.runPageSetup(printer), accept);
+    }
+}
+
+TEST(MessageBoxDialogs, ATextPromptAnswersWithTheButtonThatEndedItAndTheText)
+{
+    Dialogs::TextPrompt prompt;
+    prompt.title = QStringLiteral("Tuning");
+    prompt.text = QStringLiteral("E A D G B E");
+    prompt.placeholder = QStringLiteral("Mi La Re Sol Si Mi");
+    prompt.defaultButton = QStringLiteral("OK");
+    prompt.alternateButton = QStringLiteral("Cancel");
+    prompt.otherButton = QStringLiteral("Reset");
+    const std::pair<const char *, Dialogs::Answer> cases[] = {
+        {"OK", Dialogs::Answer::Default},
+        {"Cancel", Dialogs::Answer::Alternate},
+        {"Reset", Dialogs::Answer::Other},
+        {nullptr, Dialogs::Answer::Alternate}, // Escape
+    };
+    MessageBoxDialogs dialogs;
+    for (const auto &[title, answer] : cases) {
+        QTimer::singleShot(0, [title = title] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            auto *field = dialog->findChild<QLineEdit *>();
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(field->placeholderText(), QStringLiteral("Mi La Re Sol Si Mi"));
+            EXPECT_EQ(dialog->focusWidget(), field->parentWidget()) << "the field's combo box";
+            field->setText(QStringLiteral("D A D G B E"));
+            if (!title)
+                return QTest::keyClick(dialog, Qt::Key_Escape);
+            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                if (button->text() == QLatin1String(title))
+                    return button->click();
+            }
+            ADD_FAILURE() << "no button " << title;
+        });
+        const Dialogs::TextAnswer reply = dialogs.runTextAlert(prompt);
+        EXPECT_EQ(reply.button, answer) << (title ? title : "Escape");
+        EXPECT_EQ(reply.text, QStringLiteral("D A D G B E"));
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        EXPECT_EQ(dialogs.runTextPrompt(prompt), std::nullopt) << "closed: no text";
+    }
+}
+
+TEST(MessageBoxDialogs, ASavedNameWithoutExtensionGetsTheFirstAllowedOne)
+{
+    QTemporaryDir folder;
+    const std::pair<const char *, const char *> cases[] = {
+        {"Vellorin", "Vellorin.vellorinfontsettings"},
+        {"mine.vellorinfontsettings", "mine.vellorinfontsettings"},
+    };
+    MessageBoxDialogs dialogs;
+    const Dialogs::SavePanel panel{
+        folder.path(), QStringLiteral("Vellorin"), {QStringLiteral("vellorinfontsettings"), QStringLiteral("json")}};
+    for (const auto &[typed, saved] : cases) {
+        QTimer::singleShot(0, [typed = typed] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+            dialog->selectFile(QLatin1String(typed));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        EXPECT_EQ(dialogs.runSavePanel(panel), folder.filePath(QLatin1String(saved)));
+    }
+}
+
+TEST(MessageBoxDialogs, TheFontAndColourPanelsStartOnTheGivenValueAndAnswerTheChoice)
+{
+    MessageBoxDialogs dialogs;
+    const QFont serif(QStringLiteral("DejaVu Serif"), 17);
+    const QColor clear(0, 0, 255, 0);
+    for (const bool accept : {true, false}) {
+        QTimer::singleShot(0, [accept, &serif] {
+            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->currentFont().family(), serif.family());
+            accept ? dialog->accept() : dialog->reject();
+        });
+        const std::optional<QFont> font = dialogs.runFontPanel(serif);
+        EXPECT_EQ(font.has_value(), accept);
+        if (font)
+            EXPECT_EQ(font->family(), serif.family());
+
+        QTimer::singleShot(0, [accept, &clear] {
+            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_TRUE(dialog->testOption(QColorDialog::ShowAlphaChannel));
+            EXPECT_EQ(dialog->currentColor(), clear);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        EXPECT_EQ(dialogs.runColorPanel(clear), accept ? std::optional<QColor>(clear) : std::nullopt);
     }
 }
 

@@ -47,7 +47,8 @@ public:
         return std::nullopt;
     }
     QChar favoredTransposeChar() const override { return {}; }
-    QStringList uniqueChordNames() override { return chordNames; }
+    // Every name lies at the top of the song.
+    QStringList uniqueChordNamesFromPositionY(float y) override { return y <= 0 ? chordNames : QStringList(); }
     std::optional<Chord> tempChordForTitle(const QString &title) const override
     {
         if (ownChord && ownChord->title() == title)

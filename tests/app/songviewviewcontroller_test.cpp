@@ -383,6 +383,8 @@ TEST_F(SongPaneTest, APdfSongIsShownAsItsPages)
         writer.newPage();
         painter.drawText(100, 100, QStringLiteral("page two"));
     }
+    // Taller than wide: one page a screen, not two side by side.
+    pane->resize(600, 800);
     show(std::make_shared<PDFSong>(path));
     EXPECT_TRUE(pane->pdfScrollView()->isVisible());
     EXPECT_FALSE(pane->songScrollView()->isVisible());

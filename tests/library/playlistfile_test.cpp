@@ -233,6 +233,10 @@ TEST_F(PlayListFile, AFullDiskKeepsTheOldFile)
         EXPECT_FALSE(playlist->save()) << int(step);
         EXPECT_EQ(read(file), old) << int(step);
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing ") + file)) << int(step);
+        // Renaming writes the new file first: it fails without touching the old one.
+        EXPECT_FALSE(playlist->rename(QStringLiteral("Monday"))) << int(step);
+        EXPECT_EQ(read(file), old) << int(step);
+        EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Monday.lst")))) << int(step);
     }
 }
 

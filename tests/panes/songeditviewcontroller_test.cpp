@@ -55,7 +55,7 @@ protected:
     FakeAppContext context;
     Prefs prefs;
     SongPtr current;
-    SongEditViewController editor{[this] { return current; }};
+    SongEditViewController editor{[this] { return current; }, {}};
     QSignalSpy updates{&editor, &SongEditViewController::songTextChanged};
 };
 
@@ -248,8 +248,9 @@ TEST_F(SongEditViewControllerTest, DroppedFilesBecomeLinksExceptSongs)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &drop);
-    EXPECT_EQ(editor.fileLinksStandIn(), QStringList{folder.filePath("score.pdf")});
-    EXPECT_EQ(editor.songTextView()->rawText(), "{title: A}\n");
+    const QString link = QUrl::fromLocalFile(folder.filePath("score.pdf")).toString(QUrl::FullyEncoded) + u'\n';
+    EXPECT_EQ(editor.songTextView()->rawText(), link + "{title: A}\n");
+    EXPECT_EQ(current->text(), editor.songTextView()->rawText());
 }
 
 TEST_F(SongEditViewControllerTest, TheSongPaneFollowsTheEditorWhileTheSettingIsOn)

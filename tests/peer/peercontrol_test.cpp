@@ -38,7 +38,7 @@ public:
     explicit RawPeer(PeerDevice &device)
         : session(QStringLiteral("raw"))
     {
-        LoopbackSession::join(session, *device.session);
+        LoopbackSession::join(session, *device.loopback);
         PeerDevice::settle();
     }
 
@@ -272,7 +272,7 @@ TEST(PeerControl, SendsTheSongsReferenceAndChecksum)
     const SongPtr test = device.librarySong(QStringLiteral("Test"));
     ASSERT_EQ(test->checksum(), 0x04817658u);
     LoopbackSession listener(QStringLiteral("listener"));
-    LoopbackSession::join(listener, *device.session);
+    LoopbackSession::join(listener, *device.loopback);
     PeerDevice::settle();
     QSignalSpy messages(&listener, &PeerSession::messageReceived);
     const LogCapture log;

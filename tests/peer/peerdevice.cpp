@@ -8,19 +8,25 @@
 #include <QDir>
 
 PeerDevice::PeerDevice(const QString &name)
+    : PeerDevice([&name](Dialogs &) { return std::make_unique<LoopbackSession>(name); })
+{
+    loopback = static_cast<LoopbackSession *>(session);
+}
+
+PeerDevice::PeerDevice(const std::function<std::unique_ptr<PeerSession>(Dialogs &dialogs)> &makeSession)
     : songFolder(QDir(home.path()).filePath(QStringLiteral("songs")))
 {
     QDir().mkpath(songFolder);
     prefs.setSongDirectoryPath(songFolder);
     context.prefsObject = &prefs;
     context.songsObject = &songs;
-    auto loopback = std::make_unique<LoopbackSession>(name);
-    session = loopback.get();
+    std::unique_ptr<PeerSession> made = makeSession(dialogs);
+    session = made.get();
     connect(session, &PeerSession::messageReceived, this, [this](const QByteArray &bytes) {
         if (const std::optional<PeerMessage> message = PeerMessage::parseMessage(bytes))
             receivedCodes.append(message->code);
     });
-    control = std::make_unique<PeerControl>(std::move(loopback), *this, dialogs);
+    control = std::make_unique<PeerControl>(std::move(made), *this, dialogs);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -32,7 +38,7 @@ PeerDevice::~PeerDevice()
 
 void PeerDevice::join(PeerDevice &a, PeerDevice &b)
 {
-    LoopbackSession::join(*a.session, *b.session);
+    LoopbackSession::join(*a.loopback, *b.loopback);
     settle();
 }
 
@@ -79,7 +85,12 @@ void PeerDevice::showSongFromPeer(const SongPtr &song)
 bool PeerDevice::eventFilter(QObject *watched, QEvent *event)
 {
     Q_UNUSED(event);
-    if (watched == session || watched == control.get())
-        activate();
+    // A network session's sockets and timers are its children; their events lead to this device's work too.
+    for (QObject *object = watched; object; object = object->parent()) {
+        if (object == session || object == control.get()) {
+            activate();
+            break;
+        }
+    }
     return false;
 }

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // Devices share one process, but the library and the settings are reached through the installed application
@@ -23,7 +24,10 @@
 class PeerDevice : public QObject, public PeerApplication
 {
 public:
+    // A device on a loopback session of that name.
     explicit PeerDevice(const QString &name);
+    // A device on the session the maker gives; the session may ask its questions through the device's dialogs.
+    explicit PeerDevice(const std::function<std::unique_ptr<PeerSession>(Dialogs &dialogs)> &makeSession);
     ~PeerDevice() override;
 
     // Connects the devices' sessions.
@@ -53,7 +57,9 @@ public:
     FakeAppContext context;
     ScriptedDialogs dialogs;
     // Owned by the peer control.
-    LoopbackSession *session = nullptr;
+    PeerSession *session = nullptr;
+    // The same session when it is a loopback one, else nullptr.
+    LoopbackSession *loopback = nullptr;
     std::unique_ptr<PeerControl> control;
 
     SongPtr current;

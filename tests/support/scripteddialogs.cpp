@@ -38,15 +38,15 @@ QString ScriptedDialogs::runSavePanel(const SavePanel &panel)
     return path;
 }
 
-std::optional<QString> ScriptedDialogs::runTextPrompt(const TextPrompt &prompt)
+Dialogs::TextAnswer ScriptedDialogs::runTextAlert(const TextPrompt &prompt)
 {
     const ModalGate::Question question;
     textPromptsShown.append(prompt);
     if (textAnswers.empty())
-        return std::nullopt;
-    const std::optional<QString> text = textAnswers.front();
+        return {Answer::Alternate, prompt.text};
+    const TextAnswer answer = textAnswers.front().answer;
     textAnswers.pop_front();
-    return text;
+    return answer;
 }
 
 QString ScriptedDialogs::runFolderPanel(const FolderPanel &panel)
@@ -95,4 +95,26 @@ bool ScriptedDialogs::runPageSetup(QPrinter &printer)
     const std::optional<QPageLayout> layout = pageSetupAnswers.front();
     pageSetupAnswers.pop_front();
     return layout && printer.setPageLayout(*layout);
+}
+
+std::optional<QFont> ScriptedDialogs::runFontPanel(const QFont &font)
+{
+    const ModalGate::Question question;
+    fontPanelsShown.append(font);
+    if (fontPanelAnswers.empty())
+        return std::nullopt;
+    const std::optional<QFont> chosen = fontPanelAnswers.front();
+    fontPanelAnswers.pop_front();
+    return chosen;
+}
+
+std::optional<QColor> ScriptedDialogs::runColorPanel(const QColor &color)
+{
+    const ModalGate::Question question;
+    colorPanelsShown.append(color);
+    if (colorPanelAnswers.empty())
+        return std::nullopt;
+    const std::optional<QColor> chosen = colorPanelAnswers.front();
+    colorPanelAnswers.pop_front();
+    return chosen;
 }

@@ -16,11 +16,32 @@ public:
     Answer runAlert(const Alert &alert) override;
     void closeAlert() override;
     QString runSavePanel(const SavePanel &panel) override;
-    std::optional<QString> runTextPrompt(const TextPrompt &prompt) override;
+    TextAnswer runTextAlert(const TextPrompt &prompt) override;
     QString runFolderPanel(const FolderPanel &panel) override;
     QStringList runOpenPanel(const OpenPanel &panel) override;
     bool runPrintPanel(QPrinter &printer) override;
     bool runPageSetup(QPrinter &printer) override;
+    std::optional<QFont> runFontPanel(const QFont &font) override;
+    std::optional<QColor> runColorPanel(const QColor &color) override;
+
+    // One scripted answer to a text prompt: a text (the default button), nothing (the alternate button), or a
+    // button with the text in the field.
+    struct TextReply
+    {
+        TextReply(const QString &text)
+            : answer{Answer::Default, text}
+        {}
+        TextReply(std::nullopt_t)
+            : answer{Answer::Alternate, {}}
+        {}
+        TextReply(const std::optional<QString> &text)
+            : answer{text ? Answer::Default : Answer::Alternate, text.value_or(QString())}
+        {}
+        TextReply(Answer button, const QString &text)
+            : answer{button, text}
+        {}
+        TextAnswer answer;
+    };
 
     // The answers to give, in order; an alert asked beyond them is answered Closed.
     std::deque<Answer> answers;
@@ -32,8 +53,8 @@ public:
     std::deque<QString> savePanelAnswers;
     // Every save panel shown, in order.
     QList<SavePanel> savePanelsShown;
-    // The texts to answer prompts with, in order (nothing: cancelled); beyond them a prompt is cancelled.
-    std::deque<std::optional<QString>> textAnswers;
+    // The answers to text prompts, in order; beyond them a prompt is cancelled.
+    std::deque<TextReply> textAnswers;
     QList<TextPrompt> textPromptsShown;
     // The folders to answer folder panels with, in order (empty: cancelled); beyond them a panel is cancelled.
     std::deque<QString> folderPanelAnswers;
@@ -50,6 +71,14 @@ public:
     // them a panel is cancelled.
     std::deque<std::optional<QPageLayout>> pageSetupAnswers;
     int pageSetupsShown = 0;
+    // The fonts to answer font panels with, in order (nothing: cancelled); beyond them a panel is cancelled.
+    std::deque<std::optional<QFont>> fontPanelAnswers;
+    // The font each font panel showed first, in order.
+    QList<QFont> fontPanelsShown;
+    // The colours to answer colour panels with, in order (nothing: cancelled); beyond them a panel is cancelled.
+    std::deque<std::optional<QColor>> colorPanelAnswers;
+    // The colour each colour panel showed first, in order.
+    QList<QColor> colorPanelsShown;
 
 private:
     bool m_shown = false;
