@@ -114,6 +114,26 @@ static void BM_LoadLibrary(benchmark::State &state)
     state.counters["floors"] = elapsed.count() / double(state.iterations()) / floorSeconds;
 }
 
+// Opening songs one by one: each read, its metadata looked up, and its chords moved up a whole tone.
+static void BM_ParseAndTranspose(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    const QStringList paths = Corpus::list(QStringLiteral("songs.list"));
+    for (auto _ : state) {
+        for (const QString &path : paths) {
+            Song song(path);
+            benchmark::DoNotOptimize(song.key());
+            benchmark::DoNotOptimize(song.capo());
+            benchmark::DoNotOptimize(song.tempo());
+            benchmark::DoNotOptimize(song.tags());
+            song.transpose(2);
+            benchmark::DoNotOptimize(song.text());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * paths.size());
+}
+
 // A refresh of a loaded library, with no file changed: every Song is reused.
 static void BM_RefreshLibrary(benchmark::State &state)
 {
@@ -184,6 +204,7 @@ static void BM_ReadPlaylists(benchmark::State &state)
 PHASE(BM_ReadSongBytesPlain);
 PHASE(BM_ReadSongBytes);
 PHASE(BM_LoadLibrary);
+PHASE(BM_ParseAndTranspose);
 PHASE(BM_RefreshLibrary);
 PHASE(BM_SortAllSongs)->DenseRange(0, 4)->Iterations(3);
 PHASE(BM_FilterWhileTyping)->Iterations(3);
