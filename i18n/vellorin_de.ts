@@ -43,7 +43,55 @@
     </message>
 </context>
 <context>
-    <name>DoubleClickTextView</name>
+    <name>EditorContextMenu</name>
+    <message>
+        <source>Insert Chord</source>
+        <translation>Akkord einfügen</translation>
+    </message>
+    <message>
+        <source>Chordpro</source>
+        <translation>Chordpro</translation>
+    </message>
+    <message>
+        <source>MIDI</source>
+        <translation>MIDI</translation>
+    </message>
+    <message>
+        <source>Copy Chords</source>
+        <translation>Akkorde kopieren</translation>
+    </message>
+    <message>
+        <source>Insert Chords</source>
+        <translation>Akkorde einfügen</translation>
+    </message>
+    <message>
+        <source>Remove Chords</source>
+        <translation>Akkorde entfernen</translation>
+    </message>
+    <message>
+        <source>Konvertiere Umlaute (ae-&gt;ä,...)</source>
+        <translation>Konvertiere Umlaute (ae-&gt;ä,...)</translation>
+    </message>
+    <message>
+        <source>Remove trailing spaces</source>
+        <translation>Leerzeichen am Zeilenende entfernen</translation>
+    </message>
+    <message>
+        <source>Remove leading spaces</source>
+        <translation>Leerzeichen am Zeilenanfang entfernen</translation>
+    </message>
+    <message>
+        <source>Remove empty lines</source>
+        <translation>Leere Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>Transpose Selection Up</source>
+        <translation>Auswahl aufwärts transponieren</translation>
+    </message>
+    <message>
+        <source>Transpose Selection Down</source>
+        <translation>Auswahl abwärts transponieren</translation>
+    </message>
     <message>
         <source>Scroll Song View with Editor</source>
         <translation>Liedansicht mit dem Editor scrollen</translation>
@@ -674,6 +722,17 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SongEditViewController</name>
+    <message>
+        <source>Select image to insert</source>
+        <translation>Bild zum Einfügen auswählen</translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation>Bild auswählen</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,55 @@
     </message>
 </context>
 <context>
-    <name>DoubleClickTextView</name>
+    <name>EditorContextMenu</name>
+    <message>
+        <source>Insert Chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chordpro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konvertiere Umlaute (ae-&gt;ä,...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove trailing spaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove leading spaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove empty lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose Selection Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transpose Selection Down</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Scroll Song View with Editor</source>
         <translation type="unfinished"></translation>
@@ -673,6 +721,17 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongEditViewController</name>
+    <message>
+        <source>Select image to insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Image</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

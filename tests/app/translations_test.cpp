@@ -46,6 +46,8 @@ TEST(Translations, TheGermanCatalogueTranslatesMenusAndAlertButtons)
     EXPECT_EQ(QCoreApplication::translate("VellorinAppDelegate", "The file %1 could not be read.").arg("a.pro"),
               QStringLiteral("Die Datei a.pro konnte nicht gelesen werden."))
         << "the placeholder survives";
+    EXPECT_EQ(QCoreApplication::translate("EditorContextMenu", "Remove empty lines"),
+              QStringLiteral("Leere Zeilen entfernen"));
 }
 
 TEST(Translations, ALanguageWithoutACatalogueStaysEnglish)

@@ -404,3 +404,18 @@ TEST_F(SongEditCommandsTest, TheMenusUndoTakesTheSongBackAtOnce)
     EXPECT_EQ(song->text(), "{title: A}\n");
     EXPECT_FALSE(editor.updatePending());
 }
+
+TEST_F(SongEditCommandsTest, AnImageForASongWithoutAFileGoesIntoTheSongFolder)
+{
+    QTemporaryDir elsewhere;
+    write(elsewhere.filePath("pic.png"), png(qRgb(0, 255, 0)));
+    prefs.setSongDirectoryPath(folder.path());
+    const auto song = std::make_shared<Song>();
+    song->setText(QStringLiteral("{title: New}\n"));
+    show(song);
+    view().moveCursor(QTextCursor::End);
+    dialogs.openPanelAnswers.push_back({elsewhere.filePath("pic.png")});
+    editor.insertImage();
+    EXPECT_EQ(text(), "{title: New}\n\n{image: src=\"pic.png\"}\n");
+    EXPECT_EQ(read(folder.filePath("pic.png")), png(qRgb(0, 255, 0)));
+}
