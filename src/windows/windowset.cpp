@@ -2,13 +2,26 @@
 #include "windowset.h"
 
 WindowSet::WindowSet(Dialogs &dialogs)
-    : m_chordWindows(dialogs)
+    : m_dialogs(dialogs)
+    , m_chordWindows(dialogs)
 {}
+
+WindowSet::~WindowSet()
+{
+    delete m_preferencesController.data();
+}
 
 void WindowSet::showPreferences(QWidget *parent)
 {
-    // The preferences window joins the set with its own change.
-    Q_UNUSED(parent);
+    // Only the latest window is kept: an open one ends as its Cancel would, writing nothing.
+    if (m_preferencesController) {
+        m_preferencesController->cancel();
+        delete m_preferencesController.data();
+    }
+    m_preferencesController = new PreferencesController(m_dialogs, parent);
+    m_preferencesController->show();
+    m_preferencesController->raise();
+    m_preferencesController->activateWindow();
 }
 
 void WindowSet::showChords(QWidget *parent)

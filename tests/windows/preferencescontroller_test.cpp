@@ -6,14 +6,18 @@
 #include "instrument.h"
 #include "launcheddelegate.h"
 #include "logcapture.h"
+#include "mainmenus.h"
 #include "songviewwidget.h"
+#include "windowset.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -373,4 +377,26 @@ TEST_F(PreferencesTest, ThePreviewShowsTheSampleSongInTheEditedFonts)
         for (int x = 0; x < image.width() && !drawn; ++x)
             drawn = image.pixel(x, y) != corner;
     EXPECT_TRUE(drawn);
+}
+TEST_F(PreferencesTest, ThePreferencesCommandOpensANewWindowAndTheOldOneEndsAsCancelWould)
+{
+    WindowSet windows(dialogs);
+    delegate->setToolWindows(&windows);
+    QAction *command = delegate->menus()->action(QStringLiteral("actShowPreferences"));
+    ASSERT_NE(command, nullptr);
+    command->trigger();
+    QPointer<PreferencesController> first = windows.preferencesController();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->parentWidget(), delegate->window());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isModal());
+
+    const double left = prefs().leftPrintMargin();
+    first->findChild<QLineEdit *>(QStringLiteral("leftMargin"))->setText(QStringLiteral("33"));
+    command->trigger();
+    EXPECT_EQ(first, nullptr) << "the old window is gone";
+    ASSERT_NE(windows.preferencesController(), nullptr);
+    EXPECT_TRUE(windows.preferencesController()->isVisible());
+    EXPECT_EQ(prefs().leftPrintMargin(), left) << "nothing written";
+    delegate->setToolWindows(nullptr);
 }
