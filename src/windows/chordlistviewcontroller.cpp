@@ -10,6 +10,7 @@
 #include "chordwindowshost.h"
 #include "instrument.h"
 #include "prefs.h"
+#include "tuningdialog.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -82,6 +83,7 @@ ChordListViewController::ChordListViewController(ChordWindowsHost &host, QWidget
     connect(m_searchField, &QLineEdit::textChanged, this, &ChordListViewController::onSearch);
     connect(m_baseChordsPopup, &QComboBox::activated, this, &ChordListViewController::baseChordSelected);
     connect(m_instrumentsPopup, &QComboBox::activated, this, &ChordListViewController::instrumentSelected);
+    connect(m_tuningButton, &QPushButton::clicked, this, &ChordListViewController::changeTuning);
     connect(m_addChordButton, &QPushButton::clicked, this, &ChordListViewController::addChord);
     // A press opens the diagram window; the table never selects.
     connect(m_chordsTableView, &QTableView::pressed, this, [this](const QModelIndex &index) { rowClicked(index.row()); });
@@ -184,6 +186,15 @@ void ChordListViewController::instrumentSelected()
         return;
     prefs->save();
     m_currentBaseChordName.reset();
+    refreshWhenReady();
+    m_host.refreshAfterInstrumentChange();
+}
+
+void ChordListViewController::changeTuning()
+{
+    Prefs *prefs = AppContext::instance()->prefs();
+    if (!prefs || !TuningDialog(m_host.dialogs()).run(*prefs))
+        return;
     refreshWhenReady();
     m_host.refreshAfterInstrumentChange();
 }
