@@ -2,6 +2,7 @@
 // playlist entries and reading the playlists, against the floor of merely reading every song file's bytes.
 #include "appcontext.h"
 #include "corpus.h"
+#include "plainread.h"
 #include "playlist.h"
 #include "playlists.h"
 #include "prefs.h"
@@ -14,6 +15,8 @@
 #include <QLoggingCategory>
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 namespace {
 
@@ -66,7 +69,17 @@ Songs &loadedLibrary()
 
 } // namespace
 
-// The floor: every song file's bytes, read and nothing else.
+// The floor: listing the folders and reading every file's bytes with plain system calls, nothing else.
+static void BM_ReadSongBytesPlain(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    PlainRead floor(Corpus::folder());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floor.readAll());
+}
+
+// Every song file's bytes through Qt's buffered file.
 static void BM_ReadSongBytes(benchmark::State &state)
 {
     if (!haveCorpus(state))
@@ -84,16 +97,41 @@ static void BM_ReadSongBytes(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * paths.size());
 }
 
-// A new library reads the whole folder: listing, decoding, titles, categories, tags, order.
+// A new library reads the whole folder: listing, decoding, titles, categories, tags, order. "floors" is its
+// time as a multiple of the plain read floor measured in the same run, which holds on a loaded machine.
 static void BM_LoadLibrary(benchmark::State &state)
 {
     if (!haveCorpus(state))
         return;
+    const double floorSeconds = PlainRead(Corpus::folder()).medianSeconds();
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         Songs library;
         library.refresh();
         benchmark::DoNotOptimize(library.songs().size());
     }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.counters["floors"] = elapsed.count() / double(state.iterations()) / floorSeconds;
+}
+
+// Opening songs one by one: each read, its metadata looked up, and its chords moved up a whole tone.
+static void BM_ParseAndTranspose(benchmark::State &state)
+{
+    if (!haveCorpus(state))
+        return;
+    const QStringList paths = Corpus::list(QStringLiteral("songs.list"));
+    for (auto _ : state) {
+        for (const QString &path : paths) {
+            Song song(path);
+            benchmark::DoNotOptimize(song.key());
+            benchmark::DoNotOptimize(song.capo());
+            benchmark::DoNotOptimize(song.tempo());
+            benchmark::DoNotOptimize(song.tags());
+            song.transpose(2);
+            benchmark::DoNotOptimize(song.text());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * paths.size());
 }
 
 // A refresh of a loaded library, with no file changed: every Song is reused.
@@ -163,8 +201,10 @@ static void BM_ReadPlaylists(benchmark::State &state)
 }
 
 #define PHASE(bench) BENCHMARK(bench)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)
+PHASE(BM_ReadSongBytesPlain);
 PHASE(BM_ReadSongBytes);
 PHASE(BM_LoadLibrary);
+PHASE(BM_ParseAndTranspose);
 PHASE(BM_RefreshLibrary);
 PHASE(BM_SortAllSongs)->DenseRange(0, 4)->Iterations(3);
 PHASE(BM_FilterWhileTyping)->Iterations(3);

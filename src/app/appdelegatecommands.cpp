@@ -133,6 +133,7 @@ void VellorinAppDelegate::connectCommands()
 
         {"actToggleMIDI", [this] { toggleMIDI(); }},
         {"actTogglePlayTogether", [this] { togglePlayTogether(); }},
+        {"actShowChords", [this] { showChords(); }},
         {"actShowPreferences", [this] { showPreferences(); }},
 
         {"actShowHelp", [] { openHelpPage(QStringLiteral("help.html")); }},

@@ -9,6 +9,7 @@
 #include "tcppeersession.h"
 #include "translations.h"
 #include "vellorinappdelegate.h"
+#include "windowset.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,7 +32,9 @@ int main(int argc, char *argv[])
 
     Translations::install(QLocale::system());
     MessageBoxDialogs dialogs;
+    WindowSet windows(dialogs);
     VellorinAppDelegate delegate(dialogs, MainWindowPanes::maker(dialogs, Clock::system()));
+    delegate.setToolWindows(&windows);
     delegate.setPeerSessionMaker(TcpPeerSession::maker(dialogs));
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &delegate,
                      &VellorinAppDelegate::openFilesFromAnotherStart);

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "log.h"
+#include "paths.h"
 #include "prefs.h"
 #include "userdefaults.h"
 #include "vellorinwindowlayout.h"
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 
@@ -402,7 +402,7 @@ void PaneSplitView::saveLayoutToFile()
     VellorinWindowLayout layout;
     fillLayout(layout);
     Dialogs::SavePanel panel;
-    panel.directory = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    panel.directory = Paths::desktopDirectory();
     panel.fileName = tr("Vellorin");
     panel.allowedTypes = {QStringLiteral("vellorinlayout")};
     const QString path = m_dialogs.runSavePanel(panel);

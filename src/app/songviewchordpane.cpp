@@ -134,5 +134,7 @@ void SongViewViewController::updateSongChords()
 void SongViewViewController::chordView(ChordView &view, const Chord &selectedChord)
 {
     Q_UNUSED(view);
-    showChords(selectedChord.title(), m_chordScrollView->geometry());
+    // The chord window opens beside the pane's frame; the click's rectangle is in the song view's pixels.
+    const QPoint frameInSongView = m_songView->widget()->mapFromGlobal(m_chordScrollView->mapToGlobal(QPoint(0, 0)));
+    showChords(selectedChord.title(), QRectF(frameInSongView, m_chordScrollView->size()));
 }

@@ -9,18 +9,16 @@
 #include "log.h"
 #include "prefs.h"
 #include "songdisplay.h"
+#include "toolwindows.h"
+
+#include <QWidget>
 
 namespace {
 
 ChordDisplayOptions displayOptions()
 {
-    ChordDisplayOptions options;
-    if (const Prefs *prefs = AppContext::instance()->prefs()) {
-        options.latinChords = prefs->latinChords();
-        options.germanChords = prefs->germanChords();
-        options.leftHandedChordDisplay = prefs->leftHandedChordDisplay();
-    }
-    return options;
+    const Prefs *prefs = AppContext::instance()->prefs();
+    return prefs ? prefs->chordDisplayOptions() : ChordDisplayOptions();
 }
 
 } // namespace
@@ -99,7 +97,7 @@ void SongViewViewController::showChords(const QString &clickedName, const QRectF
     if (library)
         candidates.append(library->chordsForTitle(name));
     if (!candidates.isEmpty()) {
-        openChordWindow(candidates.first().displayName(displayOptions()), candidates, rect);
+        openChordWindow(name, candidates, rect);
         return;
     }
     askAboutUnknownChord(name);
@@ -122,4 +120,18 @@ bool SongViewViewController::currentInstrumentIsKeyboard() const
     const Prefs *prefs = AppContext::instance()->prefs();
     const Instrument *instrument = prefs ? prefs->currentInstrument() : nullptr;
     return instrument && instrument->isKeyboard();
+}
+
+void SongViewViewController::openChordWindow(const QString &name, const QList<Chord> &chords, const QRectF &rect)
+{
+    if (!m_toolWindows)
+        return;
+    const QRect inView = rect.toAlignedRect();
+    m_toolWindows->openChordWindow(name, chords, QRect(m_songView->widget()->mapToGlobal(inView.topLeft()), inView.size()));
+}
+
+void SongViewViewController::addChordToLibrary(const QString &name)
+{
+    if (m_toolWindows)
+        m_toolWindows->addChordToLibrary(name);
 }

@@ -37,6 +37,7 @@ class QSplitter;
 class QTimer;
 class SongDisplay;
 class SongPaneCommands;
+class ToolWindows;
 
 class SongViewViewController : public QWidget, public MetronomeDelegate, private ChordViewDelegate
 {
@@ -62,6 +63,8 @@ public:
     // What the toolbars ask of the application (writing the song, the playlist key, the peers); nothing is
     // asked while none is set.
     void setCommands(SongPaneCommands *commands) { m_commands = commands; }
+    // Who opens the chord windows (not owned); without one a chord click opens nothing.
+    void setToolWindows(ToolWindows *toolWindows) { m_toolWindows = toolWindows; }
 
     // --- Refresh: after the shown song, its text or a setting changed ---
     void refresh() { refreshScrollToTop(true); }
@@ -363,11 +366,13 @@ private:
     void updatePixPerMS();
     void askAboutUnknownChord(const QString &name);
     bool currentInstrumentIsKeyboard() const;
-    void openChordWindow(const QString &title, const QList<Chord> &chords, const QRectF &rect);
+    // The chord diagram window for the name looked up, next to the rectangle in the song view's pixels.
+    void openChordWindow(const QString &name, const QList<Chord> &chords, const QRectF &rect);
     void addChordToLibrary(const QString &name);
 
     Dialogs &m_dialogs;
     SongPaneCommands *m_commands = nullptr;
+    ToolWindows *m_toolWindows = nullptr;
     CurrentSong m_currentSong;
     std::unique_ptr<SongDisplay> m_songView;
     SongPtr m_song;

@@ -156,6 +156,7 @@ void VellorinAppDelegate::makePaneControllers()
     m_songViewViewController = new SongViewViewController(
         m_dialogs, [this] { return m_currentSong; }, std::make_unique<SongViewWidget>());
     m_songViewViewController->setCommands(this);
+    m_songViewViewController->setToolWindows(m_toolWindows);
     connect(m_songViewViewController, &SongViewViewController::refreshed, this,
             &VellorinAppDelegate::refreshSecondDisplay);
     connectZoomControls();

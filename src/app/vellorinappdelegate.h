@@ -249,9 +249,12 @@ public:
 
     // --- Tool windows ---
     // Who makes the tool windows (not owned; it outlives the delegate); without one they do not open.
-    void setToolWindows(ToolWindows *toolWindows) { m_toolWindows = toolWindows; }
+    // The song pane opens the chord windows through it too.
+    void setToolWindows(ToolWindows *toolWindows);
     // The preferences command: a new preferences window over the main window.
     void showPreferences();
+    // The chord command: a new chord library window over the main window.
+    void showChords();
 
     // --- Nearby sharing ---
     // The sharing command: off when on; else, when sessions can be made, on after the user agreed.

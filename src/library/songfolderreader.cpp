@@ -61,7 +61,8 @@ SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
     const FileStamp stamp = FileStamp::of(path);
     SongPtr song = knownSong(m_previous.value(path), stamp);
     if (!song)
-        song = isText ? std::make_shared<Song>(path) : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
+        song = isText ? std::make_shared<Song>(path, stamp)
+                      : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
     m_current.insert(path, {song, stamp, song->storeGeneration()});
     return song;
 }

@@ -12,3 +12,15 @@ FileStamp FileStamp::of(const QString &path)
     return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
             quint64(status.st_ino)};
 }
+
+QDateTime FileStamp::modifiedDate() const
+{
+    if (!exists())
+        return {};
+    // Whole milliseconds rounded down, also before 1970, as the file system's own listing gives them.
+    constexpr qint64 kNanosecondsPerMillisecond = 1000000;
+    qint64 milliseconds = modified / kNanosecondsPerMillisecond;
+    if (modified % kNanosecondsPerMillisecond < 0)
+        --milliseconds;
+    return QDateTime::fromMSecsSinceEpoch(milliseconds);
+}

@@ -1,6 +1,7 @@
 // What tells that a file changed: its size, modification time and inode, as one comparable value.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
 
@@ -13,6 +14,8 @@ struct FileStamp
     // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);
     bool exists() const { return size >= 0; }
+    // The modification time to the millisecond, in local time; invalid when there is no file.
+    QDateTime modifiedDate() const;
     // Size and modification time: what another program's edit changes.
     bool sameSizeAndTime(const FileStamp &other) const { return size == other.size && modified == other.modified; }
     bool operator==(const FileStamp &other) const = default;

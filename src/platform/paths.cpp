@@ -4,6 +4,7 @@
 #include "log.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString Paths::supportDirectory()
@@ -23,4 +24,10 @@ QString Paths::documentsDirectory()
 QString Paths::homeDirectory()
 {
     return QDir::homePath();
+}
+
+QString Paths::desktopDirectory()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QFileInfo(desktop).isDir() ? desktop : homeDirectory();
 }

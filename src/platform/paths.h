@@ -12,4 +12,6 @@ public:
     static QString documentsDirectory();
     // The real home folder of the user.
     static QString homeDirectory();
+    // The user's Desktop folder, where files the user exports are proposed; the home folder when there is none.
+    static QString desktopDirectory();
 };

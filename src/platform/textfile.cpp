@@ -1,6 +1,8 @@
 // Decoding text of unknown encoding, reading it from files, and writing files atomically.
 #include "textfile.h"
 
+#include "filebytes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -34,15 +36,23 @@ std::optional<QChar> windows1252Char(unsigned char byte)
     return std::nullopt;
 }
 
-// The length of the valid UTF-8 sequence of two or more bytes starting at index; 0 when none starts there.
-qsizetype utf8SequenceLength(const QByteArray &bytes, qsizetype index)
+// Decodes the valid UTF-8 sequence of two or more bytes starting at index to out, moving out behind it;
+// answers the bytes it takes, 0 when none starts there (out then stays). out has room for as many units as
+// the sequence has bytes.
+qsizetype decodeUtf8Sequence(QStringDecoder &utf8, const QByteArray &bytes, qsizetype index, QChar *&out)
 {
     const auto lead = static_cast<unsigned char>(bytes[index]);
     const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (length == 0 || index + length > bytes.size())
         return 0;
     // The decoder refuses overlong forms, surrogates and code points beyond U+10FFFF.
-    return decodeStrictly(bytes.sliced(index, length), QStringConverter::Utf8) ? length : 0;
+    QChar *const end = utf8.appendToBuffer(out, QByteArrayView(bytes).sliced(index, length));
+    if (utf8.hasError()) {
+        utf8.resetState();
+        return 0;
+    }
+    out = end;
+    return length;
 }
 
 // UTF-8 text with a few stray bytes pasted in from elsewhere: its valid sequences as UTF-8, each stray byte
@@ -50,29 +60,33 @@ qsizetype utf8SequenceLength(const QByteArray &bytes, qsizetype index)
 // no UTF-8 sequence at all, so that a file wholly in a single-byte encoding is decoded as one.
 std::optional<QString> decodeMixedUtf8(const QByteArray &bytes, TextFile::LastResort lastResort)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // Every byte gives at most one UTF-16 unit, so the text is written into one buffer of that size.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     bool anyUtf8 = false;
     for (qsizetype i = 0; i < bytes.size();) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
-            text.append(QChar(byte));
+            *out++ = QChar(byte);
             ++i;
-        } else if (const qsizetype length = utf8SequenceLength(bytes, i)) {
-            text.append(QString::fromUtf8(bytes.sliced(i, length)));
+        } else if (const qsizetype length = decodeUtf8Sequence(utf8, bytes, i, out)) {
             anyUtf8 = true;
             i += length;
         } else if (const auto stray = windows1252Char(byte)) {
-            text.append(*stray);
+            *out++ = *stray;
             ++i;
         } else if (lastResort == TextFile::LastResort::Latin1) {
-            text.append(QChar(byte));
+            *out++ = QChar(byte);
             ++i;
         } else {
             return std::nullopt;
         }
     }
-    return anyUtf8 ? std::optional(text) : std::nullopt;
+    if (!anyUtf8)
+        return std::nullopt;
+    text.truncate(out - text.constData());
+    return text;
 }
 
 TextFile::WriteHook &writeHook()
@@ -92,6 +106,14 @@ QString failure(const QSaveFile &file, const char *step)
     const QString reason =
         file.error() == QFileDevice::NoError ? QStringLiteral("no space left on device?") : file.errorString();
     return QStringLiteral("%1 failed: %2").arg(QLatin1String(step), reason);
+}
+
+std::optional<QString> decodeOrSayWhy(const QByteArray &bytes, TextFile::LastResort lastResort, QString *error)
+{
+    auto text = TextFile::decode(bytes, lastResort);
+    if (!text && error)
+        *error = QStringLiteral("unknown text encoding");
+    return text;
 }
 
 } // namespace
@@ -136,10 +158,14 @@ std::optional<QString> TextFile::read(const QString &path, LastResort lastResort
             *error = file.errorString();
         return std::nullopt;
     }
-    auto text = decode(file.readAll(), lastResort);
-    if (!text && error)
-        *error = QStringLiteral("unknown text encoding");
-    return text;
+    return decodeOrSayWhy(file.readAll(), lastResort, error);
+}
+
+std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
+                                              QString *error)
+{
+    const std::optional<QByteArray> bytes = FileBytes::read(path, expectedSize, error);
+    return bytes ? decodeOrSayWhy(*bytes, lastResort, error) : std::nullopt;
 }
 
 bool TextFile::write(const QString &path, const QString &text, QString *error)

@@ -21,6 +21,10 @@ public:
     static std::optional<QString> decodeWindows1252(const QByteArray &bytes);
     // Reads and decodes a file; on failure returns nothing and, when asked, says why in *error.
     static std::optional<QString> read(const QString &path, LastResort lastResort, QString *error = nullptr);
+    // The same for a file on disk (never a resource) whose size a look just before gave: one system read
+    // takes it whole.
+    static std::optional<QString> readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
+                                               QString *error = nullptr);
 
     // Atomic writes: the old file stays whole until the new one is complete on disk. Every step is checked
     // (a full disk may only show when the written bytes are flushed), and afterwards that the file on disk

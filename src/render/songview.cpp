@@ -74,12 +74,7 @@ DirectiveOwner SongView::directiveOwner() const
 
 ChordDisplayOptions SongView::chordDisplayOptions() const
 {
-    const Prefs &settings = appPrefs();
-    ChordDisplayOptions options;
-    options.latinChords = settings.latinChords();
-    options.germanChords = settings.germanChords();
-    options.leftHandedChordDisplay = settings.leftHandedChordDisplay();
-    return options;
+    return appPrefs().chordDisplayOptions();
 }
 
 SongPtr SongView::song() const

@@ -139,6 +139,15 @@ std::unique_ptr<Prefs> Prefs::copy() const
     return copy;
 }
 
+ChordDisplayOptions Prefs::chordDisplayOptions() const
+{
+    ChordDisplayOptions options;
+    options.latinChords = m_latinChords;
+    options.germanChords = m_germanChords;
+    options.leftHandedChordDisplay = m_leftHandedChordDisplay;
+    return options;
+}
+
 Instrument *Prefs::currentInstrument() const
 {
     return m_instruments ? m_instruments->currentInstrument() : nullptr;

@@ -1,6 +1,7 @@
 // Every user setting of the application, the settings archive "prefs.json" and the application's folders.
 #pragma once
 
+#include "chorddisplayoptions.h"
 #include "fontprefs.h"
 #include "instruments.h"
 #include "vellorinwindowlayout.h"
@@ -104,6 +105,8 @@ public:
     void setInvertSongChords(bool value) { m_invertSongChords = value; }
     bool leftHandedChordDisplay() const { return m_leftHandedChordDisplay; }
     void setLeftHandedChordDisplay(bool value) { m_leftHandedChordDisplay = value; }
+    // The chord naming and diagram order these settings ask for, for the chord rules.
+    ChordDisplayOptions chordDisplayOptions() const;
     bool latinChords() const { return m_latinChords; }
     void setLatinChords(bool value) { m_latinChords = value; }
     bool germanChords() const { return m_germanChords; }

@@ -77,27 +77,32 @@ Song::Song()
 {}
 
 Song::Song(const QString &path)
+    : Song(path, FileStamp::of(path))
+{}
+
+Song::Song(const QString &path, const FileStamp &stamp)
     : Song()
 {
     m_path = path;
-    readFile();
-    updateDate();
-    refreshTitleSubtitle();
+    readFile(stamp);
 }
 
 Song::~Song() = default;
 
-void Song::readFile()
+void Song::readFile(const FileStamp &stamp)
 {
     QString error;
     // Taken before reading: a change made while reading then shows as a change at the next save.
-    m_stamp = FileStamp::of(m_path);
-    const std::optional<QString> text = TextFile::read(m_path, TextFile::LastResort::Latin1, &error);
+    m_stamp = stamp;
+    const std::optional<QString> text =
+        TextFile::readFromDisk(m_path, stamp.size, TextFile::LastResort::Latin1, &error);
     m_loadFailed = !text;
     m_text = text.value_or(QString());
     countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
+    m_date = stamp.modifiedDate();
+    refreshTitleSubtitle();
 }
 
 bool Song::reloadFromDisk()
@@ -105,15 +110,13 @@ bool Song::reloadFromDisk()
     if (m_path.isEmpty())
         return false;
     resetCachedValues();
-    readFile();
-    updateDate();
-    refreshTitleSubtitle();
+    readFile(FileStamp::of(m_path));
     return !m_loadFailed;
 }
 
 void Song::updateDate()
 {
-    m_date = m_path.isEmpty() ? QDateTime() : QFileInfo(m_path).lastModified();
+    m_date = FileStamp::of(m_path).modifiedDate();
 }
 
 bool Song::save()

@@ -32,6 +32,8 @@ public:
     // The song stored at path. A file that cannot be read gives an empty text, is logged, and is
     // never saved over (see loadFailed()).
     explicit Song(const QString &path);
+    // The same, for a file whose stamp the caller has just taken: the file is looked at only once.
+    Song(const QString &path, const FileStamp &stamp);
     // A new, unsaved song named by a reference "title - subtitle" (a playlist entry, a peer's message).
     static SongPtr fromTitleSubtitleReference(const QString &reference);
     virtual ~Song();
@@ -289,7 +291,8 @@ protected:
     mutable std::optional<QSet<QString>> m_cachedTags;
 
 private:
-    void readFile();
+    // Reads the text, with the file's stamp taken just before; the date and title follow from them.
+    void readFile(const FileStamp &stamp);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
     // Sets the text and saves, unless the file could not be read.
     bool saveText(const QString &text);

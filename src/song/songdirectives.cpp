@@ -6,11 +6,32 @@
 #include "textchars.h"
 #include "textpattern.h"
 
+#include <QVarLengthArray>
+
 namespace {
 
 QString keyFor(const QString &control)
 {
     return u'{' + control + u':';
+}
+
+// Where the value of "{control:" starts when such a directive opens at the "{" at, ignoring case; -1 when
+// none opens there. Looking only where a "{" stands is what keeps the lookups fast.
+qsizetype valueStartAt(QStringView text, qsizetype at, const QString &control)
+{
+    const QStringView rest = text.sliced(at + 1);
+    if (rest.size() <= control.size() || rest[control.size()] != u':' || !rest.startsWith(control, Qt::CaseInsensitive))
+        return -1;
+    return at + 1 + control.size() + 1;
+}
+
+// Where the value of the first "{control:" at or after from starts; -1 when there is none.
+qsizetype firstValueStart(const QString &text, const QString &control, qsizetype from)
+{
+    for (qsizetype at = text.indexOf(u'{', from); at >= 0; at = text.indexOf(u'{', at + 1))
+        if (const qsizetype start = valueStartAt(text, at, control); start >= 0)
+            return start;
+    return -1;
 }
 
 // A reader's value: up to the next "}", or to the end of the text when none follows.
@@ -55,6 +76,25 @@ QString replaceSpan(const QString &text, const QString &control, const ValueSpan
     return result;
 }
 
+using ValueStarts = QVarLengthArray<qsizetype, 4>;
+
+// The first non-empty value among the first directives of the controls, in the controls' order; nullopt
+// while a control without a directive so far may still have one further on (seenAll: the whole text is read).
+std::optional<QString> firstNonEmptyValue(const QString &text, const ValueStarts &starts, bool seenAll)
+{
+    for (const qsizetype start : starts) {
+        if (start < 0) {
+            if (!seenAll)
+                return std::nullopt;
+            continue;
+        }
+        QString value = valueFrom(text, start);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QString();
+}
+
 } // namespace
 
 QString Song::valueInText(const QString &text, const QString &control)
@@ -65,21 +105,25 @@ QString Song::valueInText(const QString &text, const QString &control)
 
 QString Song::valueInText(const QString &text, const QStringList &controls)
 {
-    for (const QString &control : controls) {
-        const QString value = valueInText(text, control);
-        if (!value.isEmpty())
-            return value;
+    // One pass over the directives, looking for every control at once and stopping once the answer is known.
+    ValueStarts starts(controls.size(), -1);
+    for (qsizetype at = text.indexOf(u'{'); at >= 0; at = text.indexOf(u'{', at + 1)) {
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            if (starts[i] >= 0 || (starts[i] = valueStartAt(text, at, controls[i])) < 0)
+                continue;
+            if (std::optional<QString> value = firstNonEmptyValue(text, starts, false))
+                return *value;
+        }
     }
-    return QString();
+    return *firstNonEmptyValue(text, starts, true);
 }
 
 QString Song::valueInText(const QString &text, const QString &control, qsizetype &index)
 {
-    const QString key = keyFor(control);
-    const qsizetype at = text.indexOf(key, qMax<qsizetype>(index, 0), Qt::CaseInsensitive);
-    if (at < 0)
+    const qsizetype start = firstValueStart(text, control, qMax<qsizetype>(index, 0));
+    if (start < 0)
         return QString();
-    index = at + key.size();
+    index = start;
     return valueFrom(text, index);
 }
 

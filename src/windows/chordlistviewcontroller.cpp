@@ -10,8 +10,10 @@
 #include "chordwindowshost.h"
 #include "instrument.h"
 #include "prefs.h"
+#include "tuningdialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +21,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -79,11 +83,12 @@ ChordListViewController::ChordListViewController(ChordWindowsHost &host, QWidget
     connect(m_searchField, &QLineEdit::textChanged, this, &ChordListViewController::onSearch);
     connect(m_baseChordsPopup, &QComboBox::activated, this, &ChordListViewController::baseChordSelected);
     connect(m_instrumentsPopup, &QComboBox::activated, this, &ChordListViewController::instrumentSelected);
+    connect(m_tuningButton, &QPushButton::clicked, this, &ChordListViewController::changeTuning);
     connect(m_addChordButton, &QPushButton::clicked, this, &ChordListViewController::addChord);
     // A press opens the diagram window; the table never selects.
     connect(m_chordsTableView, &QTableView::pressed, this, [this](const QModelIndex &index) { rowClicked(index.row()); });
-    connect(m_chordsTableView->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &ChordListViewController::fitImagesToColumn);
+    // The diagrams column stretches with the table, which reports no section resize for it.
+    m_chordsTableView->viewport()->installEventFilter(this);
     refresh();
 }
 
@@ -185,6 +190,15 @@ void ChordListViewController::instrumentSelected()
     m_host.refreshAfterInstrumentChange();
 }
 
+void ChordListViewController::changeTuning()
+{
+    Prefs *prefs = AppContext::instance()->prefs();
+    if (!prefs || !TuningDialog(m_host.dialogs()).run(*prefs))
+        return;
+    refreshWhenReady();
+    m_host.refreshAfterInstrumentChange();
+}
+
 void ChordListViewController::refreshWhenReady()
 {
     disconnect(m_libraryReady);
@@ -219,12 +233,14 @@ void ChordListViewController::rowClicked(int row)
 
 void ChordListViewController::fitImagesToColumn()
 {
-    m_model->setImageWidth(m_chordsTableView->columnWidth(ChordListTableModel::DiagramsColumn));
+    const int width = m_chordsTableView->viewport()->width() - m_chordsTableView->columnWidth(ChordListTableModel::NameColumn);
+    m_model->setImageWidth(std::max(1, width));
     m_model->setDevicePixelRatio(devicePixelRatioF());
 }
 
-void ChordListViewController::resizeEvent(QResizeEvent *event)
+bool ChordListViewController::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    fitImagesToColumn();
+    if (watched == m_chordsTableView->viewport() && event->type() == QEvent::Resize)
+        fitImagesToColumn();
+    return QWidget::eventFilter(watched, event);
 }

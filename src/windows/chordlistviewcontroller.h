@@ -36,6 +36,8 @@ public:
     void baseChordSelected();
     // Switches to the instrument chosen in the instrument pop-up; the window refreshes once its library is ready.
     void instrumentSelected();
+    // Asks for the instrument's tuning; a new tuning refreshes this window and the panes, as an instrument switch does.
+    void changeTuning();
     // The chord editor for a new chord.
     void addChord();
     // Opens the diagram window for the row's name beside the row.
@@ -55,7 +57,7 @@ public:
     ChordViewControllerWindowController *chordViewController() const { return m_chordViewController.get(); }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The current library's roots; none without a library.

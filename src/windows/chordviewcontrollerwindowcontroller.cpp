@@ -244,7 +244,7 @@ void ChordViewControllerWindowController::toggleFavorite()
     }
     rebuildChords();
     m_host.refreshChordLibrary();
-    m_host.refreshSongViews();
+    m_host.refreshSongView();
 }
 
 void ChordViewControllerWindowController::defineChordInSong()
@@ -260,7 +260,8 @@ void ChordViewControllerWindowController::defineChordInSong()
     m_host.saveOrUpdateCurrentSong();
     song->addDefineChord(definition, instrument);
     song->save();
-    m_host.refreshSongViews();
+    m_host.refreshSongView();
+    m_host.refreshEditor();
     close();
 }
 
@@ -272,6 +273,7 @@ void ChordViewControllerWindowController::removeDefinedChordFromSong()
     m_host.saveOrUpdateCurrentSong();
     song->removeDefineChord(*m_selectedChord);
     song->save();
-    m_host.refreshSongViews();
+    m_host.refreshSongView();
+    m_host.refreshEditor();
     close();
 }

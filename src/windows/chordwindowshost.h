@@ -20,9 +20,11 @@ public:
     virtual bool isNormalSong() const = 0;
     // Merges the editor's pending changes into the current song before the song is changed.
     virtual void saveOrUpdateCurrentSong() = 0;
-    // The song pane and the editor pane, after the song's chords or the chord library changed.
-    virtual void refreshSongViews() = 0;
-    // The song list pane and the song pane, after the instrument or its tuning changed; the settings are saved.
+    // The song pane, after the song's chords or the chord library changed.
+    virtual void refreshSongView() = 0;
+    // The editor pane, after the song's file changed.
+    virtual void refreshEditor() = 0;
+    // The song list pane and the song pane, after the instrument or its tuning changed.
     virtual void refreshAfterInstrumentChange() = 0;
     // The chord library window, when one is open.
     virtual void refreshChordLibrary() = 0;

@@ -1,6 +1,7 @@
 // The song pane with a recording song display and the settings of a temporary folder, for the pane's tests.
 #pragma once
 
+#include "recordingtoolwindows.h"
 #include "chorddatabasefixture.h"
 #include "chords.h"
 #include "fakeappcontext.h"
@@ -62,6 +63,7 @@ protected:
         pane = std::make_unique<SongViewViewController>(
             dialogs, [this] { return current; }, std::move(recording));
         pane->setCommands(&commands);
+        pane->setToolWindows(&toolWindows);
         pane->resize(800, 600);
         pane->show();
     }
@@ -99,6 +101,7 @@ protected:
     std::unique_ptr<Prefs> prefs;
     ScriptedDialogs dialogs;
     RecordingSongPaneCommands commands;
+    RecordingToolWindows toolWindows;
     SongPtr current;
     RecordingSongDisplay *display = nullptr;
     std::unique_ptr<SongViewViewController> pane;

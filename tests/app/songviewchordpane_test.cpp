@@ -2,7 +2,6 @@
 // delayed opening after a refresh.
 #include "chordviewwidget.h"
 #include "instruments.h"
-#include "logcapture.h"
 #include "songpanetest.h"
 #include "textmetrics.h"
 
@@ -246,9 +245,18 @@ TEST_F(ChordPaneTest, AClickOnADiagramShowsThatChordsVariants)
     showWithChords({"C", "G"});
     pane->showHideSongChords();
     const Chord g = diagrams().at(1);
-    LogCapture log;
     QTest::mouseClick(pane->chordView(), Qt::LeftButton, {}, (g.bounds().center() * scale()).toPoint());
-    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Chord window for G with")));
+    // The window opens beside the pane's frame, in global coordinates.
+    QWidget *frame = pane->chordView();
+    while (frame && !qobject_cast<QScrollArea *>(frame))
+        frame = frame->parentWidget();
+    ASSERT_NE(frame, nullptr);
+    const QPoint origin = frame->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(toolWindows.calls, QStringList{QStringLiteral("chord window G 1 at %1,%2 %3x%4")
+                                                 .arg(origin.x())
+                                                 .arg(origin.y())
+                                                 .arg(frame->width())
+                                                 .arg(frame->height())});
 }
 
 } // namespace

@@ -278,14 +278,14 @@ TEST_F(SongPaneTest, AnUnknownChordIsAskedAboutWithTheInstrumentsChoices)
         waitUntilReady(prefs->chords());
         dialogs.asked.clear();
         dialogs.answers = {Dialogs::Answer::Alternate};
-        LogCapture log;
+        toolWindows.calls.clear();
         pane->showChords(QStringLiteral("Xyz"), QRectF(0, 0, 10, 10));
         ASSERT_EQ(dialogs.asked.size(), 1) << c.instrument;
         EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("Xyz"));
         EXPECT_EQ(dialogs.asked[0].informativeText, QStringLiteral("Unknown chord"));
         EXPECT_EQ(dialogs.asked[0].defaultButton, QStringLiteral("OK"));
         EXPECT_EQ(dialogs.asked[0].alternateButton, QString::fromLatin1(c.alternate)) << c.instrument;
-        EXPECT_EQ(log.hasLineStartingWith(QStringLiteral("Chord window adds a chord Xyz")), *c.alternate != 0);
+        EXPECT_EQ(toolWindows.calls, *c.alternate ? QStringList{"add chord Xyz"} : QStringList()) << c.instrument;
     }
 }
 
@@ -294,14 +294,20 @@ TEST_F(SongPaneTest, AKnownChordOpensTheChordWindow)
     show(writeSong(QStringLiteral("s.pro"), QStringLiteral("{title: S}\n[C]la")));
     prefs->initChordsForCurrentInstrument();
     waitUntilReady(prefs->chords());
-    LogCapture log;
-    pane->showChords(QStringLiteral("C"), QRectF());
-    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Chord window for C with 1 fingerings")));
+    // The window gets the clicked rectangle in global coordinates, and the name as looked up (not as shown).
+    prefs->setLatinChords(true);
+    const QPoint origin = display->widget()->mapToGlobal(QPoint(0, 0));
+    pane->showChords(QStringLiteral("C"), QRectF(10, 20, 30, 40));
+    EXPECT_EQ(toolWindows.calls, QStringList{QStringLiteral("chord window C 1 at %1,%2 30x40")
+                                                 .arg(origin.x() + 10)
+                                                 .arg(origin.y() + 20)});
 
     // The song's own definition comes first, and needs no library entry.
+    toolWindows.calls.clear();
     display->ownChord = Chord::fromDefinition(QStringLiteral("Xyz 1 0 2 2 1 0 0"));
     pane->showChords(QStringLiteral("Xyz"), QRectF());
-    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Chord window for Xyz with 1 fingerings")));
+    EXPECT_EQ(toolWindows.calls,
+              QStringList{QStringLiteral("chord window Xyz 1 at %1,%2 0x0").arg(origin.x()).arg(origin.y())});
     EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
@@ -310,12 +316,13 @@ TEST_F(SongPaneTest, AChordClickWhileTheLibraryLoadsIsAnsweredOnceItIsReady)
     show(writeSong(QStringLiteral("s.pro"), QStringLiteral("{title: S}\n[C]la")));
     prefs->initChordsForCurrentInstrument();
     ASSERT_FALSE(prefs->chords()->isReady()) << "the library publishes from the event loop";
-    LogCapture log;
     pane->showChords(QStringLiteral("C"), QRectF());
     EXPECT_TRUE(dialogs.asked.isEmpty()) << "no unknown-chord alert for a chord still loading";
+    EXPECT_TRUE(toolWindows.calls.isEmpty());
     waitUntilReady(prefs->chords());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Chord window for C")));
+    ASSERT_EQ(toolWindows.calls.size(), 1);
+    EXPECT_TRUE(toolWindows.calls[0].startsWith(QStringLiteral("chord window C 1")));
     EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 

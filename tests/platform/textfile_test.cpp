@@ -60,6 +60,30 @@ TEST(TextFile, DecodesByTheCascade)
         EXPECT_EQ(TextFile::decode(c.bytes, c.lastResort), c.expected) << c.what;
 }
 
+TEST(TextFile, UTF8WithStrayBytesKeepsEveryKindOfSequence)
+{
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"four bytes make two units", QByteArray("\xE9 \xF0\x9F\x8E\xB8"), QStringLiteral("\u00e9 \U0001F3B8")},
+        {"a surrogate is no UTF-8 sequence", QByteArray("\xC3\xA9\xED\xA0\x80"),
+         QStringLiteral("\u00e9\u00ed\u00a0\u20ac")},
+        {"beyond U+10FFFF is no UTF-8 sequence", QByteArray("\xC3\xA9\xF4\x90\x80\x80"),
+         QStringLiteral("\u00e9\u00f4\u0090\u20ac\u20ac")},
+        {"a lead byte before plain letters",
+         QByteArray("\xC3\xA9\xF0"
+                    "abc"),
+         QStringLiteral("\u00e9\u00f0"
+                        "abc")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TextFile::decode(c.bytes, TextFile::LastResort::Latin1), c.expected) << c.what;
+}
+
 TEST(TextFile, WritesUtf8AndReadsBack)
 {
     QTemporaryDir dir;

@@ -44,6 +44,26 @@ TEST(SongDirectives, FirstNonEmptyOfSeveralControls)
     EXPECT_EQ(Song::valueInText(QStringLiteral("none"), names), QString());
 }
 
+TEST(SongDirectives, SeveralControlsLookedUpTogether)
+{
+    struct Case
+    {
+        const char *text;
+        const char *expected;
+    };
+    const QStringList names = {QStringLiteral("subtitle"), QStringLiteral("st"), QStringLiteral("artist")};
+    const Case cases[] = {
+        {"{artist: A}\n{st: S}\n{SubTitle: Sub}", "Sub"},     // the order of the controls, not of the text
+        {"{artist: A}\n{st: S}", "S"},                        //
+        {"{subtitle: }\n{artist: A}\n{subtitle: Late}", "A"}, // a control's first directive counts, even empty
+        {"{subtitle: }\n{st:}\n{artist: }", ""},              // all empty
+        {"{st\n{artist {artist: A", "A"},                     // braces that open no directive are passed
+        {"{", ""},                                            //
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(Song::valueInText(QString::fromUtf8(c.text), names), QString::fromUtf8(c.expected)) << c.text;
+}
+
 TEST(SongDirectives, VariantsForTheUserAndTheInstrument)
 {
     struct Case

@@ -184,3 +184,21 @@ TEST_F(ChordLibraryWindowTest, AfterAnInstrumentSwitchRefreshesWhenTheLibraryIsR
     EXPECT_EQ(window.chordnames(), (QStringList{"C"}));
     EXPECT_EQ(window.tuningButton()->text(), QStringLiteral("G C E A"));
 }
+
+TEST_F(ChordLibraryWindowTest, TheTuningButtonRetunesAndRefreshesLikeAnInstrumentSwitch)
+{
+    ChordListViewController window(host);
+    waitUntilReady(library());
+    host.scripted.textAnswers = {{Dialogs::Answer::Default, QStringLiteral("D A D G B E")}};
+    window.tuningButton()->click();
+    EXPECT_EQ(prefs->currentInstrument()->tuningDescription(), QStringLiteral("D A D G B E"));
+    EXPECT_EQ(host.instrumentRefreshes, 1);
+    waitUntilReady(library());
+    EXPECT_EQ(window.tuningButton()->text(), QStringLiteral("D A D G B E"));
+
+    // A tuning the instrument refuses changes nothing and refreshes nothing.
+    host.scripted.textAnswers = {{Dialogs::Answer::Default, QStringLiteral("not a tuning")}};
+    window.tuningButton()->click();
+    EXPECT_EQ(prefs->currentInstrument()->tuningDescription(), QStringLiteral("D A D G B E"));
+    EXPECT_EQ(host.instrumentRefreshes, 1);
+}

@@ -159,9 +159,10 @@ TEST_F(ChordWindowTest, AKeyboardOffersNoAction)
     showSong(QStringLiteral("{title: Song}\n[C]la\n"));
     showLibraryChords(QStringLiteral("C"));
     click(window.chords().front());
-    for (QAction *action : window.chordMenu().actions())
+    for (QAction *action : window.chordMenu().actions()) {
         if (!action->isSeparator())
             EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    }
 }
 
 TEST_F(ChordWindowTest, OneFavouritePerNameAfterChangesInARow)
@@ -240,6 +241,7 @@ TEST_F(ChordWindowTest, DefineAndRemoveChangeTheSongFileAndCloseTheWindow)
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(host.songUpdates, 1);
     EXPECT_EQ(host.songViewRefreshes, 1);
+    EXPECT_EQ(host.editorRefreshes, 1);
 
     Chord defined = Chord::fromDefinition(QStringLiteral("C7 0 x 3 5 3 5 3"));
     defined.setTemp(true);

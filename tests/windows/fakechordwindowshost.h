@@ -13,7 +13,8 @@ public:
     std::shared_ptr<Song> currentSong() const override { return song; }
     bool isNormalSong() const override { return normalSong; }
     void saveOrUpdateCurrentSong() override { ++songUpdates; }
-    void refreshSongViews() override { ++songViewRefreshes; }
+    void refreshSongView() override { ++songViewRefreshes; }
+    void refreshEditor() override { ++editorRefreshes; }
     void refreshAfterInstrumentChange() override { ++instrumentRefreshes; }
     void refreshChordLibrary() override { ++libraryRefreshes; }
     Dialogs &dialogs() override { return scripted; }
@@ -29,6 +30,7 @@ public:
     bool normalSong = true;
     int songUpdates = 0;
     int songViewRefreshes = 0;
+    int editorRefreshes = 0;
     int instrumentRefreshes = 0;
     int libraryRefreshes = 0;
     int editorRuns = 0;

@@ -1,0 +1,64 @@
+#include "filebytes.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The size to read for when nobody knows it: the open file's own.
+qint64 sizeOf(int fd)
+{
+    struct stat status;
+    return ::fstat(fd, &status) == 0 ? qint64(status.st_size) : 0;
+}
+
+// Reads to the end of the file into bytes, growing it as needed; false on a failed read.
+bool readToEnd(int fd, QByteArray &bytes, qint64 expectedSize)
+{
+    for (qsizetype filled = 0;;) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        filled += got;
+        // At the end, or holding exactly the size the caller saw: a change after that look shows as one at
+        // the next comparison of stamps.
+        if (got == 0 || filled == expectedSize) {
+            bytes.truncate(filled);
+            return true;
+        }
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> FileBytes::read(const QString &path, qint64 expectedSize, QString *error)
+{
+    const auto fail = [error] {
+        if (error)
+            *error = qt_error_string(errno);
+        return std::nullopt;
+    };
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail();
+    const qint64 size = expectedSize >= 0 ? expectedSize : sizeOf(fd);
+    // One byte more than expected, so that a file that grew shows at once.
+    QByteArray bytes(qsizetype(size) + 1, Qt::Uninitialized);
+    const bool done = readToEnd(fd, bytes, size);
+    const int readErrno = errno;
+    ::close(fd);
+    if (!done) {
+        errno = readErrno;
+        return fail();
+    }
+    return bytes;
+}
