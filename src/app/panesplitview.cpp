@@ -26,7 +26,8 @@ namespace {
 // Widths of the list, song and editor panes in a window that remembers none, points.
 constexpr int firstWidths[] = {300, 560, 420};
 
-// Stand-in for a list pane that is not built yet: its place in the window, saying what will be there.
+// The place of a pane the window was made without (the application layer's own tests make windows without the
+// panes above it), saying which pane belongs there.
 QWidget *placeholder(const QString &title)
 {
     auto *label = new QLabel(title);

@@ -358,8 +358,7 @@ private:
     QRectF visibleSongRect() const;
     void scrollSongTo(float y);
 
-    // Stand-ins for the controls that later parts of the pane own. Each keeps the value it is given, so the
-    // refresh's order can be watched, and is replaced in this one place.
+    // Steps of the refresh, each bringing one control of the pane up to date.
     void fillTransposePopup();
     void fillCapoPopup();
     void updatePlayingTimeLabel();
