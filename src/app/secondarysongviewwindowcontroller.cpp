@@ -7,6 +7,7 @@
 #include "prefs.h"
 #include "songdisplay.h"
 #include "songviewviewcontroller.h"
+#include "songviewwidget.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -43,14 +44,7 @@ SecondarySongViewWindowController::SecondarySongViewWindowController(CurrentSong
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_songScrollView = new QScrollArea(this);
-    m_songScrollView->setWidget(m_songView->widget());
-    m_songScrollView->setWidgetResizable(false);
-    m_songScrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // As in the song pane: the layout width must not change with the song's height.
-    m_songScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_songScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_songScrollView->installEventFilter(this);
+    m_songScrollView = SongViewWidget::makeScrollArea(m_songView->widget(), this, this);
     layout->addWidget(m_songScrollView);
 
     m_pdfScrollView = new QScrollArea(this);

@@ -12,6 +12,7 @@
 #include "pdfsongviewwidget.h"
 #include "prefs.h"
 #include "songdisplay.h"
+#include "songviewwidget.h"
 
 #include <QAbstractAnimation>
 #include <QEvent>
@@ -65,15 +66,7 @@ void SongViewViewController::buildPane()
     m_songContainerView = new QWidget(m_splitView);
     m_songContainerView->installEventFilter(this);
 
-    m_songScrollView = new QScrollArea(m_songContainerView);
-    m_songScrollView->setWidget(m_songView->widget());
-    m_songScrollView->setWidgetResizable(false);
-    m_songScrollView->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // The song is laid out for the pane's width, and that width must not change with the song's height: the
-    // vertical scroll bar is always there, the horizontal one never.
-    m_songScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_songScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_songScrollView->installEventFilter(this);
+    m_songScrollView = SongViewWidget::makeScrollArea(m_songView->widget(), m_songContainerView, this);
 
     m_pdfScrollView = new QScrollArea(m_songContainerView);
     m_pdfSongView = new PDFSongViewWidget;

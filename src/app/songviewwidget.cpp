@@ -11,6 +11,19 @@
 
 #include <cmath>
 
+
+QScrollArea *SongViewWidget::makeScrollArea(QWidget *songWidget, QWidget *parent, QObject *filter)
+{
+    auto *scrollArea = new QScrollArea(parent);
+    scrollArea->setWidget(songWidget);
+    scrollArea->setWidgetResizable(false);
+    scrollArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->installEventFilter(filter);
+    return scrollArea;
+}
+
 SongViewWidget::SongViewWidget(QWidget *parent)
     : QWidget(parent)
 {

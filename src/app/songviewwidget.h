@@ -18,6 +18,11 @@ class SongViewWidget : public QWidget, public SongDisplay, private SongViewDeleg
 public:
     explicit SongViewWidget(QWidget *parent = nullptr);
 
+    // A scroll area showing a song display's widget, centred at the top. The song is laid out for the area's
+    // width, which must not change with the song's height: the vertical scroll bar is always there, the
+    // horizontal one never. The filter sees the area's events (its resizes re-fit the song).
+    static QScrollArea *makeScrollArea(QWidget *songWidget, QWidget *parent, QObject *filter);
+
     // Owners set its zoom and display switches, then call adjustFrameForView(). The widget is the view's
     // delegate, answering with the song source's song and passing chord clicks to the click handler.
     SongView &songView() { return m_songView; }
