@@ -319,24 +319,19 @@ int PlaylistsViewController::rowAfterQuestion(int row, const SongPtr &entry) con
 
 int PlaylistsViewController::typeSelect(int startRow, int endRow, const QString &typed)
 {
-    const int rows = m_model->rowCount();
-    if (startRow < 0 || startRow >= rows)
+    const int row = SongTableView::rowStartingWith(startRow, endRow, m_model->rowCount(), typed,
+                                                   [this](int each) { return entryForRow(each)->title(); });
+    if (row < 0)
         return -1;
-    for (int row = startRow;; row = (row + 1) % rows) {
-        if (entryForRow(row)->title().startsWith(typed, Qt::CaseInsensitive)) {
-            const bool isShown = holdsCurrentSong(row);
-            if (!isShown && !m_veto.selectionShouldChange()) {
-                selectCurrentSong();
-                return -1;
-            }
-            m_songsTable->selectRowAlone(row);
-            if (!isShown)
-                shouldSelectRow(row);
-            return row;
-        }
-        if (row == endRow)
-            return -1;
+    const bool isShown = holdsCurrentSong(row);
+    if (!isShown && !m_veto.selectionShouldChange()) {
+        selectCurrentSong();
+        return -1;
     }
+    m_songsTable->selectRowAlone(row);
+    if (!isShown)
+        shouldSelectRow(row);
+    return row;
 }
 
 // --- Selection ---

@@ -330,29 +330,26 @@ int SongListViewController::typeSelect(int startRow, int endRow, const QString &
 {
     const Prefs *prefs = settings();
     Songs *songs = library();
-    const int rows = songs ? songs->numberOfRows() : 0;
-    if (!prefs || prefs->sortbydate() || startRow < 0 || startRow >= rows)
+    if (!prefs || !songs || prefs->sortbydate())
         return -1;
-    for (int row = startRow;; row = (row + 1) % rows) {
+    // Typing searches the column the list is sorted by.
+    const auto sortedText = [prefs, songs](int row) {
         const SongPtr song = songs->songForRow(row);
-        const QString field = prefs->sortbysubtitle() ? song->subtitle()
-                              : prefs->sortbykey()    ? song->key()
-                                                      : song->title();
-        if (field.startsWith(typed, Qt::CaseInsensitive)) {
-            const SongPtr shown = currentSong();
-            const bool isShown = shown && shown->path() == song->path();
-            if (!isShown && !m_veto.selectionShouldChange()) {
-                selectCurrentSong();
-                return -1;
-            }
-            m_songsTable->selectRowAlone(row);
-            if (!isShown)
-                shouldSelectRow(row);
-            return row;
-        }
-        if (row == endRow)
-            return -1;
+        return prefs->sortbysubtitle() ? song->subtitle() : prefs->sortbykey() ? song->key() : song->title();
+    };
+    const int row = SongTableView::rowStartingWith(startRow, endRow, songs->numberOfRows(), typed, sortedText);
+    if (row < 0)
+        return -1;
+    const SongPtr shown = currentSong();
+    const bool isShown = shown && shown->path() == songs->songForRow(row)->path();
+    if (!isShown && !m_veto.selectionShouldChange()) {
+        selectCurrentSong();
+        return -1;
     }
+    m_songsTable->selectRowAlone(row);
+    if (!isShown)
+        shouldSelectRow(row);
+    return row;
 }
 
 void SongListViewController::saveLayout(VellorinWindowLayout &layout) const

@@ -58,6 +58,20 @@ public:
     int rowOfPath(const QString &path) const;
     // Selects the row alone and scrolls it into view, asking nothing.
     void selectRowAlone(int row);
+    // Type-select's search: the first row from startRow on, going round past the last row and stopping after
+    // endRow, whose text starts with the typed text, ignoring case; -1 when none does or startRow is no row.
+    template <typename TextOfRow>
+    static int rowStartingWith(int startRow, int endRow, int rows, const QString &typed, TextOfRow textOfRow)
+    {
+        if (startRow < 0 || startRow >= rows)
+            return -1;
+        for (int row = startRow;; row = (row + 1) % rows) {
+            if (textOfRow(row).startsWith(typed, Qt::CaseInsensitive))
+                return row;
+            if (row == endRow)
+                return -1;
+        }
+    }
     // Selects the current song's row alone, asking nothing; no row when the table does not hold the song.
     // Answers the current song when its row is selected.
     SongPtr selectRowOfCurrentSong();
