@@ -2,6 +2,7 @@
 #include "song.h"
 
 #include "appcontext.h"
+#include "fileextension.h"
 #include "log.h"
 #include "songmetadatascan.h"
 #include "songsettings.h"
@@ -245,11 +246,9 @@ bool Song::isChordProFile(const QString &path)
 {
     if (path.contains(QLatin1String(".chords.txt")))
         return false; // the user chord file
-    static const QStringList extensions = {
-        QStringLiteral("pro"),    QStringLiteral("chordpro"), QStringLiteral("txt"), QStringLiteral("cpm"),
-        QStringLiteral("chopro"), QStringLiteral("onsong"),   QStringLiteral("cho"),
-    };
-    return extensions.contains(QFileInfo(path).suffix().toLower());
+    return FileExtension::isOneOf(path, {QLatin1String("pro"), QLatin1String("chordpro"), QLatin1String("txt"),
+                                         QLatin1String("cpm"), QLatin1String("chopro"), QLatin1String("onsong"),
+                                         QLatin1String("cho")});
 }
 
 QString Song::plainText() const

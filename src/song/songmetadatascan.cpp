@@ -10,6 +10,22 @@
 
 namespace {
 
+// Whether the name is the wanted one (lower-case ASCII) ignoring case, as QStringView::compare tells it: ASCII
+// letters alone are compared here, the rare other characters (a few fold to ASCII letters) by Qt.
+bool isName(QStringView name, QStringView wanted)
+{
+    if (name.size() != wanted.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit >= 0x80)
+            return name.compare(wanted, Qt::CaseInsensitive) == 0;
+        if ((unit | 0x20) != wanted[i].unicode())
+            return false;
+    }
+    return true;
+}
+
 // The directive names looked up ignoring case: where the value of the first directive of each starts.
 class ValueStarts
 {
@@ -26,7 +42,7 @@ public:
     void take(QStringView name, qsizetype colon)
     {
         for (Slot &slot : m_slots)
-            if (slot.start < 0 && slot.name.size() == name.size() && name.compare(slot.name, Qt::CaseInsensitive) == 0)
+            if (slot.start < 0 && isName(name, slot.name))
                 slot.start = colon + 1;
     }
     qsizetype startOf(const QString &name) const
