@@ -188,8 +188,17 @@ std::optional<QString> TextFile::read(const QString &path, LastResort lastResort
 std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
                                               QString *error)
 {
-    const std::optional<QByteArray> bytes = FileBytes::read(path, expectedSize, error);
-    return bytes ? decodeOrSayWhy(*bytes, lastResort, error) : std::nullopt;
+    // One buffer for all the files a thread reads: a library load reads thousands one after the other, and a
+    // buffer for each would leave as many holes in the heap between the texts, which slow every later
+    // allocation down; the buffer of an unusually large file is not kept.
+    constexpr qsizetype kKeptBufferBytes = 1 << 20;
+    thread_local QByteArray buffer;
+    if (!FileBytes::readInto(path, expectedSize, buffer, error))
+        return std::nullopt;
+    std::optional<QString> text = decodeOrSayWhy(buffer, lastResort, error);
+    if (buffer.capacity() > kKeptBufferBytes)
+        buffer = QByteArray();
+    return text;
 }
 
 bool TextFile::write(const QString &path, const QString &text, QString *error)
