@@ -12,7 +12,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -98,20 +101,61 @@ void showSong(benchmark::State &state, const BenchSong &song)
     countLines(state, song);
 }
 
+// A view of the song laid out and fitted to the visible size, its click areas not yet found.
+std::unique_ptr<SongView> shownView(BenchDelegate &delegate)
+{
+    auto view = std::make_unique<SongView>();
+    view->setDelegate(&delegate);
+    view->adjustFrameForView(kVisible, false);
+    return view;
+}
+
 // The click areas of the whole song, found when first needed (a click, the pointer, the chord pane's chord list):
-// every record drawn on a device that keeps nothing.
+// every record drawn, without its text, on a device that keeps nothing.
 void clickAreas(benchmark::State &state, const BenchSong &song)
 {
     BenchDelegate delegate(song.text);
     for (auto _ : state) {
         state.PauseTiming();
-        SongView view;
-        view.setDelegate(&delegate);
-        view.adjustFrameForView(kVisible, false);
+        const std::unique_ptr<SongView> view = shownView(delegate);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(view.uniqueChordNamesFromPositionY(0));
+        benchmark::DoNotOptimize(view->uniqueChordNamesFromPositionY(0));
     }
     countLines(state, song);
+}
+
+// Seconds to find the click areas of a freshly shown view of the delegate's song.
+double secondsForClickAreas(BenchDelegate &delegate)
+{
+    const std::unique_ptr<SongView> view = shownView(delegate);
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(view->uniqueChordNamesFromPositionY(0));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The click areas of a song repeated to 500 and to 4,000 lines, found in turn in every iteration, so that a busy
+// machine slows both alike: `growth`, the cost per line at 4,000 lines over that at 500, is 1 when it is linear.
+void clickAreasGrowth(benchmark::State &state, const BenchSong &song)
+{
+    constexpr qsizetype kShort = 500;
+    constexpr qsizetype kLong = 4000;
+    BenchDelegate shortSong(BenchSongs::repeatedToLines(song.text, kShort));
+    BenchDelegate longSong(BenchSongs::repeatedToLines(song.text, kLong));
+    double shortSeconds = 0;
+    double longSeconds = 0;
+    for (auto _ : state) {
+        const double shortTime = secondsForClickAreas(shortSong);
+        const double longTime = secondsForClickAreas(longSong);
+        shortSeconds += shortTime;
+        longSeconds += longTime;
+        state.SetIterationTime(shortTime + longTime);
+    }
+    const double shortPerLine = shortSeconds / double(kShort);
+    const double longPerLine = longSeconds / double(kLong);
+    const double iterations = double(state.iterations());
+    state.counters["us per line at 500"] = 1e6 * shortPerLine / iterations;
+    state.counters["us per line at 4000"] = 1e6 * longPerLine / iterations;
+    state.counters["growth"] = longPerLine / shortPerLine;
 }
 
 // While the song scrolls by itself the view is repainted every few milliseconds: one viewport in the middle, or
@@ -164,6 +208,10 @@ int main(int argc, char **argv)
     }
     for (const BenchSong &song : songs)
         registerFor(song);
+    const BenchSong &longest = *std::ranges::max_element(songs, {}, &BenchSong::lines);
+    benchmark::RegisterBenchmark("click areas growth/500 to 4000 lines", clickAreasGrowth, longest)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

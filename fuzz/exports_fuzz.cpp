@@ -17,12 +17,11 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QDir folder(FuzzSetup::scratchFolder() + QStringLiteral("/exports"));
     folder.removeRecursively();
     folder.mkpath(QStringLiteral("."));
     Song song;
-    song.setText(TextFile::decode(bytes, TextFile::LastResort::Latin1).value_or(QString()));
+    song.setText(TextFile::decode(FuzzSetup::bytesOf(data, size), TextFile::LastResort::Latin1).value_or(QString()));
     song.refreshTitleSubtitle();
     song.exportTXTtoURL(folder.filePath(QStringLiteral("song.txt")));
     song.exportTabtoURL(folder.filePath(QStringLiteral("song.tab")));

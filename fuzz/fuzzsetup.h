@@ -2,6 +2,7 @@
 // user's files, and a Qt application object for the code that asks for one.
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,6 +18,12 @@ inline QString scratchFolder()
 {
     static QTemporaryDir home;
     return home.path();
+}
+
+// The input as bytes, without copying it.
+inline QByteArray bytesOf(const std::uint8_t *data, std::size_t size)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
 template <class Application = QCoreApplication>

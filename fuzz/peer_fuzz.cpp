@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = FuzzSetup::bytesOf(data, size);
     const auto message = PeerMessage::parseMessage(bytes);
     if (!message)
         return 0;

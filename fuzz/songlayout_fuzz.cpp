@@ -30,9 +30,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     FuzzSongDelegate delegate;
-    delegate.song->setText(TextFile::decode(bytes, TextFile::LastResort::Latin1).value_or(QString()));
+    delegate.song->setText(
+        TextFile::decode(FuzzSetup::bytesOf(data, size), TextFile::LastResort::Latin1).value_or(QString()));
     SongView view;
     view.setDelegate(&delegate);
     QImage image(120, 160, QImage::Format_ARGB32);

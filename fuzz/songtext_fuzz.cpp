@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = FuzzSetup::bytesOf(data, size);
     const QString text = TextFile::decode(bytes, TextFile::LastResort::Latin1).value_or(QString());
     readSongValues(text);
     readStatics(text);

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QByteArray bytes = FuzzSetup::bytesOf(data, size);
     FUZZ_CHECK(TextFile::decode(bytes, TextFile::LastResort::Latin1).has_value());
     TextFile::decode(bytes, TextFile::LastResort::None);
     TextFile::decodeWindows1252(bytes);

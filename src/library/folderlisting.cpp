@@ -1,18 +1,55 @@
-// Listing a folder without looking at each entry on its own.
+// Listing a folder with the entry types the listing itself carries, looking an entry up on its own only when
+// it is a link or its file system gives no type.
 #include "folderlisting.h"
 
-#include <QDirIterator>
+#include <QFile>
 
 #include <algorithm>
+#include <optional>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Whether a listed entry is a folder; nothing for an entry the library never lists: a broken link, and
+// anything that is neither file, folder nor link (pipes, sockets, devices). A link counts as what it points
+// to, a link to anything else but a folder as a file.
+std::optional<bool> listedAsFolder(int folderFd, const dirent &entry)
+{
+    unsigned char type = entry.d_type;
+    if (type == DT_UNKNOWN) {
+        struct stat status;
+        if (::fstatat(folderFd, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return std::nullopt;
+        type = IFTODT(status.st_mode);
+    }
+    if (type == DT_REG || type == DT_DIR)
+        return type == DT_DIR;
+    if (type != DT_LNK)
+        return std::nullopt;
+    struct stat target;
+    if (::fstatat(folderFd, entry.d_name, &target, 0) != 0)
+        return std::nullopt;
+    return S_ISDIR(target.st_mode);
+}
+
+} // namespace
 
 QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder)
 {
-    // The listing's own file types serve, so no entry is looked up on its own.
     QList<Entry> entries;
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot); it.hasNext();) {
-        it.next();
-        entries.append({it.fileName(), it.fileInfo().isDir()});
+    DIR *listing = ::opendir(QFile::encodeName(folder).constData());
+    if (!listing)
+        return entries;
+    while (const dirent *entry = ::readdir(listing)) {
+        if (entry->d_name[0] == '.')
+            continue; // hidden, and the folder itself and its parent
+        if (const std::optional<bool> isDir = listedAsFolder(::dirfd(listing), *entry))
+            entries.append({QFile::decodeName(entry->d_name), *isDir});
     }
+    ::closedir(listing);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
         const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.name < b.name;

@@ -14,6 +14,7 @@ public:
     };
 
     // The entries by name ignoring case (names that differ only in case by their characters), without the
-    // hidden ones. A folder that cannot be listed gives none.
+    // hidden ones, broken links, pipes, sockets and devices, as QDir lists them by default; a link counts
+    // as what it points to. A folder that cannot be listed gives none.
     static QList<Entry> sortedEntries(const QString &folder);
 };

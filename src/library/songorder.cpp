@@ -5,7 +5,6 @@
 #include "prefs.h"
 #include "song.h"
 
-#include <QDateTime>
 #include <QSet>
 
 #include <algorithm>
@@ -24,7 +23,7 @@ struct SortRow
     QString title;
     QString subtitle;
     QString key;
-    QDateTime date;
+    std::optional<qint64> date;
     int playingTime = 0;
 };
 
@@ -108,7 +107,7 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
                     derived.title.from(song->title(), Song::comparisonKey),
                     derived.subtitle.from(song->subtitle(), Song::comparisonKey),
                     QString(),
-                    song->date(),
+                    song->dateMSecs(),
                     0};
         if (comparison == Comparison::Key)
             row.key = song->key();

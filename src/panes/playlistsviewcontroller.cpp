@@ -319,19 +319,8 @@ int PlaylistsViewController::rowAfterQuestion(int row, const SongPtr &entry) con
 
 int PlaylistsViewController::typeSelect(int startRow, int endRow, const QString &typed)
 {
-    const int row = SongTableView::rowStartingWith(startRow, endRow, m_model->rowCount(), typed,
-                                                   [this](int each) { return entryForRow(each)->title(); });
-    if (row < 0)
-        return -1;
-    const bool isShown = holdsCurrentSong(row);
-    if (!isShown && !m_veto.selectionShouldChange()) {
-        selectCurrentSong();
-        return -1;
-    }
-    m_songsTable->selectRowAlone(row);
-    if (!isShown)
-        shouldSelectRow(row);
-    return row;
+    return m_songsTable->chooseTypedRow(SongTableView::rowStartingWith(
+        startRow, endRow, m_model->rowCount(), typed, [this](int each) { return entryForRow(each)->title(); }));
 }
 
 // --- Selection ---

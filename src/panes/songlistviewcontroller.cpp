@@ -337,19 +337,8 @@ int SongListViewController::typeSelect(int startRow, int endRow, const QString &
         const SongPtr song = songs->songForRow(row);
         return prefs->sortbysubtitle() ? song->subtitle() : prefs->sortbykey() ? song->key() : song->title();
     };
-    const int row = SongTableView::rowStartingWith(startRow, endRow, songs->numberOfRows(), typed, sortedText);
-    if (row < 0)
-        return -1;
-    const SongPtr shown = currentSong();
-    const bool isShown = shown && shown->path() == songs->songForRow(row)->path();
-    if (!isShown && !m_veto.selectionShouldChange()) {
-        selectCurrentSong();
-        return -1;
-    }
-    m_songsTable->selectRowAlone(row);
-    if (!isShown)
-        shouldSelectRow(row);
-    return row;
+    return m_songsTable->chooseTypedRow(
+        SongTableView::rowStartingWith(startRow, endRow, songs->numberOfRows(), typed, sortedText));
 }
 
 void SongListViewController::saveLayout(VellorinWindowLayout &layout) const

@@ -117,6 +117,21 @@ bool SongTableView::holdsCurrentSong(int row) const
     return current && song && (current == song || (!song->path().isEmpty() && current->path() == song->path()));
 }
 
+int SongTableView::chooseTypedRow(int row)
+{
+    if (row < 0)
+        return -1;
+    const bool isShown = holdsCurrentSong(row);
+    if (!isShown && m_rules.veto && !m_rules.veto->selectionShouldChange()) {
+        m_rules.selectCurrentSong();
+        return -1;
+    }
+    selectRowAlone(row);
+    if (!isShown)
+        m_rules.shouldSelectRow(row);
+    return row;
+}
+
 QMenu *SongTableView::menuForEvent(const QPoint &position)
 {
     setFocus(Qt::PopupFocusReason);

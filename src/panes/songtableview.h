@@ -72,6 +72,10 @@ public:
                 return -1;
         }
     }
+    // Chooses the row type-select found as a click would: a row of another song passes the save question and
+    // becomes current. Answers the row; -1 for no row or a cancelled question, which selects the current song's
+    // row again.
+    int chooseTypedRow(int row);
     // Selects the current song's row alone, asking nothing; no row when the table does not hold the song.
     // Answers the current song when its row is selected.
     SongPtr selectRowOfCurrentSong();

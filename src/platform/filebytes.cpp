@@ -42,17 +42,25 @@ bool readToEnd(int fd, QByteArray &bytes, qint64 expectedSize)
 
 std::optional<QByteArray> FileBytes::read(const QString &path, qint64 expectedSize, QString *error)
 {
+    QByteArray bytes;
+    if (!readInto(path, expectedSize, bytes, error))
+        return std::nullopt;
+    return bytes;
+}
+
+bool FileBytes::readInto(const QString &path, qint64 expectedSize, QByteArray &bytes, QString *error)
+{
     const auto fail = [error] {
         if (error)
             *error = qt_error_string(errno);
-        return std::nullopt;
+        return false;
     };
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return fail();
     const qint64 size = expectedSize >= 0 ? expectedSize : sizeOf(fd);
     // One byte more than expected, so that a file that grew shows at once.
-    QByteArray bytes(qsizetype(size) + 1, Qt::Uninitialized);
+    bytes.resize(qsizetype(size) + 1);
     const bool done = readToEnd(fd, bytes, size);
     const int readErrno = errno;
     ::close(fd);
@@ -60,5 +68,5 @@ std::optional<QByteArray> FileBytes::read(const QString &path, qint64 expectedSi
         errno = readErrno;
         return fail();
     }
-    return bytes;
+    return true;
 }

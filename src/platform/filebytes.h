@@ -14,4 +14,7 @@ public:
     // buffer so that one read takes the whole file; a file that has grown since is still read whole. Nothing
     // when the file cannot be opened or read, with the reason in *error when asked.
     static std::optional<QByteArray> read(const QString &path, qint64 expectedSize, QString *error = nullptr);
+    // The same into bytes, whose allocation is kept where it is large enough: for reading many files one
+    // after the other. False (bytes then undefined) when the file cannot be opened or read.
+    static bool readInto(const QString &path, qint64 expectedSize, QByteArray &bytes, QString *error = nullptr);
 };

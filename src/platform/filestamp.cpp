@@ -13,14 +13,13 @@ FileStamp FileStamp::of(const QString &path)
             quint64(status.st_ino)};
 }
 
-QDateTime FileStamp::modifiedDate() const
+std::optional<qint64> FileStamp::modifiedMSecs() const
 {
     if (!exists())
-        return {};
-    // Whole milliseconds rounded down, also before 1970, as the file system's own listing gives them.
+        return std::nullopt;
     constexpr qint64 kNanosecondsPerMillisecond = 1000000;
     qint64 milliseconds = modified / kNanosecondsPerMillisecond;
     if (modified % kNanosecondsPerMillisecond < 0)
         --milliseconds;
-    return QDateTime::fromMSecsSinceEpoch(milliseconds);
+    return milliseconds;
 }

@@ -1,9 +1,10 @@
 // What tells that a file changed: its size, modification time and inode, as one comparable value.
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 struct FileStamp
 {
@@ -14,8 +15,9 @@ struct FileStamp
     // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);
     bool exists() const { return size >= 0; }
-    // The modification time to the millisecond, in local time; invalid when there is no file.
-    QDateTime modifiedDate() const;
+    // The modification time in whole milliseconds since the epoch, rounded down as the file system's own
+    // listing gives them (also before 1970); nothing when there is no file.
+    std::optional<qint64> modifiedMSecs() const;
     // Size and modification time: what another program's edit changes.
     bool sameSizeAndTime(const FileStamp &other) const { return size == other.size && modified == other.modified; }
     bool operator==(const FileStamp &other) const = default;

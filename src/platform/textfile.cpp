@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks the five bytes it leaves undefined.
@@ -16,6 +18,24 @@ constexpr char16_t kWindows1252High[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
+
+// True when every byte is below 0x80. Such bytes carry no byte-order mark and mean the same in every encoding
+// tried, so they decode as Latin-1, the cheapest decoding there is. Eight bytes are looked at a time.
+bool isAscii(QByteArrayView bytes)
+{
+    constexpr quint64 kHighBits = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    for (; i + qsizetype(sizeof(quint64)) <= bytes.size(); i += sizeof(quint64)) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if (word & kHighBits)
+            return false;
+    }
+    for (; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return false;
+    return true;
+}
 
 std::optional<QString> decodeStrictly(const QByteArray &bytes, QStringConverter::Encoding encoding)
 {
@@ -120,6 +140,9 @@ std::optional<QString> decodeOrSayWhy(const QByteArray &bytes, TextFile::LastRes
 
 std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort lastResort)
 {
+    // Not for no bytes at all, which the decoders below answer with an empty rather than a null string.
+    if (!bytes.isEmpty() && isAscii(bytes))
+        return QString::fromLatin1(bytes);
     if (const auto bomEncoding = QStringConverter::encodingForData(bytes)) {
         // Without a hint, encodingForData answers only for a byte-order mark; the decoder drops the mark.
         QStringDecoder decoder(*bomEncoding);
@@ -141,11 +164,12 @@ std::optional<QString> TextFile::decode(const QByteArray &bytes, LastResort last
 std::optional<QString> TextFile::decodeWindows1252(const QByteArray &bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto character = windows1252Char(static_cast<unsigned char>(bytes[i]));
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto character = windows1252Char(static_cast<unsigned char>(byte));
         if (!character)
             return std::nullopt;
-        text[i] = *character;
+        *out++ = *character;
     }
     return text;
 }
@@ -164,8 +188,17 @@ std::optional<QString> TextFile::read(const QString &path, LastResort lastResort
 std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
                                               QString *error)
 {
-    const std::optional<QByteArray> bytes = FileBytes::read(path, expectedSize, error);
-    return bytes ? decodeOrSayWhy(*bytes, lastResort, error) : std::nullopt;
+    // One buffer for all the files a thread reads: a library load reads thousands one after the other, and a
+    // buffer for each would leave as many holes in the heap between the texts, which slow every later
+    // allocation down; the buffer of an unusually large file is not kept.
+    constexpr qsizetype kKeptBufferBytes = 1 << 20;
+    thread_local QByteArray buffer;
+    if (!FileBytes::readInto(path, expectedSize, buffer, error))
+        return std::nullopt;
+    std::optional<QString> text = decodeOrSayWhy(buffer, lastResort, error);
+    if (buffer.capacity() > kKeptBufferBytes)
+        buffer = QByteArray();
+    return text;
 }
 
 bool TextFile::write(const QString &path, const QString &text, QString *error)

@@ -150,7 +150,7 @@ void GridLine::drawChordCell(const GridCell &cell, QPointF origin)
     const QColor background = font.backgroundColor();
     if (background.isValid() && background.alpha() > 0)
         m_painter->fillRect(rect, background);
-    TextMetrics::drawAtPoint(m_painter, shown, origin, m_view.m_chordfont, font.color());
+    m_view.drawText(m_painter, shown, origin, m_view.m_chordfont, font.color());
     const qreal grow = 0.5 * metrics.descent();
     m_view.addChordHit(name, m_view.viewRect(rect.adjusted(-grow, -grow, grow, grow)));
 }
@@ -163,6 +163,6 @@ void GridLine::drawTextCell(const GridCell &cell, QPointF origin)
         x += cell.width - textWidth;
     else if (cell.textAlignment & Qt::AlignHCenter)
         x += (cell.width - textWidth) * 0.5;
-    TextMetrics::drawAtPoint(m_painter, cell.text, QPointF(x, origin.y()), m_view.m_textfont,
+    m_view.drawText(m_painter, cell.text, QPointF(x, origin.y()), m_view.m_textfont,
                              m_view.prefs()->textfontprefs()->color());
 }

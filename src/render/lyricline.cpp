@@ -251,7 +251,7 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
             shown = drawTabSongChord(word, rect);
             color = prefs.chordfontprefs()->color();
         }
-        TextMetrics::drawAtPoint(m_canvas, shown, rect.topLeft(), font, color);
+        m_view.drawText(m_canvas, shown, rect.topLeft(), font, color);
     }
     pen.x += float(width);
 }
@@ -332,7 +332,7 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
         } else {
             const FontPrefs &font = *m_view.prefs()->chordfontprefs();
             fill(rect.adjusted(-margin, -margin, margin, margin), font.backgroundColor());
-            TextMetrics::drawAtPoint(m_canvas, shown, QPointF(rect.x(), top), m_view.m_chordfont, font.color());
+            m_view.drawText(m_canvas, shown, QPointF(rect.x(), top), m_view.m_chordfont, font.color());
         }
     }
     const qreal grow = 2 * margin;
@@ -347,6 +347,8 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
 
 void LyricLine::drawChordDiagram(const QString &name, const QRectF &rect)
 {
+    if (m_view.locatingOnly())
+        return;
     // A chord that neither the song nor the library defines shows its name over an empty diagram. The
     // diagram turns the title into Latin or German naming itself, so it gets the name in letter names.
     Chord chord = m_view.chordForName(name).value_or(Chord());
@@ -376,7 +378,7 @@ void LyricLine::drawComment(const QString &comment, Pen &pen, float y)
         fill(rect, font.backgroundColor());
         QColor color = font.color();
         color.setAlphaF(1.0f);
-        TextMetrics::drawAtPoint(m_canvas, comment, rect.topLeft(), m_view.m_commentfont, color);
+        m_view.drawText(m_canvas, comment, rect.topLeft(), m_view.m_commentfont, color);
     }
     pen.x += float(width);
     pen.hasComment = true;

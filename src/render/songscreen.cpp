@@ -46,7 +46,9 @@ void SongScreen::collectClickAreas()
     std::iota(all.begin(), all.end(), 0);
     NullPaintDevice device;
     QPainter painter(&device);
+    m_view.setLocatingOnly(true);
     drawRecords(painter, all);
+    m_view.setLocatingOnly(false);
 }
 
 void SongScreen::drawRect(QPainter &painter, const QRectF &dirty)

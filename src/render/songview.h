@@ -177,6 +177,10 @@ public:
     void setHighlight(bool highlight) { m_highlight = highlight; }
     const QColor &highlightcolor() const { return m_highlightcolor; }
     void setHighlightcolor(const QColor &color) { m_highlightcolor = color; }
+    // Drawing only to find the click areas: every record is drawn with the same decisions and records its areas,
+    // but no text or chord diagram reaches the painter, since shaping text is nearly all that drawing costs.
+    bool locatingOnly() const { return m_locatingOnly; }
+    void setLocatingOnly(bool locatingOnly) { m_locatingOnly = locatingOnly; }
 
     // --- Fonts at the view's zoom, set by the layout ---
     const QFont &textfont() const { return m_textfont; }
@@ -208,6 +212,9 @@ private:
     QRectF viewRect(const QRectF &rect) const { return rect.translated(m_currentOffset); }
     // A chord hit record for a valid chord name or Nashville number; bounds may be empty.
     void addChordHit(const QString &name, const QRectF &bounds);
+    // The lines draw their text through this, so that locating draws none.
+    void drawText(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,
+                  const QColor &color) const;
 
     QList<LineInfo> m_lines;
     quint64 m_layoutGeneration = 0;
@@ -232,6 +239,7 @@ private:
     bool m_isTab = false;
     bool m_rightToLeft = false;
     bool m_printing = false;
+    bool m_locatingOnly = false;
     float m_outerborder = 7.0f;
     SongViewDelegate *m_delegate = nullptr;
     Prefs *m_prefs = nullptr;

@@ -34,7 +34,7 @@ TextRange TabLine::draw(const QString &text, TextRange range, float width, float
         const QColor background = font.backgroundColor();
         if (background.isValid() && background.alpha() > 0)
             m_painter->fillRect(QRectF(0, y, width, metrics.height()), background);
-        TextMetrics::drawAtPoint(m_painter, text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont,
+        m_view.drawText(m_painter, text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont,
                                  font.color());
     }
     m_view.raiseMaxwidth(float(shown * charWidth));

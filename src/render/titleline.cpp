@@ -47,7 +47,7 @@ float TitleLine::drawHeading(const QString &heading, float scale, bool bold, flo
     if (m_view.prefs()->leftAlignTitle())
         x = m_view.rightToLeft() ? width - size.width() : 0;
     if (m_painter)
-        TextMetrics::drawAtPoint(m_painter, heading, QPointF(x, y), font, fontPrefs.color());
+        m_view.drawText(m_painter, heading, QPointF(x, y), font, fontPrefs.color());
     y += float(size.height());
     m_view.m_titlewidth = std::max(m_view.m_titlewidth, float(size.width()));
     return scale;

@@ -1,6 +1,7 @@
 // A PDF file of the song folder shown as a song.
 #include "pdfsong.h"
 
+#include "fileextension.h"
 #include "log.h"
 #include "songsettings.h"
 
@@ -20,7 +21,7 @@ PDFSong::PDFSong(const QString &path)
 
 bool PDFSong::isPDF(const QString &path)
 {
-    return QFileInfo(path).suffix().toLower() == QLatin1String("pdf");
+    return FileExtension::isOneOf(path, {QLatin1String("pdf")});
 }
 
 QString PDFSong::fileBaseName() const

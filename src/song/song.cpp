@@ -2,7 +2,9 @@
 #include "song.h"
 
 #include "appcontext.h"
+#include "fileextension.h"
 #include "log.h"
+#include "songmetadatascan.h"
 #include "songsettings.h"
 #include "textfile.h"
 #include "textpattern.h"
@@ -101,8 +103,18 @@ void Song::readFile(const FileStamp &stamp)
     countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
-    m_date = stamp.modifiedDate();
-    refreshTitleSubtitle();
+    m_date = stamp.modifiedMSecs();
+    takeReadMetadata(SongMetadataScan(m_text));
+}
+
+void Song::takeReadMetadata(const SongMetadataScan &scan)
+{
+    takeTitleSubtitle(scan);
+    // The one pass over the text that the title takes finds these as well; the caches hold them from here as
+    // they would from their first use.
+    m_cachedTags = scan.tags();
+    if (!scan.key().isEmpty())
+        m_songkey = scan.key();
 }
 
 bool Song::reloadFromDisk()
@@ -116,7 +128,17 @@ bool Song::reloadFromDisk()
 
 void Song::updateDate()
 {
-    m_date = FileStamp::of(m_path).modifiedDate();
+    m_date = FileStamp::of(m_path).modifiedMSecs();
+}
+
+QDateTime Song::date() const
+{
+    return m_date ? QDateTime::fromMSecsSinceEpoch(*m_date) : QDateTime();
+}
+
+void Song::setDate(const QDateTime &date)
+{
+    m_date = date.isValid() ? std::optional<qint64>(date.toMSecsSinceEpoch()) : std::nullopt;
 }
 
 bool Song::save()
@@ -224,11 +246,9 @@ bool Song::isChordProFile(const QString &path)
 {
     if (path.contains(QLatin1String(".chords.txt")))
         return false; // the user chord file
-    static const QStringList extensions = {
-        QStringLiteral("pro"),    QStringLiteral("chordpro"), QStringLiteral("txt"), QStringLiteral("cpm"),
-        QStringLiteral("chopro"), QStringLiteral("onsong"),   QStringLiteral("cho"),
-    };
-    return extensions.contains(QFileInfo(path).suffix().toLower());
+    return FileExtension::isOneOf(path, {QLatin1String("pro"), QLatin1String("chordpro"), QLatin1String("txt"),
+                                         QLatin1String("cpm"), QLatin1String("chopro"), QLatin1String("onsong"),
+                                         QLatin1String("cho")});
 }
 
 QString Song::plainText() const

@@ -18,6 +18,7 @@ class AttributedText;
 class Chord;
 class Instrument;
 class Song;
+class SongMetadataScan;
 // Songs are shared by the library, the playlists and the song on display.
 using SongPtr = std::shared_ptr<Song>;
 
@@ -95,9 +96,11 @@ public:
             m_stamp = {};
         m_path = path;
     }
-    // The file's modification time; invalid when unknown.
-    const QDateTime &date() const { return m_date; }
-    void setDate(const QDateTime &date) { m_date = date; }
+    // The file's modification time in local time; invalid when unknown.
+    QDateTime date() const;
+    void setDate(const QDateTime &date);
+    // The same in milliseconds since the epoch, which orders as the dates do (nothing before any date).
+    const std::optional<qint64> &dateMSecs() const { return m_date; }
     bool isSampleSong() const { return m_isSampleSong; }
     void setIsSampleSong(bool isSampleSong) { m_isSampleSong = isSampleSong; }
     // The key a playlist entry asks for; nullopt when the entry names none (an empty key counts as named).
@@ -293,6 +296,10 @@ protected:
 private:
     // Reads the text, with the file's stamp taken just before; the date and title follow from them.
     void readFile(const FileStamp &stamp);
+    // The title and subtitle of the scan, else of a tab song's first lines, else of the file's name.
+    void takeTitleSubtitle(const SongMetadataScan &scan);
+    // The title and subtitle, and the cached tags and key of a text just read.
+    void takeReadMetadata(const SongMetadataScan &scan);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
     // Sets the text and saves, unless the file could not be read.
     bool saveText(const QString &text);
@@ -318,6 +325,8 @@ private:
     QString m_path;
     // The file as this song last read or wrote it.
     FileStamp m_stamp;
-    QDateTime m_date;
+    // Milliseconds since the epoch: a local time is only worked out for showing it, since that looks up the
+    // time zone, which is slow work for every song of a library.
+    std::optional<qint64> m_date;
     std::optional<QString> m_playlistkey;
 };

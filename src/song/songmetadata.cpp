@@ -4,11 +4,11 @@
 
 #include "chord.h"
 #include "log.h"
+#include "songmetadatascan.h"
 #include "songsettings.h"
 #include "textchars.h"
 #include "textnumber.h"
 #include "textpattern.h"
-#include "titledirectives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -58,8 +58,13 @@ std::optional<QString> keyOfChord(const QString &chord)
 
 void Song::refreshTitleSubtitle()
 {
-    m_title = valueInText(m_text, TitleDirectives::title());
-    m_subtitle = valueInText(m_text, TitleDirectives::subtitle());
+    takeTitleSubtitle(SongMetadataScan(m_text));
+}
+
+void Song::takeTitleSubtitle(const SongMetadataScan &scan)
+{
+    m_title = scan.title();
+    m_subtitle = scan.subtitle();
     if (m_title.isEmpty() && SongSettings::supportTabs()) {
         TextRange range;
         m_title = tabTitleLine(getNextLineForText(m_text, range));

@@ -15,6 +15,21 @@ bool isWidthVariant(QChar c)
     return c.decompositionTag() == QChar::Wide || c.decompositionTag() == QChar::Narrow;
 }
 
+// The key of a string of ASCII characters alone, which has no accents, no width variants and folds by
+// lowering its capitals: most titles, keyed without the Unicode tables. Nothing for any other string.
+std::optional<QString> asciiComparisonKey(QStringView string)
+{
+    QString folded(string.size(), Qt::Uninitialized);
+    QChar *out = folded.data();
+    for (const QChar c : string) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80)
+            return std::nullopt;
+        *out++ = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
+    }
+    return folded;
+}
+
 } // namespace
 
 QString Song::stripArticleFromTitle(const QString &title)
@@ -29,7 +44,10 @@ QString Song::stripArticleFromTitle(const QString &title)
 
 QString Song::comparisonKey(const QString &string)
 {
-    const QString decomposed = stripArticleFromTitle(string).normalized(QString::NormalizationForm_D);
+    const QString stripped = stripArticleFromTitle(string);
+    if (std::optional<QString> key = asciiComparisonKey(stripped))
+        return *key;
+    const QString decomposed = stripped.normalized(QString::NormalizationForm_D);
     QString folded;
     folded.reserve(decomposed.size());
     for (QChar c : decomposed) {

@@ -1,28 +1,13 @@
 // The directive data of a song text, its checksum and its umlaut spelling.
 #include "songtextdata.h"
 
+#include "tagdirective.h"
 #include "textchars.h"
 #include "textpattern.h"
 
 #include <QCryptographicHash>
 
 namespace {
-
-const QRegularExpression &tagPattern()
-{
-    static const QRegularExpression pattern = TextPattern::make(QStringLiteral(R"(\{tag:\s*(.*?)\s*\})"));
-    return pattern;
-}
-
-// Where the first "{tag:" of the text stands, -1 when none does. Looking only where a "{" stands is much
-// faster than searching for the whole text.
-qsizetype firstTagAt(const QString &text)
-{
-    for (qsizetype at = text.indexOf(u'{'); at >= 0; at = text.indexOf(u'{', at + 1))
-        if (QStringView(text).sliced(at).startsWith(u"{tag:"))
-            return at;
-    return -1;
-}
 
 // Where a chord definition stands in the text: from its line's start to its end.
 struct DefinitionSpan
@@ -77,13 +62,8 @@ qsizetype lineBreakBefore(const QString &text, qsizetype index)
 QSet<QString> SongTextData::tags(const QString &text)
 {
     QSet<QString> tags;
-    // The pattern only runs from the first tag on, and most songs have none.
-    const qsizetype first = firstTagAt(text);
-    if (first < 0)
-        return tags;
-    QRegularExpressionMatchIterator matches = tagPattern().globalMatch(text, first);
-    while (matches.hasNext())
-        tags.insert(matches.next().captured(1));
+    for (auto tag = TagDirective::next(text, 0); tag; tag = TagDirective::next(text, tag->end))
+        tags.insert(tag->value);
     return tags;
 }
 
@@ -94,12 +74,9 @@ QString SongTextData::textWithTag(const QString &text, const QString &tag)
 
 std::optional<QString> SongTextData::textWithoutTag(const QString &text, const QString &tag)
 {
-    QRegularExpressionMatchIterator matches = tagPattern().globalMatch(text);
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        if (match.captured(1) == tag)
-            return QString(text).remove(match.capturedStart(), match.capturedLength());
-    }
+    for (auto match = TagDirective::next(text, 0); match; match = TagDirective::next(text, match->end))
+        if (match->value == tag)
+            return QString(text).remove(match->start, match->end - match->start);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #include "song.h"
 
 #include "chord.h"
+#include "fileextension.h"
 #include "songsettings.h"
 #include "songtransposition.h"
 #include "tabconversion.h"
@@ -60,8 +61,7 @@ bool Song::convertFromNNS()
 
 bool Song::isTabFile(const QString &path)
 {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    return extension == QLatin1String("tab") || extension == QLatin1String("crd");
+    return FileExtension::isOneOf(path, {QLatin1String("tab"), QLatin1String("crd")});
 }
 
 bool Song::isChordpro() const

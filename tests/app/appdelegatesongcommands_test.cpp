@@ -70,7 +70,8 @@ TEST_F(SongCommandsTest, SavingATranspositionWritesTheChordsInTheSpellingAsked)
     };
     int number = 0;
     for (const Case &c : cases) {
-        const SongPtr song = writeSong(QStringLiteral("%1.pro").arg(++number),
+        ++number;
+        const SongPtr song = writeSong(QStringLiteral("%1.pro").arg(number),
                                        QStringLiteral("{title: %1}\n").arg(number) + QString::fromUtf8(c.chords));
         showTransposed(song, c.step);
         view().setAllChordsFlat(c.flat);
@@ -214,8 +215,9 @@ TEST_F(SongCommandsTest, TheKeyTheUserEntersIsWrittenAndAnEmptyOrCancelledAnswer
         EXPECT_EQ(dialogs.textPromptsShown[0].title, QStringLiteral("Enter Key"));
         EXPECT_EQ(dialogs.textPromptsShown[0].text, keyBefore) << "the field holds the song's key";
         EXPECT_EQ(Song(song->path()).key(), QString::fromLatin1(c.key));
-        if (!c.answer || c.answer->trimmed().isEmpty())
+        if (!c.answer || c.answer->trimmed().isEmpty()) {
             EXPECT_EQ(fileText(song->path()), before) << "nothing is written";
+        }
     }
 }
 

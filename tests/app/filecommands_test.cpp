@@ -282,7 +282,8 @@ TEST_F(FileCommandsTest, NextAndPreviousStepThroughThePlaylistWhileItIsShownElse
         EXPECT_EQ(delegate->currentSong(), c.shown ? c.shown : before) << c.playlistShown << c.forward;
         EXPECT_EQ(calls.count(QStringLiteral("songList.refresh")) + calls.count(QStringLiteral("playlists.refresh")),
                   c.refreshed ? 1 : 0);
-        if (c.refreshed)
+        if (c.refreshed) {
             EXPECT_EQ(calls.count(QString::fromLatin1(c.refreshed)), 1);
+        }
     }
 }

@@ -212,8 +212,9 @@ TEST(MessageBoxDialogs, TheFontAndColourPanelsStartOnTheGivenValueAndAnswerTheCh
         });
         const std::optional<QFont> font = dialogs.runFontPanel(serif);
         EXPECT_EQ(font.has_value(), accept);
-        if (font)
+        if (font) {
             EXPECT_EQ(font->family(), serif.family());
+        }
 
         QTimer::singleShot(0, [accept, &clear] {
             auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
@@ -245,5 +246,6 @@ TEST(MessageBoxDialogs, ShowsEveryTextAsTyped)
         EXPECT_EQ(formatsOfLabelsShowing(*prompt, markup), plainTwice);
         QTest::keyClick(prompt, Qt::Key_Escape);
     });
-    dialogs.runTextPrompt({markup, markup, QString(), {}, QStringLiteral("OK"), QStringLiteral("Cancel")});
+    dialogs.runTextPrompt(
+        {markup, markup, QString(), {}, QStringLiteral("OK"), QStringLiteral("Cancel"), QString(), QString()});
 }

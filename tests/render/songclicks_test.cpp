@@ -1,7 +1,12 @@
 // Clicks, pointer and chord lists of a song on screen.
 #include "logcapture.h"
 #include "openedurls.h"
+#include "screencolumns.h"
 #include "screenfixture.h"
+
+#include <QPainter>
+
+#include <utility>
 
 class SongClicksTest : public ScreenFixture
 {
@@ -36,7 +41,91 @@ protected:
         ADD_FAILURE() << "not drawn: " << word.toStdString();
         return {};
     }
+
+    // A click area as a value that compares by name and place.
+    using Area = std::pair<QString, QRectF>;
+    struct Areas
+    {
+        QList<Area> chords;
+        QList<Area> links;
+    };
+    Areas areasOfView() const
+    {
+        Areas areas;
+        for (const Chord &chord : view.chords())
+            areas.chords.append({chord.title(), chord.bounds()});
+        for (const LinkInfo &link : view.links())
+            areas.links.append({link.link, link.bounds});
+        return areas;
+    }
+    // Draws every record, text and all, where the screen places it, and gives the click areas that drawing makes.
+    Areas areasDrawn()
+    {
+        view.chords().clear();
+        view.links().clear();
+        const ScreenColumns columns(view, view.frameSize());
+        RecordingPaintDevice device;
+        QPainter painter(&device);
+        for (qsizetype i = 0; i < columns.records(); ++i) {
+            const QPointF origin = columns.columnOrigin(columns.place(i).column);
+            view.setCurrentOffset(origin);
+            painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+            float y = float(columns.place(i).y);
+            view.drawLineInfo(text, view.lines()[i], columns.columnWidth(), y, &painter);
+        }
+        EXPECT_FALSE(device.texts.isEmpty());
+        return areasOfView();
+    }
 };
+
+// A long song with every kind of click area and everything that moves one: chords above and in line, wide chords,
+// grids, links (one broken over lines), comments, highlights, a chorus, columns, right-to-left text, chord words of
+// a tab song and chord diagrams.
+TEST_F(SongClicksTest, theClickAreasFoundForTheWholeSongAreThoseDrawingMakes)
+{
+    const QString verse = QStringLiteral(
+        "{c: Verse}\n"
+        "She [Am]walks the [G]long road [Cmaj7/G]home tonight, see www.example.com\n"
+        "[D]Under the {soh}[Em]bright{eoh} stars [C]of\n"
+        "https://example.org/a/very/long/path/that/goes/on/and/on/and/on/until/it/cannot/fit/any/column/index.html\n"
+        "{soc}\n[F]Sing it [Gsus4]loud and [C]clear {c: twice} [G]oh\n{eoc}\n"
+        "{sog}\n| Am . | F . | C . | G . |\n{eog}\n"
+        "la[Bbmaj7#11]la [A#]la la\n\n");
+    QString longSong = QStringLiteral("{title: Many Verses}\n");
+    for (int i = 0; i < 25; ++i)
+        longSong += verse;
+    const struct
+    {
+        const char *what;
+        QString text;
+        QSizeF visible;
+        bool inlineChords;
+        bool diagrams;
+        qsizetype links;
+    } cases[] = {
+        {"one scrolling column", longSong, {400, 300}, false, false, 50},
+        {"columns", longSong, {1600, 2000}, false, false, 50},
+        {"chords in line", longSong, {400, 300}, true, false, 50},
+        {"chord diagrams", longSong, {400, 300}, false, true, 50},
+        {"right to left", QStringLiteral("[Am]שלום [G]עליכם www.example.com\n[C]שלום\n").repeated(40), {400, 300},
+         false, false, 40},
+        {"chord words of a tab song", QStringLiteral("A    D\nA lovely day\nG\n").repeated(40), {400, 300}, false,
+         false, 0},
+    };
+    useChordLibrary();
+    for (const auto &c : cases) {
+        prefs.setInlinechords(c.inlineChords);
+        prefs.setShowChordDiagrams(c.diagrams);
+        show(c.text, c.visible);
+        EXPECT_FALSE(view.isClickableAt(QPointF(-1, -1))); // finds the click areas of the whole song
+        const Areas found = areasOfView();
+        ASSERT_GE(found.chords.size(), 40) << c.what;
+        ASSERT_GE(found.links.size(), c.links) << c.what;
+        const Areas drawn = areasDrawn();
+        EXPECT_EQ(found.chords, drawn.chords) << c.what;
+        EXPECT_EQ(found.links, drawn.links) << c.what;
+    }
+}
 
 // Every chord is clicked where it is drawn: in later columns (offset by border and column in x and y), in grids,
 // and in right-to-left songs, whose mirrored chords are drawn and clicked at the same offset.

@@ -160,8 +160,9 @@ TEST_F(ChordWindowTest, AKeyboardOffersNoAction)
     showLibraryChords(QStringLiteral("C"));
     click(window.chords().front());
     for (QAction *action : window.chordMenu().actions()) {
-        if (!action->isSeparator())
+        if (!action->isSeparator()) {
             EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        }
     }
 }
 

@@ -1,0 +1,130 @@
+// One pass over the "{" of a song text, as loading a library does for every song.
+#include "songmetadatascan.h"
+
+#include "tagdirective.h"
+#include "textchars.h"
+#include "titledirectives.h"
+
+#include <QStringList>
+#include <QVarLengthArray>
+
+namespace {
+
+// Whether the name is the wanted one (lower-case ASCII) ignoring case, as QStringView::compare tells it: ASCII
+// letters alone are compared here, the rare other characters (a few fold to ASCII letters) by Qt.
+bool isName(QStringView name, QStringView wanted)
+{
+    if (name.size() != wanted.size())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit >= 0x80)
+            return name.compare(wanted, Qt::CaseInsensitive) == 0;
+        if ((unit | 0x20) != wanted[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+// The directive names looked up ignoring case: where the value of the first directive of each starts.
+class ValueStarts
+{
+public:
+    ValueStarts()
+    {
+        for (const QStringList *names : {&TitleDirectives::title(), &TitleDirectives::subtitle()})
+            for (const QString &name : *names)
+                add(name);
+        add(QStringLiteral("key"));
+    }
+
+    // Takes the directive whose name runs from the "{" at brace to the ":" at colon.
+    void take(QStringView name, qsizetype colon)
+    {
+        for (Slot &slot : m_slots)
+            if (slot.start < 0 && isName(name, slot.name))
+                slot.start = colon + 1;
+    }
+    qsizetype startOf(const QString &name) const
+    {
+        for (const Slot &slot : m_slots)
+            if (slot.name == name)
+                return slot.start;
+        return -1;
+    }
+    static qsizetype longestName() { return 8; } // "subtitle"
+
+private:
+    struct Slot
+    {
+        QString name;
+        qsizetype start = -1;
+    };
+    void add(const QString &name)
+    {
+        Q_ASSERT(name.size() <= longestName());
+        m_slots.append({name, -1});
+    }
+    QVarLengthArray<Slot, 6> m_slots;
+};
+
+// Where the ":" that ends a directive name opening at the "{" at brace stands; -1 when none stands within
+// the longest name looked up.
+qsizetype nameEnd(QStringView text, qsizetype brace)
+{
+    const qsizetype last = std::min(text.size(), brace + 2 + ValueStarts::longestName());
+    for (qsizetype at = brace + 1; at < last; ++at)
+        if (text[at] == u':')
+            return at;
+    return -1;
+}
+
+// A value as Song::valueInText reads it: up to the next "}", or to the end of the text.
+QString valueFrom(const QString &text, qsizetype start)
+{
+    qsizetype close = text.indexOf(u'}', start);
+    if (close < 0)
+        close = text.size();
+    return TextChars::trimmedBlanksAndTabs(QStringView(text).sliced(start, close - start));
+}
+
+// The first non-empty value among the first directives of the names, in the names' order.
+QString firstNonEmptyValue(const QString &text, const ValueStarts &starts, const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (const qsizetype start = starts.startOf(name); start >= 0) {
+            QString value = valueFrom(text, start);
+            if (!value.isEmpty())
+                return value;
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+SongMetadataScan::SongMetadataScan(const QString &text)
+{
+    const QStringView view(text);
+    ValueStarts starts;
+    // A tag directive's value may hold a "{": the tags go on behind its "}", as a search for the next does.
+    qsizetype tagsFrom = 0;
+    // QString's search for one character is the vectorised one.
+    for (qsizetype brace = text.indexOf(u'{'); brace >= 0; brace = text.indexOf(u'{', brace + 1)) {
+        const qsizetype colon = nameEnd(view, brace);
+        if (colon < 0)
+            continue;
+        starts.take(view.sliced(brace + 1, colon - brace - 1), colon);
+        if (brace < tagsFrom)
+            continue;
+        if (const std::optional<TagDirective::Match> tag = TagDirective::at(text, brace)) {
+            m_tags.insert(tag->value);
+            tagsFrom = tag->end;
+        }
+    }
+    m_title = firstNonEmptyValue(text, starts, TitleDirectives::title());
+    m_subtitle = firstNonEmptyValue(text, starts, TitleDirectives::subtitle());
+    const qsizetype keyStart = starts.startOf(QStringLiteral("key"));
+    if (keyStart >= 0)
+        m_key = valueFrom(text, keyStart);
+}

@@ -1,0 +1,79 @@
+// The folder listing: which entries it keeps, what counts as a folder, and its order.
+#include "folderlisting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+}
+
+QList<FolderListing::Entry> entriesOf(const QString &folder)
+{
+    return FolderListing::sortedEntries(folder);
+}
+
+QStringList namesOf(const QList<FolderListing::Entry> &entries, bool folders)
+{
+    QStringList names;
+    for (const FolderListing::Entry &entry : entries)
+        if (entry.isDir == folders)
+            names.append(entry.name);
+    return names;
+}
+
+} // namespace
+
+// Links count as what they point to; broken links, pipes and hidden entries are left out, as QDir leaves them.
+TEST(FolderListingTest, KeepsWhatQDirListsAndTellsFoldersByTarget)
+{
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    touch(folder.filePath(QStringLiteral("b.pro")));
+    touch(folder.filePath(QStringLiteral("Café.pro")));
+    touch(folder.filePath(QStringLiteral(".hidden.pro")));
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("Rock")));
+    ASSERT_TRUE(folder.mkdir(QStringLiteral(".Hidden")));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("Rock")), folder.filePath(QStringLiteral("LinkedFolder"))));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("b.pro")), folder.filePath(QStringLiteral("linked.pro"))));
+    ASSERT_TRUE(
+        QFile::link(folder.filePath(QStringLiteral("gone.pro")), folder.filePath(QStringLiteral("broken.pro"))));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.pro"))).constData(), 0600), 0);
+
+    const QList<FolderListing::Entry> entries = entriesOf(folder.path());
+    EXPECT_EQ(namesOf(entries, false), QStringList({"b.pro", "Café.pro", "linked.pro"}));
+    EXPECT_EQ(namesOf(entries, true), QStringList({"LinkedFolder", "Rock"}));
+    QStringList all;
+    for (const FolderListing::Entry &entry : entries)
+        all.append(entry.name);
+    QStringList byQDir = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    std::sort(byQDir.begin(), byQDir.end(),
+              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(all, byQDir);
+}
+
+TEST(FolderListingTest, SortsIgnoringCaseThenByCharacters)
+{
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    for (const char *name : {"b.pro", "B.pro", "a.pro", "C.pro"})
+        touch(folder.filePath(QString::fromUtf8(name)));
+    EXPECT_EQ(namesOf(entriesOf(folder.path()), false), QStringList({"a.pro", "B.pro", "b.pro", "C.pro"}));
+}
+
+TEST(FolderListingTest, AFolderThatCannotBeListedHasNoEntries)
+{
+    QTemporaryDir temporary;
+    EXPECT_TRUE(entriesOf(QDir(temporary.path()).filePath(QStringLiteral("missing"))).isEmpty());
+}
