@@ -40,6 +40,7 @@ void joinCells(QList<GridCell> &cells, qsizetype from, qsizetype to)
 GridLine::GridLine(SongView &view, QPainter *painter)
     : m_view(view)
     , m_painter(painter)
+    , m_texts(view.textPainter(painter))
 {}
 
 QList<GridCell> GridLine::cellsForLine(const QString &trimmedLine)
@@ -150,7 +151,7 @@ void GridLine::drawChordCell(const GridCell &cell, QPointF origin)
     const QColor background = font.backgroundColor();
     if (background.isValid() && background.alpha() > 0)
         m_painter->fillRect(rect, background);
-    m_view.drawText(m_painter, shown, origin, m_view.m_chordfont, font.color());
+    m_texts.add(shown, origin, m_view.m_chordfont, font.color());
     const qreal grow = 0.5 * metrics.descent();
     m_view.addChordHit(name, m_view.viewRect(rect.adjusted(-grow, -grow, grow, grow)));
 }
@@ -163,6 +164,5 @@ void GridLine::drawTextCell(const GridCell &cell, QPointF origin)
         x += cell.width - textWidth;
     else if (cell.textAlignment & Qt::AlignHCenter)
         x += (cell.width - textWidth) * 0.5;
-    m_view.drawText(m_painter, cell.text, QPointF(x, origin.y()), m_view.m_textfont,
-                             m_view.prefs()->textfontprefs()->color());
+    m_texts.add(cell.text, QPointF(x, origin.y()), m_view.m_textfont, m_view.prefs()->textfontprefs()->color());
 }

@@ -4,6 +4,7 @@
 
 #include "gridcell.h"
 #include "song.h"
+#include "textbatch.h"
 
 #include <QList>
 #include <QPointF>
@@ -48,4 +49,6 @@ private:
 
     SongView &m_view;
     QPainter *m_painter;
+    // The record's texts, drawn together when it is done.
+    TextBatch m_texts;
 };

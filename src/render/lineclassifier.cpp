@@ -3,6 +3,7 @@
 
 #include "log.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace {
@@ -17,6 +18,19 @@ QString trimBlanksAndTabs(const QString &line)
     while (end > start && (line[end - 1] == u' ' || line[end - 1] == u'\t'))
         --end;
     return line.mid(start, end - start);
+}
+
+// A directive of the name for some instrument or user, with a value: "{name-...:...}". Compiling a pattern
+// costs far more than matching it, and there are few names, so each is compiled once (per thread).
+const QRegularExpression &variantDirectivePattern(const QString &name)
+{
+    thread_local QHash<QString, QRegularExpression> patterns;
+    auto known = patterns.constFind(name);
+    if (known == patterns.constEnd()) {
+        const QString escaped = QRegularExpression::escape(name);
+        known = patterns.insert(name, QRegularExpression(QStringLiteral("^\\{%1-.*?:.*?\\}$").arg(escaped)));
+    }
+    return *known;
 }
 
 } // namespace
@@ -67,9 +81,7 @@ bool LineClassifier::isEmptyUserKeyWordLine(const QString &line, const QString &
         Log::write(QStringLiteral("only works for keywords with colon like c:, comment:"));
         return false;
     }
-    const QString name = QRegularExpression::escape(keyword.left(colon));
-    const QRegularExpression pattern(QStringLiteral("^\\{%1-.*?:.*?\\}$").arg(name));
-    if (!pattern.match(trimBlanksAndTabs(line)).hasMatch())
+    if (!variantDirectivePattern(keyword.left(colon)).match(trimBlanksAndTabs(line)).hasMatch())
         return false;
     return !isUserKeyWordLine(line, keyword, owner);
 }

@@ -30,6 +30,7 @@ LyricLine::LyricLine(SongView &view, const QString &text, float width, QPainter 
     , m_width(width)
     , m_painter(painter)
     , m_canvas(painter)
+    , m_texts(view.textPainter(painter))
     , m_owner(view.directiveOwner())
 {}
 
@@ -251,7 +252,7 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
             shown = drawTabSongChord(word, rect);
             color = prefs.chordfontprefs()->color();
         }
-        m_view.drawText(m_canvas, shown, rect.topLeft(), font, color);
+        m_texts.add(shown, rect.topLeft(), font, color);
     }
     pen.x += float(width);
 }
@@ -332,7 +333,7 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
         } else {
             const FontPrefs &font = *m_view.prefs()->chordfontprefs();
             fill(rect.adjusted(-margin, -margin, margin, margin), font.backgroundColor());
-            m_view.drawText(m_canvas, shown, QPointF(rect.x(), top), m_view.m_chordfont, font.color());
+            m_texts.add(shown, QPointF(rect.x(), top), m_view.m_chordfont, font.color());
         }
     }
     const qreal grow = 2 * margin;
@@ -356,6 +357,8 @@ void LyricLine::drawChordDiagram(const QString &name, const QRectF &rect)
     ChordView diagrams;
     diagrams.setShowTitle(true);
     diagrams.setPrinting(m_view.printing());
+    // The diagram draws its own title: the texts queued before it come first, in reading order.
+    m_texts.draw();
     diagrams.drawChord(*m_canvas, chord, rect);
 }
 
@@ -378,7 +381,7 @@ void LyricLine::drawComment(const QString &comment, Pen &pen, float y)
         fill(rect, font.backgroundColor());
         QColor color = font.color();
         color.setAlphaF(1.0f);
-        m_view.drawText(m_canvas, comment, rect.topLeft(), m_view.m_commentfont, color);
+        m_texts.add(comment, rect.topLeft(), m_view.m_commentfont, color);
     }
     pen.x += float(width);
     pen.hasComment = true;

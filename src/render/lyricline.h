@@ -4,6 +4,7 @@
 
 #include "lineclassifier.h"
 #include "song.h"
+#include "textbatch.h"
 
 #include <QColor>
 #include <QFont>
@@ -105,5 +106,7 @@ private:
     // measured on trial, then drawn.
     QPainter *m_painter;
     QPainter *m_canvas;
+    // The record's texts, drawn together when it is done.
+    TextBatch m_texts;
     const DirectiveOwner m_owner;
 };

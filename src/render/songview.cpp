@@ -337,10 +337,3 @@ void SongView::addChordHit(const QString &name, const QRectF &bounds)
     hit.setBounds(bounds);
     m_chords.append(hit);
 }
-
-void SongView::drawText(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,
-                        const QColor &color) const
-{
-    if (!m_locatingOnly)
-        TextMetrics::drawAtPoint(painter, text, topLeft, font, color);
-}

@@ -212,9 +212,8 @@ private:
     QRectF viewRect(const QRectF &rect) const { return rect.translated(m_currentOffset); }
     // A chord hit record for a valid chord name or Nashville number; bounds may be empty.
     void addChordHit(const QString &name, const QRectF &bounds);
-    // The lines draw their text through this, so that locating draws none.
-    void drawText(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,
-                  const QColor &color) const;
+    // The painter the lines draw their text on: none while locating, which draws no text.
+    QPainter *textPainter(QPainter *painter) const { return m_locatingOnly ? nullptr : painter; }
 
     QList<LineInfo> m_lines;
     quint64 m_layoutGeneration = 0;

@@ -11,6 +11,7 @@
 TabLine::TabLine(SongView &view, QPainter *painter)
     : m_view(view)
     , m_painter(painter)
+    , m_texts(view.textPainter(painter))
 {}
 
 TextRange TabLine::draw(const QString &text, TextRange range, float width, float &y)
@@ -34,8 +35,7 @@ TextRange TabLine::draw(const QString &text, TextRange range, float width, float
         const QColor background = font.backgroundColor();
         if (background.isValid() && background.alpha() > 0)
             m_painter->fillRect(QRectF(0, y, width, metrics.height()), background);
-        m_view.drawText(m_painter, text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont,
-                                 font.color());
+        m_texts.add(text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont, font.color());
     }
     m_view.raiseMaxwidth(float(shown * charWidth));
     y += float(metrics.height());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "song.h"
+#include "textbatch.h"
 
 class QPainter;
 class SongView;
@@ -24,4 +25,6 @@ private:
 
     SongView &m_view;
     QPainter *m_painter;
+    // The record's texts, drawn together when it is done.
+    TextBatch m_texts;
 };

@@ -33,8 +33,8 @@ public:
     qreal capHeight() const { return m_metrics.capHeight() / magnification; }
     // Extra space the font asks between lines.
     qreal leading() const { return m_metrics.leading() / magnification; }
-    // Widths are kept per text: a song measures the same words again and again, and draws them with the same
-    // metrics it laid them out with, so shaping each word once makes layout and drawing much cheaper.
+    // Widths are kept per text: a song measures the same words again and again. A width comes from the text
+    // shaped for drawing (ShapedText), so drawing a word after laying it out shapes nothing again.
     qreal width(const QString &text) const;
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
@@ -42,15 +42,21 @@ public:
     // Width and height of the text in the font.
     static QSizeF sizeWithFont(const QString &text, const QFont &font);
     // Draws the text with its top-left corner at the point. The painter's coordinates are points: it is
-    // scaled by pointScale() of its device. An invalid colour draws in black.
+    // scaled by pointScale() of its device. An invalid colour draws in black. Many texts are drawn more
+    // cheaply together (TextBatch).
     static void drawAtPoint(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,
                             const QColor &color);
     // Device pixels per point: the scale a painter needs so that one unit is one point on its device.
     static qreal pointScale(const QPaintDevice *device);
 
-private:
+    // How text is measured, for drawing that must stand exactly where it was measured: at `magnification`
+    // times its size, in the font measuredFont() makes, on referenceDevice().
     static constexpr qreal magnification = 64;
+    static QFont measuredFont(const QFont &font);
+    static const QPaintDevice *referenceDevice();
 
+private:
+    QFont m_font;
     QFontMetricsF m_metrics;
     // Shared by copies, which measure with the same font.
     std::shared_ptr<QHash<QString, qreal>> m_widths;
