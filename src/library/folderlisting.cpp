@@ -37,7 +37,7 @@ std::optional<bool> listedAsFolder(int folderFd, const dirent &entry)
 
 } // namespace
 
-QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder)
+QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder, Stamps stamps)
 {
     QList<Entry> entries;
     DIR *listing = ::opendir(QFile::encodeName(folder).constData());
@@ -46,8 +46,12 @@ QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder)
     while (const dirent *entry = ::readdir(listing)) {
         if (entry->d_name[0] == '.')
             continue; // hidden, and the folder itself and its parent
-        if (const std::optional<bool> isDir = listedAsFolder(::dirfd(listing), *entry))
-            entries.append({QFile::decodeName(entry->d_name), *isDir});
+        const std::optional<bool> isDir = listedAsFolder(::dirfd(listing), *entry);
+        if (!isDir)
+            continue;
+        const bool withStamp = stamps == Stamps::With && !*isDir;
+        entries.append({QFile::decodeName(entry->d_name), *isDir,
+                        withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
     }
     ::closedir(listing);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {

@@ -1,6 +1,8 @@
 // What a folder of the song folder holds, as the library lists it: hidden entries skipped, sorted by name.
 #pragma once
 
+#include "filestamp.h"
+
 #include <QList>
 #include <QString>
 
@@ -11,10 +13,14 @@ public:
     {
         QString name;
         bool isDir = false;
+        FileStamp stamp; // of files, when asked for
     };
+
+    // Whether the stamps of the files are taken while listing: one look at each, by name within the folder.
+    enum class Stamps { Without, With };
 
     // The entries by name ignoring case (names that differ only in case by their characters), without the
     // hidden ones, broken links, pipes, sockets and devices, as QDir lists them by default; a link counts
     // as what it points to. A folder that cannot be listed gives none.
-    static QList<Entry> sortedEntries(const QString &folder);
+    static QList<Entry> sortedEntries(const QString &folder, Stamps stamps = Stamps::Without);
 };

@@ -40,11 +40,11 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder)) {
+    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder, FolderListing::Stamps::With)) {
         if (entry.isDir) {
             if (subfolders)
                 subfolders->append(entry.name);
-        } else if (SongPtr song = songForFile(dir.filePath(entry.name), supportPDF)) {
+        } else if (SongPtr song = songForFile(dir.filePath(entry.name), entry.stamp, supportPDF)) {
             song->setCategory(category);
             songs.append(song);
         }
@@ -53,12 +53,11 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     return songs;
 }
 
-SongPtr SongFolderReader::songForFile(const QString &path, bool supportPDF)
+SongPtr SongFolderReader::songForFile(const QString &path, const FileStamp &stamp, bool supportPDF)
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return nullptr;
-    const FileStamp stamp = FileStamp::of(path);
     SongPtr song = knownSong(m_previous.value(path), stamp);
     if (!song)
         song = isText ? std::make_shared<Song>(path, stamp)

@@ -36,7 +36,8 @@ private:
         int generation = 0;
     };
 
-    SongPtr songForFile(const QString &path, bool supportPDF);
+    // The song of the file at path, whose stamp the listing has just taken.
+    SongPtr songForFile(const QString &path, const FileStamp &stamp, bool supportPDF);
     // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or
     // written (or read again) by the song itself since. Null when the file must be read anew.
     SongPtr knownSong(const ReadFile &known, const FileStamp &stamp) const;

@@ -2,12 +2,20 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 FileStamp FileStamp::of(const QString &path)
 {
+    if (path.isEmpty())
+        return {};
+    return at(AT_FDCWD, QFile::encodeName(path).constData());
+}
+
+FileStamp FileStamp::at(int folderFd, const char *name)
+{
     struct stat status;
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (::fstatat(folderFd, name, &status, 0) != 0)
         return {};
     return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
             quint64(status.st_ino)};

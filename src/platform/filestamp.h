@@ -14,6 +14,9 @@ struct FileStamp
 
     // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);
+    // The same for the entry name of the open folder folderFd: a listing looks up each of its entries by
+    // name alone, without the path being walked again from the root.
+    static FileStamp at(int folderFd, const char *name);
     bool exists() const { return size >= 0; }
     // The modification time in whole milliseconds since the epoch, rounded down as the file system's own
     // listing gives them (also before 1970); nothing when there is no file.

@@ -77,3 +77,23 @@ TEST(FolderListingTest, AFolderThatCannotBeListedHasNoEntries)
     QTemporaryDir temporary;
     EXPECT_TRUE(entriesOf(QDir(temporary.path()).filePath(QStringLiteral("missing"))).isEmpty());
 }
+
+TEST(FolderListingTest, TakesTheStampsOfFilesWhenAsked)
+{
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    touch(folder.filePath(QStringLiteral("a.pro")));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("a.pro")), folder.filePath(QStringLiteral("b.pro"))));
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("Rock")));
+    const FileStamp file = FileStamp::of(folder.filePath(QStringLiteral("a.pro")));
+    ASSERT_TRUE(file.exists());
+
+    const QList<FolderListing::Entry> stamped =
+        FolderListing::sortedEntries(folder.path(), FolderListing::Stamps::With);
+    ASSERT_EQ(stamped.size(), 3);
+    EXPECT_EQ(stamped[0].stamp, file);
+    EXPECT_EQ(stamped[1].stamp, file) << "a link has the stamp of the file it points to";
+    EXPECT_FALSE(stamped[2].stamp.exists()) << "folders have none";
+    for (const FolderListing::Entry &entry : entriesOf(folder.path()))
+        EXPECT_FALSE(entry.stamp.exists()) << qPrintable(entry.name);
+}
