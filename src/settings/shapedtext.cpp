@@ -51,10 +51,11 @@ ShapedText::ShapedText(const QString &text, const QFont &font)
 {
     const QFont measured = TextMetrics::measuredFont(font);
     QTextLayout layout(text, measured, TextMetrics::referenceDevice());
-    // Laid out from the left as QPainter::drawText lays out a line, whatever the direction of its script.
+    // Laid out from the left as QPainter::drawText lays out a line, in the direction the text's first strong
+    // character gives (a Hebrew word's trailing comma stands at its left).
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(Qt::LeftToRight);
+    option.setTextDirection(Qt::LayoutDirectionAuto);
     layout.setTextOption(option);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
