@@ -62,22 +62,31 @@ void Songs::refresh()
     }
     m_referenceIndex.clear();
     m_allSongsCache = readAllSongs(folder, rootEntries);
-    refreshTags();
-    takeCurrentCategory();
+    // Each list below is all songs in the current order, filtered: one sort serves them all.
+    const QList<SongPtr> ordered = allSongsInOrder();
+    takeTags(ordered);
+    takeCurrentCategory(ordered);
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
 }
 
-void Songs::takeCurrentCategory()
+QList<SongPtr> Songs::allSongsInOrder()
+{
+    // A stable sort of a list in the order of all songs is the same as all songs stably sorted, then filtered.
+    QList<SongPtr> ordered = allSongs();
+    m_order.sort(ordered, SongOrder::current());
+    return ordered;
+}
+
+void Songs::takeCurrentCategory(const QList<SongPtr> &ordered)
 {
     // The songs of all songs that lie in the category folder: the same objects, never a second read.
     m_songs.clear();
-    for (const SongPtr &song : allSongs())
+    for (const SongPtr &song : ordered)
         if (!m_currentCategory || song->category() == *m_currentCategory)
             m_songs.append(song);
-    m_order.sort(m_songs, SongOrder::current());
 }
 
 const QList<SongPtr> &Songs::allSongs()
@@ -162,19 +171,20 @@ QString Songs::createSampleSong()
 
 void Songs::refreshTags()
 {
+    takeTags(allSongsInOrder());
+}
+
+void Songs::takeTags(const QList<SongPtr> &ordered)
+{
     m_songsByTag.clear();
     m_songsWithoutTag.clear();
-    for (const SongPtr &song : allSongs()) {
+    for (const SongPtr &song : ordered) {
         const QSet<QString> tags = song->tags();
         if (tags.isEmpty())
             m_songsWithoutTag.append(song);
         for (const QString &tag : tags)
             m_songsByTag[tag].append(song);
     }
-    const SongOrder::Comparison order = SongOrder::current();
-    m_order.sort(m_songsWithoutTag, order);
-    for (QList<SongPtr> &songs : m_songsByTag)
-        m_order.sort(songs, order);
 }
 
 void Songs::addTag(const QString &tag, const SongPtr &song)

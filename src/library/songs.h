@@ -79,7 +79,11 @@ public:
 private:
     // The songs of the song folder root, whose listing with stamps is rootEntries, and of its categories.
     QList<SongPtr> readAllSongs(const QString &root, const QList<FolderListing::Entry> &rootEntries);
-    void takeCurrentCategory();
+    // All songs in the current order.
+    QList<SongPtr> allSongsInOrder();
+    // The tag lists and the current category's songs, taken from all songs in the current order.
+    void takeTags(const QList<SongPtr> &ordered);
+    void takeCurrentCategory(const QList<SongPtr> &ordered);
 
     QList<SongPtr> m_songs;
     Categories m_categories;

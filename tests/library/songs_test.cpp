@@ -237,6 +237,25 @@ TEST_F(SongsTest, TagIndexOverAllSongsInOrder)
     EXPECT_EQ(titles(songs.songsByTag().value("live")), QStringList({"Highway"}));
 }
 
+TEST_F(SongsTest, SongsTheOrderFindsEqualKeepTheirFolderOrderInEveryList)
+{
+    // Same title, subtitle and time: only the order of all songs (the root, then each category) tells them apart.
+    const QByteArray same = songText(QStringLiteral("Same"), QStringLiteral("Sub"), "{tag: x}\n");
+    for (const QString &path : {"B/same.pro", "same.pro", "A/same.pro"})
+        write(path, same, 5);
+    write(QStringLiteral("A/first.pro"), songText(QStringLiteral("Abc"), QString(), "{tag: x}\n"), 5);
+    songs.refresh();
+    const QStringList expected = {"Abc", "Same", "Same", "Same"};
+    const QStringList categories = {"A", "", "A", "B"};
+    for (const QList<SongPtr> &list : {songs.songs(), songs.songsByTag().value(QStringLiteral("x"))}) {
+        EXPECT_EQ(titles(list), expected);
+        QStringList listed;
+        for (const SongPtr &song : list)
+            listed.append(song->category());
+        EXPECT_EQ(listed, categories);
+    }
+}
+
 TEST_F(SongsTest, ContainsPathLooksAtTheCurrentList)
 {
     writeSampleFolder();
