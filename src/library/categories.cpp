@@ -39,11 +39,16 @@ Categories::Categories() = default;
 
 void Categories::refresh()
 {
-    loadCategories();
-    m_hasUnfiled = !m_categories.isEmpty() && numberOfSongsInCategory(QString()) != 0;
+    refresh(FolderListing::sortedEntries(Prefs::songDirectory()));
 }
 
-void Categories::loadCategories()
+void Categories::refresh(const QList<FolderListing::Entry> &rootEntries)
+{
+    loadCategories(rootEntries);
+    m_hasUnfiled = !m_categories.isEmpty() && numberOfSongs(Prefs::songDirectory(), rootEntries) != 0;
+}
+
+void Categories::loadCategories(const QList<FolderListing::Entry> &rootEntries)
 {
     QElapsedTimer timer;
     timer.start();
@@ -54,7 +59,7 @@ void Categories::loadCategories()
         Log::write(QStringLiteral("Error reading %1: %2").arg(root, QStringLiteral("no such folder")));
         return;
     }
-    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(root))
+    for (const FolderListing::Entry &entry : rootEntries)
         if (entry.isDir)
             m_categories.append(entry.name);
     Log::write(QStringLiteral("load categories for %1 %2 ms").arg(root).arg(timer.nsecsElapsed() / 1e6));
@@ -62,11 +67,16 @@ void Categories::loadCategories()
 
 int Categories::numberOfSongsInCategory(const QString &name)
 {
-    const bool supportPDF = LibrarySettings::prefs().supportPDF();
     const QString folder = songFolder(name);
-    const QList<FolderListing::Entry> entries = FolderListing::sortedEntries(folder);
+    return numberOfSongs(folder, FolderListing::sortedEntries(folder));
+}
+
+int Categories::numberOfSongs(const QString &folder, const QList<FolderListing::Entry> &entries)
+{
+    const bool supportPDF = LibrarySettings::prefs().supportPDF();
+    const QDir dir(folder);
     return int(std::count_if(entries.begin(), entries.end(), [&](const FolderListing::Entry &entry) {
-        return !entry.isDir && isCountedSong(QDir(folder).filePath(entry.name), supportPDF);
+        return !entry.isDir && isCountedSong(dir.filePath(entry.name), supportPDF);
     }));
 }
 

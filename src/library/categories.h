@@ -1,6 +1,7 @@
 // The song categories: the direct, non-hidden sub-folders of the song folder, with their song counts.
 #pragma once
 
+#include "folderlisting.h"
 #include "popupmenuitem.h"
 
 #include <QList>
@@ -16,6 +17,8 @@ public:
     Categories();
     // Reads the category names again, then whether the song folder holds songs beside its categories.
     void refresh();
+    // The same from a listing of the song folder just taken, so a library refresh lists it only once.
+    void refresh(const QList<FolderListing::Entry> &rootEntries);
 
     int count() const { return int(m_categories.size()); }
     QString categoryAtIndex(int index) const { return m_categories.value(index); }
@@ -23,6 +26,8 @@ public:
     // The song files of a category folder ("" = the song folder itself): song text files, and PDF files
     // when PDF songs are on. Tab files are not counted. 0 for a folder that cannot be listed.
     static int numberOfSongsInCategory(const QString &name);
+    // The same count over the listed entries of that folder.
+    static int numberOfSongs(const QString &folder, const QList<FolderListing::Entry> &entries);
     // The items of the category pop-up: "- All Songs -", then "- Unfiled -" when hasUnfiled(), then every
     // category; with counts as "Name (12)" when asked.
     QList<PopupMenuItem> popupMenuItems(bool withCount) const;
@@ -35,7 +40,7 @@ public:
     void setHasUnfiled(bool hasUnfiled) { m_hasUnfiled = hasUnfiled; }
 
 private:
-    void loadCategories();
+    void loadCategories(const QList<FolderListing::Entry> &rootEntries);
 
     bool m_hasUnfiled = false;
     QStringList m_categories;

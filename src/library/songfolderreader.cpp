@@ -29,6 +29,14 @@ void SongFolderReader::endPass()
 QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, const QString &category,
                                                       QStringList *subfolders)
 {
+    return readSongsInDirectory(folder, category, FolderListing::sortedEntries(folder, FolderListing::Stamps::With),
+                                subfolders);
+}
+
+QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, const QString &category,
+                                                      const QList<FolderListing::Entry> &entries,
+                                                      QStringList *subfolders)
+{
     QElapsedTimer timer;
     timer.start();
     QList<SongPtr> songs;
@@ -40,7 +48,7 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    for (const FolderListing::Entry &entry : FolderListing::sortedEntries(folder, FolderListing::Stamps::With)) {
+    for (const FolderListing::Entry &entry : entries) {
         if (entry.isDir) {
             if (subfolders)
                 subfolders->append(entry.name);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "filestamp.h"
+#include "folderlisting.h"
 
 #include <QHash>
 #include <QList>
@@ -26,6 +27,10 @@ public:
     // when asked. A folder that cannot be listed gives no songs and is logged.
     QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
                                         QStringList *subfolders = nullptr);
+    // The same from a listing of the folder just taken with its stamps (FolderListing::Stamps::With), which
+    // the caller shares with whatever else looks at the folder.
+    QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
+                                        const QList<FolderListing::Entry> &entries, QStringList *subfolders = nullptr);
 
 private:
     struct ReadFile

@@ -51,15 +51,18 @@ void Songs::refresh()
     if (folder.isEmpty())
         return;
     createFolder(folder);
-    m_categories.refresh();
+    // One listing of the song folder serves the categories, the count of its own songs and the reading.
+    QList<FolderListing::Entry> rootEntries = FolderListing::sortedEntries(folder, FolderListing::Stamps::With);
+    m_categories.refresh(rootEntries);
     // Before the folder is read, so a new library shows the sample song at once.
-    if (m_categories.count() == 0 && Categories::numberOfSongsInCategory(QString()) == 0) {
+    if (m_categories.count() == 0 && Categories::numberOfSongs(folder, rootEntries) == 0) {
         Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
         createSampleSong();
+        rootEntries = FolderListing::sortedEntries(folder, FolderListing::Stamps::With);
     }
-    m_allSongsCache.reset();
     m_referenceIndex.clear();
-    refreshTags(); // reads all songs
+    m_allSongsCache = readAllSongs(folder, rootEntries);
+    refreshTags();
     takeCurrentCategory();
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
@@ -79,19 +82,20 @@ void Songs::takeCurrentCategory()
 
 const QList<SongPtr> &Songs::allSongs()
 {
-    if (!m_allSongsCache)
-        m_allSongsCache = readAllSongs();
+    if (!m_allSongsCache) {
+        const QString root = Prefs::songDirectory();
+        m_allSongsCache = readAllSongs(root, FolderListing::sortedEntries(root, FolderListing::Stamps::With));
+    }
     return *m_allSongsCache;
 }
 
-QList<SongPtr> Songs::readAllSongs()
+QList<SongPtr> Songs::readAllSongs(const QString &root, const QList<FolderListing::Entry> &rootEntries)
 {
-    const QString root = Prefs::songDirectory();
     if (root.isEmpty())
         return {};
     m_reader.beginPass();
     QStringList categories;
-    QList<SongPtr> songs = m_reader.readSongsInDirectory(root, QString(), &categories);
+    QList<SongPtr> songs = m_reader.readSongsInDirectory(root, QString(), rootEntries, &categories);
     for (const QString &category : std::as_const(categories))
         songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
     m_reader.endPass();

@@ -77,7 +77,8 @@ public:
     const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
 
 private:
-    QList<SongPtr> readAllSongs();
+    // The songs of the song folder root, whose listing with stamps is rootEntries, and of its categories.
+    QList<SongPtr> readAllSongs(const QString &root, const QList<FolderListing::Entry> &rootEntries);
     void takeCurrentCategory();
 
     QList<SongPtr> m_songs;
