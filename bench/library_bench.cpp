@@ -2,6 +2,7 @@
 // playlist entries and reading the playlists, against the floor of merely reading every song file's bytes.
 #include "appcontext.h"
 #include "corpus.h"
+#include "heappolicy.h"
 #include "plainread.h"
 #include "playlist.h"
 #include "playlists.h"
@@ -252,6 +253,8 @@ PHASE(BM_ReadPlaylists);
 // The settings make fonts, which need a GUI application; it runs headless.
 int main(int argc, char **argv)
 {
+    // The heap behaves as in the application.
+    HeapPolicy::keepFreedMemory();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -1,5 +1,6 @@
 // Printing a list of songs as one PDF document: pagination alone, and the whole print job.
 #include "corpus.h"
+#include "heappolicy.h"
 
 #include "appcontext.h"
 #include "chords.h"
@@ -132,6 +133,8 @@ BENCHMARK(BM_PrintSongsToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    // The heap behaves as in the application.
+    HeapPolicy::keepFreedMemory();
     // Settings and chord library come from a fresh support folder, not the user's.
     QTemporaryDir home;
     setenv("XDG_DATA_HOME", home.path().toUtf8().constData(), 1);

@@ -2,6 +2,7 @@
 // and one viewport repaint while it scrolls. Usage: bench_render [benchmark flags] [song files...]; without files, the
 // corpus's songs.
 #include "benchsongs.h"
+#include "heappolicy.h"
 #include "songview.h"
 #include "songviewdelegate.h"
 #include "textmetrics.h"
@@ -196,6 +197,8 @@ void registerFor(const BenchSong &song)
 
 int main(int argc, char **argv)
 {
+    // The heap behaves as in the application.
+    HeapPolicy::keepFreedMemory();
     benchmark::Initialize(&argc, argv);
     QGuiApplication application(argc, argv);
     QStringList files;

@@ -2,6 +2,7 @@
 // application delegate, launches and hands control to Qt's event loop. Files named on the command line are
 // opened as songs.
 #include "clock.h"
+#include "heappolicy.h"
 #include "mainwindowpanes.h"
 #include "messageboxdialogs.h"
 #include "paths.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char *argv[])
 {
+    HeapPolicy::keepFreedMemory();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("vellorin"));
     QApplication::setApplicationName(QStringLiteral("vellorin"));

@@ -20,8 +20,18 @@ qreal pointSize(const QFont &font)
 TextMetrics::TextMetrics(const QFont &font)
     : m_font(font)
     , m_metrics(measuredFont(font), referenceDevice())
+    , m_ascent(m_metrics.ascent() / magnification)
+    , m_descent(m_metrics.descent() / magnification)
+    , m_leading(m_metrics.leading() / magnification)
     , m_widths(std::make_shared<QHash<QString, qreal>>())
 {}
+
+qreal TextMetrics::capHeight() const
+{
+    if (!m_capHeight)
+        m_capHeight = m_metrics.capHeight() / magnification;
+    return *m_capHeight;
+}
 
 qreal TextMetrics::width(const QString &text) const
 {

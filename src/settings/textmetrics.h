@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -26,13 +27,16 @@ class TextMetrics
 public:
     explicit TextMetrics(const QFont &font);
 
-    qreal ascent() const { return m_metrics.ascent() / magnification; }
-    qreal descent() const { return m_metrics.descent() / magnification; }
+    // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
+    // time, and layout asks for them for every line.
+    qreal ascent() const { return m_ascent; }
+    qreal descent() const { return m_descent; }
     qreal height() const { return ascent() + descent(); }
     // Height of capital letters above the baseline: chord names above lyrics need no more room than this.
-    qreal capHeight() const { return m_metrics.capHeight() / magnification; }
+    // Measured on first use, since it loads a glyph.
+    qreal capHeight() const;
     // Extra space the font asks between lines.
-    qreal leading() const { return m_metrics.leading() / magnification; }
+    qreal leading() const { return m_leading; }
     // Widths are kept per text: a song measures the same words again and again. A width comes from the text
     // shaped for drawing (ShapedText), so drawing a word after laying it out shapes nothing again.
     qreal width(const QString &text) const;
@@ -58,6 +62,10 @@ public:
 private:
     QFont m_font;
     QFontMetricsF m_metrics;
+    qreal m_ascent;
+    qreal m_descent;
+    qreal m_leading;
+    mutable std::optional<qreal> m_capHeight;
     // Shared by copies, which measure with the same font.
     std::shared_ptr<QHash<QString, qreal>> m_widths;
 };
