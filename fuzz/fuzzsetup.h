@@ -26,8 +26,7 @@ inline QByteArray bytesOf(const std::uint8_t *data, std::size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
-template <class Application = QCoreApplication>
-inline void start(int *argc, char ***argv)
+template <class Application = QCoreApplication> inline void start(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("HOME", scratchFolder().toUtf8());

@@ -107,10 +107,18 @@ TEST_F(SongClicksTest, theClickAreasFoundForTheWholeSongAreThoseDrawingMakes)
         {"columns", longSong, {1600, 2000}, false, false, 50},
         {"chords in line", longSong, {400, 300}, true, false, 50},
         {"chord diagrams", longSong, {400, 300}, false, true, 50},
-        {"right to left", QStringLiteral("[Am]שלום [G]עליכם www.example.com\n[C]שלום\n").repeated(40), {400, 300},
-         false, false, 40},
-        {"chord words of a tab song", QStringLiteral("A    D\nA lovely day\nG\n").repeated(40), {400, 300}, false,
-         false, 0},
+        {"right to left",
+         QStringLiteral("[Am]שלום [G]עליכם www.example.com\n[C]שלום\n").repeated(40),
+         {400, 300},
+         false,
+         false,
+         40},
+        {"chord words of a tab song",
+         QStringLiteral("A    D\nA lovely day\nG\n").repeated(40),
+         {400, 300},
+         false,
+         false,
+         0},
     };
     useChordLibrary();
     for (const auto &c : cases) {
