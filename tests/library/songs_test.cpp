@@ -241,9 +241,17 @@ TEST_F(SongsTest, SongsTheOrderFindsEqualKeepTheirFolderOrderInEveryList)
 {
     // Same title, subtitle and time: only the order of all songs (the root, then each category) tells them apart.
     const QByteArray same = songText(QStringLiteral("Same"), QStringLiteral("Sub"), "{tag: x}\n");
-    for (const QString &path : {"B/same.pro", "same.pro", "A/same.pro"})
-        write(path, same, 5);
-    write(QStringLiteral("A/first.pro"), songText(QStringLiteral("Abc"), QString(), "{tag: x}\n"), 5);
+    QStringList paths;
+    for (const char *path : {"B/same.pro", "same.pro", "A/same.pro"})
+        paths.append(write(path, same));
+    paths.append(write(QStringLiteral("A/first.pro"), songText(QStringLiteral("Abc"), QString(), "{tag: x}\n")));
+    // One time for all, to the millisecond: times taken while writing could differ and order the songs.
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-300);
+    for (const QString &path : paths) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
     songs.refresh();
     const QStringList expected = {"Abc", "Same", "Same", "Same"};
     const QStringList categories = {"A", "", "A", "B"};
