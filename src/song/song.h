@@ -118,6 +118,8 @@ public:
     static QString valueInText(const QString &text, const QStringList &controls);
     // The value of the first occurrence at or after index; index moves behind the found "{control:".
     static QString valueInText(const QString &text, const QString &control, qsizetype &index);
+    // The value of a directive whose value starts at start, read as valueInText reads it.
+    static QString valueFromInText(const QString &text, qsizetype start);
     // The variant for the current user, else for the current instrument, else the plain directive.
     static QString valueInTextForUserControl(const QString &text, const QString &control);
     // Every value of "{control:" in text order, then those written "{control value}"; a value ends at

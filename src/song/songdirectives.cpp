@@ -34,15 +34,6 @@ qsizetype firstValueStart(const QString &text, const QString &control, qsizetype
     return -1;
 }
 
-// A reader's value: up to the next "}", or to the end of the text when none follows.
-QString valueFrom(const QString &text, qsizetype start)
-{
-    qsizetype close = text.indexOf(u'}', start);
-    if (close < 0)
-        close = text.size();
-    return TextChars::trimmedBlanksAndTabs(QStringView(text).sliced(start, close - start));
-}
-
 // The characters of a value that a writer replaces: up to its "}" when that stands on the same line,
 // else up to the end of the line, so that a directive left open never takes the lines below with it.
 struct ValueSpan
@@ -88,7 +79,7 @@ std::optional<QString> firstNonEmptyValue(const QString &text, const ValueStarts
                 return std::nullopt;
             continue;
         }
-        QString value = valueFrom(text, start);
+        QString value = Song::valueFromInText(text, start);
         if (!value.isEmpty())
             return value;
     }
@@ -124,7 +115,16 @@ QString Song::valueInText(const QString &text, const QString &control, qsizetype
     if (start < 0)
         return QString();
     index = start;
-    return valueFrom(text, index);
+    return valueFromInText(text, index);
+}
+
+QString Song::valueFromInText(const QString &text, qsizetype start)
+{
+    // A reader's value runs up to the next "}", or to the end of the text when none follows.
+    qsizetype close = text.indexOf(u'}', start);
+    if (close < 0)
+        close = text.size();
+    return TextChars::trimmedBlanksAndTabs(QStringView(text).sliced(start, close - start));
 }
 
 QString Song::valueOnLineInText(const QString &text, const QString &control)

@@ -1,8 +1,8 @@
 // One pass over the "{" of a song text, as loading a library does for every song.
 #include "songmetadatascan.h"
 
+#include "song.h"
 #include "tagdirective.h"
-#include "textchars.h"
 #include "titledirectives.h"
 
 #include <QStringList>
@@ -79,21 +79,12 @@ qsizetype nameEnd(QStringView text, qsizetype brace)
     return -1;
 }
 
-// A value as Song::valueInText reads it: up to the next "}", or to the end of the text.
-QString valueFrom(const QString &text, qsizetype start)
-{
-    qsizetype close = text.indexOf(u'}', start);
-    if (close < 0)
-        close = text.size();
-    return TextChars::trimmedBlanksAndTabs(QStringView(text).sliced(start, close - start));
-}
-
 // The first non-empty value among the first directives of the names, in the names' order.
 QString firstNonEmptyValue(const QString &text, const ValueStarts &starts, const QStringList &names)
 {
     for (const QString &name : names) {
         if (const qsizetype start = starts.startOf(name); start >= 0) {
-            QString value = valueFrom(text, start);
+            QString value = Song::valueFromInText(text, start);
             if (!value.isEmpty())
                 return value;
         }
@@ -126,5 +117,5 @@ SongMetadataScan::SongMetadataScan(const QString &text)
     m_subtitle = firstNonEmptyValue(text, starts, TitleDirectives::subtitle());
     const qsizetype keyStart = starts.startOf(QStringLiteral("key"));
     if (keyStart >= 0)
-        m_key = valueFrom(text, keyStart);
+        m_key = Song::valueFromInText(text, keyStart);
 }

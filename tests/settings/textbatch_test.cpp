@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -41,34 +42,40 @@ QImage whiteImage(int dpi)
     return image;
 }
 
-// The text drawn with its top-left corner at (10, 10) points through a batch.
-QImage drawnInBatch(const QString &text, const QFont &font, int dpi)
+// A white image at the resolution, drawn on by a painter whose unit is one point (scale: pixels per point).
+QImage drawnOnWhite(int dpi, const std::function<void(QPainter &painter, qreal scale)> &draw)
 {
     QImage image = whiteImage(dpi);
     QPainter painter(&image);
     const qreal scale = TextMetrics::pointScale(&image);
     painter.scale(scale, scale);
-    TextBatch batch(&painter);
-    batch.add(text, QPointF(10, 10), font, Qt::black);
-    batch.draw();
+    draw(painter, scale);
+    painter.end();
     return image;
+}
+
+// The text drawn with its top-left corner at (10, 10) points through a batch.
+QImage drawnInBatch(const QString &text, const QFont &font, int dpi)
+{
+    return drawnOnWhite(dpi, [&](QPainter &painter, qreal) {
+        TextBatch batch(&painter);
+        batch.add(text, QPointF(10, 10), font, Qt::black);
+        batch.draw();
+    });
 }
 
 // The same text drawn by QPainter::drawText, which shapes it on the spot, at the same magnified size.
 QImage drawnByQt(const QString &text, const QFont &font, int dpi)
 {
-    QImage image = whiteImage(dpi);
-    QPainter painter(&image);
-    const qreal scale = TextMetrics::pointScale(&image);
-    painter.scale(scale, scale);
-    painter.translate(10, TextMetrics(font).baseline(10));
-    painter.scale(1 / TextMetrics::magnification, 1 / TextMetrics::magnification);
-    QFont deviceFont = TextMetrics::measuredFont(font);
-    deviceFont.setPointSizeF(deviceFont.pointSizeF() * TextMetrics::magnification / scale);
-    painter.setFont(deviceFont);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(0, 0), text);
-    return image;
+    return drawnOnWhite(dpi, [&](QPainter &painter, qreal scale) {
+        painter.translate(10, TextMetrics(font).baseline(10));
+        painter.scale(1 / TextMetrics::magnification, 1 / TextMetrics::magnification);
+        QFont deviceFont = TextMetrics::measuredFont(font);
+        deviceFont.setPointSizeF(deviceFont.pointSizeF() * TextMetrics::magnification / scale);
+        painter.setFont(deviceFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(0, 0), text);
+    });
 }
 
 int clearlyDifferingPixels(const QImage &a, const QImage &b)
