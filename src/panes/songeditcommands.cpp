@@ -18,8 +18,6 @@
 #include <QTextCursor>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace {
 
 QList<int> currentStringTones()
@@ -146,13 +144,7 @@ void SongEditViewController::replaceRange(qsizetype start, qsizetype end, const 
     edit.insertText(text);
     edit.endEditBlock();
     m_changingText = false;
-
-    const int last = document->characterCount() - 1;
-    QTextCursor selection(document);
-    selection.setPosition(int(std::clamp<qsizetype>(anchor, 0, last)));
-    selection.setPosition(int(std::clamp<qsizetype>(position, 0, last)), QTextCursor::KeepAnchor);
-    m_textView->setTextCursor(selection);
-    m_textView->ensureCursorVisible();
+    m_textView->select(anchor, position);
     afterEdit();
 }
 
