@@ -4,6 +4,7 @@
 #include "textmetrics.h"
 
 #include <QCache>
+#include <QFontMetricsF>
 #include <QRawFont>
 #include <QTextLayout>
 
@@ -47,9 +48,10 @@ QPainterPath boxesOf(const QList<QPointF> &positions, qreal runEnd)
 } // namespace
 
 ShapedText::ShapedText(const QString &text, const QFont &font)
-    : m_ascent(TextMetrics(font).ascent())
 {
     const QFont measured = TextMetrics::measuredFont(font);
+    // As TextMetrics measures it, without the width cache a whole TextMetrics would make for every new word.
+    m_ascent = QFontMetricsF(measured, TextMetrics::referenceDevice()).ascent() / TextMetrics::magnification;
     QTextLayout layout(text, measured, TextMetrics::referenceDevice());
     // Laid out from the left as QPainter::drawText lays out a line, in the direction the text's first strong
     // character gives (a Hebrew word's trailing comma stands at its left).
