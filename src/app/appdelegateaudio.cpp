@@ -9,36 +9,13 @@
 #include "pdfsong.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
+#include "textfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
-
-// Copies source to destination through a temporary file beside it, so a file already there is replaced only by a
-// complete copy; the error text when that fails.
-std::optional<QString> copyReplacing(const QString &source, const QString &destination)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 20);
-        if (in.error() != QFileDevice::NoError)
-            return in.errorString();
-        if (out.write(chunk) != chunk.size())
-            return out.errorString();
-    }
-    if (!out.commit())
-        return out.errorString();
-    return std::nullopt;
-}
 
 bool isSameFile(const QString &a, const QString &b)
 {
@@ -131,8 +108,10 @@ bool VellorinAppDelegate::copyMusicIntoSongFolder(const QString &file, const Son
     if (isSameFile(file, destination))
         return true;
     temporaryStopFSRefresh();
-    if (const std::optional<QString> error = copyReplacing(file, destination)) {
-        Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(file, folder, *error));
+    // A file already there is replaced only by a complete copy.
+    QString error;
+    if (!TextFile::copy(file, destination, &error)) {
+        Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(file, folder, error));
         return false;
     }
     return true;

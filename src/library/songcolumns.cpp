@@ -15,11 +15,7 @@ QString SongColumns::title(const QString &title, const Song *song)
 
 QString SongColumns::key(const QString &key)
 {
-    const Prefs &prefs = LibrarySettings::prefs();
-    ChordDisplayOptions options;
-    options.latinChords = prefs.latinChords();
-    options.germanChords = prefs.germanChords();
-    return Chord::displayNameForChordname(key, options);
+    return Chord::displayNameForChordname(key, LibrarySettings::prefs().chordDisplayOptions());
 }
 
 QString SongColumns::playingTime(int seconds)

@@ -142,12 +142,7 @@ void DoubleClickTextView::stepHistory(void (QPlainTextEdit::*step)())
     // The document puts the caret where the step changed the text; an edit of the commands selects again
     // what it recorded.
     if (m_selectionAfterStep) {
-        QTextCursor cursor(document());
-        const int end = document()->characterCount() - 1;
-        cursor.setPosition(int(std::clamp<qsizetype>(m_selectionAfterStep->first, 0, end)));
-        cursor.setPosition(int(std::clamp<qsizetype>(m_selectionAfterStep->second, 0, end)), QTextCursor::KeepAnchor);
-        setTextCursor(cursor);
-        ensureCursorVisible();
+        select(m_selectionAfterStep->first, m_selectionAfterStep->second);
         m_selectionAfterStep.reset();
     }
     if (rawText() != before)
@@ -157,4 +152,14 @@ void DoubleClickTextView::stepHistory(void (QPlainTextEdit::*step)())
 void DoubleClickTextView::selectAfterHistoryStep(qsizetype anchor, qsizetype position)
 {
     m_selectionAfterStep = std::make_pair(anchor, position);
+}
+
+void DoubleClickTextView::select(qsizetype anchor, qsizetype position)
+{
+    const int end = document()->characterCount() - 1;
+    QTextCursor cursor(document());
+    cursor.setPosition(int(std::clamp<qsizetype>(anchor, 0, end)));
+    cursor.setPosition(int(std::clamp<qsizetype>(position, 0, end)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

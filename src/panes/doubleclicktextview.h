@@ -25,6 +25,8 @@ public:
     bool steppingHistory() const { return m_steppingHistory; }
     // The selection to make once the undo or redo that runs has finished.
     void selectAfterHistoryStep(qsizetype anchor, qsizetype position);
+    // Selects from anchor to position, each held within the text, and scrolls the caret into view.
+    void select(qsizetype anchor, qsizetype position);
 
 public Q_SLOTS:
     // The document's undo and redo, after which the selection is the one the step recorded (when it recorded

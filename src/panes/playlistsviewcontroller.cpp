@@ -252,11 +252,10 @@ void PlaylistsViewController::selectCurrentSong()
             continue;
         m_songsTable->selectRowAlone(row);
         m_shownRow = row;
-        m_menus->fillPlaylistPopupMenuForSong(entry.get());
         // An entry without a key shows its song as written.
         if (VellorinAppDelegate *delegate = application(); delegate && song)
             delegate->setTranspose(song->deltaForTransposeKey(entry->playlistkey().value_or(QString())));
-        m_menus->fillTagsPopupMenuForSong(song.get());
+        fillMenusForEntry(entry, song);
         return;
     }
     m_shownRow = -1;

@@ -13,13 +13,10 @@
 #include "textfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTextCursor>
 #include <QUrl>
-
-#include <algorithm>
 
 namespace {
 
@@ -37,17 +34,6 @@ bool isSameFile(const QString &a, const QString &b)
 {
     const QString canonical = QFileInfo(a).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
-// Written atomically: a file of the destination's name is replaced only by a complete copy.
-bool copyFile(const QString &source, const QString &destination, QString *error)
-{
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    return TextFile::writeBytes(destination, file.readAll(), error);
 }
 
 } // namespace
@@ -124,7 +110,7 @@ std::optional<QString> SongEditViewController::imageLine(const QString &source) 
             return std::nullopt;
         }
         QString error;
-        if (!copyFile(source, destination, &error)) {
+        if (!TextFile::copy(source, destination, &error)) {
             Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(source, destination, error));
             return std::nullopt;
         }
@@ -158,13 +144,7 @@ void SongEditViewController::replaceRange(qsizetype start, qsizetype end, const 
     edit.insertText(text);
     edit.endEditBlock();
     m_changingText = false;
-
-    const int last = document->characterCount() - 1;
-    QTextCursor selection(document);
-    selection.setPosition(int(std::clamp<qsizetype>(anchor, 0, last)));
-    selection.setPosition(int(std::clamp<qsizetype>(position, 0, last)), QTextCursor::KeepAnchor);
-    m_textView->setTextCursor(selection);
-    m_textView->ensureCursorVisible();
+    m_textView->select(anchor, position);
     afterEdit();
 }
 

@@ -2,6 +2,7 @@
 #include "peerconnection.h"
 
 #include "log.h"
+#include "peermessage.h"
 
 #include <QPointer>
 #include <QTcpSocket>
@@ -112,7 +113,7 @@ bool PeerConnection::take(const QByteArray &frame)
 {
     if (!m_accepted)
         return takeBeforeAcceptance(frame);
-    if (PeerHandshake::isHandshakeCode(PeerFrameReader::codeOf(frame)))
+    if (PeerHandshake::isHandshakeCode(PeerMessage::codeOf(frame)))
         Log::write(QStringLiteral("Handshake from peer %1 after it was accepted, ignored").arg(m_peer.name));
     else
         Q_EMIT messageReceived(frame);
@@ -121,7 +122,7 @@ bool PeerConnection::take(const QByteArray &frame)
 
 bool PeerConnection::takeBeforeAcceptance(const QByteArray &frame)
 {
-    const quint32 code = PeerFrameReader::codeOf(frame);
+    const quint32 code = PeerMessage::codeOf(frame);
     if (m_side == Side::Called && !m_greeted) {
         if (code != PeerHandshake::Hello) {
             Log::write(QStringLiteral("First message from %1 is no greeting, connection closed").arg(m_peer.name));

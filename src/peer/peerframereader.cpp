@@ -3,8 +3,6 @@
 
 #include "peermessage.h"
 
-#include <QtEndian>
-
 void PeerFrameReader::append(const QByteArray &bytes)
 {
     m_buffer.append(bytes);
@@ -29,15 +27,10 @@ quint32 PeerFrameReader::announcedLength() const
 {
     if (m_buffer.size() < PeerMessage::kHeaderSize)
         return 0;
-    return qFromLittleEndian<quint32>(m_buffer.constData() + 12);
+    return PeerMessage::payloadLengthOf(m_buffer);
 }
 
 QByteArray PeerFrameReader::takePartial()
 {
     return std::exchange(m_buffer, QByteArray());
-}
-
-quint32 PeerFrameReader::codeOf(const QByteArray &frame)
-{
-    return qFromLittleEndian<quint32>(frame.constData());
 }

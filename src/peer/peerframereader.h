@@ -22,9 +22,6 @@ public:
     // The bytes of a message not yet complete, taken out of the reader.
     QByteArray takePartial();
 
-    // The code of a whole message.
-    static quint32 codeOf(const QByteArray &frame);
-
 private:
     QByteArray m_buffer;
 };

@@ -38,11 +38,12 @@ std::optional<PeerHandshake> PeerHandshake::decode(const QByteArray &frame)
         return std::nullopt;
     }
     const QByteArray json = message->payload.toUtf8();
-    const QJsonObject object = QJsonDocument::fromJson(json).object();
+    // An oversized payload is refused before it is parsed.
+    const QJsonObject object =
+        json.size() > maxPayloadBytes ? QJsonObject() : QJsonDocument::fromJson(json).object();
     const QJsonValue id = object.value(QStringLiteral("id"));
     const QJsonValue name = object.value(QStringLiteral("name"));
-    if (json.size() > maxPayloadBytes || !id.isString() || id.toString().isEmpty() || !name.isString() ||
-        name.toString().isEmpty()) {
+    if (!id.isString() || id.toString().isEmpty() || !name.isString() || name.toString().isEmpty()) {
         Log::write(QStringLiteral("Handshake without a peer identity, ignored"));
         return std::nullopt;
     }

@@ -40,7 +40,7 @@ std::optional<PeerMessage> PeerMessage::parseMessage(const QByteArray &bytes)
         Log::write(QStringLiteral("Length too short, data ignored"));
         return std::nullopt;
     }
-    const quint32 length = numberAt(bytes, 12);
+    const quint32 length = payloadLengthOf(bytes);
     // Compared in 64 bits: an announced length near 2^32 must not wrap around past the check.
     if (quint64(length) + kHeaderSize > quint64(bytes.size())) {
         Log::write(QStringLiteral("Received length %1 too short for required length %2, data ignored")
@@ -54,7 +54,17 @@ std::optional<PeerMessage> PeerMessage::parseMessage(const QByteArray &bytes)
         Log::write(QStringLiteral("Invalid string (not UTF8), ignored"));
         return std::nullopt;
     }
-    return PeerMessage{numberAt(bytes, 0), numberAt(bytes, 4), numberAt(bytes, 8), payload};
+    return PeerMessage{codeOf(bytes), numberAt(bytes, 4), numberAt(bytes, 8), payload};
+}
+
+quint32 PeerMessage::codeOf(const QByteArray &bytes)
+{
+    return numberAt(bytes, 0);
+}
+
+quint32 PeerMessage::payloadLengthOf(const QByteArray &bytes)
+{
+    return numberAt(bytes, 12);
 }
 
 quint32 PeerMessage::transposeLine(int transpose)

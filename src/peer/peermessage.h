@@ -29,6 +29,9 @@ struct PeerMessage
     // The message in bytes received from a peer; nullopt (and the reason logged) when they are too short for
     // the header or for the length it announces, or the payload is not UTF-8.
     static std::optional<PeerMessage> parseMessage(const QByteArray &bytes);
+    // Fields of the header at the start of bytes, which hold at least kHeaderSize of them.
+    static quint32 codeOf(const QByteArray &bytes);
+    static quint32 payloadLengthOf(const QByteArray &bytes);
     // A transposition in half-tones as a line: raised by the smallest multiple of 12 that makes it 0 or more.
     static quint32 transposeLine(int transpose);
 };

@@ -203,12 +203,9 @@ void TcpPeerSession::invited(PeerConnection *connection)
         decline(connection);
         return;
     }
-    for (const PeerConnection *other : std::as_const(m_connections)) {
-        if (other != connection && other->side() == PeerConnection::Side::Called && other->isGreeted() &&
-            other->peer().id == peer.id) {
-            decline(connection); // already being asked about this peer
-            return;
-        }
+    if (isAskedAbout(peer.id, connection)) {
+        decline(connection);
+        return;
     }
     if (PeerConnection *ours = pendingCall(peer.id)) {
         // Calls crossed: only the smaller id's call goes on.
@@ -338,6 +335,14 @@ int TcpPeerSession::waitingCount() const
     return int(std::count_if(m_connections.cbegin(), m_connections.cend(), [](const PeerConnection *connection) {
         return connection->side() == PeerConnection::Side::Called && !connection->isAccepted();
     }));
+}
+
+bool TcpPeerSession::isAskedAbout(const QString &peerId, const PeerConnection *except) const
+{
+    return std::any_of(m_connections.cbegin(), m_connections.cend(), [&](const PeerConnection *connection) {
+        return connection != except && connection->side() == PeerConnection::Side::Called &&
+               connection->isGreeted() && connection->peer().id == peerId;
+    });
 }
 
 PeerConnection *TcpPeerSession::pendingCall(const QString &peerId) const

@@ -76,6 +76,8 @@ private:
     bool isConnected(const QString &peerId) const;
     bool hasConnectionFor(const FoundPeer &peer) const;
     int waitingCount() const;
+    // Another greeted call from the peer already waits for our decision.
+    bool isAskedAbout(const QString &peerId, const PeerConnection *except) const;
     PeerConnection *pendingCall(const QString &peerId) const;
 
     PeerIdentity m_identity;

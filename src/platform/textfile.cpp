@@ -206,6 +206,12 @@ bool TextFile::write(const QString &path, const QString &text, QString *error)
     return writeBytes(path, text.toUtf8(), error);
 }
 
+bool TextFile::copy(const QString &source, const QString &destination, QString *error)
+{
+    const std::optional<QByteArray> bytes = FileBytes::read(source, -1, error);
+    return bytes && writeBytes(destination, *bytes, error);
+}
+
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);

@@ -31,6 +31,8 @@ public:
     // has the size written; any failure answers false, says why in *error, and writes nothing over the file.
     static bool write(const QString &path, const QString &text, QString *error = nullptr);
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    // The source's bytes written the same way over the destination; a source that cannot be read writes nothing.
+    static bool copy(const QString &source, const QString &destination, QString *error = nullptr);
 
     // The steps of a write that the file system may fail.
     enum class WriteStep { Open, Write, Flush, Commit };

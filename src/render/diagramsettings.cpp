@@ -12,9 +12,7 @@ DiagramSettings DiagramSettings::current()
     const Instrument *instrument = prefs ? prefs->currentInstrument() : nullptr;
     DiagramSettings settings{instrument ? *instrument : noInstrument, {}, false};
     if (prefs) {
-        settings.display.latinChords = prefs->latinChords();
-        settings.display.germanChords = prefs->germanChords();
-        settings.display.leftHandedChordDisplay = prefs->leftHandedChordDisplay();
+        settings.display = prefs->chordDisplayOptions();
         settings.markBaseInChord = prefs->markBaseInChord();
     }
     return settings;

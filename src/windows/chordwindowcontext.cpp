@@ -25,13 +25,8 @@ bool ChordWindowContext::isKeyboard()
 
 ChordDisplayOptions ChordWindowContext::displayOptions()
 {
-    ChordDisplayOptions options;
-    if (const Prefs *prefs = AppContext::instance()->prefs()) {
-        options.latinChords = prefs->latinChords();
-        options.germanChords = prefs->germanChords();
-        options.leftHandedChordDisplay = prefs->leftHandedChordDisplay();
-    }
-    return options;
+    const Prefs *prefs = AppContext::instance()->prefs();
+    return prefs ? prefs->chordDisplayOptions() : ChordDisplayOptions();
 }
 
 bool ChordWindowContext::largeChordDiagrams()

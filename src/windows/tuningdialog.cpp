@@ -25,15 +25,16 @@ bool TuningDialog::run(Prefs &prefs)
     prompt.alternateButton = tr("Cancel");
     prompt.otherButton = tr("Reset");
     const Dialogs::TextAnswer answer = m_dialogs.runTextAlert(prompt);
-    const QString line = QStringLiteral("# ") + answer.text;
-    const bool taken = answer.button == Dialogs::Answer::Default && instrument->parseTuning(line);
-    if (!taken && answer.button != Dialogs::Answer::Other)
+    const std::optional<Instrument::Tuning> typed = answer.button == Dialogs::Answer::Default
+                                                        ? instrument->parseTuning(QStringLiteral("# ") + answer.text)
+                                                        : std::nullopt;
+    if (!typed && answer.button != Dialogs::Answer::Other)
         return false;
     // The tuning set here is the user's own, even while the shown song's tuning is in force: the user chord
     // file keeps only the user's own.
     instrument->setSongTuning(false);
-    if (taken)
-        instrument->loadTuning(line);
+    if (typed)
+        instrument->setDeltaTuning(*typed);
     else
         instrument->resetTuning();
     // A file that cannot be written is logged; the tuning is in force all the same.

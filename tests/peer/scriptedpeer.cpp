@@ -2,6 +2,7 @@
 #include "scriptedpeer.h"
 
 #include "peeridentity.h"
+#include "peermessage.h"
 
 #include <QHostAddress>
 #include <QTest>
@@ -69,6 +70,6 @@ QList<quint32> ScriptedPeer::codes() const
 {
     QList<quint32> codes;
     for (const QByteArray &frame : m_frames)
-        codes.append(PeerFrameReader::codeOf(frame));
+        codes.append(PeerMessage::codeOf(frame));
     return codes;
 }
