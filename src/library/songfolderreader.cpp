@@ -69,7 +69,7 @@ SongPtr SongFolderReader::songForFile(const QString &path, const FileStamp &stam
     SongPtr song = knownSong(m_previous.value(path), stamp);
     if (!song)
         song = isText ? std::make_shared<Song>(path, stamp)
-                      : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path));
+                      : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path, stamp));
     m_current.insert(path, {song, stamp, song->storeGeneration()});
     return song;
 }
@@ -83,8 +83,8 @@ SongPtr SongFolderReader::knownSong(const ReadFile &known, const FileStamp &stam
     // Saved by the application: the list, the editor and the song pane keep holding one object for the file,
     // so that nothing acts on a stale copy whose later save would drop what the current one holds.
     const bool storedSince = known.song->storeGeneration() != known.generation;
-    if (storedSince && !known.song->fileChangedOnDisk()) {
-        known.song->updateDate();
+    if (storedSince && !known.song->fileChangedFrom(stamp)) {
+        known.song->updateDate(stamp);
         return known.song;
     }
     return nullptr;

@@ -12,11 +12,15 @@
 #include <QPdfSelection>
 
 PDFSong::PDFSong(const QString &path)
+    : PDFSong(path, FileStamp::of(path))
+{}
+
+PDFSong::PDFSong(const QString &path, const FileStamp &stamp)
 {
     setPath(path);
     setTitle(fileBaseName());
     setSubtitle(QStringLiteral("PDF"));
-    updateDate();
+    updateDate(stamp);
 }
 
 bool PDFSong::isPDF(const QString &path)
@@ -52,7 +56,7 @@ QString PDFSong::plainText() const
 bool PDFSong::reloadFromDisk()
 {
     m_songplaintext.reset();
-    updateDate();
+    updateDate(FileStamp::of(path()));
     return QFileInfo::exists(path());
 }
 

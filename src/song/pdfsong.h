@@ -8,6 +8,8 @@ class PDFSong : public Song
 public:
     // Named after the file ("Hallelujah.pdf": title "Hallelujah", subtitle "PDF"); the file is not read.
     explicit PDFSong(const QString &path);
+    // The same, for a file whose stamp the caller has just taken: the file is looked at only once.
+    PDFSong(const QString &path, const FileStamp &stamp);
 
     // True for a PDF file (by extension, any case).
     static bool isPDF(const QString &path);

@@ -103,7 +103,7 @@ void Song::readFile(const FileStamp &stamp)
     countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
-    m_date = stamp.modifiedMSecs();
+    updateDate(stamp);
     takeReadMetadata(SongMetadataScan(m_text));
 }
 
@@ -126,9 +126,9 @@ bool Song::reloadFromDisk()
     return !m_loadFailed;
 }
 
-void Song::updateDate()
+void Song::updateDate(const FileStamp &stamp)
 {
-    m_date = FileStamp::of(m_path).modifiedMSecs();
+    m_date = stamp.modifiedMSecs();
 }
 
 QDateTime Song::date() const
@@ -174,7 +174,11 @@ bool Song::save()
 
 bool Song::fileChangedOnDisk() const
 {
-    const FileStamp now = FileStamp::of(m_path);
+    return fileChangedFrom(FileStamp::of(m_path));
+}
+
+bool Song::fileChangedFrom(const FileStamp &now) const
+{
     return m_stamp.exists() && now.exists() && !now.sameSizeAndTime(m_stamp);
 }
 

@@ -54,9 +54,12 @@ public:
     // The file is there and differs in size or modification time from the one the song last read or wrote
     // (another program changed it); false for a song without a file and for a file that is gone.
     bool fileChangedOnDisk() const;
+    // The same for the file's stamp a look has just taken.
+    bool fileChangedFrom(const FileStamp &now) const;
     // The file as it is now counts as the one read: the next save writes over it.
     void forgetChangeOnDisk();
-    void updateDate();
+    // The date becomes the modification time of the file's stamp a look has just taken.
+    void updateDate(const FileStamp &stamp);
     // Goes up each time the text is read from or written to where the song is kept, so whoever shows the song
     // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
     // written.
