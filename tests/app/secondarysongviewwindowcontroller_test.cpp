@@ -12,13 +12,12 @@
 #include "prefs.h"
 #include "recordingsongdisplay.h"
 #include "songviewviewcontroller.h"
+#include "testfiles.h"
 #include "textfile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -150,13 +149,7 @@ TEST_F(SecondDisplayTest, TheRefreshTakesTheSongTheSettingsAndTheSongPanesTransp
 TEST_F(SecondDisplayTest, APdfSongThenATextSongSwitchTheViewAndScrollBothToTheTop)
 {
     const QString path = folder.filePath(QStringLiteral("Sheet.pdf"));
-    {
-        QPdfWriter writer(path);
-        QPainter painter(&writer);
-        painter.drawText(100, 100, QStringLiteral("page one"));
-        writer.newPage();
-        painter.drawText(100, 100, QStringLiteral("page two"));
-    }
+    TestFiles::writePdfPages(path, {QStringLiteral("page one"), QStringLiteral("page two")});
     // Narrow enough for one page a screen.
     window->resize(300, 400);
     current = std::make_shared<PDFSong>(path);

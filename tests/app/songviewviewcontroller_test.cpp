@@ -14,12 +14,11 @@
 #include "recordingsongdisplay.h"
 #include "scripteddialogs.h"
 #include "songpanetest.h"
+#include "testfiles.h"
 #include "textfile.h"
 
 #include <QAbstractAnimation>
 #include <QDir>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -383,13 +382,7 @@ TEST_F(SongPaneTest, LinkedAudioBringsTheAudioToolbarForThatSongOnly)
 TEST_F(SongPaneTest, APdfSongIsShownAsItsPages)
 {
     const QString path = songFolder.filePath(QStringLiteral("Sheet.pdf"));
-    {
-        QPdfWriter writer(path);
-        QPainter painter(&writer);
-        painter.drawText(100, 100, QStringLiteral("page one"));
-        writer.newPage();
-        painter.drawText(100, 100, QStringLiteral("page two"));
-    }
+    TestFiles::writePdfPages(path, {QStringLiteral("page one"), QStringLiteral("page two")});
     // Taller than wide: one page a screen, not two side by side.
     pane->resize(600, 800);
     show(std::make_shared<PDFSong>(path));

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
@@ -26,4 +28,18 @@ QByteArray TestFiles::read(const QString &path)
 QString TestFiles::readText(const QString &path)
 {
     return QString::fromUtf8(read(path));
+}
+
+QString TestFiles::writePdfPages(const QString &path, const QStringList &pageTexts)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QPdfWriter writer(path);
+    QPainter painter(&writer);
+    for (qsizetype page = 0; page < pageTexts.size(); ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.drawText(100, 100, pageTexts[page]);
+    }
+    EXPECT_TRUE(painter.end()) << path.toStdString();
+    return path;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class TestFiles
 {
@@ -13,4 +14,7 @@ public:
     static QByteArray read(const QString &path);
     // The file's bytes as UTF-8 text.
     static QString readText(const QString &path);
+    // A PDF with one page per text, each text drawn near the page's top left, making the folders on the way;
+    // answers the path.
+    static QString writePdfPages(const QString &path, const QStringList &pageTexts);
 };
