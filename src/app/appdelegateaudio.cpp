@@ -4,6 +4,7 @@
 
 #include "audiodurationprobe.h"
 #include "dialogs.h"
+#include "fileidentity.h"
 #include "log.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
@@ -14,16 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-
-namespace {
-
-bool isSameFile(const QString &a, const QString &b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
-} // namespace
 
 const QStringList VellorinAppDelegate::audioTypes = {QStringLiteral("mp3"), QStringLiteral("wav"),
                                                      QStringLiteral("aac"), QStringLiteral("aif"),
@@ -105,7 +96,7 @@ bool VellorinAppDelegate::copyMusicIntoSongFolder(const QString &file, const Son
         destination = pdf.dir().filePath(pdf.completeBaseName() + QStringLiteral(".mp3"));
     }
     // The chosen file already is the destination (a PDF's own recording): nothing to delete or copy.
-    if (isSameFile(file, destination))
+    if (FileIdentity::isSameFile(file, destination))
         return true;
     temporaryStopFSRefresh();
     // A file already there is replaced only by a complete copy.

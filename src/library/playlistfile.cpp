@@ -2,6 +2,7 @@
 #include "playlist.h"
 
 #include "appcontext.h"
+#include "fileidentity.h"
 #include "log.h"
 #include "notesong.h"
 #include "prefs.h"
@@ -13,8 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-
-#include <filesystem>
 
 namespace {
 
@@ -54,13 +53,6 @@ std::optional<QString> keyAtEnd(const QString &line)
 QString fileNameForTitle(const QString &title)
 {
     return title + u'.' + kExtension;
-}
-
-// The same file on disk, whatever its names: where names ignore case, "set.lst" and "Set.lst" are one file.
-bool isSameFile(const QString &a, const QString &b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString(), error);
 }
 
 } // namespace
@@ -212,7 +204,7 @@ bool PlayList::rename(const QString &title)
     const QString folder = renameFolder();
     m_title = title.isEmpty() ? QStringLiteral("Playlist") : title;
     // The old file is replaced, so its name is free for the new one in its own folder.
-    const QString freeName = isSameFile(oldFile.absolutePath(), folder) ? oldFile.fileName() : QString();
+    const QString freeName = FileIdentity::isSameFile(oldFile.absolutePath(), folder) ? oldFile.fileName() : QString();
     const QString newPath =
         QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, freeName));
     if (!writeTo(newPath)) {
@@ -220,7 +212,7 @@ bool PlayList::rename(const QString &title)
         return false;
     }
     m_path = newPath;
-    if (!isSameFile(oldPath, newPath))
+    if (!FileIdentity::isSameFile(oldPath, newPath))
         QFile::moveToTrash(oldPath);
     return true;
 }

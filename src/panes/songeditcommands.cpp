@@ -6,6 +6,7 @@
 #include "doubleclicktextview.h"
 #include "editorselectionstep.h"
 #include "editortemplate.h"
+#include "fileidentity.h"
 #include "instrument.h"
 #include "log.h"
 #include "prefs.h"
@@ -28,12 +29,6 @@ QList<int> currentStringTones()
     for (int string = 0; instrument && string < instrument->numstrings(); ++string)
         tones.append(instrument->baseToneForString(string));
     return tones;
-}
-
-bool isSameFile(const QString &a, const QString &b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace
@@ -104,7 +99,7 @@ std::optional<QString> SongEditViewController::imageLine(const QString &source) 
     const QString fileName = QFileInfo(source).fileName();
     const QString destination = imageDestination(fileName);
     // Copying a file onto itself would destroy it, whichever way its path is spelled.
-    if (!isSameFile(source, destination)) {
+    if (!FileIdentity::isSameFile(source, destination)) {
         if (!QImageReader(source).canRead()) {
             Log::write(QStringLiteral("Invalid image at %1").arg(source));
             return std::nullopt;
