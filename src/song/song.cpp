@@ -109,7 +109,7 @@ void Song::readFile(const FileStamp &stamp)
 
 void Song::takeReadMetadata(const SongMetadataScan &scan)
 {
-    takeTitleSubtitle(scan);
+    takeTitleSubtitle(scan.title(), scan.subtitle());
     // The one pass over the text that the title takes finds these as well; the caches hold them from here as
     // they would from their first use.
     m_cachedTags = scan.tags();

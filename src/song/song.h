@@ -301,8 +301,8 @@ protected:
 private:
     // Reads the text, with the file's stamp taken just before; the date and title follow from them.
     void readFile(const FileStamp &stamp);
-    // The title and subtitle of the scan, else of a tab song's first lines, else of the file's name.
-    void takeTitleSubtitle(const SongMetadataScan &scan);
+    // The title and subtitle of the directives, else of a tab song's first lines, else of the file's name.
+    void takeTitleSubtitle(const QString &title, const QString &subtitle);
     // The title and subtitle, and the cached tags and key of a text just read.
     void takeReadMetadata(const SongMetadataScan &scan);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).

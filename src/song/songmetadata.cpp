@@ -4,11 +4,11 @@
 
 #include "chord.h"
 #include "log.h"
-#include "songmetadatascan.h"
 #include "songsettings.h"
 #include "textchars.h"
 #include "textnumber.h"
 #include "textpattern.h"
+#include "titledirectives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -58,13 +58,14 @@ std::optional<QString> keyOfChord(const QString &chord)
 
 void Song::refreshTitleSubtitle()
 {
-    takeTitleSubtitle(SongMetadataScan(m_text));
+    // Lookups that stop once their answers are known; the tags and key that a file just read takes are left out.
+    takeTitleSubtitle(valueInText(m_text, TitleDirectives::title()), valueInText(m_text, TitleDirectives::subtitle()));
 }
 
-void Song::takeTitleSubtitle(const SongMetadataScan &scan)
+void Song::takeTitleSubtitle(const QString &title, const QString &subtitle)
 {
-    m_title = scan.title();
-    m_subtitle = scan.subtitle();
+    m_title = title;
+    m_subtitle = subtitle;
     if (m_title.isEmpty() && SongSettings::supportTabs()) {
         TextRange range;
         m_title = tabTitleLine(getNextLineForText(m_text, range));
