@@ -7,7 +7,6 @@
 
 TitleLine::TitleLine(SongView &view, QPainter *painter)
     : m_view(view)
-    , m_painter(painter)
     , m_texts(view.textPainter(painter))
 {}
 
@@ -47,8 +46,7 @@ float TitleLine::drawHeading(const QString &heading, float scale, bool bold, flo
     qreal x = (width - size.width()) * 0.5;
     if (m_view.prefs()->leftAlignTitle())
         x = m_view.rightToLeft() ? width - size.width() : 0;
-    if (m_painter)
-        m_texts.add(heading, QPointF(x, y), font, fontPrefs.color());
+    m_texts.add(heading, QPointF(x, y), font, fontPrefs.color());
     y += float(size.height());
     m_view.m_titlewidth = std::max(m_view.m_titlewidth, float(size.width()));
     return scale;

@@ -24,7 +24,7 @@ private:
     float drawHeading(const QString &heading, float scale, bool bold, float width, float &y);
 
     SongView &m_view;
-    QPainter *m_painter;
-    // The record's texts, drawn together when it is done.
+    // The record's texts, drawn together when it is done; a measuring record's batch has no painter and
+    // queues nothing.
     TextBatch m_texts;
 };
