@@ -11,13 +11,13 @@
 
 #include <cmath>
 
-
 QScrollArea *SongViewWidget::makeScrollArea(QWidget *songWidget, QWidget *parent, QObject *filter)
 {
     auto *scrollArea = new QScrollArea(parent);
     scrollArea->setWidget(songWidget);
     scrollArea->setWidgetResizable(false);
     scrollArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Fixed scroll bars: the width the song is laid out for must not change with its height.
     scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollArea->installEventFilter(filter);
