@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
 
 void SongFolderReader::beginPass()
 {
@@ -48,29 +50,56 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
+    QList<SongFile> files;
     for (const FolderListing::Entry &entry : entries) {
         if (entry.isDir) {
             if (subfolders)
                 subfolders->append(entry.name);
-        } else if (SongPtr song = songForFile(dir.filePath(entry.name), entry.stamp, supportPDF)) {
-            song->setCategory(category);
-            songs.append(song);
+        } else if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, supportPDF)) {
+            files.append(std::move(*file));
         }
+    }
+    readNewTexts(files);
+    for (SongFile &file : files) {
+        SongPtr song = songFor(file);
+        song->setCategory(category);
+        songs.append(song);
     }
     Log::write(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
     return songs;
 }
 
-SongPtr SongFolderReader::songForFile(const QString &path, const FileStamp &stamp, bool supportPDF)
+std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
+                                                                    bool supportPDF) const
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
-        return nullptr;
-    SongPtr song = knownSong(m_previous.value(path), stamp);
+        return std::nullopt;
+    return SongFile{path, stamp, isText, knownSong(m_previous.value(path), stamp), std::nullopt};
+}
+
+void SongFolderReader::readNewTexts(QList<SongFile> &files)
+{
+    QList<SongFile *> unread;
+    for (SongFile &file : files)
+        if (file.isText && !file.song)
+            unread.append(&file);
+    if (unread.isEmpty())
+        return;
+    // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
+    // pool of our own, since the global one may be busy with slow work of other kinds.
+    static QThreadPool pool;
+    QtConcurrent::blockingMap(&pool, unread,
+                              [](SongFile *file) { file->content = SongFileContent::read(file->path, file->stamp.size); });
+}
+
+SongPtr SongFolderReader::songFor(SongFile &file)
+{
+    SongPtr song = file.song;
     if (!song)
-        song = isText ? std::make_shared<Song>(path, stamp)
-                      : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(path, stamp));
-    m_current.insert(path, {song, stamp, song->storeGeneration()});
+        song = file.isText ? std::make_shared<Song>(file.path, file.stamp, std::move(*file.content))
+                           : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(file.path, file.stamp));
+    m_current.insert(file.path, {song, file.stamp, song->storeGeneration()});
     return song;
 }
 

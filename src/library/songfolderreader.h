@@ -3,6 +3,7 @@
 
 #include "filestamp.h"
 #include "folderlisting.h"
+#include "songfilecontent.h"
 
 #include <QHash>
 #include <QList>
@@ -10,12 +11,14 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // A file counts as unchanged while its path and stamp (size, modification time, inode) are those it was read with; the
-// result is then the same as reading every file afresh. Main thread only.
+// result is then the same as reading every file afresh. Main thread only; it reads files on worker threads of its
+// own, which touch nothing but the files and their texts.
 class SongFolderReader
 {
 public:
@@ -33,6 +36,15 @@ public:
                                         const QList<FolderListing::Entry> &entries, QStringList *subfolders = nullptr);
 
 private:
+    // A song file of a folder being read: its song when the last pass's still holds, else its content once read.
+    struct SongFile
+    {
+        QString path;
+        FileStamp stamp;
+        bool isText = false;
+        SongPtr song;
+        std::optional<SongFileContent> content;
+    };
     struct ReadFile
     {
         SongPtr song;
@@ -41,8 +53,12 @@ private:
         int generation = 0;
     };
 
-    // The song of the file at path, whose stamp the listing has just taken.
-    SongPtr songForFile(const QString &path, const FileStamp &stamp, bool supportPDF);
+    // The file at path, whose stamp the listing has just taken, when it is a song file.
+    std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF) const;
+    // Reads the text files no song of the last pass holds, several at once.
+    static void readNewTexts(QList<SongFile> &files);
+    // The song of the file: the last pass's, else one made from what was read.
+    SongPtr songFor(SongFile &file);
     // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or
     // written (or read again) by the song itself since. Null when the file must be read anew.
     SongPtr knownSong(const ReadFile &known, const FileStamp &stamp) const;

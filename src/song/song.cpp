@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "fileextension.h"
 #include "log.h"
+#include "songfilecontent.h"
 #include "songmetadatascan.h"
 #include "songsettings.h"
 #include "textfile.h"
@@ -83,28 +84,29 @@ Song::Song(const QString &path)
 {}
 
 Song::Song(const QString &path, const FileStamp &stamp)
+    : Song(path, stamp, SongFileContent::read(path, stamp.size))
+{}
+
+Song::Song(const QString &path, const FileStamp &stamp, SongFileContent content)
     : Song()
 {
     m_path = path;
-    readFile(stamp);
+    takeFileContent(stamp, std::move(content));
 }
 
 Song::~Song() = default;
 
-void Song::readFile(const FileStamp &stamp)
+void Song::takeFileContent(const FileStamp &stamp, SongFileContent content)
 {
-    QString error;
     // Taken before reading: a change made while reading then shows as a change at the next save.
     m_stamp = stamp;
-    const std::optional<QString> text =
-        TextFile::readFromDisk(m_path, stamp.size, TextFile::LastResort::Latin1, &error);
-    m_loadFailed = !text;
-    m_text = text.value_or(QString());
+    m_loadFailed = !content.text;
+    m_text = std::move(content.text).value_or(QString());
     countStore();
     if (m_loadFailed)
-        Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, error));
+        Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, content.error));
     updateDate(stamp);
-    takeReadMetadata(SongMetadataScan(m_text));
+    takeReadMetadata(content.metadata);
 }
 
 void Song::takeReadMetadata(const SongMetadataScan &scan)
@@ -122,7 +124,8 @@ bool Song::reloadFromDisk()
     if (m_path.isEmpty())
         return false;
     resetCachedValues();
-    readFile(FileStamp::of(m_path));
+    const FileStamp stamp = FileStamp::of(m_path);
+    takeFileContent(stamp, SongFileContent::read(m_path, stamp.size));
     return !m_loadFailed;
 }
 

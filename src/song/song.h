@@ -19,6 +19,7 @@ class Chord;
 class Instrument;
 class Song;
 class SongMetadataScan;
+struct SongFileContent;
 // Songs are shared by the library, the playlists and the song on display.
 using SongPtr = std::shared_ptr<Song>;
 
@@ -35,6 +36,8 @@ public:
     explicit Song(const QString &path);
     // The same, for a file whose stamp the caller has just taken: the file is looked at only once.
     Song(const QString &path, const FileStamp &stamp);
+    // The same, with the file's content already read (on another thread, say).
+    Song(const QString &path, const FileStamp &stamp, SongFileContent content);
     // A new, unsaved song named by a reference "title - subtitle" (a playlist entry, a peer's message).
     static SongPtr fromTitleSubtitleReference(const QString &reference);
     virtual ~Song();
@@ -299,8 +302,8 @@ protected:
     mutable std::optional<QSet<QString>> m_cachedTags;
 
 private:
-    // Reads the text, with the file's stamp taken just before; the date and title follow from them.
-    void readFile(const FileStamp &stamp);
+    // Takes the content read from the file, whose stamp was taken just before; the date and title follow.
+    void takeFileContent(const FileStamp &stamp, SongFileContent content);
     // The title and subtitle of the directives, else of a tab song's first lines, else of the file's name.
     void takeTitleSubtitle(const QString &title, const QString &subtitle);
     // The title and subtitle, and the cached tags and key of a text just read.

@@ -351,6 +351,33 @@ TEST_F(SongsTest, RefreshReusesUnchangedSongsAndEqualsAFullRead)
     EXPECT_EQ(titles(songs.songs()), titles(fresh.songs()));
 }
 
+// A load reads its new files several at once: every song still gets its own file's text and metadata, in the
+// folder's order, whatever the file's encoding.
+TEST_F(SongsTest, ALoadOfManyFilesGivesEachSongItsOwnFile)
+{
+    for (int number = 0; number < 300; ++number) {
+        const QString title = QStringLiteral("Song %1").arg(number, 3, 10, QLatin1Char('0'));
+        const QString more = QStringLiteral("{key: %1}\n{tag: t%2}\n").arg(QChar(u'A' + number % 7)).arg(number);
+        const QString name = (number % 3 ? QStringLiteral("Folk/") : QString()) + title + QStringLiteral(".pro");
+        const QByteArray utf8 = songText(title + QStringLiteral(" Caf\u00e9"), QString(), more);
+        write(name, number % 5 ? utf8 : QString::fromUtf8(utf8).toLatin1());
+    }
+    songs.refresh();
+
+    ASSERT_EQ(songs.allSongs().size(), 300);
+    for (const SongPtr &loaded : songs.allSongs()) {
+        const Song alone(loaded->path());
+        EXPECT_EQ(loaded->text(), alone.text());
+        EXPECT_EQ(loaded->title(), alone.title());
+        EXPECT_EQ(loaded->key(), alone.key());
+        EXPECT_EQ(loaded->tags(), alone.tags());
+        EXPECT_FALSE(loaded->loadFailed());
+    }
+    EXPECT_EQ(songs.allSongs().first()->title(), QStringLiteral("Song 000 Caf\u00e9"));
+    EXPECT_EQ(songs.allSongs().at(99)->title(), QStringLiteral("Song 297 Caf\u00e9"));
+    EXPECT_EQ(songs.allSongs().at(100)->title(), QStringLiteral("Song 001 Caf\u00e9"));
+}
+
 // A sync tool replaces a file by renaming a new one over it; one of the same size and modification time was
 // taken for the old file and never read.
 TEST_F(SongsTest, RefreshReadsAFileReplacedByOneOfTheSameSizeAndTime)

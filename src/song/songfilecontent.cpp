@@ -1,0 +1,13 @@
+// Reading a song file's text and scanning it, on whichever thread asks.
+#include "songfilecontent.h"
+
+#include "textfile.h"
+
+SongFileContent SongFileContent::read(const QString &path, qint64 expectedSize)
+{
+    SongFileContent content;
+    content.text = TextFile::readFromDisk(path, expectedSize, TextFile::LastResort::Latin1, &content.error);
+    if (content.text)
+        content.metadata = SongMetadataScan(*content.text);
+    return content;
+}
