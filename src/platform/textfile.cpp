@@ -208,11 +208,41 @@ bool TextFile::write(const QString &path, const QString &text, QString *error)
 
 bool TextFile::copy(const QString &source, const QString &destination, QString *error)
 {
-    const std::optional<QByteArray> bytes = FileBytes::read(source, -1, error);
-    return bytes && writeBytes(destination, *bytes, error);
+    QFile in(source);
+    const auto readFailure = [&] {
+        if (error)
+            *error = QStringLiteral("read failed: %1").arg(in.errorString());
+        return false;
+    };
+    if (!in.open(QIODevice::ReadOnly))
+        return readFailure();
+    const bool copied = writeThrough(
+        destination,
+        [&](QIODevice &out) -> qint64 {
+            constexpr qint64 kPieceBytes = 1 << 20;
+            qint64 total = 0;
+            while (!in.atEnd()) {
+                const QByteArray piece = in.read(kPieceBytes);
+                if (in.error() != QFileDevice::NoError || out.write(piece) != piece.size())
+                    return -1;
+                total += piece.size();
+            }
+            return total;
+        },
+        error);
+    if (!copied && in.error() != QFileDevice::NoError)
+        return readFailure();
+    return copied;
 }
 
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    return writeThrough(
+        path, [&](QIODevice &file) { return file.write(bytes) == bytes.size() ? bytes.size() : qint64(-1); }, error);
+}
+
+bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
+                            QString *error)
 {
     QSaveFile file(path);
     const auto fail = [&](const QString &why) {
@@ -223,7 +253,8 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
     };
     if (failsByHook(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
         return fail(failure(file, "open"));
-    if (failsByHook(WriteStep::Write) || file.write(bytes) != bytes.size())
+    const qint64 size = failsByHook(WriteStep::Write) ? -1 : writeContent(file);
+    if (size < 0)
         return fail(failure(file, "write"));
     // commit() may answer true after the buffered bytes failed to reach the disk, having already put the
     // empty temporary file in place of the old one: the flush is checked before anything is replaced.
@@ -232,9 +263,9 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
     if (failsByHook(WriteStep::Commit) || !file.commit())
         return fail(failure(file, "commit"));
     const qint64 written = QFileInfo(path).size();
-    if (written != bytes.size()) {
+    if (written != size) {
         if (error)
-            *error = QStringLiteral("the file on disk has %1 bytes instead of %2").arg(written).arg(bytes.size());
+            *error = QStringLiteral("the file on disk has %1 bytes instead of %2").arg(written).arg(size);
         return false;
     }
     return true;

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class QIODevice;
+
 class TextFile
 {
 public:
@@ -31,7 +33,8 @@ public:
     // has the size written; any failure answers false, says why in *error, and writes nothing over the file.
     static bool write(const QString &path, const QString &text, QString *error = nullptr);
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-    // The source's bytes written the same way over the destination; a source that cannot be read writes nothing.
+    // The source's bytes written the same way over the destination, a piece at a time (a linked recording may be
+    // large); a source that cannot be read writes nothing.
     static bool copy(const QString &source, const QString &destination, QString *error = nullptr);
 
     // The steps of a write that the file system may fail.
@@ -40,4 +43,9 @@ public:
     // default) fails nothing.
     using WriteHook = std::function<bool(WriteStep)>;
     static void setWriteHook(WriteHook hook);
+
+private:
+    // The checked steps of every write around writeContent, which answers how many bytes it wrote (-1: failed).
+    static bool writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
+                             QString *error);
 };

@@ -143,3 +143,26 @@ TEST(TextFile, AFullDiskNeverCutsTheOldFile)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(TestFiles::read(path), old);
 }
+
+// A linked recording is copied a piece at a time, with the checks of every write.
+TEST(TextFile, CopiesWholeOrLeavesTheDestinationAsItWas)
+{
+    QTemporaryDir dir;
+    QByteArray recording;
+    for (int i = 0; i < (5 << 19); ++i) // two and a half pieces
+        recording.append(char(i * 7 % 251));
+    const QString source = TestFiles::write(dir.filePath(QStringLiteral("take.wav")), recording);
+    const QString destination = TestFiles::write(dir.filePath(QStringLiteral("song.wav")), "old");
+
+    QString error;
+    EXPECT_FALSE(TextFile::copy(dir.filePath(QStringLiteral("missing.wav")), destination, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("read failed"))) << error.toStdString();
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        EXPECT_FALSE(TextFile::copy(source, destination)) << int(step);
+    }
+    EXPECT_EQ(TestFiles::read(destination), "old");
+
+    ASSERT_TRUE(TextFile::copy(source, destination, &error)) << error.toStdString();
+    EXPECT_EQ(TestFiles::read(destination), recording);
+}
