@@ -17,7 +17,9 @@ PeerConnection::PeerConnection(QTcpSocket *socket, Side side, std::chrono::milli
     const auto keepAlive = [this] { m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1); };
     keepAlive();
     connect(m_socket, &QTcpSocket::connected, this, keepAlive);
-    m_peer.name = QStringLiteral("%1:%2").arg(m_socket->peerAddress().toString()).arg(m_socket->peerPort());
+    m_peer.address = m_socket->peerAddress();
+    m_peer.port = m_socket->peerPort();
+    m_peer.name = QStringLiteral("%1:%2").arg(m_peer.address.toString()).arg(m_peer.port);
     connect(m_socket, &QTcpSocket::readyRead, this, &PeerConnection::readAvailable);
     connect(m_socket, &QTcpSocket::disconnected, this, &PeerConnection::finish);
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -59,6 +61,11 @@ void PeerConnection::sendHandshake(PeerHandshake::Code code, const PeerIdentity 
     QString error;
     if (!send(PeerHandshake::encode(code, identity), error))
         Log::write(QStringLiteral("Could not greet peer %1: %2").arg(m_peer.name, error));
+}
+
+void PeerConnection::restartDeadline(std::chrono::milliseconds deadline)
+{
+    m_deadline.start(deadline);
 }
 
 void PeerConnection::accept()
@@ -114,7 +121,7 @@ bool PeerConnection::take(const QByteArray &frame)
     if (!m_accepted)
         return takeBeforeAcceptance(frame);
     if (PeerHandshake::isHandshakeCode(PeerMessage::codeOf(frame)))
-        Log::write(QStringLiteral("Handshake from peer %1 after it was accepted, ignored").arg(m_peer.name));
+        logDropped(QStringLiteral("Handshake from peer %1 after it was accepted, ignored").arg(m_peer.name));
     else
         Q_EMIT messageReceived(frame);
     return true;
@@ -130,7 +137,7 @@ bool PeerConnection::takeBeforeAcceptance(const QByteArray &frame)
             return false;
         }
     } else if (m_side == Side::Called || (code != PeerHandshake::Accept && code != PeerHandshake::Decline)) {
-        Log::write(QStringLiteral("Message %1 from peer %2 before the connection was accepted, dropped")
+        logDropped(QStringLiteral("Message %1 from peer %2 before the connection was accepted, dropped")
                        .arg(code)
                        .arg(m_peer.name));
         return true;
@@ -146,11 +153,20 @@ bool PeerConnection::takeBeforeAcceptance(const QByteArray &frame)
     return true;
 }
 
+void PeerConnection::logDropped(const QString &line)
+{
+    if (!std::exchange(m_droppedLogged, true))
+        Log::write(line);
+}
+
 void PeerConnection::expire()
 {
-    Log::write(m_side == Side::Called
-                   ? QStringLiteral("No greeting from %1 in time, connection closed").arg(m_peer.name)
-                   : QStringLiteral("No answer from peer %1 in time, connection closed").arg(m_peer.name));
+    if (m_side == Side::Calling)
+        Log::write(QStringLiteral("No answer from peer %1 in time, connection closed").arg(m_peer.name));
+    else if (m_greeted)
+        Log::write(QStringLiteral("No decision on peer %1 in time, connection closed").arg(m_peer.name));
+    else
+        Log::write(QStringLiteral("No greeting from %1 in time, connection closed").arg(m_peer.name));
     abort();
 }
 

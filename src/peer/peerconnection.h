@@ -15,8 +15,9 @@ class QTcpSocket;
 
 // Until the connection is accepted it carries only the handshake: on a called connection the first message
 // must be HELLO (anything else closes it), later ones wait for our decision and are dropped; on a calling
-// connection only the answer counts. Song messages pass once accepted. When the deadline passes before the
-// handshake is done the connection is closed. closed() is emitted once, from the event loop or from close().
+// connection only the answer counts. Song messages pass once accepted. Dropped messages are logged once per
+// connection, however many a peer sends. When the deadline passes before the handshake is done the connection
+// is closed. closed() is emitted once, from the event loop or from close() and abort().
 class PeerConnection : public QObject
 {
     Q_OBJECT
@@ -43,12 +44,16 @@ public:
     bool isClosed() const { return m_finished; }
 
     void sendHandshake(PeerHandshake::Code code, const PeerIdentity &identity);
+    // A greeted connection waits for our decision at most this long from now.
+    void restartDeadline(std::chrono::milliseconds deadline);
     // From now on song messages pass.
     void accept();
     // False, with the socket's error, when the bytes could not be handed to the connection.
     bool send(const QByteArray &bytes, QString &error);
     // Closes after what was written has gone out.
     void close();
+    // Closes at once, dropping whatever was not sent yet.
+    void abort();
 
 Q_SIGNALS:
     void handshakeReceived(const PeerHandshake &handshake);
@@ -60,8 +65,9 @@ private:
     // False when the frame ended the connection.
     bool take(const QByteArray &frame);
     bool takeBeforeAcceptance(const QByteArray &frame);
+    // Logs a dropped message only for the first one: a peer may send any number of them.
+    void logDropped(const QString &line);
     void expire();
-    void abort();
     void finish();
 
     QTcpSocket *m_socket;
@@ -72,4 +78,5 @@ private:
     bool m_greeted = false;
     bool m_accepted = false;
     bool m_finished = false;
+    bool m_droppedLogged = false;
 };

@@ -131,8 +131,8 @@ void TcpPeerSession::startFailed(QTimer &retry, QString &lastLine, const QString
 void TcpPeerSession::takeIncoming()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-        if (waitingCount() >= maxWaitingConnections) {
-            Log::write(QStringLiteral("Refused connection from %1, %2 connections wait for a greeting already")
+        if (waitingCount() >= maxWaitingConnections && !makeRoomFor(socket->peerAddress())) {
+            logCrowded(QStringLiteral("Refused connection from %1, %2 connections wait for a greeting already")
                            .arg(socket->peerAddress().toString())
                            .arg(maxWaitingConnections));
             socket->abort();
@@ -141,6 +141,42 @@ void TcpPeerSession::takeIncoming()
         }
         adopt(new PeerConnection(socket, PeerConnection::Side::Called, m_timing.greeting, this));
     }
+}
+
+bool TcpPeerSession::makeRoomFor(const QHostAddress &address)
+{
+    const int callersSlots = waitingCountFrom(address);
+    PeerConnection *idle = nullptr;
+    PeerConnection *greeted = nullptr;
+    // Oldest first: the connections are in the order they came.
+    for (PeerConnection *connection : std::as_const(m_connections)) {
+        if (!isWaiting(connection))
+            continue;
+        const QHostAddress &from = connection->peer().address;
+        if (from == address) {
+            if (!connection->isGreeted() && !idle)
+                idle = connection;
+        } else if (waitingCountFrom(from) >= callersSlots + 2) {
+            PeerConnection *&candidate = connection->isGreeted() ? greeted : idle;
+            if (!candidate)
+                candidate = connection;
+        }
+    }
+    PeerConnection *leaving = idle ? idle : greeted;
+    if (!leaving)
+        return false;
+    logCrowded(QStringLiteral("Closed the waiting connection from %1 to make room for %2")
+                   .arg(leaving->peer().name, address.toString()));
+    // At once, so that its slot is free before the caller is taken.
+    leaving->abort();
+    return true;
+}
+
+void TcpPeerSession::logCrowded(const QString &line)
+{
+    ++m_crowdedCount;
+    if ((m_crowdedCount & (m_crowdedCount - 1)) == 0)
+        Log::write(QStringLiteral("%1 (%2 so far)").arg(line).arg(m_crowdedCount));
 }
 
 void TcpPeerSession::found(const FoundPeer &peer)
@@ -215,10 +251,13 @@ void TcpPeerSession::invited(PeerConnection *connection)
         }
         ours->close();
     }
-    if (m_knownPeers.contains(peer.name))
+    if (m_knownPeers.contains(peer.id)) {
         accept(connection);
-    else
+    } else {
+        // The caller has greeted; now the user has a while to decide before its slot is given back.
+        connection->restartDeadline(m_timing.answer);
         ask(connection);
+    }
 }
 
 void TcpPeerSession::ask(PeerConnection *connection)
@@ -230,6 +269,7 @@ void TcpPeerSession::ask(PeerConnection *connection)
         ModalGate::whenNoQuestion(guarded, [this, guarded] {
             if (guarded->isClosed())
                 return; // the caller gave up while another question was open
+            const QString id = guarded->peer().id;
             const QString name = guarded->peer().name;
             Dialogs::Alert alert;
             alert.title = tr("Riro Riroduva");
@@ -242,7 +282,7 @@ void TcpPeerSession::ask(PeerConnection *connection)
             if (!alive)
                 return;
             if (ok)
-                m_knownPeers.insert(name);
+                m_knownPeers.insert(id);
             if (!guarded || guarded->isClosed())
                 return;
             if (isConnected(guarded->peer().id)) {
@@ -275,7 +315,7 @@ void TcpPeerSession::connected(PeerConnection *connection)
     const bool first = !isConnected(peer.id);
     connection->accept();
     m_accepted.append(connection);
-    m_knownPeers.insert(peer.name);
+    m_knownPeers.insert(peer.id);
     if (first) {
         Log::write(QStringLiteral("peer session state changed %1").arg(2));
         Q_EMIT peerConnected(peer.name);
@@ -330,18 +370,28 @@ bool TcpPeerSession::hasConnectionFor(const FoundPeer &peer) const
     });
 }
 
+bool TcpPeerSession::isWaiting(const PeerConnection *connection)
+{
+    return connection->side() == PeerConnection::Side::Called && !connection->isAccepted() && !connection->isClosed();
+}
+
 int TcpPeerSession::waitingCount() const
 {
-    return int(std::count_if(m_connections.cbegin(), m_connections.cend(), [](const PeerConnection *connection) {
-        return connection->side() == PeerConnection::Side::Called && !connection->isAccepted();
+    return int(std::count_if(m_connections.cbegin(), m_connections.cend(), &isWaiting));
+}
+
+int TcpPeerSession::waitingCountFrom(const QHostAddress &address) const
+{
+    return int(std::count_if(m_connections.cbegin(), m_connections.cend(), [&](const PeerConnection *connection) {
+        return isWaiting(connection) && connection->peer().address == address;
     }));
 }
 
 bool TcpPeerSession::isAskedAbout(const QString &peerId, const PeerConnection *except) const
 {
     return std::any_of(m_connections.cbegin(), m_connections.cend(), [&](const PeerConnection *connection) {
-        return connection != except && connection->side() == PeerConnection::Side::Called &&
-               connection->isGreeted() && connection->peer().id == peerId;
+        return connection != except && connection->side() == PeerConnection::Side::Called && connection->isGreeted() &&
+               connection->peer().id == peerId;
     });
 }
 

@@ -14,6 +14,7 @@
 class Dialogs;
 class PeerConnection;
 class PeerDiscovery;
+class QHostAddress;
 class QTcpServer;
 struct FoundPeer;
 struct PeerHandshake;
@@ -21,8 +22,14 @@ struct PeerHandshake;
 // One connection per pair of devices. Against crossing calls the device with the smaller id calls; the other
 // calls only when nothing has come from the peer a while after finding it. Should both connections be
 // accepted anyway, both devices keep the one the smaller id made. A caller is let in without a question when
-// its display name is among the known peers (every peer that was connected once in this session); otherwise
-// the user is asked. Main thread only.
+// the id its greeting carries is among the known peers (every peer that was connected once in this session);
+// otherwise the user is asked, even when its display name is a known peer's: anyone can take a name.
+//
+// Called connections wait in a few slots until they are accepted: until their greeting, then until the user
+// decides, each within its time. When every slot is taken, a caller takes the place of a connection from its
+// own address that has not greeted yet, or of one from an address holding at least two slots more than the
+// caller's; otherwise it is refused. So idle connections cannot keep a device out, nor can one address hold
+// every slot while others wait. Main thread only.
 class TcpPeerSession : public PeerSession
 {
     Q_OBJECT
@@ -31,12 +38,12 @@ public:
     struct Timing
     {
         std::chrono::milliseconds greeting{10000}; // a called connection must greet within this
-        std::chrono::milliseconds answer{60000};   // a person may be answering on the other side
+        std::chrono::milliseconds answer{60000};   // a person may be answering, on either side
         std::chrono::milliseconds crossing{5000};  // the larger id waits this long for the smaller to call
         std::chrono::milliseconds retry{1000};     // after a failed start of advertising or browsing
     };
 
-    // Called connections held before they are accepted; more are refused at once.
+    // Called connections held before they are accepted.
     static constexpr int maxWaitingConnections = 4;
 
     // Listens, advertises and browses at once. The dialogs ask the user about unknown callers.
@@ -53,6 +60,7 @@ public:
 
     // The port we listen on; 0 when listening failed.
     quint16 port() const;
+    // The ids of the peers let in without a question.
     QSet<QString> knownPeers() const { return m_knownPeers; }
 
 private:
@@ -61,6 +69,10 @@ private:
     void startBrowsing();
     void startFailed(QTimer &retry, QString &lastLine, const QString &line);
     void takeIncoming();
+    // Closes a waiting connection to make room for a caller from the address; false when none may give way.
+    bool makeRoomFor(const QHostAddress &address);
+    // A flood of callers would write a line each: the 1st, 2nd, 4th, 8th… such line is written, with the count.
+    void logCrowded(const QString &line);
     void found(const FoundPeer &peer);
     void call(const FoundPeer &peer);
     void adopt(PeerConnection *connection);
@@ -75,7 +87,9 @@ private:
 
     bool isConnected(const QString &peerId) const;
     bool hasConnectionFor(const FoundPeer &peer) const;
+    static bool isWaiting(const PeerConnection *connection);
     int waitingCount() const;
+    int waitingCountFrom(const QHostAddress &address) const;
     // Another greeted call from the peer already waits for our decision.
     bool isAskedAbout(const QString &peerId, const PeerConnection *except) const;
     PeerConnection *pendingCall(const QString &peerId) const;
@@ -87,7 +101,8 @@ private:
     QTcpServer *m_server;
     QList<PeerConnection *> m_connections; // every open connection
     QList<PeerConnection *> m_accepted;    // the accepted ones, in the order they were
-    QSet<QString> m_knownPeers;
+    QSet<QString> m_knownPeers;            // ids
+    quint64 m_crowdedCount = 0;
     QTimer m_advertisingRetry;
     QTimer m_browsingRetry;
     QString m_lastAdvertisingFailure;

@@ -11,11 +11,13 @@ namespace {
 constexpr int waitLimitMs = 10000;
 }
 
-std::unique_ptr<ScriptedPeer> ScriptedPeer::calling(quint16 port)
+std::unique_ptr<ScriptedPeer> ScriptedPeer::calling(quint16 port, const QHostAddress &from)
 {
     auto *socket = new QTcpSocket;
     auto peer = std::make_unique<ScriptedPeer>(socket);
     peer->m_owned.reset(socket);
+    if (!from.isNull())
+        socket->bind(from);
     socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
     // The system completes the connection before the session takes it, so this needs no event loop.
     socket->waitForConnected(waitLimitMs);

@@ -14,8 +14,9 @@ class ScriptedPeer : public QObject
     Q_OBJECT
 
 public:
-    // A peer that calls the session on its port.
-    static std::unique_ptr<ScriptedPeer> calling(quint16 port);
+    // A peer that calls the session on its port, from the loopback address given (any other than 127.0.0.1
+    // stands for another device).
+    static std::unique_ptr<ScriptedPeer> calling(quint16 port, const QHostAddress &from = QHostAddress());
     // A peer on a connection the session made to the test's listener.
     explicit ScriptedPeer(QTcpSocket *socket);
 

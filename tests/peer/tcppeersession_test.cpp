@@ -121,8 +121,8 @@ TEST_F(TcpSessions, FoundPeersConnectAfterTheQuestionAndCarryMessagesBothWays)
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("peer session state changed 2")));
     EXPECT_EQ(stage->connected, QStringList{QStringLiteral("Keys")});
     EXPECT_EQ(keys->connected, QStringList{QStringLiteral("Stage Left")});
-    EXPECT_TRUE(stage->session->knownPeers().contains(QStringLiteral("Keys")));
-    EXPECT_TRUE(keys->session->knownPeers().contains(QStringLiteral("Stage Left")));
+    EXPECT_EQ(stage->session->knownPeers(), QSet<QString>{id2});
+    EXPECT_EQ(keys->session->knownPeers(), QSet<QString>{id1});
 
     QString error;
     EXPECT_TRUE(stage->session->send(songMessage(QStringLiteral("Intro")), error));
@@ -134,7 +134,7 @@ TEST_F(TcpSessions, FoundPeersConnectAfterTheQuestionAndCarryMessagesBothWays)
     EXPECT_EQ(stage->received.first().second, QStringLiteral("Keys"));
 }
 
-TEST_F(TcpSessions, APeerThatGoesAwayIsReportedAndItsKnownNameReconnectsWithoutAQuestion)
+TEST_F(TcpSessions, APeerThatGoesAwayIsReportedAndOnlyItsKnownIdReconnectsWithoutAQuestion)
 {
     connectPair();
     stage.reset();
@@ -143,10 +143,22 @@ TEST_F(TcpSessions, APeerThatGoesAwayIsReportedAndItsKnownNameReconnectsWithoutA
     EXPECT_TRUE(keys->session->connectedPeerNames().isEmpty());
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("peer session state changed 0")));
 
-    // The same name with another id, as after a restart of the program.
-    stage = device(QStringLiteral("00000000-0000-0000-0000-000000000000"), QStringLiteral("Stage Left"));
+    stage = device(id1, QStringLiteral("Stage Left"));
     ASSERT_TRUE(waitUntil([&] { return keys->connected.size() == 2; }));
     EXPECT_EQ(keys->dialogs.asked.size(), 1);
+    stage.reset();
+    ASSERT_TRUE(waitUntil([&] { return keys->disconnected.size() == 2; }));
+
+    // The same name with another id: any device can announce a name, so the user is asked again.
+    keys->dialogs.answers = {Dialogs::Answer::Alternate};
+    const auto impostor = ScriptedPeer::calling(keys->session->port());
+    impostor->handshake(PeerHandshake::Hello, id9, QStringLiteral("Stage Left"));
+    ASSERT_TRUE(impostor->waitForFrames(1));
+    EXPECT_EQ(impostor->codes(), QList<quint32>{PeerHandshake::Decline});
+    ASSERT_EQ(keys->dialogs.asked.size(), 2);
+    EXPECT_EQ(keys->dialogs.asked.last().informativeText, QStringLiteral("Accept connection from Stage Left?"));
+    EXPECT_EQ(keys->connected.size(), 2);
+    EXPECT_EQ(keys->session->knownPeers(), QSet<QString>{id1});
 }
 
 TEST_F(TcpSessions, CancelDeclinesTheCaller)
@@ -297,16 +309,80 @@ TEST_F(TcpSessions, CallersThatBreakTheRulesAreClosed)
     EXPECT_TRUE(keys->received.isEmpty());
 }
 
-TEST_F(TcpSessions, AFifthWaitingConnectionIsRefused)
+TEST_F(TcpSessions, IdleConnectionsCannotKeepADeviceOut)
 {
     keys = device(id2, QStringLiteral("Keys"));
-    std::vector<std::unique_ptr<ScriptedPeer>> waiting;
+    keys->dialogs.answers = {Dialogs::Answer::Default};
+    std::vector<std::unique_ptr<ScriptedPeer>> idle;
     for (int i = 0; i < TcpPeerSession::maxWaitingConnections + 1; ++i)
-        waiting.push_back(ScriptedPeer::calling(keys->session->port()));
-    EXPECT_TRUE(waiting.back()->waitForClosed());
-    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Refused connection from 127.0.0.1")));
+        idle.push_back(ScriptedPeer::calling(keys->session->port()));
+    // The fifth takes the place of the oldest.
+    EXPECT_TRUE(idle.front()->waitForClosed());
+
+    stage = device(id1, QStringLiteral("Stage Left"));
+    ASSERT_TRUE(waitUntil([&] { return !keys->connected.isEmpty(); }));
+    ASSERT_EQ(keys->dialogs.asked.size(), 1);
+    EXPECT_EQ(keys->dialogs.asked.first().informativeText, QStringLiteral("Accept connection from Stage Left?"));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Closed the waiting connection from 127.0.0.1:")));
+}
+
+TEST_F(TcpSessions, WaitingSlotsAreSharedFairlyAmongAddresses)
+{
+    const auto from = [](int last) { return QHostAddress(QStringLiteral("127.0.0.%1").arg(last)); };
+    if (QTcpSocket probe; !probe.bind(from(2)))
+        GTEST_SKIP() << "the loopback interface takes no address but 127.0.0.1 here";
+    keys = device(id2, QStringLiteral("Keys"));
+    std::vector<std::unique_ptr<ScriptedPeer>> callers;
     for (int i = 0; i < TcpPeerSession::maxWaitingConnections; ++i)
-        EXPECT_FALSE(waiting.at(i)->isClosed()) << i;
+        callers.push_back(ScriptedPeer::calling(keys->session->port(), from(2)));
+
+    // Each caller from 127.0.0.<address> leaves the caller of that index closed.
+    const struct
+    {
+        int address;
+        size_t closed;
+    } steps[] = {
+        {3, 0}, // 127.0.0.2 holds all four slots: its oldest gives way
+        {4, 1}, // it still holds three
+        {5, 2}, // and two, against one each: now every address holds one
+        {6, 7}, // so a fifth address is refused
+        {3, 4}, // while one with a slot may replace its own idle connection
+    };
+    for (const auto &step : steps) {
+        callers.push_back(ScriptedPeer::calling(keys->session->port(), from(step.address)));
+        ASSERT_TRUE(callers.at(step.closed)->waitForClosed()) << step.address;
+        std::vector<size_t> open;
+        for (size_t i = 0; i < callers.size(); ++i) {
+            if (!callers.at(i)->isClosed())
+                open.push_back(i);
+        }
+        EXPECT_EQ(open.size(), size_t(TcpPeerSession::maxWaitingConnections)) << step.address;
+    }
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Refused connection from 127.0.0.6")));
+}
+
+TEST_F(TcpSessions, AnUnacceptedCallerIsLoggedOnceHoweverMuchItSendsAndClosedWhenNobodyDecides)
+{
+    TcpPeerSession::Timing impatient;
+    impatient.answer = std::chrono::milliseconds(500);
+    keys = device(id2, QStringLiteral("Keys"), impatient);
+    const auto caller = ScriptedPeer::calling(keys->session->port());
+    QByteArray flood =
+        PeerHandshake::encode(PeerHandshake::Hello, PeerIdentity(QUuid::fromString(id9), QStringLiteral("Script")));
+    for (int i = 0; i < 20000; ++i)
+        flood += songMessage(QStringLiteral("Too early"));
+    keys->dialogs.answers = {Dialogs::Answer::Default};
+    // Nobody answers in time: the question is still open when the caller's time is up.
+    keys->dialogs.whileShown = [&] { EXPECT_TRUE(caller->waitForClosed()); };
+    caller->write(flood);
+    ASSERT_TRUE(waitUntil([&] { return keys->dialogs.asked.size() == 1 && caller->isClosed(); }));
+    QTest::qWait(50);
+
+    EXPECT_EQ(linesStartingWith(QStringLiteral("Message 0 from peer Script before the connection was accepted")), 1);
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("No decision on peer Script in time, connection closed")));
+    EXPECT_LT(log.lines().size(), 20);
+    EXPECT_TRUE(keys->connected.isEmpty());
+    EXPECT_TRUE(keys->received.isEmpty());
 }
 
 TEST_F(TcpSessions, AStreamIsCutIntoWholeMessagesAndACutOffOneIsHandedOnAtTheClose)
