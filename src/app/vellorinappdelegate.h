@@ -394,10 +394,10 @@ private:
     enum class ExportFormat { RTF, Tab };
     void exportSongs(ExportFormat format);
     // Where the current song's export goes (save panel) or several songs' exports go (folder panel); empty
-    // when there is no current song or the user cancelled. The folder watching is paused for a place in the
-    // song folder.
+    // when there is no current song or the user cancelled. Each panel opens where the last of its kind (the
+    // extension, or "html") was chosen. The folder watching is paused for a place in the song folder.
     QString chooseExportFile(const QString &extension, const QStringList &types);
-    QString chooseExportFolder(const QString &message);
+    QString chooseExportFolder(const QString &message, const QString &kind);
     // Pauses the folder watching when path lies in the song folder.
     void pauseWatchingForWriteTo(const QString &path);
 
