@@ -72,6 +72,7 @@ void VellorinAppDelegate::connectCommands()
         {"actPaste", [] { forwardToFocusWidget("paste"); }},
         {"actSelectAll", [] { forwardToFocusWidget("selectAll"); }},
         {"actFind", [this] { performTextFinderAction(); }},
+        {"actConvertTabToChordpro", [this] { convertTabToChordpro(); }},
 
         {"actShowSongList", [this] { m_splitView->showList(PaneSplitView::SongListType); }},
         {"actShowTags", [this] { m_splitView->showList(PaneSplitView::TagsType); }},
@@ -144,8 +145,9 @@ void VellorinAppDelegate::connectCommands()
     for (const auto &[name, command] : commands)
         m_menus->setCommand(QString::fromLatin1(name), command);
     for (QAction *item : m_menus->menu(QStringLiteral("menuChordpro"))->actions()) {
-        const int tag = item->data().toInt();
-        m_menus->setCommand(item->objectName(), [this, tag] { insertChordproControl(tag); });
+        // The insert items carry their template's number; the submenu's other items have commands above.
+        if (const int tag = item->data().toInt())
+            m_menus->setCommand(item->objectName(), [this, tag] { insertChordproControl(tag); });
     }
 }
 
@@ -298,6 +300,15 @@ void VellorinAppDelegate::insertChordproControl(int tag)
     if (!isSongEditVisible() || !m_panes.songEdit->textHasFocus())
         return;
     m_panes.songEdit->insertChordproControl(QString::fromUtf8(insertTemplates[tag - 1]));
+    m_songViewViewController->refreshScrollToTop(false);
+}
+
+void VellorinAppDelegate::convertTabToChordpro()
+{
+    // As the insert commands: the text converted is the one the user is typing in.
+    if (!isSongEditVisible() || !m_panes.songEdit->textHasFocus())
+        return;
+    m_panes.songEdit->convertTabToChordpro();
     m_songViewViewController->refreshScrollToTop(false);
 }
 

@@ -49,45 +49,37 @@ bool VellorinAppDelegate::acceptsDrop(const QStringList &paths, const QPoint &wi
 {
     if (paths.isEmpty())
         return false;
+    // The editor's text takes every drop of files: it links what it can and passes over the songs.
+    if (isOverEditor(windowPos))
+        return true;
     switch (FileKind::of(paths.first())) {
     case FileKind::FontSettings:
     case FileKind::Layout:
         return true;
     case FileKind::Song:
-        return isOverListPane(windowPos);
     case FileKind::Pdf:
-        return isOverListPane(windowPos) || isOverEditor(windowPos);
+        return isOverListPane(windowPos);
     case FileKind::Text:
     case FileKind::Binary:
-        return isOverEditor(windowPos);
+        return false;
     }
     return false;
 }
 
 bool VellorinAppDelegate::performDrop(const QStringList &paths, const QPoint &windowPos)
 {
-    saveCurrentSongInteractive(false);
-    const bool overEditor = isOverEditor(windowPos);
     if (paths.isEmpty())
         return false;
+    if (isOverEditor(windowPos))
+        return dropOnEditor(paths);
+    saveCurrentSongInteractive(false);
     SongPtr last;
     for (const QString &path : paths) {
         const FileKind::Kind kind = FileKind::of(path);
-        if (kind == FileKind::FontSettings) {
-            m_prefs->importFontPrefs(path);
-            m_songViewViewController->refresh();
+        if (applySettingsFile(path, kind))
             return true;
-        }
-        if (kind == FileKind::Layout) {
-            m_splitView->loadLayout(path);
-            return true;
-        }
-        if (kind == FileKind::Song || !overEditor) {
-            if (SongPtr song = importDroppedFile(path, kind))
-                last = song;
-        } else if (m_panes.songEdit) {
-            m_panes.songEdit->insertFileLink(path);
-        }
+        if (SongPtr song = importDroppedFile(path, kind))
+            last = song;
     }
     if (!last)
         return false;
@@ -97,6 +89,35 @@ bool VellorinAppDelegate::performDrop(const QStringList &paths, const QPoint &wi
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
     return true;
+}
+
+bool VellorinAppDelegate::dropOnEditor(const QStringList &paths)
+{
+    // Only the song being edited changes: its text gets the links, which are saved as any typing is. Song files
+    // are passed over, nothing is imported and the current song stays.
+    for (const QString &path : paths) {
+        const FileKind::Kind kind = FileKind::of(path);
+        if (applySettingsFile(path, kind))
+            return true;
+        if (kind != FileKind::Song && m_panes.songEdit)
+            m_panes.songEdit->insertFileLink(path);
+    }
+    return true;
+}
+
+bool VellorinAppDelegate::applySettingsFile(const QString &path, FileKind::Kind kind)
+{
+    // Font settings and layouts apply wherever they are dropped; files dropped with them are left alone.
+    if (kind == FileKind::FontSettings) {
+        m_prefs->importFontPrefs(path);
+        m_songViewViewController->refresh();
+        return true;
+    }
+    if (kind == FileKind::Layout) {
+        m_splitView->loadLayout(path);
+        return true;
+    }
+    return false;
 }
 
 SongPtr VellorinAppDelegate::importDroppedFile(const QString &path, FileKind::Kind kind)

@@ -3,34 +3,12 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
+#include "panelfolders.h"
 #include "prefs.h"
 #include "songs.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
-
-namespace {
-
-// The last part of the song's default path, with another extension.
-QString exportName(const Song &song, const QString &extension)
-{
-    return QFileInfo(song.defaultPath()).completeBaseName() + u'.' + extension;
-}
-
-// name, or "<name> 2.<extension>" and so on when an earlier song of this export took it (songs of one title in
-// two categories). Names are compared ignoring case, as the folder may.
-QString freeExportName(const QString &name, QSet<QString> &taken)
-{
-    const QFileInfo info(name);
-    QString candidate = name;
-    for (int number = 2; taken.contains(candidate.toCaseFolded()); ++number)
-        candidate = QStringLiteral("%1 %2.%3").arg(info.completeBaseName()).arg(number).arg(info.suffix());
-    taken.insert(candidate.toCaseFolded());
-    return candidate;
-}
-
-} // namespace
 
 void VellorinAppDelegate::exportRTF()
 {
@@ -58,12 +36,12 @@ void VellorinAppDelegate::exportSongs(ExportFormat format)
             write(*m_currentSong, path);
         return;
     }
-    const QString folder = chooseExportFolder(tr("Select Folder for output"));
+    const QString folder = chooseExportFolder(tr("Select Folder for output"), extension);
     if (folder.isEmpty())
         return;
-    QSet<QString> taken;
+    // Each name is made unique against the files written before it, so songs of one name keep one another.
     for (const SongPtr &song : songs)
-        write(*song, QDir(folder).filePath(freeExportName(exportName(*song, extension), taken)));
+        write(*song, QDir(folder).filePath(song->exportFileName(extension, folder)));
 }
 
 void VellorinAppDelegate::exportHTML()
@@ -71,7 +49,7 @@ void VellorinAppDelegate::exportHTML()
     const QList<SongPtr> songs = selectedSongs();
     if (songs.isEmpty())
         return;
-    const QString folder = chooseExportFolder(tr("Select Folder for HTML output"));
+    const QString folder = chooseExportFolder(tr("Select Folder for HTML output"), QStringLiteral("html"));
     if (folder.isEmpty())
         return;
     for (const SongPtr &song : songs)
@@ -90,22 +68,28 @@ QString VellorinAppDelegate::chooseExportFile(const QString &extension, const QS
     if (!m_currentSong)
         return QString();
     Dialogs::SavePanel panel;
-    panel.fileName = exportName(*m_currentSong, extension);
+    panel.directory = PanelFolders::start(extension);
+    panel.fileName = m_currentSong->exportFileName(extension, panel.directory);
     panel.allowedTypes = types;
     const QString path = m_dialogs.runSavePanel(panel);
-    if (!path.isEmpty())
-        pauseWatchingForWriteTo(path);
+    if (path.isEmpty())
+        return path;
+    PanelFolders::remember(extension, QFileInfo(path).absolutePath());
+    pauseWatchingForWriteTo(path);
     return path;
 }
 
-QString VellorinAppDelegate::chooseExportFolder(const QString &message)
+QString VellorinAppDelegate::chooseExportFolder(const QString &message, const QString &kind)
 {
     Dialogs::FolderPanel panel;
+    panel.directory = PanelFolders::start(kind);
     panel.message = message;
     panel.prompt = tr("Select Folder");
     const QString folder = m_dialogs.runFolderPanel(panel);
-    if (!folder.isEmpty())
-        pauseWatchingForWriteTo(folder);
+    if (folder.isEmpty())
+        return folder;
+    PanelFolders::remember(kind, folder);
+    pauseWatchingForWriteTo(folder);
     return folder;
 }
 

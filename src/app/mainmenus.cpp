@@ -65,7 +65,8 @@ const Entry entries[] = {
     {"menuChordpro", "actInsertNewPage", QT_TRANSLATE_NOOP("MainMenus", "New Page")},
     {"menuChordpro", "actInsertGrid", QT_TRANSLATE_NOOP("MainMenus", "Grid")},
     {"menuChordpro", "actInsertImage", QT_TRANSLATE_NOOP("MainMenus", "Image")},
-    {"menuEdit", "actConvertTabToChordpro", QT_TRANSLATE_NOOP("MainMenus", "Convert Tab to Chordpro")},
+    // Last of the submenu, with no separator before it, so that the editor's context menu offers it too.
+    {"menuChordpro", "actConvertTabToChordpro", QT_TRANSLATE_NOOP("MainMenus", "Convert Tab to Chordpro")},
 
     {"", "menuView", QT_TRANSLATE_NOOP("MainMenus", "&View")},
     {"menuView", "actShowSongList", QT_TRANSLATE_NOOP("MainMenus", "Song List")},

@@ -73,6 +73,8 @@ public:
     virtual void performSyntaxColoring() = 0;
     // Inserts a template at the caret; "X" in it stands for the selected text.
     virtual void insertChordproControl(const QString &text) = 0;
+    // Tab lines (chords over lyrics) of the selection, or of the whole text, become chord-sheet text.
+    virtual void convertTabToChordpro() = 0;
     // Opens the find bar over the text.
     virtual void showFindBar() = 0;
 };

@@ -120,10 +120,11 @@ public:
     const FolderWatcher *folderWatcher() const { return m_folderWatcher.get(); }
 
     // --- Files dropped on the window (positions in the main window's coordinates) ---
-    // Whether the window takes the drop, decided by the first file and where it is dropped.
+    // Whether the window takes the drop: over the editor any files, elsewhere as the first file decides.
     bool acceptsDrop(const QStringList &paths, const QPoint &windowPos) const;
-    // Applies settings and layout files, imports songs and PDFs and shows the last, links other files dropped
-    // on the editor. True when something was taken.
+    // Applies settings and layout files anywhere. Over the editor, files that are no songs become links in the
+    // edited song and nothing else happens; elsewhere songs and PDFs are imported and the last is shown. True
+    // when something was taken.
     bool performDrop(const QStringList &paths, const QPoint &windowPos);
 
     // --- Exports and the selection ---
@@ -301,6 +302,8 @@ public:
     // Inserts the template of that number (1 to 11, the Chordpro items' data) into the editor; any other number
     // inserts nothing.
     void insertChordproControl(int tag);
+    // Converts the tab lines of the editor's text, while the user types in it.
+    void convertTabToChordpro();
     // The mailbox the contact command writes to, and the subject it gives the mail.
     static const QString supportAddress;
     static QString contactSubject();
@@ -383,15 +386,18 @@ private:
     void registerForDraggedFiles();
     bool isOverListPane(const QPoint &windowPos) const;
     bool isOverEditor(const QPoint &windowPos) const;
+    bool dropOnEditor(const QStringList &paths);
+    // Applies a font settings or layout file; false for any other kind.
+    bool applySettingsFile(const QString &path, FileKind::Kind kind);
     SongPtr importDroppedFile(const QString &path, FileKind::Kind kind);
     SongPtr importDroppedPdf(const QString &path);
     enum class ExportFormat { RTF, Tab };
     void exportSongs(ExportFormat format);
     // Where the current song's export goes (save panel) or several songs' exports go (folder panel); empty
-    // when there is no current song or the user cancelled. The folder watching is paused for a place in the
-    // song folder.
+    // when there is no current song or the user cancelled. Each panel opens where the last of its kind (the
+    // extension, or "html") was chosen. The folder watching is paused for a place in the song folder.
     QString chooseExportFile(const QString &extension, const QStringList &types);
-    QString chooseExportFolder(const QString &message);
+    QString chooseExportFolder(const QString &message, const QString &kind);
     // Pauses the folder watching when path lies in the song folder.
     void pauseWatchingForWriteTo(const QString &path);
 

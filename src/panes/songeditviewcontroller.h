@@ -75,7 +75,7 @@ public:
     // The commands below act on the selection, or on the whole text when nothing is selected; each is one step
     // of the undo history, and the song follows at once.
     // Tab lines (chords over lyrics) become chord-sheet text.
-    void convertTabToChordpro();
+    void convertTabToChordpro() override;
     // The selected chords a half-tone up or down, spelled as the song pane spells its chords; the result stays
     // selected for the next step.
     void transposeSelectionUp();

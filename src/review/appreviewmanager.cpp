@@ -6,6 +6,7 @@
 #include "userdefaults.h"
 
 #include <QGuiApplication>
+#include <QThread>
 #include <QUrl>
 
 #include <array>
@@ -54,43 +55,25 @@ constexpr OldKey oldKeys[] = {
     {"kAppiraterReminderRequestDate", AppReviewManager::ReminderRequestDate},
 };
 
-// Stored values come back typed within a run and as text after a restart; a value of the
-// wrong type reads as 0 or false.
-double storedNumber(const QString &key)
+// The counters in the user defaults, where the application keeps them.
+class StandardUserDefaults : public AppReviewManagerDefaultsObject
 {
-    bool ok = false;
-    const double number = UserDefaults::value(key).toDouble(&ok);
-    return ok ? number : 0.0;
-}
+public:
+    QVariant objectForKey(const QString &key) const override { return UserDefaults::value(key); }
+    void setObject(const QVariant &value, const QString &key) override { UserDefaults::setValue(key, value); }
+    void removeObjectForKey(const QString &key) override { UserDefaults::remove(key); }
+    void synchronize() override { UserDefaults::synchronize(); }
+};
 
-qint64 storedInteger(const QString &key)
-{
-    bool ok = false;
-    const qint64 number = UserDefaults::value(key).toLongLong(&ok);
-    return ok ? number : 0;
-}
-
-bool storedFlag(const QString &key)
-{
-    const QVariant value = UserDefaults::value(key);
-    if (value.typeId() == QMetaType::QString && value.toString() == QLatin1String("true"))
-        return true;
-    return storedNumber(key) != 0.0;
-}
-
-std::optional<QString> storedText(const QString &key)
-{
-    const QVariant value = UserDefaults::value(key);
-    if (value.typeId() != QMetaType::QString)
-        return std::nullopt;
-    return value.toString();
-}
+StandardUserDefaults standardUserDefaults;
 
 } // namespace
 
 AppReviewManager::AppReviewManager(Clock &clock, QObject *parent)
     : QObject(parent)
     , m_clock(clock)
+    , m_defaults(&standardUserDefaults)
+    , m_baseKeyNames(baseKeyNames)
     , m_affiliateCode(defaultAffiliateCode)
     , m_affiliateCampaignCode(defaultCampaignCode)
 {
@@ -108,6 +91,48 @@ AppReviewManager &AppReviewManager::defaultManager()
 void AppReviewManager::setDialogs(Dialogs *dialogs)
 {
     m_dialogs = dialogs;
+}
+
+void AppReviewManager::setUserDefaultsObject(AppReviewManagerDefaultsObject *defaults)
+{
+    m_defaults = defaults ? defaults : &standardUserDefaults;
+}
+
+// Stored values come back typed within a run and as text after a restart; a value of the
+// wrong type reads as 0 or false.
+double AppReviewManager::storedNumber(const QString &key) const
+{
+    bool ok = false;
+    const double number = m_defaults->objectForKey(key).toDouble(&ok);
+    return ok ? number : 0.0;
+}
+
+qint64 AppReviewManager::storedInteger(const QString &key) const
+{
+    bool ok = false;
+    const qint64 number = m_defaults->objectForKey(key).toLongLong(&ok);
+    return ok ? number : 0;
+}
+
+bool AppReviewManager::storedFlag(const QString &key) const
+{
+    const QVariant value = m_defaults->objectForKey(key);
+    if (value.typeId() == QMetaType::QString && value.toString() == QLatin1String("true"))
+        return true;
+    return storedNumber(key) != 0.0;
+}
+
+std::optional<QString> AppReviewManager::storedText(const QString &key) const
+{
+    const QVariant value = m_defaults->objectForKey(key);
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
+}
+
+void AppReviewManager::store(KeyType type, const QVariant &value)
+{
+    m_defaults->setObject(value, keyForAppReviewManagerKeyType(type));
 }
 
 void AppReviewManager::setAppID(const QString &appID)
@@ -143,8 +168,14 @@ QString AppReviewManager::keyForAppReviewManagerKeyType(int type)
     if (type < FirstUseDate || type > AppiraterMigrationCompleted)
         return {};
     if (type == AppiraterMigrationCompleted)
-        return baseKeyNames[type];
-    return keyPrefix() + baseKeyNames[type];
+        return m_baseKeyNames[type];
+    return keyPrefix() + m_baseKeyNames[type];
+}
+
+void AppReviewManager::setKey(const QString &baseName, int type)
+{
+    if (type >= FirstUseDate && type <= AppiraterMigrationCompleted && !baseName.isEmpty())
+        m_baseKeyNames[type] = baseName;
 }
 
 QStringList AppReviewManager::allKeys()
@@ -162,6 +193,16 @@ QString AppReviewManager::appReviewManagerKeyForAppiraterKey(const QString &oldK
             return keyForAppReviewManagerKeyType(old.type);
     }
     return {};
+}
+
+QVariantMap AppReviewManager::trackingInfo()
+{
+    QVariantMap info;
+    for (const QString &key : allKeys()) {
+        const QVariant value = m_defaults->objectForKey(key);
+        info.insert(key, value.isValid() ? value : QVariant::fromValue(nullptr));
+    }
+    return info;
 }
 
 void AppReviewManager::setupNotifications()
@@ -205,13 +246,66 @@ void AppReviewManager::appWillResignActive()
 
 void AppReviewManager::userDidSignificantEvent(bool canPromptForRating)
 {
+    incrementSignificantEventAndRate(canPromptForRating);
+}
+
+void AppReviewManager::userDidSignificantEventWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    incrementSignificantEventWithShouldPromptBlock(block);
+}
+
+void AppReviewManager::incrementAndRate(bool canPromptForRating)
+{
+    migrateAppiraterKeysIfNecessary();
+    incrementUseCount();
+    showPromptIfNecessary(canPromptForRating);
+}
+
+void AppReviewManager::incrementAndRateWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    migrateAppiraterKeysIfNecessary();
+    incrementUseCount();
+    showPromptWithShouldPromptBlock(block);
+}
+
+void AppReviewManager::incrementSignificantEventAndRate(bool canPromptForRating)
+{
     migrateAppiraterKeysIfNecessary();
     incrementSignificantEventCount();
     showPromptIfNecessary(canPromptForRating);
 }
 
+void AppReviewManager::incrementSignificantEventWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    migrateAppiraterKeysIfNecessary();
+    incrementSignificantEventCount();
+    showPromptWithShouldPromptBlock(block);
+}
+
+void AppReviewManager::appLaunched(bool canPromptForRating)
+{
+    showPromptIfNecessary(canPromptForRating);
+}
+
+void AppReviewManager::appEnteredForeground(bool canPromptForRating)
+{
+    showPromptIfNecessary(canPromptForRating);
+}
+
+void AppReviewManager::appLaunchedWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    showPromptWithShouldPromptBlock(block);
+}
+
+void AppReviewManager::appEnteredForegroundWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    showPromptWithShouldPromptBlock(block);
+}
+
 void AppReviewManager::incrementUseCount()
 {
+    if (m_shouldIncrementUseCount && !m_shouldIncrementUseCount())
+        return;
     incrementCountForKey(keyForAppReviewManagerKeyType(UseCount));
 }
 
@@ -226,7 +320,7 @@ void AppReviewManager::incrementCountForKey(const QString &key)
     const QString versionKey = keyForAppReviewManagerKeyType(CurrentVersion);
     std::optional<QString> trackedVersion = storedText(versionKey);
     if (!trackedVersion) {
-        UserDefaults::setValue(versionKey, currentVersion);
+        m_defaults->setObject(currentVersion, versionKey);
         trackedVersion = currentVersion;
     }
     debugLog(QStringLiteral("Tracking version: %1").arg(*trackedVersion));
@@ -234,30 +328,30 @@ void AppReviewManager::incrementCountForKey(const QString &key)
     if (*trackedVersion == currentVersion) {
         const QString firstUseKey = keyForAppReviewManagerKeyType(FirstUseDate);
         if (storedNumber(firstUseKey) == 0.0)
-            UserDefaults::setValue(firstUseKey, now());
+            m_defaults->setObject(now(), firstUseKey);
         const qint64 count = storedInteger(key) + 1;
-        UserDefaults::setValue(key, count);
+        m_defaults->setObject(count, key);
         debugLog(QStringLiteral("%1 count: %2").arg(key).arg(count));
     } else if (m_tracksNewVersions) {
         startNewVersion(*trackedVersion, currentVersion);
     }
-    UserDefaults::synchronize();
+    m_defaults->synchronize();
 }
 
 // A new version counts from scratch, whichever counter was asked for; the answers given to the
 // previous version are kept beside it.
 void AppReviewManager::startNewVersion(const QString &trackedVersion, const QString &currentVersion)
 {
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(PreviousVersion), trackedVersion);
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(PreviousVersionRated), userHasRatedCurrentVersion());
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(PreviousVersionDeclinedToRate), userHasDeclinedToRate());
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(CurrentVersion), currentVersion);
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(FirstUseDate), now());
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(UseCount), qint64(1));
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(SignificantEventCount), qint64(0));
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(RatedCurrentVersion), false);
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(DeclinedToRate), false);
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(ReminderRequestDate), 0.0);
+    store(PreviousVersion, trackedVersion);
+    store(PreviousVersionRated, userHasRatedCurrentVersion());
+    store(PreviousVersionDeclinedToRate, userHasDeclinedToRate());
+    store(CurrentVersion, currentVersion);
+    store(FirstUseDate, now());
+    store(UseCount, qint64(1));
+    store(SignificantEventCount, qint64(0));
+    store(RatedCurrentVersion, false);
+    store(DeclinedToRate, false);
+    store(ReminderRequestDate, 0.0);
 }
 
 void AppReviewManager::migrateAppiraterKeysIfNecessary()
@@ -267,13 +361,14 @@ void AppReviewManager::migrateAppiraterKeysIfNecessary()
         return;
     for (const OldKey &old : oldKeys) {
         const QString oldKey = QLatin1String(old.name);
-        if (!UserDefaults::contains(oldKey))
+        const QVariant value = m_defaults->objectForKey(oldKey);
+        if (!value.isValid())
             continue;
-        UserDefaults::setValue(keyForAppReviewManagerKeyType(old.type), UserDefaults::value(oldKey));
-        UserDefaults::remove(oldKey);
+        store(old.type, value);
+        m_defaults->removeObjectForKey(oldKey);
     }
-    UserDefaults::setValue(doneKey, true);
-    UserDefaults::synchronize();
+    store(AppiraterMigrationCompleted, true);
+    m_defaults->synchronize();
 }
 
 bool AppReviewManager::ratingConditionsHaveBeenMet()
@@ -309,42 +404,89 @@ bool AppReviewManager::userHasRatedCurrentVersion()
 
 void AppReviewManager::showPromptIfNecessary(bool canPromptForRating)
 {
-    if (!canPromptForRating || !ratingConditionsHaveBeenMet())
+    if (!canPromptForRating || !ratingConditionsHaveBeenMet() || !connectedToNetwork())
         return;
+    if (m_shouldPrompt)
+        promptWhen(m_shouldPrompt);
+    else
+        queueRatingAlert();
+}
+
+void AppReviewManager::showPromptWithShouldPromptBlock(const ShouldPromptBlock &block)
+{
+    if (block)
+        promptWhen(block);
+}
+
+void AppReviewManager::promptWhen(const ShouldPromptBlock &block)
+{
+    const auto ask = [this, &block] { return block(trackingInfo()); };
+    bool due = false;
+    if (QThread::currentThread() == thread())
+        due = ask();
+    else
+        QMetaObject::invokeMethod(this, ask, Qt::BlockingQueuedConnection, &due);
+    if (due)
+        queueRatingAlert();
+}
+
+void AppReviewManager::queueRatingAlert()
+{
     // From the event loop, so that whatever is launching finishes first.
     QMetaObject::invokeMethod(this, &AppReviewManager::showRatingAlert, Qt::QueuedConnection);
 }
 
+void AppReviewManager::showPrompt()
+{
+    const bool mayAsk =
+        !m_appID.isEmpty() && connectedToNetwork() && !userHasDeclinedToRate() && !userHasRatedCurrentVersion();
+    if (mayAsk || m_debugEnabled)
+        showRatingAlert();
+}
+
 QString AppReviewManager::appName() const
 {
-    return QGuiApplication::applicationDisplayName();
+    if (!m_appName)
+        m_appName = QGuiApplication::applicationDisplayName();
+    return *m_appName;
 }
 
 QString AppReviewManager::reviewTitle() const
 {
-    return tr("Rate %1").arg(appName());
+    if (!m_reviewTitle)
+        m_reviewTitle = tr("Rate %1").arg(appName());
+    return *m_reviewTitle;
 }
 
 QString AppReviewManager::reviewMessage() const
 {
-    return tr("If you enjoy using %1, would you mind taking a moment to rate it? It won't take more than a minute. "
-              "Thanks for your support!")
-        .arg(appName());
+    if (!m_reviewMessage)
+        m_reviewMessage = tr("If you enjoy using %1, would you mind taking a moment to rate it? It won't take more "
+                             "than a minute. Thanks for your support!")
+                              .arg(appName());
+    return *m_reviewMessage;
 }
 
 QString AppReviewManager::cancelButtonTitle() const
 {
-    return tr("No, Thanks");
+    if (!m_cancelButtonTitle)
+        m_cancelButtonTitle = tr("No, Thanks");
+    return *m_cancelButtonTitle;
 }
 
 QString AppReviewManager::rateButtonTitle() const
 {
-    return tr("Rate %1").arg(appName());
+    if (!m_rateButtonTitle)
+        m_rateButtonTitle = tr("Rate %1").arg(appName());
+    return *m_rateButtonTitle;
 }
 
 QString AppReviewManager::remindButtonTitle() const
 {
-    return m_daysBeforeReminding == 0 ? QString() : tr("Remind me later");
+    // Not kept while there is no reminding: setting the days later brings the button back.
+    if (!m_remindButtonTitle && m_daysBeforeReminding != 0)
+        m_remindButtonTitle = tr("Remind me later");
+    return m_remindButtonTitle.value_or(QString());
 }
 
 void AppReviewManager::showRatingAlert()
@@ -364,6 +506,9 @@ void AppReviewManager::showRatingAlert()
     const Dialogs::Answer answer = m_dialogs->runAlert(alert);
     m_ratingAlertShown = false;
     handleNSAlertReturnCode(answer);
+    // The alert is modal: it counts as shown once it has been answered.
+    if (m_didDisplayAlert)
+        m_didDisplayAlert();
 }
 
 void AppReviewManager::handleNSAlertReturnCode(Dialogs::Answer answer)
@@ -371,6 +516,8 @@ void AppReviewManager::handleNSAlertReturnCode(Dialogs::Answer answer)
     switch (answer) {
     case Dialogs::Answer::Default:
         rateApp();
+        if (m_didOptToRate)
+            m_didOptToRate();
         break;
     case Dialogs::Answer::Alternate:
         dontRate();
@@ -385,22 +532,26 @@ void AppReviewManager::handleNSAlertReturnCode(Dialogs::Answer answer)
 
 void AppReviewManager::rateApp()
 {
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(RatedCurrentVersion), true);
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(RatedAnyVersion), true);
-    UserDefaults::synchronize();
+    store(RatedCurrentVersion, true);
+    store(RatedAnyVersion, true);
+    m_defaults->synchronize();
     UrlOpener::open(QUrl(reviewURLString()));
 }
 
 void AppReviewManager::dontRate()
 {
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(DeclinedToRate), true);
-    UserDefaults::synchronize();
+    store(DeclinedToRate, true);
+    m_defaults->synchronize();
+    if (m_didDeclineToRate)
+        m_didDeclineToRate();
 }
 
 void AppReviewManager::remindMeLater()
 {
-    UserDefaults::setValue(keyForAppReviewManagerKeyType(ReminderRequestDate), now());
-    UserDefaults::synchronize();
+    store(ReminderRequestDate, now());
+    m_defaults->synchronize();
+    if (m_didOptToRemindLater)
+        m_didOptToRemindLater();
 }
 
 void AppReviewManager::hideRatingAlert()

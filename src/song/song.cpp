@@ -216,10 +216,15 @@ QString Song::defaultPath() const
     if (!m_category.isEmpty())
         folder = QDir(folder).filePath(m_category);
     QDir().mkpath(folder); // a failure shows when the write fails
+    return QDir(folder).filePath(uniqueNameForFile(fileBaseName() + QStringLiteral(".pro"), folder));
+}
+
+QString Song::fileBaseName() const
+{
     QString name = m_title.isEmpty() ? QStringLiteral("Song") : m_title;
     if (!m_subtitle.isEmpty())
         name += QStringLiteral(" - ") + m_subtitle;
-    return QDir(folder).filePath(uniqueNameForFile(name + QStringLiteral(".pro"), folder));
+    return name;
 }
 
 QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, const QString &freeName)
@@ -242,6 +247,15 @@ QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, 
         if (!taken.contains(folded) && (folded == foldedFreeName || !QFileInfo::exists(dir.filePath(candidate))))
             return candidate;
     }
+}
+
+QString Song::exportFileName(const QString &extension, const QString &folder) const
+{
+    const QString fileName = fileBaseName() + u'.' + extension;
+    // Only a file of the export's own name makes it unique: the song's file and other exports never do.
+    const QString base = withoutForbiddenCharacters(fileBaseName());
+    const QString plain = candidateName(base.isEmpty() ? QStringLiteral("Song") : base, 0, extension);
+    return QFileInfo(QDir(folder).filePath(plain)).isFile() ? uniqueNameForFile(fileName, folder) : plain;
 }
 
 QString Song::fittedFileName(const QString &base, const QString &extension)

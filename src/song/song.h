@@ -72,11 +72,16 @@ public:
     bool loadFailed() const { return m_loadFailed; }
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
     QString defaultPath() const;
+    // The song's name for a file of it, without extension: "<title> - <subtitle>", "Song" without a title.
+    QString fileBaseName() const;
     // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
     // file name are removed, and the name never starts with "." nor exceeds 255 bytes. The entry named
     // exactly freeName counts as free: it is the file that a rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
+    // The name of an export of the song into the folder: fileBaseName() with the extension, made unique (as
+    // uniqueNameForFile) only when the folder holds a file of that very name.
+    QString exportFileName(const QString &extension, const QString &folder) const;
     // base.extension, the base cut at a character boundary so that the name fits in 255 bytes.
     static QString fittedFileName(const QString &base, const QString &extension);
     // True for a song file of the text format (by extension); the user chord file is none.

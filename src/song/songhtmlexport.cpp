@@ -164,16 +164,6 @@ QString HtmlPageBuilder::chordCell(const QString &chord)
         .arg(href, escaped(chord));
 }
 
-// The page's name: the song's default file name (unique in the song's own folder) as an HTML file.
-QString pageName(const Song &song, const QString &folder)
-{
-    const QString songPath = song.defaultPath();
-    if (!songPath.isEmpty()) // ".html" is a byte longer than the extension the name was fitted with
-        return Song::fittedFileName(QFileInfo(songPath).completeBaseName(), QStringLiteral("html"));
-    // Without a song folder there is no default name to follow: take a free name in the export folder.
-    return Song::uniqueNameForFile(song.titleSubtitleReference() + QStringLiteral(".html"), folder);
-}
-
 bool writeChordImage(const Song &song, const QString &name, const QDir &folder)
 {
     const QString path = folder.filePath(Song::encodeChordName(name, false) + QStringLiteral(".png"));
@@ -210,7 +200,8 @@ bool Song::exportHTMLtoURL(const QString &folderPath) const
     written &= writeCompanion(folder, QStringLiteral("vellorin.css"), resourceText(QStringLiteral("htmlstyle.css")));
 
     HtmlPageBuilder builder(*this);
-    written &= writeText(folder.filePath(pageName(*this, folderPath)), builder.page(head), folderPath);
+    written &=
+        writeText(folder.filePath(exportFileName(QStringLiteral("html"), folderPath)), builder.page(head), folderPath);
     // The images are written even when the page was not: they do not depend on it.
     for (const QString &chord : builder.usedChords())
         written &= writeChordImage(*this, chord, folder);

@@ -85,6 +85,7 @@ public:
     }
     void performSyntaxColoring() override { m_log.calls.append(QStringLiteral("songEdit.performSyntaxColoring")); }
     void insertChordproControl(const QString &text) override { inserted.append(text); }
+    void convertTabToChordpro() override { m_log.calls.append(QStringLiteral("songEdit.convertTabToChordpro")); }
     void showFindBar() override { m_log.calls.append(QStringLiteral("songEdit.showFindBar")); }
 
     bool dirty = false;

@@ -1,16 +1,12 @@
 // Files dropped on the main window: which drops the window takes where, and what each file becomes.
 #include "launcheddelegate.h"
 
+#include "filedrag.h"
 #include "logcapture.h"
 #include "panesplitview.h"
 #include "pdfsong.h"
 #include "songs.h"
 #include "vellorinwindowlayout.h"
-
-#include <QApplication>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 
 namespace {
 
@@ -34,27 +30,9 @@ protected:
         return view->mapTo(delegate->window(), view->rect().center());
     }
 
-    // A drag from another program moved over the window to the place, and dropped there when drop, as real
-    // events to the widget under it; whether the window took it.
     bool drag(const QStringList &paths, const QPoint &windowPos, bool drop = false)
     {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const QString &path : paths)
-            urls.append(QUrl::fromLocalFile(path));
-        data.setUrls(urls);
-        QWidget *window = delegate->window();
-        QWidget *target = window->childAt(windowPos) ? window->childAt(windowPos) : window;
-        const QPoint local = target->mapFrom(window, windowPos);
-        QDragEnterEvent enter(local, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDragMoveEvent move(local, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-        if (!move.isAccepted() || !drop)
-            return move.isAccepted();
-        QDropEvent dropped(QPointF(local), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
-        return dropped.isAccepted();
+        return FileDrag::over(*delegate->window(), paths, windowPos, drop);
     }
 
     QStringList songFiles(const QString &category) const
@@ -79,7 +57,7 @@ TEST_F(FileDropsTest, TheFirstFileAndThePlaceDecideWhetherTheWindowTakesTheDrop)
         bool list, songView, editor, hiddenEditor;
     };
     const Case cases[] = {
-        {fonts, true, true, true, true}, {layout, true, true, true, true},  {song, true, false, false, false},
+        {fonts, true, true, true, true}, {layout, true, true, true, true},  {song, true, false, true, false},
         {pdf, true, false, true, false}, {text, false, false, true, false}, {image, false, false, true, false},
     };
     const QPoint list = at(Place::List), songView = at(Place::SongView), editor = at(Place::Editor);
@@ -132,9 +110,9 @@ TEST_F(FileDropsTest, EachFileOfADropIsHandledByItsKind)
     EXPECT_EQ(songFiles(QStringLiteral("Rock")).size(), 6);
     EXPECT_EQ(delegate->currentSong()->title(), QStringLiteral("W"));
 
-    // Over the editor an image becomes a file link, and nothing else happens.
+    // Over the editor an image becomes a file link, songs with it are passed over, and nothing else happens.
     const SongPtr shown = delegate->currentSong();
-    EXPECT_FALSE(delegate->performDrop({image}, at(Place::Editor)));
+    EXPECT_TRUE(delegate->performDrop({one, image}, at(Place::Editor)));
     EXPECT_EQ(songEdit.fileLinks, QStringList{image});
     EXPECT_EQ(delegate->currentSong(), shown);
     EXPECT_EQ(songFiles(QStringLiteral("Rock")).size(), 6);

@@ -42,7 +42,9 @@ TEST(MainMenus, TheChordproItemsCarryTheirTemplateNumbers)
     QList<int> tags;
     for (const QAction *item : chordpro->actions())
         tags.append(item->data().toInt());
-    EXPECT_EQ(tags, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    // The tab conversion closes the submenu, without a number: it inserts no template.
+    EXPECT_EQ(tags, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}));
+    EXPECT_EQ(chordpro->actions().constLast()->objectName(), QStringLiteral("actConvertTabToChordpro"));
 }
 
 TEST(MainMenus, AKeyRunsItsCommandOnlyWhileTheActionIsEnabled)

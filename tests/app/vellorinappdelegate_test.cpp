@@ -3,6 +3,7 @@
 #include "vellorinappdelegate.h"
 
 #include "appdelegatefixture.h"
+#include "appreviewmanager.h"
 #include "logcapture.h"
 #include "mainwindow.h"
 #include "paths.h"
@@ -546,4 +547,33 @@ TEST_F(AppDelegateTest, TheToolbarsZoomControlsDriveThePane)
     window.zoomOutButton()->click();
     EXPECT_FALSE(delegate->prefs()->autozoom());
     EXPECT_FALSE(window.autoZoomButton()->isChecked());
+}
+
+TEST_F(AppDelegateTest, TheLaunchCountsAUseAndAsksForAReviewOnceUsedLongEnough)
+{
+    AppReviewManager &review = AppReviewManager::defaultManager();
+    const auto key = [&review](AppReviewManager::KeyType type) { return review.keyForAppReviewManagerKeyType(type); };
+    const auto clearStore = [&review] {
+        for (const QString &stored : review.allKeys())
+            UserDefaults::remove(stored);
+    };
+    // Used 25 times since long ago, by this version.
+    makeDelegate();
+    EXPECT_EQ(review.appID(), QStringLiteral("1000000001"));
+    clearStore();
+    UserDefaults::setValue(key(AppReviewManager::CurrentVersion), QCoreApplication::applicationVersion());
+    UserDefaults::setValue(key(AppReviewManager::FirstUseDate), 1.0);
+    UserDefaults::setValue(key(AppReviewManager::UseCount), 25);
+    UserDefaults::setValue(songDirKey, folder.path());
+    dialogs.answers = {Dialogs::Answer::Alternate};
+    delegate->applicationDidFinishLaunching();
+    EXPECT_EQ(UserDefaults::value(key(AppReviewManager::UseCount)).toInt(), 26);
+    QCoreApplication::processEvents();
+
+    QStringList asked;
+    for (const Dialogs::Alert &alert : dialogs.asked)
+        asked.append(alert.title);
+    EXPECT_EQ(asked.filter(QStringLiteral("Rate ")).size(), 1) << asked.join(u'|').toStdString();
+    EXPECT_TRUE(review.userHasDeclinedToRate()) << "the answer went to the prompt, through the program's dialogs";
+    clearStore();
 }

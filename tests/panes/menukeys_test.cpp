@@ -1,5 +1,6 @@
 // The menus in the launched application with the real panes: keys that belong to the editor's text while it
-// has the focus, find by focus, templates around the selection, stepping through the song list, and a new song.
+// has the focus, find by focus, templates around the selection, tab conversion, stepping through the song list, a
+// new song, and a command behind every item of the menu bar and the toolbar.
 #include "doubleclicktextview.h"
 #include "editorfindbar.h"
 #include "mainmenus.h"
@@ -10,9 +11,19 @@
 #include "songtableview.h"
 #include "vellorinappdelegate.h"
 
+#include <QAbstractSlider>
 #include <QAction>
+#include <QButtonGroup>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -152,4 +163,115 @@ TEST_F(MenuKeysTest, NextAndPreviousShowTheNeighbouringRowAndStopAtTheEnds)
     clickRow(0);
     action("actPrevSong")->trigger();
     EXPECT_EQ(currentSong()->title(), titles.first());
+}
+
+namespace {
+
+// Whether anything is connected to the object's signal; Qt answers that only to the object's own class.
+class SignalListeners : public QObject
+{
+public:
+    static bool any(const QObject &object, const QMetaMethod &signal)
+    {
+        return static_cast<const SignalListeners &>(object).isSignalConnected(signal);
+    }
+};
+
+// Every action of the menu and its submenus, in menu order.
+void collectActions(const QMenu &menu, QList<QAction *> &into)
+{
+    for (QAction *item : menu.actions()) {
+        if (item->menu())
+            collectActions(*item->menu(), into);
+        else if (!item->isSeparator())
+            into.append(item);
+    }
+}
+
+} // namespace
+
+TEST_F(MenuKeysTest, EveryItemOfTheMenuBarAndTheToolbarRunsACommand)
+{
+    const MainMenus &menus = *delegate->menus();
+    QList<QAction *> items;
+    for (QAction *top : window().menuBar()->actions())
+        collectActions(*top->menu(), items);
+    ASSERT_EQ(items.size(), menus.actions().size());
+    for (const QAction *item : items)
+        EXPECT_TRUE(menus.hasCommand(item)) << item->objectName().toStdString() << " runs nothing";
+
+    // The toolbar's controls: its plain actions are the menus' own; its buttons, the segments of its selectors
+    // included, and its slider each have a command of their own.
+    QToolBar &toolbar = *window().mainToolbar();
+    const auto buttonRuns = [&menus](const QAbstractButton &button) {
+        const auto *tool = qobject_cast<const QToolButton *>(&button);
+        if (tool && tool->defaultAction())
+            return menus.hasCommand(tool->defaultAction());
+        return SignalListeners::any(button, QMetaMethod::fromSignal(&QAbstractButton::clicked)) ||
+               (button.group() &&
+                SignalListeners::any(*button.group(), QMetaMethod::fromSignal(&QButtonGroup::buttonClicked)));
+    };
+    int buttons = 0;
+    for (QAction *item : toolbar.actions()) {
+        QWidget *control = toolbar.widgetForAction(item);
+        if (item->isSeparator() || !control)
+            continue;
+        if (const auto *slider = qobject_cast<const QAbstractSlider *>(control)) {
+            EXPECT_TRUE(SignalListeners::any(*slider, QMetaMethod::fromSignal(&QAbstractSlider::valueChanged)));
+            continue;
+        }
+        QList<QAbstractButton *> controls = control->findChildren<QAbstractButton *>();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            controls.append(button);
+        EXPECT_FALSE(controls.isEmpty()) << control->toolTip().toStdString() << " is no control";
+        for (const QAbstractButton *button : controls) {
+            ++buttons;
+            EXPECT_TRUE(buttonRuns(*button))
+                << (button->text() + u'/' + button->toolTip()).toStdString() << " runs nothing";
+        }
+    }
+    EXPECT_GE(buttons, 10) << "the zoom, pane and list buttons at least";
+}
+
+TEST_F(MenuKeysTest, TabLinesAreConvertedThroughTheMenuItemAndTheEditorsContextMenu)
+{
+    const QString tab = QStringLiteral("C     G\nHello world\n");
+    const QString converted = Song::convertedTabText(tab);
+    ASSERT_NE(converted, tab);
+    for (const bool fromContextMenu : {false, true}) {
+        SCOPED_TRACE(fromContextMenu ? "the context menu" : "the menu bar");
+        clickRow(rowOfTitle("Yesterday"));
+        focusEditor();
+        DoubleClickTextView &text = *editor().songTextView();
+        const QString before = text.toPlainText();
+        text.moveCursor(QTextCursor::End);
+        text.insertPlainText(tab);
+        QTextCursor selection(text.document());
+        selection.setPosition(int(before.size()));
+        selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        text.setTextCursor(selection);
+        delegate->updateCommandStates();
+
+        if (fromContextMenu) {
+            std::unique_ptr<QMenu> menu(text.createStandardContextMenu());
+            editor().contextMenu(*menu);
+            QList<QAction *> rows;
+            collectActions(*menu, rows);
+            const auto row = std::find_if(rows.begin(), rows.end(), [](const QAction *row) {
+                return row->text() == QLatin1String("Convert Tab to Chordpro");
+            });
+            ASSERT_NE(row, rows.end());
+            (*row)->trigger();
+        } else {
+            ASSERT_TRUE(action("actConvertTabToChordpro")->isEnabled());
+            action("actConvertTabToChordpro")->trigger();
+        }
+        EXPECT_EQ(text.toPlainText(), before + converted);
+        EXPECT_EQ(currentSong()->text(), before + converted);
+        EXPECT_EQ(songPaneSong()->text(), before + converted);
+        EXPECT_TRUE(editor().isDirty());
+        text.undo();
+        EXPECT_EQ(text.toPlainText(), before + tab) << "one step of the undo history";
+        editor().discardEdits();
+    }
 }

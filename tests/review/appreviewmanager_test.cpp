@@ -6,6 +6,8 @@
 
 #include <QGuiApplication>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -325,6 +327,241 @@ TEST_F(AppReviewManagerTest, StoreLinkIsMadeFromItsTemplate)
     manager.rateApp();
     EXPECT_EQ(failing.urls(), QList<QUrl>{QUrl(storeLink)});
     EXPECT_TRUE(manager.userHasRatedCurrentVersion());
+}
+
+TEST_F(AppReviewManagerTest, EachAnswerRunsItsCallbackAfterStoringAndTheDisplayCallbackLast)
+{
+    QStringList ran;
+    const auto record = [&](const char *what, AppReviewManager::KeyType stored) {
+        return
+            [&, what, stored] { ran.append(QString::fromLatin1(what) + (this->stored(stored).isValid() ? "+" : "")); };
+    };
+    manager.setOnDidOptToRate(record("rate", AppReviewManager::RatedCurrentVersion));
+    manager.setOnDeclineToRate(record("decline", AppReviewManager::DeclinedToRate));
+    manager.setOnDidOptToRemindLater(record("remind", AppReviewManager::ReminderRequestDate));
+    manager.setOnDidDisplayAlert([&] { ran.append(QStringLiteral("shown")); });
+    struct Case
+    {
+        Dialogs::Answer answer;
+        QStringList ran;
+    };
+    const Case cases[] = {
+        {Dialogs::Answer::Default, {"rate+", "shown"}},
+        {Dialogs::Answer::Alternate, {"decline+", "shown"}},
+        {Dialogs::Answer::Other, {"remind+", "shown"}},
+        {Dialogs::Answer::Closed, {"shown"}},
+    };
+    for (const Case &c : cases) {
+        clearStore();
+        ran.clear();
+        OpenedUrls opened;
+        dialogs.answers = {c.answer};
+        manager.showPrompt();
+        EXPECT_EQ(ran, c.ran);
+    }
+    // Rating without the alert is no answer to it.
+    ran.clear();
+    OpenedUrls opened;
+    manager.rateApp();
+    EXPECT_TRUE(ran.isEmpty());
+}
+
+TEST_F(AppReviewManagerTest, TheShouldPromptBlockSeesTheTrackingInformationAndDecides)
+{
+    makePromptDue();
+    QList<QVariantMap> seen;
+    bool answer = false;
+    manager.setShouldPromptBlock([&](const QVariantMap &info) {
+        seen.append(info);
+        return answer;
+    });
+    promptFromEventLoop();
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "the block said no";
+    ASSERT_EQ(seen.size(), 1);
+    const QVariantMap &info = seen.first();
+    EXPECT_EQ(info.keys().size(), 12);
+    for (const QString &key : manager.allKeys())
+        EXPECT_TRUE(info.contains(key)) << key.toStdString();
+    EXPECT_EQ(info.value(key(AppReviewManager::UseCount)).toInt(), 21);
+    EXPECT_EQ(info.value(key(AppReviewManager::DeclinedToRate)).typeId(), QMetaType::Nullptr) << "nothing stored";
+
+    answer = true;
+    promptFromEventLoop();
+    EXPECT_EQ(dialogs.asked.size(), 1);
+
+    // Not due: the block is not even asked.
+    clearStore();
+    seen.clear();
+    promptFromEventLoop();
+    EXPECT_TRUE(seen.isEmpty());
+    EXPECT_EQ(dialogs.asked.size(), 1);
+}
+
+TEST_F(AppReviewManagerTest, EachWayOfAskingCountsAndConsultsWhatItSays)
+{
+    using Manager = AppReviewManager;
+    const Manager::ShouldPromptBlock yes = [](const QVariantMap &) { return true; };
+    const Manager::ShouldPromptBlock no = [](const QVariantMap &) { return false; };
+    struct Case
+    {
+        const char *what;
+        bool due; // the conditions are met
+        std::function<void(Manager &)> ask;
+        int uses, events; // the counts afterwards
+        bool asked;
+    };
+    // Due: 21 uses, six days. Not due: one use, today.
+    const Case cases[] = {
+        {"incrementAndRate", true, [](Manager &m) { m.incrementAndRate(true); }, 22, 0, true},
+        {"incrementAndRate, not allowed", true, [](Manager &m) { m.incrementAndRate(false); }, 22, 0, false},
+        {"incrementSignificantEventAndRate", true, [](Manager &m) { m.incrementSignificantEventAndRate(true); }, 21, 1,
+         true},
+        {"userDidSignificantEvent", false, [](Manager &m) { m.userDidSignificantEvent(true); }, 1, 1, false},
+        {"incrementAndRateWithShouldPromptBlock, not due", false,
+         [&](Manager &m) { m.incrementAndRateWithShouldPromptBlock(yes); }, 2, 0, true},
+        {"incrementSignificantEventWithShouldPromptBlock", true,
+         [&](Manager &m) { m.incrementSignificantEventWithShouldPromptBlock(no); }, 21, 1, false},
+        {"userDidSignificantEventWithShouldPromptBlock, not due", false,
+         [&](Manager &m) { m.userDidSignificantEventWithShouldPromptBlock(yes); }, 1, 1, true},
+        {"appLaunched without argument", true, [](Manager &m) { m.appLaunched(); }, 21, 0, false},
+        {"appLaunched", true, [](Manager &m) { m.appLaunched(true); }, 21, 0, true},
+        {"appEnteredForeground", true, [](Manager &m) { m.appEnteredForeground(true); }, 21, 0, true},
+        {"appEnteredForeground, not due", false, [](Manager &m) { m.appEnteredForeground(true); }, 1, 0, false},
+        {"appLaunchedWithShouldPromptBlock, not due", false,
+         [&](Manager &m) { m.appLaunchedWithShouldPromptBlock(yes); }, 1, 0, true},
+        {"appEnteredForegroundWithShouldPromptBlock", true,
+         [&](Manager &m) { m.appEnteredForegroundWithShouldPromptBlock(no); }, 21, 0, false},
+        {"showPromptWithShouldPromptBlock without a block", true,
+         [](Manager &m) { m.showPromptWithShouldPromptBlock({}); }, 21, 0, false},
+    };
+    for (const Case &c : cases) {
+        clearStore();
+        if (c.due) {
+            makePromptDue();
+        } else {
+            store(AppReviewManager::CurrentVersion, QStringLiteral("1.0"));
+            store(AppReviewManager::FirstUseDate, nowSeconds());
+            store(AppReviewManager::UseCount, 1);
+        }
+        dialogs.asked.clear();
+        c.ask(manager);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(stored(AppReviewManager::UseCount).toInt(), c.uses) << c.what;
+        EXPECT_EQ(stored(AppReviewManager::SignificantEventCount).toInt(), c.events) << c.what;
+        EXPECT_EQ(dialogs.asked.size(), c.asked ? 1 : 0) << c.what;
+    }
+}
+
+TEST_F(AppReviewManagerTest, ShowPromptAsksAtOnceUnlessAnsweredForThisVersion)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<void(AppReviewManager &)> state;
+        bool asked;
+    };
+    const Case cases[] = {
+        {"never used, nothing answered", [](AppReviewManager &) {}, true},
+        {"declined", [](AppReviewManager &m) { m.dontRate(); }, false},
+        {"rated", [](AppReviewManager &m) { m.rateApp(); }, false},
+        {"rated, debugging", [](AppReviewManager &m) { m.rateApp(), m.setDebugEnabled(true); }, true},
+    };
+    for (const Case &c : cases) {
+        clearStore();
+        OpenedUrls opened;
+        c.state(manager);
+        dialogs.asked.clear();
+        manager.showPrompt();
+        EXPECT_EQ(dialogs.asked.size(), c.asked ? 1 : 0) << c.what << ": at once, not from the event loop";
+        manager.setDebugEnabled(false);
+    }
+    AppReviewManager anonymous(clock);
+    anonymous.setDialogs(&dialogs);
+    dialogs.asked.clear();
+    anonymous.showPrompt();
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "no application identifier";
+}
+
+TEST_F(AppReviewManagerTest, AUseIsCountedOnlyWhenTheApplicationAgrees)
+{
+    bool count = false;
+    manager.setShouldIncrementUseCountBlock([&] { return count; });
+    manager.applicationDidFinishLaunching();
+    EXPECT_FALSE(stored(AppReviewManager::UseCount).isValid());
+    count = true;
+    manager.applicationDidFinishLaunching();
+    EXPECT_EQ(stored(AppReviewManager::UseCount).toInt(), 1);
+    manager.incrementSignificantEventCount();
+    EXPECT_EQ(stored(AppReviewManager::SignificantEventCount).toInt(), 1) << "events are not asked about";
+}
+
+// A store of its own, as an application may hand over instead of the user defaults.
+class MapDefaults : public AppReviewManagerDefaultsObject
+{
+public:
+    QVariant objectForKey(const QString &key) const override { return values.value(key); }
+    void setObject(const QVariant &value, const QString &key) override { values.insert(key, value); }
+    void removeObjectForKey(const QString &key) override { values.remove(key); }
+    void synchronize() override { ++synchronized; }
+
+    QVariantMap values;
+    int synchronized = 0;
+};
+
+TEST_F(AppReviewManagerTest, TheStoreAndTheKeyNamesCanBeReplaced)
+{
+    AppReviewManager own(clock);
+    own.setAppID(QStringLiteral("7"));
+    MapDefaults defaults;
+    defaults.values.insert(QStringLiteral("kAppiraterUseCount"), 30);
+    own.setUserDefaultsObject(&defaults);
+    EXPECT_EQ(&own.userDefaultsObject(), &defaults);
+    own.setKey(QStringLiteral("Uses"), AppReviewManager::UseCount);
+    own.setKey(QString(), AppReviewManager::FirstUseDate);
+    own.setKey(QStringLiteral("Nothing"), 12);
+    EXPECT_EQ(own.keyForAppReviewManagerKeyType(AppReviewManager::UseCount), QStringLiteral("7_Uses"));
+    EXPECT_EQ(own.keyForAppReviewManagerKeyType(AppReviewManager::FirstUseDate),
+              QStringLiteral("7_AppReviewManagerKeyFirstUseDate"));
+
+    own.applicationDidFinishLaunching();
+    EXPECT_EQ(defaults.values.value(QStringLiteral("7_Uses")).toInt(), 31) << "moved, then counted";
+    EXPECT_FALSE(defaults.values.contains(QStringLiteral("kAppiraterUseCount")));
+    EXPECT_GE(defaults.synchronized, 2);
+    EXPECT_FALSE(UserDefaults::contains(QStringLiteral("7_Uses"))) << "nothing in the user defaults";
+    EXPECT_EQ(own.trackingInfo().value(QStringLiteral("7_Uses")).toInt(), 31);
+
+    // Without a store of its own, the user defaults again.
+    own.setUserDefaultsObject(nullptr);
+    own.incrementUseCount();
+    EXPECT_EQ(UserDefaults::value(QStringLiteral("7_Uses")).toInt(), 1);
+    for (const QString &key : own.allKeys())
+        UserDefaults::remove(key);
+}
+
+TEST_F(AppReviewManagerTest, TextsSetBeforeTheAlertAreShown)
+{
+    manager.setAppName(QStringLiteral("Stage"));
+    manager.setCancelButtonTitle(QStringLiteral("Never"));
+    manager.setRemindButtonTitle(QStringLiteral("Later"));
+    manager.setDaysBeforeReminding(0);
+    manager.showPrompt();
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    const Dialogs::Alert &alert = dialogs.asked.first();
+    EXPECT_EQ(alert.title, QStringLiteral("Rate Stage"));
+    EXPECT_EQ(alert.defaultButton, QStringLiteral("Rate Stage"));
+    EXPECT_EQ(alert.alternateButton, QStringLiteral("Never"));
+    EXPECT_EQ(alert.otherButton, QStringLiteral("Later")) << "a title set is kept, even without reminding";
+    // Made on first read and kept: a later name does not change them.
+    manager.setAppName(QStringLiteral("Other"));
+    EXPECT_EQ(manager.reviewTitle(), QStringLiteral("Rate Stage"));
+    manager.setReviewTitle(QStringLiteral("Please"));
+    manager.setReviewMessage(QStringLiteral("100% %1 worth it"));
+    manager.setRateButtonTitle(QStringLiteral("Yes"));
+    manager.showPrompt();
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.asked.last().title, QStringLiteral("Please"));
+    EXPECT_EQ(dialogs.asked.last().informativeText, QStringLiteral("100% %1 worth it"));
+    EXPECT_EQ(dialogs.asked.last().defaultButton, QStringLiteral("Yes"));
 }
 
 } // namespace

@@ -155,11 +155,15 @@ TEST_F(HtmlExport, CompanionFilesAreWrittenOnlyWhenAbsent)
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 4); // two pages, one style sheet, one script
 }
 
-TEST_F(HtmlExport, PageTakesTheFreeVariantOfTheSongsDefaultName)
+TEST_F(HtmlExport, ThePageIsNamedAsTheSongAndMadeUniqueOnlyByAPageOfThatName)
 {
+    // The song's own file beside it does not count.
     const QString path = TestFiles::write(QDir(songFolder.path()).filePath(QStringLiteral("Song - Band.pro")),
                                           "{title: Song}\n{subtitle: Band}\nla\n");
     Song song(path);
+    ASSERT_TRUE(song.exportHTMLtoURL(out.path()));
+    EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("Song - Band.html"))));
+    // An older page is kept.
     ASSERT_TRUE(song.exportHTMLtoURL(out.path()));
     EXPECT_TRUE(QFileInfo::exists(out.filePath(QStringLiteral("Song - Band1.html"))));
 }
