@@ -36,7 +36,7 @@ public:
     const SongPtr &currentSong() const override { return m_current; }
     void showSongFromPeer(const SongPtr &song) override { m_current = song; }
     void peerTranspose(int) override {}
-    void setWindowTitle(const QString &) override {}
+    void showConnectedPeers(const QString &) override {}
 
 private:
     SongPtr m_current;

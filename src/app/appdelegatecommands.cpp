@@ -168,6 +168,9 @@ void VellorinAppDelegate::updateCommandStates()
 {
     if (m_commandState)
         m_commandState->update();
+    // The transposition bar's own controls follow the same rule as the menu's transposition items.
+    if (m_songViewViewController)
+        m_songViewViewController->setTranspositionEnabled(m_currentSong && transposeEnabled());
 }
 
 CommandState::Inputs VellorinAppDelegate::commandInputs() const
@@ -175,7 +178,7 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
     CommandState::Inputs in;
     in.hasSong = canLinkMusic();
     in.hasMusic = canPlayMusic();
-    in.isNormalSong = m_currentSong && m_isNormalSong;
+    in.isNormalSong = m_currentSong && transposeEnabled();
     in.isNNS = m_currentSong && m_currentSong->isNNS();
     if (m_songViewViewController) {
         const SongPtr &shown = m_songViewViewController->song();
@@ -184,26 +187,23 @@ CommandState::Inputs VellorinAppDelegate::commandInputs() const
         in.hasSongChords = m_songViewViewController->hasSongChords();
         in.canAutoScroll = m_songViewViewController->canAutoScroll();
         in.autoScrollCanSave = m_songViewViewController->autoScrollCanSave();
+        in.transposeToolbarShown = m_songViewViewController->transposeToolbarVisible();
     }
     in.songViewVisible = isSongViewVisible();
     in.songEditVisible = isSongEditVisible();
     in.editorHasFocus = m_panes.songEdit && m_panes.songEdit->textHasFocus();
     const Instrument *instrument = m_prefs->currentInstrument();
     in.keyboardInstrument = instrument && instrument->isKeyboard();
-    // Next and previous step through the list they are enabled from: the playlist while it is shown.
-    const bool playlistShown = stepsThroughPlaylist();
-    if (playlistShown && m_panes.playlists) {
-        in.hasNextSong = m_panes.playlists->nextSong() != nullptr;
-        in.hasPrevSong = m_panes.playlists->prevSong() != nullptr;
-    } else if (!playlistShown && m_panes.songList) {
-        in.hasNextSong = m_panes.songList->nextSong() != nullptr;
-        in.hasPrevSong = m_panes.songList->prevSong() != nullptr;
-    }
+    in.hasNextSong = canStepSong(1);
+    in.hasPrevSong = canStepSong(-1);
     if (m_splitView) {
         const bool songListShown =
             m_splitView->isSongListVisible() && m_splitView->selectedListType() == PaneSplitView::SongListType;
         in.songListShown = songListShown;
-        in.canViewSort = songListShown && m_panes.songList && m_panes.songList->widget()->width() > 0;
+        // The tags list sorts through the same settings as the song list.
+        ListPane *shown = steppedList();
+        in.canViewSort =
+            m_splitView->isSongListVisible() && shown && shown != m_panes.playlists && shown->widget()->width() > 0;
         in.canRestoreLayout = m_splitView->canRestoreLayout();
     }
     in.midiOn = m_prefs->midi();
@@ -282,6 +282,8 @@ void VellorinAppDelegate::onSongViewShown(void (SongViewViewController::*command
     if (!isSongViewVisible())
         m_splitView->toggleSongView();
     (m_songViewViewController->*command)();
+    // The transposition bar's item stays enabled while its bar is shown.
+    updateCommandStates();
 }
 
 void VellorinAppDelegate::onSongList(void (SongListPane::*command)())

@@ -155,37 +155,51 @@ void VellorinAppDelegate::sampleSong()
     refresh();
 }
 
-bool VellorinAppDelegate::stepsThroughPlaylist() const
+ListPane *VellorinAppDelegate::steppedList() const
 {
-    return m_prefs->showPlaylists() && m_splitView && m_splitView->isSongListVisible();
+    if (!m_splitView || !m_splitView->isSongListVisible())
+        return m_panes.songList;
+    switch (m_splitView->selectedListType()) {
+    case PaneSplitView::PlaylistsType:
+        return m_panes.playlists;
+    case PaneSplitView::TagsType:
+        return m_panes.tags;
+    case PaneSplitView::SongListType:
+        break;
+    }
+    return m_panes.songList;
+}
+
+bool VellorinAppDelegate::canStepSong(int offset) const
+{
+    const ListPane *list = steppedList();
+    if (!list)
+        return false;
+    // A playlist steps onto notes and missing songs too, which have no library song.
+    if (list == m_panes.playlists)
+        return m_panes.playlists->hasEntryNextToSelection(offset);
+    return (offset > 0 ? list->nextSong() : list->prevSong()) != nullptr;
 }
 
 void VellorinAppDelegate::nextSong()
 {
-    stepSong(&SongListPane::nextSong, &PlaylistsPane::nextSong);
+    stepSong(1);
 }
 
 void VellorinAppDelegate::prevSong()
 {
-    stepSong(&SongListPane::prevSong, &PlaylistsPane::prevSong);
+    stepSong(-1);
 }
 
-void VellorinAppDelegate::stepSong(SongPtr (SongListPane::*inSongList)() const,
-                                   SongPtr (PlaylistsPane::*inPlaylist)() const)
+void VellorinAppDelegate::stepSong(int offset)
 {
-    if (!saveCurrentSongInteractive(true))
+    if (!saveCurrentSongInteractive(true) || !canStepSong(offset))
         return;
-    ListPane *list = nullptr;
-    SongPtr song;
-    if (stepsThroughPlaylist() && m_panes.playlists) {
-        list = m_panes.playlists;
-        song = (m_panes.playlists->*inPlaylist)();
-    } else if (!stepsThroughPlaylist() && m_panes.songList) {
-        list = m_panes.songList;
-        song = (m_panes.songList->*inSongList)();
-    }
-    if (!song)
-        return;
+    ListPane *list = steppedList();
+    const SongPtr song = list == m_panes.playlists ? m_panes.playlists->stepToEntryNextToSelection(offset)
+                                                   : (offset > 0 ? list->nextSong() : list->prevSong());
     setCurrentSong(song);
     list->refresh();
+    // The command's keys must find the next step enabled, whatever widget has the focus.
+    updateCommandStates();
 }

@@ -25,13 +25,14 @@ void VellorinAppDelegate::togglePlayTogether()
 {
     if (m_peerControl) {
         m_peerControl.reset();
+        m_window->setSharingTitle(std::nullopt);
     } else if (canConnect()) {
         Dialogs::Alert alert;
         alert.title = tr("Start Riro Riroduva on other computers to show the same song on all connected devices");
         alert.defaultButton = tr("OK");
         alert.alternateButton = tr("Cancel");
         if (m_dialogs.runAlert(alert) == Dialogs::Answer::Default) {
-            m_window->setWindowTitle(QStringLiteral("Vellorin - ") + tr("Searching..."));
+            m_window->setSharingTitle(tr("Searching..."));
             m_peerControl = std::make_unique<PeerControl>(m_makePeerSession(), *this, m_dialogs);
         }
     }
@@ -68,7 +69,7 @@ void VellorinAppDelegate::peerTranspose(int semitones)
         m_songViewViewController->peerTranspose(semitones);
 }
 
-void VellorinAppDelegate::setWindowTitle(const QString &title)
+void VellorinAppDelegate::showConnectedPeers(const QString &names)
 {
-    m_window->setWindowTitle(title);
+    m_window->setSharingTitle(names.isEmpty() ? tr("Searching...") : names);
 }

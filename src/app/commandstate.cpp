@@ -12,7 +12,7 @@ using Rule = bool (*)(const CommandState::Inputs &);
 
 bool transposable(const CommandState::Inputs &in)
 {
-    return in.hasSong && !in.isNNS;
+    return in.hasSong && in.isNormalSong && !in.isNNS;
 }
 
 bool transposed(const CommandState::Inputs &in)
@@ -43,6 +43,9 @@ const QHash<QString, Rule> &rules()
         {QStringLiteral("actTransposeAllB"), transposable},
         {QStringLiteral("actTransposeAllSharp"), transposable},
         {QStringLiteral("actTransposeUp"), transposable},
+        // Not over a PDF song or a note; a bar left open over one can still be put away.
+        {QStringLiteral("actToggleTransposeToolbar"),
+         [](const auto &in) { return !in.hasSong || in.isNormalSong || in.transposeToolbarShown; }},
         {QStringLiteral("actTransposeDown"), transposable},
         {QStringLiteral("actConvertToNNS"), [](const auto &in) { return in.hasSong && in.hasKey && !in.isNNS; }},
         {QStringLiteral("actConvertFromNNS"), [](const auto &in) { return in.hasSong && in.hasKey && in.isNNS; }},
@@ -98,7 +101,7 @@ bool CommandState::isAllowed(const QString &actionName, const Inputs &inputs)
 
 QString CommandState::midiTitle(const Inputs &inputs)
 {
-    if (!inputs.midiOn)
+    if (!inputs.midiOn || inputs.midiConnections.isEmpty())
         return QCoreApplication::translate("CommandState", "MIDI");
     return QCoreApplication::translate("CommandState", "MIDI (%1)").arg(inputs.midiConnections);
 }

@@ -18,7 +18,8 @@ public:
         bool hasSong = false;
         // The song has a linked recording.
         bool hasMusic = false;
-        // The song is neither a PDF song nor a playlist note: it has a text of its own to write.
+        // The song is neither a PDF song nor a playlist note: it has a text of its own to write and chords to
+        // transpose.
         bool isNormalSong = false;
         // The song is written in Nashville numbers.
         bool isNNS = false;
@@ -26,6 +27,8 @@ public:
         // Semitones the song pane shows the song transposed by.
         int transpose = 0;
         bool songViewVisible = false;
+        // The song pane shows its transposition bar.
+        bool transposeToolbarShown = false;
         bool songEditVisible = false;
         // The editor's text has the keyboard focus.
         bool editorHasFocus = false;

@@ -35,7 +35,7 @@ bool isReachable(const QRect &geometry)
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
-    setWindowTitle(tr("Vellorin"));
+    setSongTitle(tr("Vellorin"));
     resize(1200, 800);
 
     m_toolbar = addToolBar(tr("Main"));
@@ -137,4 +137,21 @@ bool MainWindow::handleFileDrag(QWidget *target, QEvent *event)
         drop->ignore();
     }
     return true;
+}
+
+void MainWindow::setSongTitle(const QString &title)
+{
+    m_songTitle = title;
+    updateTitle();
+}
+
+void MainWindow::setSharingTitle(const std::optional<QString> &peers)
+{
+    m_sharingTitle = peers;
+    updateTitle();
+}
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(m_sharingTitle ? m_songTitle + QStringLiteral(" - ") + *m_sharingTitle : m_songTitle);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QSlider;
 class QToolBar;
@@ -19,6 +20,12 @@ public:
 
     // Shows the pane as the window's content; the window owns it from then on.
     void setSongPane(QWidget *pane);
+    // The title is the song pane's ("Vellorin", or "Vellorin - " and the song), followed, while nearby sharing is
+    // on, by " - " and the connected peers (or "Searching..." while none is): who is connected stays in sight
+    // whatever song is shown.
+    void setSongTitle(const QString &title);
+    // The peers part of the title; nullopt while sharing is off.
+    void setSharingTitle(const std::optional<QString> &peers);
     // Asked before the window closes; answering false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
 
@@ -54,6 +61,10 @@ private:
     // The drop of a drag event, when it carries local files from another program onto this window.
     bool handleFileDrag(QWidget *target, QEvent *event);
 
+    void updateTitle();
+
+    QString m_songTitle;
+    std::optional<QString> m_sharingTitle;
     std::function<bool()> m_closeGuard;
     FileDrops m_fileDrops;
     QToolBar *m_toolbar = nullptr;

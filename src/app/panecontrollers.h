@@ -23,6 +23,10 @@ public:
     virtual void refresh() = 0;
     // The pane's view, placed into the window's list slot.
     virtual QWidget *widget() = 0;
+    // The song of the row after / before the selected one; null at the end of the list or without a selection.
+    // In a playlist, the library's song of the entry (the note itself for a note), null for a missing song.
+    virtual SongPtr nextSong() const = 0;
+    virtual SongPtr prevSong() const = 0;
     virtual void saveLayout(VellorinWindowLayout &layout) const = 0;
     virtual void loadLayout(const VellorinWindowLayout &layout) = 0;
 };
@@ -36,9 +40,6 @@ public:
     virtual void selectCurrentSong() = 0;
     // The songs of the selected rows, in row order.
     virtual QList<SongPtr> selectedSongs() const = 0;
-    // The song of the row after / before the selected one; null at the end of the list or without a selection.
-    virtual SongPtr nextSong() const = 0;
-    virtual SongPtr prevSong() const = 0;
     // Moves the selected songs to the trash, after asking.
     virtual void deleteSelectedSongs() = 0;
     // Files the selected songs into a category the user names.
@@ -87,9 +88,12 @@ public:
     virtual SongPtr selectedEntry() const = 0;
     // The playlist shown; null when none is.
     virtual std::shared_ptr<PlayList> currentPlayList() const = 0;
-    // The library song of the entry after / before the selected one; null at the end or without a selection.
-    virtual SongPtr nextSong() const = 0;
-    virtual SongPtr prevSong() const = 0;
+    // Next and Previous Song step through every entry: the row offset rows from the selection (1: after the last
+    // selected row, -1: before the first) holds an entry, a note or a missing song too. False without a selection.
+    virtual bool hasEntryNextToSelection(int offset) const = 0;
+    // Steps to that entry: its row is the one the next refresh selects, even where another row shows the same
+    // song; answers the song to show (null for a missing song, or when there is no such row).
+    virtual SongPtr stepToEntryNextToSelection(int offset) = 0;
     // The entries of the selected rows, in row order, each with the key the playlist gives it.
     virtual QList<SongPtr> selectedSongs() const = 0;
     // The library's songs for the selected entries, in row order; entries whose song is missing are left out.

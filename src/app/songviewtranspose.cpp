@@ -214,6 +214,13 @@ void SongViewViewController::transposeAllsharp()
     updatePlaylistKey();
 }
 
+void SongViewViewController::setTranspositionEnabled(bool enabled)
+{
+    for (QPushButton *control :
+         {m_transposePopupButton, m_capoPopupButton, m_allbTransposeButton, m_allsharpTransposeButton})
+        control->setEnabled(enabled);
+}
+
 void SongViewViewController::transposeSave()
 {
     // There is no application store on Linux, so no review is asked for after saving.

@@ -6,6 +6,7 @@
 #include "chordviewwidget.h"
 #include "dialogs.h"
 #include "log.h"
+#include "mainwindow.h"
 #include "metronomeengine.h"
 #include "metronomeflashview.h"
 #include "pdfsong.h"
@@ -191,8 +192,13 @@ void SongViewViewController::updateWindowTitle()
 {
     // With the title drawn in the song, the window does not repeat it.
     const bool titleInSong = appPrefs().showTitleSubtitle();
-    window()->setWindowTitle(m_song && !titleInSong ? tr("Vellorin - %1").arg(m_song->titleSubtitleReference())
-                                                    : tr("Vellorin"));
+    const QString title =
+        m_song && !titleInSong ? tr("Vellorin - %1").arg(m_song->titleSubtitleReference()) : tr("Vellorin");
+    // In the main window the title also names the peers the song is shared with.
+    if (auto *mainWindow = qobject_cast<MainWindow *>(window()))
+        mainWindow->setSongTitle(title);
+    else
+        window()->setWindowTitle(title);
 }
 
 void SongViewViewController::showSongOrPdf()

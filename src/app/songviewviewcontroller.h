@@ -131,6 +131,8 @@ public:
     void capoFromPopup(int capo);
     void transposeAllb();
     void transposeAllsharp();
+    // The transposition bar's pop-ups and flat / sharp buttons act; off for a song that cannot be transposed.
+    void setTranspositionEnabled(bool enabled);
     // Writes the transposition into the song's text, then the playlist key.
     void transposeSave();
     // There is a transposition or a spelling to save.

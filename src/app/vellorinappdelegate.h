@@ -179,8 +179,8 @@ public:
     void saveDocument();
     // Writes the sample song into the song folder (never over an existing one) and shows it among all songs.
     void sampleSong();
-    // The song after / before the selected one in the list stepped through: the playlist while it is shown,
-    // else the song list. Nothing at the ends.
+    // The entry after / before the selected one in the list shown: the playlist (notes and missing songs
+    // included), the tags list or the song list; the song list while no list is shown. Nothing at the ends.
     void nextSong();
     void prevSong();
     // Asks for the current song's key and writes it; an empty answer changes nothing.
@@ -267,10 +267,10 @@ public:
     // The sharing in progress; nullptr while sharing is off.
     PeerControl *peerControl() const { return m_peerControl.get(); }
     // What peers ask: a library song shown (after the open question, unsaved edits saved first, not echoed to
-    // the peers), the shown song transposed, the window's title.
+    // the peers), the shown song transposed, who is connected (shown in the window's title).
     void showSongFromPeer(const SongPtr &song) override;
     void peerTranspose(int semitones) override;
-    void setWindowTitle(const QString &title) override;
+    void showConnectedPeers(const QString &names) override;
 
     // --- State ---
     bool startUpDone() const { return m_startUpDone; }
@@ -366,9 +366,11 @@ private:
     void showEditorAt(qsizetype caret);
     // What an opened file brings to show: the song, or null (a file applied, refused or not imported).
     SongPtr openChosenFile(const QString &path);
-    // The next and previous commands step through the playlist while it is shown.
-    bool stepsThroughPlaylist() const;
-    void stepSong(SongPtr (SongListPane::*inSongList)() const, SongPtr (PlaylistsPane::*inPlaylist)() const);
+    // The list the next and previous commands step through; null when that pane is absent.
+    ListPane *steppedList() const;
+    // The stepped list has a row offset rows from its selection (1: the next one, -1: the previous one).
+    bool canStepSong(int offset) const;
+    void stepSong(int offset);
     // Writes a change of the current song's text that the user asked for (the change saves the song), canSave()
     // being couldSave before it; the editor and the song pane follow.
     void writeCurrentSongChange(bool couldSave, const std::function<bool(Song &)> &change);

@@ -7,6 +7,7 @@
 #include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
+#include "songtableview.h"
 #include "songviewviewcontroller.h"
 #include "tagsviewcontroller.h"
 #include "vellorinappdelegate.h"
@@ -34,6 +35,14 @@ void connectEditor(SongEditViewController &editor)
     });
     QObject::connect(editor.songTextView(), &DoubleClickTextView::focusChanged, &editor, [](bool hasFocus) {
         onApplication([=](VellorinAppDelegate &application) { application.setSongStepKeysEnabled(!hasFocus); });
+    });
+}
+
+// Next and Previous Song follow each list's selection at once, so their keys never find them stale.
+void connectSelectionToCommandStates(SongTableView *table)
+{
+    QObject::connect(table, &SongTableView::selectionDidChange, table, [] {
+        onApplication([](VellorinAppDelegate &application) { application.updateCommandStates(); });
     });
 }
 
@@ -67,11 +76,15 @@ PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
         auto *songList = new SongListViewController(dialogs, clock);
         auto *editor = new SongEditViewController(&currentSong, editorSources(dialogs));
         connectEditor(*editor);
+        auto *playlists = new PlaylistsViewController(dialogs, clock);
+        auto *tags = new TagsViewController(dialogs, clock);
+        for (SongTableView *table : {songList->songsTable(), playlists->songsTable(), tags->songsTable()})
+            connectSelectionToCommandStates(table);
         PaneControllers panes;
         panes.songList = songList;
         panes.songEdit = editor;
-        panes.playlists = new PlaylistsViewController(dialogs, clock);
-        panes.tags = new TagsViewController(dialogs, clock);
+        panes.playlists = playlists;
+        panes.tags = tags;
         return panes;
     };
 }

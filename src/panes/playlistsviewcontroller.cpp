@@ -57,6 +57,15 @@ bool showsSong(const SongPtr &resolvedSong, const SongPtr &current)
     return current ? isSameSong(resolvedSong, current) : !resolvedSong;
 }
 
+// The same line of the playlist file: reading the file again makes new objects of the same entries.
+bool isSameEntry(const SongPtr &entry, const SongPtr &other)
+{
+    return entry && other &&
+           (entry == other ||
+            (entry->isNote() == other->isNote() && entry->titleSubtitleReference() == other->titleSubtitleReference() &&
+             entry->playlistkey() == other->playlistkey()));
+}
+
 } // namespace
 
 PlaylistsViewController::PlaylistsViewController(Dialogs &dialogs, Clock &clock, QWidget *parent)
@@ -192,7 +201,6 @@ std::shared_ptr<PlayList> PlaylistsViewController::playlistToShow() const
 
 void PlaylistsViewController::reloadRows()
 {
-    m_shownRow = -1;
     m_songsTable->reloadRows([this] { m_model->setPlayList(m_currentPlayList); });
 }
 
@@ -243,23 +251,53 @@ SongPtr PlaylistsViewController::resolved(const SongPtr &entry)
 
 void PlaylistsViewController::selectCurrentSong()
 {
-    const SongPtr current = currentSong();
-    const int rows = m_model->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        const SongPtr entry = entryForRow(row);
-        const SongPtr song = resolved(entry);
-        if (!showsSong(song, current))
-            continue;
-        m_songsTable->selectRowAlone(row);
-        m_shownRow = row;
-        // An entry without a key shows its song as written.
-        if (VellorinAppDelegate *delegate = application(); delegate && song)
-            delegate->setTranspose(song->deltaForTransposeKey(entry->playlistkey().value_or(QString())));
-        fillMenusForEntry(entry, song);
+    const int row = rowOfCurrentSong();
+    rememberShownRow(row);
+    if (row < 0) {
+        m_songsTable->clearSelectionQuietly();
         return;
     }
-    m_shownRow = -1;
-    m_songsTable->clearSelectionQuietly();
+    m_songsTable->selectRowAlone(row);
+    const SongPtr entry = entryForRow(row);
+    const SongPtr song = resolved(entry);
+    // An entry without a key shows its song as written; a note has nothing to transpose.
+    if (VellorinAppDelegate *delegate = application(); delegate && song && !song->isNote())
+        delegate->setTranspose(song->deltaForTransposeKey(entry->playlistkey().value_or(QString())));
+    fillMenusForEntry(entry, song);
+}
+
+int PlaylistsViewController::rowOfCurrentSong() const
+{
+    // The same song may stand twice, in two keys, and notes have no file: the row shown before comes first.
+    if (m_shownEntry) {
+        const int rows = m_model->rowCount();
+        for (int row = 0; row < rows; ++row)
+            if (entryForRow(row) == m_shownEntry && showsCurrentSong(row))
+                return row;
+        if (isSameEntry(entryForRow(m_shownRow), m_shownEntry) && showsCurrentSong(m_shownRow))
+            return m_shownRow;
+    }
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (showsCurrentSong(row))
+            return row;
+    return -1;
+}
+
+bool PlaylistsViewController::showsCurrentSong(int row) const
+{
+    const SongPtr entry = entryForRow(row);
+    if (!entry)
+        return false;
+    const SongPtr current = currentSong();
+    if (entry->isNote())
+        return isSameEntry(entry, current);
+    return showsSong(resolved(entry), current);
+}
+
+void PlaylistsViewController::rememberShownRow(int row)
+{
+    m_shownRow = row;
+    m_shownEntry = entryForRow(row);
 }
 
 bool PlaylistsViewController::shouldSelectRow(int row)
@@ -279,7 +317,7 @@ bool PlaylistsViewController::shouldSelectRow(int row)
     // A missing song leaves no current song: the song shown before is not the one chosen.
     if (delegate)
         delegate->setCurrentSong(song);
-    m_shownRow = row;
+    rememberShownRow(row);
     // Without a key of its own the entry keeps the transposition that showing the song gave it.
     const QString key = entry->playlistkey().value_or(QString());
     if (delegate && song && !key.isEmpty())
@@ -297,21 +335,16 @@ void PlaylistsViewController::fillMenusForEntry(const SongPtr &entry, const Song
 bool PlaylistsViewController::holdsCurrentSong(int row) const
 {
     // The same song may stand in a playlist twice, in two keys: only the row chosen shows it.
-    return row == m_shownRow && showsSong(resolved(entryForRow(row)), currentSong());
+    return row == m_shownRow && showsCurrentSong(row);
 }
 
 int PlaylistsViewController::rowAfterQuestion(int row, const SongPtr &entry) const
 {
-    // Saving may have read the playlist again into new entries: the same line of the file is the same entry.
-    const auto sameEntry = [this, &entry](int each) {
-        const SongPtr other = entryForRow(each);
-        return other && (other == entry || (other->titleSubtitleReference() == entry->titleSubtitleReference() &&
-                                            other->playlistkey() == entry->playlistkey()));
-    };
-    if (sameEntry(row))
+    // Saving may have read the playlist again into new entries.
+    if (isSameEntry(entryForRow(row), entry))
         return row;
     for (int each = 0; each < m_model->rowCount(); ++each)
-        if (sameEntry(each))
+        if (isSameEntry(entryForRow(each), entry))
             return each;
     return -1;
 }
@@ -356,14 +389,29 @@ QList<SongPtr> PlaylistsViewController::selectedRealSongs() const
 
 SongPtr PlaylistsViewController::nextSong() const
 {
-    const QList<int> rows = selectedSongIndices();
-    return rows.isEmpty() ? nullptr : resolved(entryForRow(rows.last() + 1));
+    return resolved(m_songsTable->songNextToSelection(1));
 }
 
 SongPtr PlaylistsViewController::prevSong() const
 {
-    const QList<int> rows = selectedSongIndices();
-    return rows.isEmpty() ? nullptr : resolved(entryForRow(rows.first() - 1));
+    return resolved(m_songsTable->songNextToSelection(-1));
+}
+
+bool PlaylistsViewController::hasEntryNextToSelection(int offset) const
+{
+    return m_songsTable->songNextToSelection(offset) != nullptr;
+}
+
+SongPtr PlaylistsViewController::stepToEntryNextToSelection(int offset)
+{
+    if (!hasEntryNextToSelection(offset))
+        return nullptr;
+    rememberShownRow(m_songsTable->rowNextToSelection(offset));
+    const SongPtr song = resolved(m_shownEntry);
+    // On stage no question stops the way on: the row tells the song is missing, and no song is shown.
+    if (!song)
+        Log::write(QStringLiteral("Song not found: %1").arg(m_shownEntry->description()));
+    return song;
 }
 
 bool PlaylistsViewController::enableTags() const

@@ -47,13 +47,16 @@ public:
     std::shared_ptr<PlayList> currentPlayList() const override { return m_currentPlayList; }
     SongPtr nextSong() const override;
     SongPtr prevSong() const override;
+    bool hasEntryNextToSelection(int offset) const override;
+    SongPtr stepToEntryNextToSelection(int offset) override;
     QList<SongPtr> selectedSongs() const override;
     // For the current song's file, the current song's object: it holds the edits.
     QList<SongPtr> selectedRealSongs() const override;
 
-    // Selects the first row whose song is the current song (without a current song: the first entry whose song is
-    // missing) and shows that song in the entry's key, 0 semitones for an entry without a key; no row when none
-    // matches.
+    // Selects the row of the current song and shows that song in the entry's key, 0 semitones for an entry
+    // without a key; no row when none matches. The row shown before (chosen or stepped to) keeps the selection
+    // while it holds the same entry; else the first row whose song is the current song (without a current song:
+    // the first entry whose song is missing).
     void selectCurrentSong();
     // The selected rows, ascending.
     QList<int> selectedSongIndices() const;
@@ -125,6 +128,10 @@ private:
     // current song.
     bool shouldSelectRow(int row);
     bool holdsCurrentSong(int row) const;
+    // The row's entry resolves to the current song; a note to the current note of the same text.
+    bool showsCurrentSong(int row) const;
+    int rowOfCurrentSong() const;
+    void rememberShownRow(int row);
     int rowAfterQuestion(int row, const SongPtr &entry) const;
     void fillMenusForEntry(const SongPtr &entry, const SongPtr &song);
     void showInEntryKey(const SongPtr &entry, const SongPtr &song);
@@ -148,6 +155,9 @@ private:
     QAction *m_sortPlaylistsMenuItem = nullptr;
     std::shared_ptr<PlayList> m_currentPlayList;
     PlayList::RandomBelow m_randomBelow;
-    // The row whose song this pane made current (or found current); -1 when none.
+    // The row whose song this pane made current (or found current), and its entry; -1 and null when none.
+    // Reading the playlist again makes new entries: the row is found again by its position and the entry's
+    // reference and key.
     int m_shownRow = -1;
+    SongPtr m_shownEntry;
 };

@@ -220,18 +220,12 @@ QList<SongPtr> SongListViewController::selectedSongs() const
 
 SongPtr SongListViewController::nextSong() const
 {
-    const QList<int> rows = m_songsTable->selectedRows();
-    if (rows.isEmpty() || !library())
-        return nullptr;
-    return library()->songForRow(rows.last() + 1);
+    return m_songsTable->songNextToSelection(1);
 }
 
 SongPtr SongListViewController::prevSong() const
 {
-    const QList<int> rows = m_songsTable->selectedRows();
-    if (rows.isEmpty() || rows.first() == 0 || !library())
-        return nullptr;
-    return library()->songForRow(rows.first() - 1);
+    return m_songsTable->songNextToSelection(-1);
 }
 
 void SongListViewController::focusSearchField()

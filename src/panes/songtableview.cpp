@@ -219,6 +219,21 @@ void SongTableView::selectRowAlone(int row)
     quietly(select);
 }
 
+int SongTableView::rowNextToSelection(int offset) const
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || !model())
+        return -1;
+    const int row = offset > 0 ? rows.last() + offset : rows.first() + offset;
+    return row >= 0 && row < model()->rowCount() ? row : -1;
+}
+
+SongPtr SongTableView::songNextToSelection(int offset) const
+{
+    const int row = rowNextToSelection(offset);
+    return row >= 0 && m_rules.songForRow ? m_rules.songForRow(row) : nullptr;
+}
+
 SongPtr SongTableView::selectRowOfCurrentSong()
 {
     const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();

@@ -52,6 +52,10 @@ public:
 
     // The selected rows, ascending.
     QList<int> selectedRows() const;
+    // The row after the last selected row (offset 1) or before the first one (offset -1), and its song; -1 and
+    // nullptr without a selection or past the ends.
+    int rowNextToSelection(int offset) const;
+    SongPtr songNextToSelection(int offset) const;
     // The songs of the selected rows, in row order; for the current song's file, the current song's object.
     QList<SongPtr> selectedSongs() const;
     // The first row whose song has this file; -1 when none has (always for an empty path).

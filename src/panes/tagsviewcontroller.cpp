@@ -173,6 +173,16 @@ QList<SongPtr> TagsViewController::selectedSongs() const
     return m_songsTable->selectedSongs();
 }
 
+SongPtr TagsViewController::nextSong() const
+{
+    return m_songsTable->songNextToSelection(1);
+}
+
+SongPtr TagsViewController::prevSong() const
+{
+    return m_songsTable->songNextToSelection(-1);
+}
+
 void TagsViewController::sortByColumn(int column)
 {
     Prefs *prefs = settings();

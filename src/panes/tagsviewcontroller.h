@@ -37,6 +37,8 @@ public:
     void saveLayout(VellorinWindowLayout &layout) const override;
     void loadLayout(const VellorinWindowLayout &layout) override;
     QList<SongPtr> selectedSongs() const override;
+    SongPtr nextSong() const override;
+    SongPtr prevSong() const override;
 
     // Selects the row of the current song alone, or no row when the list does not hold it.
     void selectCurrentSong();

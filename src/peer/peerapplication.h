@@ -20,5 +20,6 @@ public:
     virtual void showSongFromPeer(const SongPtr &song) = 0;
     // Shows the song on display transposed by the half-tones, without telling the peers.
     virtual void peerTranspose(int semitones) = 0;
-    virtual void setWindowTitle(const QString &title) = 0;
+    // The names of the connected peers, joined by ", "; empty while none is connected.
+    virtual void showConnectedPeers(const QString &names) = 0;
 };

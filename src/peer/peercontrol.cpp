@@ -177,8 +177,7 @@ void PeerControl::saveSong(const SongPtr &song)
 
 void PeerControl::updateTitleWithPeers()
 {
-    const QString names = connectedPeerNames();
-    m_application.setWindowTitle(names.isEmpty() ? tr("Vellorin") : tr("Vellorin - %1").arg(names));
+    m_application.showConnectedPeers(connectedPeerNames());
 }
 
 void PeerControl::receive(const QByteArray &bytes, const QString &peerName)

@@ -51,7 +51,7 @@ public:
     void askToSaveSong(const SongPtr &song, bool haveSong, const QString &peer);
     // Writes the received song into the library song of exactly its reference, or as a new song file.
     void saveSong(const SongPtr &song);
-    // "Vellorin - " and the connected peers' names, or "Vellorin" alone.
+    // The application shows who is connected.
     void updateTitleWithPeers();
 
 private:

@@ -264,26 +264,29 @@ TEST_F(AppDelegateCommandsTest, FindSearchesTheEditorWhileItHasTheFocusElseTheSo
     EXPECT_EQ(calls.calls, (QStringList{"songEdit.showFindBar", "songList.focusSearchField"}));
 }
 
-TEST_F(AppDelegateCommandsTest, NextAndPreviousAreEnabledFromTheListTheyStepThrough)
+TEST_F(AppDelegateCommandsTest, NextPreviousAndSortAreEnabledFromTheListShown)
 {
     launch();
     songList.next = std::make_shared<Song>();
     playlistsPane.prev = std::make_shared<Song>();
+    panes.tags.prev = std::make_shared<Song>();
     struct Case
     {
         PaneSplitView::ListType list;
         bool next;
         bool prev;
+        bool sort;
     };
-    // The tags pane has no songs to step through: the song list's selection counts.
-    const Case cases[] = {{PaneSplitView::SongListType, true, false},
-                          {PaneSplitView::TagsType, true, false},
-                          {PaneSplitView::PlaylistsType, false, true}};
+    // Each list steps through its own rows; the tags list sorts as the song list does.
+    const Case cases[] = {{PaneSplitView::TagsType, false, true, true},
+                          {PaneSplitView::PlaylistsType, false, true, false},
+                          {PaneSplitView::SongListType, true, false, true}};
     for (const Case &c : cases) {
         delegate->splitView()->showList(c.list);
         const CommandState::Inputs in = delegate->commandInputs();
         EXPECT_EQ(in.hasNextSong, c.next) << c.list;
         EXPECT_EQ(in.hasPrevSong, c.prev) << c.list;
+        EXPECT_EQ(in.canViewSort, c.sort) << c.list;
     }
 }
 

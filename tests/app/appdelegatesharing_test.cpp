@@ -8,6 +8,7 @@
 #include "modalgate.h"
 #include "peercontrol.h"
 #include "peermessage.h"
+#include "prefs.h"
 #include "songviewviewcontroller.h"
 
 #include <QAction>
@@ -112,6 +113,42 @@ TEST_F(AppDelegateSharingTest, TheSwitchAsksBeforeSharingAndEndsItAtOnce)
     EXPECT_FALSE(item->isChecked());
     EXPECT_TRUE(log.lines().contains(QStringLiteral("Disconnecting peer control...")));
     EXPECT_TRUE(listener.connectedPeerNames().isEmpty());
+}
+
+TEST_F(AppDelegateSharingTest, TheTitleNamesTheSongAndThePeersWhileSharingIsOn)
+{
+    const SongPtr song = writeSong(QStringLiteral("Blues.pro"), QStringLiteral("{title: Blues}\n{key: E}\n[E]la\n"));
+    auto keys = std::make_unique<LoopbackSession>(QStringLiteral("keys"));
+    auto stage = std::make_unique<LoopbackSession>(QStringLiteral("stage"));
+    makeDelegate();
+    delegate->setPeerSessionMaker([&keys, &stage] {
+        auto session = std::make_unique<LoopbackSession>(QStringLiteral("here"));
+        LoopbackSession::join(*session, *keys);
+        LoopbackSession::join(*session, *stage);
+        return session;
+    });
+    UserDefaults::setValue(songDirKey, folder.path());
+    delegate->applicationDidFinishLaunching();
+    const auto title = [this] {
+        settle();
+        return delegate->window()->windowTitle();
+    };
+    delegate->prefs()->setShowTitleSubtitle(false);
+    switchOn();
+    EXPECT_EQ(title(), QStringLiteral("Vellorin - keys, stage"));
+    delegate->setCurrentSong(song);
+    EXPECT_EQ(title(), QStringLiteral("Vellorin - Blues - keys, stage")) << "a song change keeps the peers";
+    delegate->prefs()->setShowTitleSubtitle(true);
+    delegate->songViewViewController()->refresh();
+    EXPECT_EQ(title(), QStringLiteral("Vellorin - keys, stage")) << "the song draws its own title";
+    delegate->prefs()->setShowTitleSubtitle(false);
+    delegate->songViewViewController()->refresh();
+
+    keys.reset();
+    stage.reset();
+    EXPECT_EQ(title(), QStringLiteral("Vellorin - Blues - Searching...")) << "no peer left";
+    playTogether()->trigger();
+    EXPECT_EQ(title(), QStringLiteral("Vellorin - Blues")) << "sharing off";
 }
 
 TEST_F(AppDelegateSharingTest, WithoutSessionsTheSwitchIsHiddenAndDoesNothing)

@@ -60,7 +60,14 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
         {"a song without audio",
          [](Inputs &in) { in.hasMusic = false; },
          {"actSkipMusicForward", "actSkipMusicBackward"}},
-        {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; }, {"actSetKey", "actDuplicate"}},
+        {"a PDF song or a playlist note", [](Inputs &in) { in.isNormalSong = false; },
+         transposing + QStringList{"actSetKey", "actDuplicate", "actToggleTransposeToolbar"}},
+        {"a PDF song under the transposition bar",
+         [](Inputs &in) {
+             in.isNormalSong = false;
+             in.transposeToolbarShown = true;
+         },
+         transposing + QStringList{"actSetKey", "actDuplicate"}},
         {"a Nashville song", [](Inputs &in) { in.isNNS = true; }, transposing + QStringList{"actConvertToNNS"}},
         {"a song without a key", [](Inputs &in) { in.hasKey = false; }, {"actConvertToNNS"}},
         {"a transposition of 0", [](Inputs &in) { in.transpose = 0; }, {"actTransposeSave", "actTransposeReset"}},
@@ -79,6 +86,9 @@ TEST(CommandState, EachRuleDisablesItsActionsWhenItsConditionFails)
         {"the last song selected", [](Inputs &in) { in.hasNextSong = false; }, {"actNextSong"}},
         {"the first song selected", [](Inputs &in) { in.hasPrevSong = false; }, {"actPrevSong"}},
         {"the tags in the list pane",
+         [](Inputs &in) { in.songListShown = false; },
+         {"actDeleteSongs", "actChangeCategory"}},
+        {"the playlists in the list pane",
          [](Inputs &in) {
              in.songListShown = false;
              in.canViewSort = false;
@@ -120,6 +130,8 @@ TEST(CommandState, TheMidiItemNamesTheConnectionsOnlyWhileMidiIsOn)
     EXPECT_EQ(CommandState::midiTitle(in), QStringLiteral("MIDI")) << "devices are connected, MIDI is off";
     in.midiOn = true;
     EXPECT_EQ(CommandState::midiTitle(in), QStringLiteral("MIDI (Keystation)"));
+    in.midiConnections.clear();
+    EXPECT_EQ(CommandState::midiTitle(in), QStringLiteral("MIDI")) << "MIDI is on, no port is connected";
 }
 
 TEST(CommandState, UpdateEnablesOnlyActionsWithACommandWhoseRuleHolds)

@@ -114,6 +114,8 @@ public:
     std::shared_ptr<PlayList> currentPlayList() const override { return playlist; }
     SongPtr nextSong() const override { return next; }
     SongPtr prevSong() const override { return prev; }
+    bool hasEntryNextToSelection(int offset) const override { return (offset > 0 ? next : prev) != nullptr; }
+    SongPtr stepToEntryNextToSelection(int offset) override { return offset > 0 ? next : prev; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
@@ -140,11 +142,15 @@ public:
     ~FakeTagsPane() override { delete view; }
     void refresh() override { m_log.calls.append(QStringLiteral("tags.refresh")); }
     QList<SongPtr> selectedSongs() const override { return selection; }
+    SongPtr nextSong() const override { return next; }
+    SongPtr prevSong() const override { return prev; }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     void saveLayout(VellorinWindowLayout &) const override {}
     void loadLayout(const VellorinWindowLayout &) override {}
 
     QList<SongPtr> selection;
+    SongPtr next;
+    SongPtr prev;
     // Owned by the window once placed there; made again for a window made after it.
     QPointer<QWidget> view = new QWidget;
 

@@ -5,7 +5,9 @@
 #include "appdelegatefixture.h"
 #include "appreviewmanager.h"
 #include "logcapture.h"
+#include "mainmenus.h"
 #include "mainwindow.h"
+#include "notesong.h"
 #include "paths.h"
 #include "pdfsong.h"
 #include "prefs.h"
@@ -23,6 +25,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -142,6 +145,56 @@ TEST_F(AppDelegateTest, ShowingASongResetsTheChordSpellingAndRemembersIt)
     delegate->prefs()->setShowTitleSubtitle(false);
     QCoreApplication::processEvents();
     EXPECT_EQ(delegate->window()->windowTitle(), QStringLiteral("Vellorin - Capo Song - Me"));
+}
+
+TEST_F(AppDelegateTest, TranspositionActsOnlyOnSongsThatCanBeTransposed)
+{
+    launch(folder.path());
+    ASSERT_TRUE(TextFile::write(folder.filePath(QStringLiteral("sheet.pdf")), QStringLiteral("%PDF-1.4")));
+    auto note = std::make_shared<NoteSong>();
+    note->setText(QStringLiteral("Tuning break"));
+    struct Case
+    {
+        const char *what;
+        SongPtr song;
+        bool transposable;
+    };
+    const Case cases[] = {
+        {"a text song", writeSong(QStringLiteral("t.pro"), QStringLiteral("{title: T}\n{key: G}\n[G]la")), true},
+        {"a PDF song", std::make_shared<PDFSong>(folder.filePath(QStringLiteral("sheet.pdf"))), false},
+        {"a playlist note", note, false},
+    };
+    SongViewViewController &pane = *delegate->songViewViewController();
+    const auto toolbarButton = [this] {
+        return delegate->window()->mainToolbar()->findChild<QToolButton *>(
+            QStringLiteral("toolbarToggleTransposeToolbar"));
+    };
+    for (const Case &c : cases) {
+        delegate->setCurrentSong(c.song);
+        QCoreApplication::processEvents();
+        for (const char *name : {"actTransposeUp", "actTransposeDown", "actTransposeAllB", "actTransposeAllSharp",
+                                 "actToggleTransposeToolbar"})
+            EXPECT_EQ(delegate->menus()->action(QString::fromLatin1(name))->isEnabled(), c.transposable)
+                << c.what << " " << name;
+        EXPECT_EQ(toolbarButton()->isEnabled(), c.transposable) << c.what;
+        for (const char *control : {"transposePopupButton", "capoPopupButton"})
+            EXPECT_EQ(pane.transposeToolbar()->findChild<QWidget *>(QString::fromLatin1(control))->isEnabled(),
+                      c.transposable)
+                << c.what << " " << control;
+    }
+
+    // A bar left open over a song that cannot be transposed can still be put away.
+    delegate->setCurrentSong(cases[0].song);
+    QCoreApplication::processEvents();
+    toolbarButton()->click();
+    ASSERT_TRUE(pane.transposeToolbarVisible());
+    delegate->setCurrentSong(note);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(delegate->menus()->action(QStringLiteral("actTransposeUp"))->isEnabled());
+    ASSERT_TRUE(toolbarButton()->isEnabled());
+    toolbarButton()->click();
+    EXPECT_FALSE(pane.transposeToolbarVisible());
+    EXPECT_FALSE(toolbarButton()->isEnabled());
 }
 
 TEST_F(AppDelegateTest, ATranspositionSetRightAfterShowingASongStays)

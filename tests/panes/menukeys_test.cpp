@@ -1,14 +1,17 @@
 // The menus in the launched application with the real panes: keys that belong to the editor's text while it
-// has the focus, find by focus, templates around the selection, tab conversion, stepping through the song list, a
-// new song, and a command behind every item of the menu bar and the toolbar.
+// has the focus, find by focus, templates around the selection, tab conversion, stepping through each list,
+// a new song, and a command behind every item of the menu bar and the toolbar.
 #include "doubleclicktextview.h"
 #include "editorfindbar.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
+#include "panesplitview.h"
 #include "panestestwindow.h"
+#include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
 #include "songtableview.h"
+#include "tagsviewcontroller.h"
 #include "vellorinappdelegate.h"
 
 #include <QAbstractSlider>
@@ -40,6 +43,18 @@ protected:
     }
     MainWindow &window() const { return *delegate->window(); }
     QAction *action(const char *name) const { return delegate->menus()->action(QString::fromLatin1(name)); }
+    SongTableView *listTable(PaneSplitView::ListType list) const
+    {
+        switch (list) {
+        case PaneSplitView::TagsType:
+            return dynamic_cast<TagsViewController *>(delegate->panes().tags)->songsTable();
+        case PaneSplitView::PlaylistsType:
+            return dynamic_cast<PlaylistsViewController *>(delegate->panes().playlists)->songsTable();
+        case PaneSplitView::SongListType:
+            break;
+        }
+        return songList().songsTable();
+    }
     void focusEditor()
     {
         editor().songTextView()->setFocus();
@@ -273,5 +288,28 @@ TEST_F(MenuKeysTest, TabLinesAreConvertedThroughTheMenuItemAndTheEditorsContextM
         text.undo();
         EXPECT_EQ(text.toPlainText(), before + tab) << "one step of the undo history";
         editor().discardEdits();
+    }
+}
+
+TEST_F(MenuKeysTest, ControlDownAndUpStepThroughWhicheverListWasClicked)
+{
+    write("Set.lst", "Set\nYesterday\nWild Rover\namsterdam\n");
+    const PaneSplitView::ListType lists[] = {PaneSplitView::TagsType, PaneSplitView::PlaylistsType,
+                                             PaneSplitView::SongListType};
+    for (const PaneSplitView::ListType list : lists) {
+        delegate->splitView()->showList(list);
+        QCoreApplication::processEvents();
+        SongTableView &table = *listTable(list);
+        const auto songOfRow = [&table](int row) { return table.model()->index(row, 0).data().toString(); };
+        const QRect first = table.visualRect(table.model()->index(0, 0));
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), &table) << list;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ControlModifier);
+        EXPECT_EQ(currentSong()->title(), songOfRow(1)) << list;
+        EXPECT_EQ(table.selectedRows(), QList<int>{1}) << list;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
+        EXPECT_EQ(currentSong()->title(), songOfRow(0)) << list;
+        EXPECT_EQ(table.selectedRows(), QList<int>{0}) << list;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "doubleclicktextview.h"
 #include "failingwrites.h"
+#include "mainmenus.h"
 #include "mainwindow.h"
 #include "openedurls.h"
 #include "panesplitview.h"
@@ -20,6 +21,7 @@
 #include "vellorinappdelegate.h"
 #include "vellorinwindowlayout.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -271,6 +273,51 @@ TEST_F(PlaylistsPaneTest, TheNextSongCommandStepsThroughThePlaylist)
     delegate->prevSong();
     EXPECT_EQ(currentSong()->title(), "Greensleeves");
     EXPECT_EQ(shownTransposition(), currentSong()->deltaForTransposeKey("D"));
+}
+
+TEST_F(PlaylistsPaneTest, NextAndPreviousWalkTheWholeSetListAcrossRefreshes)
+{
+    // A song, a note, the same song in two keys, and a song that is missing.
+    write("Gig.lst", "Gig\nGreensleeves [Em]\n#Tuning break\nAmazing Grace - Traditional [A]\n"
+                     "Amazing Grace - Traditional [C]\nLost Song - Nobody\n");
+    pane().refresh();
+    choosePlaylist("Gig");
+    struct Entry
+    {
+        const char *shown; // null: no song
+        const char *key;   // null: nothing to transpose
+        bool hasNext;
+        bool hasPrev;
+    };
+    const Entry entries[] = {
+        {"Greensleeves", "Em", true, false}, {"Note", nullptr, true, true},   {"Amazing Grace", "A", true, true},
+        {"Amazing Grace", "C", true, true},  {nullptr, nullptr, false, true},
+    };
+    const auto action = [this](const char *name) { return delegate->menus()->action(QString::fromLatin1(name)); };
+    const auto expectAt = [&](int row) {
+        // The application reads the playlists again whenever it becomes active.
+        pane().refresh();
+        const Entry &entry = entries[row];
+        EXPECT_EQ(pane().selectedSongIndices(), QList<int>{row});
+        EXPECT_EQ(currentSong() ? currentSong()->title() : QString(), QString::fromUtf8(entry.shown ? entry.shown : ""))
+            << row;
+        if (entry.key)
+            EXPECT_EQ(shownTransposition(), currentSong()->deltaForTransposeKey(entry.key)) << row;
+        EXPECT_EQ(action("actNextSong")->isEnabled(), entry.hasNext) << row;
+        EXPECT_EQ(action("actPrevSong")->isEnabled(), entry.hasPrev) << row;
+        EXPECT_EQ(action("actTransposeUp")->isEnabled(), entry.key != nullptr) << row;
+    };
+    clickEntry(0);
+    expectAt(0);
+    for (int row = 1; row < int(std::size(entries)); ++row) {
+        action("actNextSong")->trigger();
+        expectAt(row);
+    }
+    for (int row = int(std::size(entries)) - 2; row >= 0; --row) {
+        action("actPrevSong")->trigger();
+        expectAt(row);
+    }
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "stepping onto a missing song asks nothing";
 }
 
 TEST_F(PlaylistsPaneTest, ACancelledSaveQuestionQuietensFurtherChoicesForTwoSeconds)

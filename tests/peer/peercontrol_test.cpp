@@ -303,20 +303,20 @@ TEST_F(PeerControlTest, LogsMessagesThatChangeNothing)
                                         QStringLiteral("Peer notification 7 for song Test not implemented")}));
 }
 
-TEST_F(PeerControlTest, TheWindowTitleNamesTheConnectedPeers)
+TEST_F(PeerControlTest, TheApplicationIsToldTheConnectedPeers)
 {
-    EXPECT_EQ(a.windowTitle, QStringLiteral("Vellorin - Ben's tablet"));
+    EXPECT_EQ(a.connectedPeers, QStringLiteral("Ben's tablet"));
     {
         PeerDevice c(QStringLiteral("C"));
         PeerDevice::join(a, c);
-        EXPECT_EQ(a.windowTitle, QStringLiteral("Vellorin - Ben's tablet, C"));
+        EXPECT_EQ(a.connectedPeers, QStringLiteral("Ben's tablet, C"));
     }
     PeerDevice::settle();
-    EXPECT_EQ(a.windowTitle, QStringLiteral("Vellorin - Ben's tablet"));
+    EXPECT_EQ(a.connectedPeers, QStringLiteral("Ben's tablet"));
     const LogCapture log;
     b.control.reset();
     PeerDevice::settle();
-    EXPECT_EQ(a.windowTitle, QStringLiteral("Vellorin"));
+    EXPECT_EQ(a.connectedPeers, QString());
     EXPECT_EQ(log.lines(), QStringList({QStringLiteral("Disconnecting peer control..."),
                                         QStringLiteral("Peer Ben's tablet disconnected")}));
 }

@@ -47,7 +47,7 @@ public:
     const SongPtr &currentSong() const override { return current; }
     void showSongFromPeer(const SongPtr &song) override;
     void peerTranspose(int semitones) override { transpositions.append(semitones); }
-    void setWindowTitle(const QString &title) override { windowTitle = title; }
+    void showConnectedPeers(const QString &names) override { connectedPeers = names; }
 
     // Holds the song folder "songs" and nothing else, so that a write beside the song folder shows.
     QTemporaryDir home;
@@ -66,7 +66,7 @@ public:
     // References of the songs shown for peers, in order.
     QStringList shownForPeers;
     QList<int> transpositions;
-    QString windowTitle;
+    QString connectedPeers;
     // The codes of the messages this device received, in order.
     QList<quint32> receivedCodes;
 
