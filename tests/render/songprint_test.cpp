@@ -320,3 +320,21 @@ TEST_F(SongPrintTest, DiagramRowsAreTitledAsTheChordsOverTheWords)
         EXPECT_EQ(dynamic_cast<SongPrint &>(job.songView(0)).chordRows().songchordnames(), c.names);
     }
 }
+
+TEST_F(SongPrintTest, ATabSongsChordWordsGetDiagramRows)
+{
+    useChordLibrary();
+    prefs.setPrintChords(true);
+    prefs.setNumPrintChordsPerRow(4);
+    const SongPtr song = songOf(QStringLiteral("Am      C     G\nWhen the night has come\nD   E\nand the land\n"));
+    SongsPrintView job({{song, {}}}, std::nullopt, prefs);
+    const QStringList pages = printed(job);
+    ASSERT_EQ(pages.size(), 1);
+    auto &printedSong = dynamic_cast<SongPrint &>(job.songView(0));
+    ASSERT_TRUE(printedSong.view().isTab());
+    const PrintChordRows &rows = printedSong.chordRows();
+    EXPECT_EQ(rows.songchordnames(), (QStringList{"Am", "C", "G", "D", "E"}));
+    ASSERT_EQ(rows.chordlines().size(), 2);
+    EXPECT_TRUE(printedSong.joinedLines().last().chords) << "the rows follow the song";
+    EXPECT_EQ(pages[0].count(QStringLiteral("Am")), 2) << "over the words and over its diagram";
+}
