@@ -63,6 +63,10 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
+    // Windows going away move the focus and change the active window: no command-state update or activation
+    // handling may then reach the window and panes being destroyed.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_commandState.reset();
     m_folderWatcher.reset();
     // MIDI and sharing stop first: nothing more is sent or chosen. The window and its panes go while the shared
     // objects still exist; then nobody may reach them.

@@ -4,6 +4,7 @@
 #include "chord.h"
 #include "log.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <QtGlobal>
@@ -15,6 +16,7 @@ namespace {
 struct KnownInstrument
 {
     const char *title;
+    const char *displayName; // as people say it; the title stays the stored identifier
     int numstrings;
     std::array<int, Instrument::maxStrings> basetones;
     bool isBass;
@@ -24,23 +26,23 @@ struct KnownInstrument
 // Strings and open tones by chord database title. Any other title is a six-string guitar.
 constexpr std::array<int, Instrument::maxStrings> kGuitarTones = {-8, -3, 2, 7, 11, 16};
 constexpr KnownInstrument kKnownInstruments[] = {
-    {"Ukulele_C", 4, {7, 0, 4, 9}, false, false},
-    {"Ukulele_D", 4, {9, 2, 6, 11}, false, false},
-    {"Ukulele_Bariton", 4, {2, 7, 11, 16}, false, false},
-    {"Mandolin", 4, {-5, 2, 9, 16}, false, false},
-    {"Fiddle", 4, {-5, 2, 9, 16}, false, false},
-    {"Banjo", 5, {-5, 2, 7, 11, 14}, false, false},
-    {"Banjo_Tenor", 4, {0, 7, 14, 21}, false, false},
-    {"Irish_Bouzouki", 4, {-5, 2, 9, 14}, false, false},
-    {"Greek_Bouzouki", 4, {0, 5, 9, 14}, false, false},
-    {"Bass_Guitar", 4, {-20, -15, -10, -5}, true, false},
-    {"Bass_5", 5, {-25, -20, -15, -10, -5}, true, false},
-    {"Charango", 5, {19, 24, 28, 21, 28}, false, false},
-    {"Ronroco", 5, {14, 19, 23, 16, 23}, false, false},
-    {"Mountain_Dulcimer", 3, {2, 9, 14}, false, false},
-    {"Cigar_Box_Guitar", 3, {-5, 2, 7}, false, false},
-    {"Guitalele", 6, {-3, 2, 7, 12, 16, 21}, false, false},
-    {"Piano", 6, {}, false, true},
+    {"Ukulele_C", QT_TRANSLATE_NOOP("Instrument", "Ukulele (C tuning)"), 4, {7, 0, 4, 9}, false, false},
+    {"Ukulele_D", QT_TRANSLATE_NOOP("Instrument", "Ukulele (D tuning)"), 4, {9, 2, 6, 11}, false, false},
+    {"Ukulele_Bariton", QT_TRANSLATE_NOOP("Instrument", "Baritone Ukulele"), 4, {2, 7, 11, 16}, false, false},
+    {"Mandolin", QT_TRANSLATE_NOOP("Instrument", "Mandolin"), 4, {-5, 2, 9, 16}, false, false},
+    {"Fiddle", QT_TRANSLATE_NOOP("Instrument", "Fiddle"), 4, {-5, 2, 9, 16}, false, false},
+    {"Banjo", QT_TRANSLATE_NOOP("Instrument", "Banjo"), 5, {-5, 2, 7, 11, 14}, false, false},
+    {"Banjo_Tenor", QT_TRANSLATE_NOOP("Instrument", "Tenor Banjo"), 4, {0, 7, 14, 21}, false, false},
+    {"Irish_Bouzouki", QT_TRANSLATE_NOOP("Instrument", "Irish Bouzouki"), 4, {-5, 2, 9, 14}, false, false},
+    {"Greek_Bouzouki", QT_TRANSLATE_NOOP("Instrument", "Greek Bouzouki"), 4, {0, 5, 9, 14}, false, false},
+    {"Bass_Guitar", QT_TRANSLATE_NOOP("Instrument", "Bass Guitar"), 4, {-20, -15, -10, -5}, true, false},
+    {"Bass_5", QT_TRANSLATE_NOOP("Instrument", "5-String Bass"), 5, {-25, -20, -15, -10, -5}, true, false},
+    {"Charango", QT_TRANSLATE_NOOP("Instrument", "Charango"), 5, {19, 24, 28, 21, 28}, false, false},
+    {"Ronroco", QT_TRANSLATE_NOOP("Instrument", "Ronroco"), 5, {14, 19, 23, 16, 23}, false, false},
+    {"Mountain_Dulcimer", QT_TRANSLATE_NOOP("Instrument", "Mountain Dulcimer"), 3, {2, 9, 14}, false, false},
+    {"Cigar_Box_Guitar", QT_TRANSLATE_NOOP("Instrument", "Cigar Box Guitar"), 3, {-5, 2, 7}, false, false},
+    {"Guitalele", QT_TRANSLATE_NOOP("Instrument", "Guitalele"), 6, {-3, 2, 7, 12, 16, 21}, false, false},
+    {"Piano", QT_TRANSLATE_NOOP("Instrument", "Piano"), 6, {}, false, true},
 };
 
 // The semitones above the open tone at which a string sounds a pitch class, 0..11.
@@ -78,6 +80,16 @@ Instrument Instrument::fromPath(const QString &chordDatabasePath)
     }
     instrument.m_chorddbpath = chordDatabasePath;
     return instrument;
+}
+
+QString Instrument::displayName() const
+{
+    for (const KnownInstrument &known : kKnownInstruments) {
+        if (m_title == QLatin1String(known.title))
+            return QCoreApplication::translate("Instrument", known.displayName);
+    }
+    // Any other chord database: its file name, with blanks for the underscores that stand for them.
+    return QString(m_title).replace(u'_', u' ');
 }
 
 bool Instrument::hasDiatonicFrets() const

@@ -29,8 +29,11 @@ public:
     // title chooses strings, tones and flags (an unknown title is a six-string guitar).
     static Instrument fromPath(const QString &chordDatabasePath);
 
+    // The identifier kept in the settings, songs and file names ("Cigar_Box_Guitar").
     const QString &title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
+    // The name the user sees ("Cigar Box Guitar", "Ukulele (D tuning)"), translated.
+    QString displayName() const;
     int numstrings() const { return m_numstrings; }
     bool isKeyboard() const { return m_isKeyboard; }
     bool isBass() const { return m_isBass; }

@@ -23,7 +23,7 @@ public:
     // The instruments keep their addresses for the list's lifetime: a chord library holds on to its own.
     Instrument &at(int index) { return *m_instruments.at(index); }
     const Instrument &at(int index) const { return *m_instruments.at(index); }
-    // The titles in list order, for the instrument menus.
+    // The titles (stored identifiers) in list order.
     QStringList titles() const;
 
     int currentIndex() const { return m_currentIndex; }

@@ -1,6 +1,8 @@
 // The grid in which a chord view lays out its diagrams.
 #include "chordgrid.h"
 
+#include "keyboarddrawing.h"
+
 #include <algorithm>
 
 namespace {
@@ -56,7 +58,10 @@ void ChordGrid::layOutFretted(int count, const QRectF &rect, int numcols)
 void ChordGrid::layOutKeyboards(int count, const QRectF &rect)
 {
     const qreal cw = rect.width();
-    const qreal ch = std::max<qreal>(rect.height() * 0.5, 0);
+    // Half the height, but no higher than a keyboard of the cell's width looks: a tall rectangle (one that
+    // leaves the height open) would otherwise stretch the keys far out of shape.
+    const qreal natural = KeyboardDrawing::naturalHeight(cw - 2 * cellInset) + 2 * cellInset;
+    const qreal ch = std::clamp<qreal>(rect.height() * 0.5, 0, natural);
     // Each keyboard chord owns its keyboard cell and the equally high band of staves below it.
     const qreal rowHeight = 2 * ch;
     for (int i = 0; i < count; ++i)

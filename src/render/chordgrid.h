@@ -11,8 +11,8 @@ public:
     // Lays out count diagrams in a rectangle of rect's size, starting at the view's own origin
     // (0, 0) whatever rect's origin. Fretted diagrams fill numcols columns of cells 1.2 times as
     // high as wide, shrunk to fit the height; a keyboard chord takes a full-width cell of half the
-    // height for its keyboard with its staves below it, so several keyboard chords stack
-    // without overlapping.
+    // height (at most a keyboard's natural height at that width) for its keyboard with its staves
+    // below it, so several keyboard chords stack without overlapping.
     ChordGrid(int count, const QRectF &rect, int numcols, bool keyboard);
 
     // Each diagram's bounds: its cell inset by 2 points on every side. For a keyboard chord this

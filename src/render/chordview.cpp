@@ -63,15 +63,28 @@ QSizeF ChordView::calcChordsBoundsWithRect(const QRectF &rect)
     return grid.extent();
 }
 
+QRectF ChordView::diagramsRect() const
+{
+    const bool keyboard = DiagramSettings::current().instrument.isKeyboard();
+    QRectF drawn;
+    for (const Chord &chord : m_chords)
+        drawn = drawn.united(clickArea(chord, keyboard));
+    return drawn;
+}
+
 void ChordView::drawRect(QPainter &painter, const QRectF &bounds) const
 {
     painter.fillRect(bounds, m_invert ? m_foregroundColor : m_backgroundColor);
     const DiagramSettings settings = DiagramSettings::current();
+    // The grid's diagrams share one scale, whatever their base-fret labels.
+    DiagramStyle gridStyle = style();
+    gridStyle.leftHanded = settings.display.leftHandedChordDisplay;
+    gridStyle.sharedLabelRoom = true;
     for (const Chord &chord : m_chords) {
         if (settings.instrument.isKeyboard())
             drawKeyboardChord(painter, chord, chord.bounds());
         else
-            drawChord(painter, settings.instrument.tunedChordForChord(chord), chord.bounds());
+            drawFretted(painter, settings.instrument.tunedChordForChord(chord), chord.bounds(), gridStyle, settings);
     }
 }
 
@@ -98,6 +111,12 @@ void ChordView::drawChord(QPainter &painter, const Chord &chord, const QRectF &b
         drawTitledKeyboard(painter, chord, bounds, diagramStyle, settings);
         return;
     }
+    drawFretted(painter, chord, bounds, diagramStyle, settings);
+}
+
+void ChordView::drawFretted(QPainter &painter, const Chord &chord, const QRectF &bounds,
+                            const DiagramStyle &diagramStyle, const DiagramSettings &settings) const
+{
     const FretDiagram diagram = FretDiagram::fromChord(chord, m_numstrings, settings);
     FretboardDrawing(diagram, bounds, m_numstrings, diagramStyle).paint(painter);
 }

@@ -58,6 +58,9 @@ public:
     // Lays the chords out in a grid of rect's size from the view's origin, writes each chord's bounds,
     // and returns the size the grid wants (see ChordGrid).
     QSizeF calcChordsBoundsWithRect(const QRectF &rect);
+    // Where the laid-out chords draw: their bounds, with the staves below a keyboard chord's keyboard.
+    // Unlike the grid's extent it has no empty cell after the last chord. Empty without chords.
+    QRectF diagramsRect() const;
     // Fills bounds with the view's ground and draws every chord at its bounds.
     void drawRect(QPainter &painter, const QRectF &bounds) const;
     // Draws one diagram as given, not retuned: callers outside the view pass the fingering to draw
@@ -89,6 +92,8 @@ public:
 
 private:
     DiagramStyle style() const;
+    void drawFretted(QPainter &painter, const Chord &chord, const QRectF &bounds, const DiagramStyle &diagramStyle,
+                     const DiagramSettings &settings) const;
     // A keyboard chord in the grid: its keyboard in bounds, its bass and treble staves below.
     void drawKeyboardChord(QPainter &painter, const Chord &chord, const QRectF &bounds) const;
     void drawTitledKeyboard(QPainter &painter, const Chord &chord, const QRectF &bounds,

@@ -17,6 +17,7 @@ constexpr qreal leftHandedLineWidth = 2.0;
 constexpr qreal shadowMinGridWidth = 30.0; // smaller diagrams stay crisp without a shadow
 const QPointF shadowOffset(1, 1);
 constexpr qreal cornerMarkScale = 0.7;
+constexpr int fewestFretRows = 4; // every diagram shows at least four frets
 
 QColor tempCellColor()
 {
@@ -57,15 +58,27 @@ FretboardDrawing::FretboardDrawing(const FretDiagram &diagram, const QRectF &rec
         m_y += m_fontSize;
         m_h -= m_fontSize;
     }
-    const TextMetrics metrics(m_font);
-    m_gridWidth = m_w - metrics.width(QStringLiteral("9"));
-    if (m_diagram.baseFret >= 10)
-        m_gridWidth -= metrics.width(QStringLiteral("10"));
+    m_gridWidth = m_w - labelRoom();
     m_topBand = m_h / 6;
     m_fretGap = (m_h - m_topBand) / m_diagram.numFrets;
     m_stringGap = m_gridWidth / m_numstrings;
     m_x0 = m_x + m_stringGap / 2;
     m_y0 = m_y + m_topBand;
+}
+
+qreal FretboardDrawing::labelRoom() const
+{
+    if (m_style.sharedLabelRoom) {
+        // Measured in the label font of a four-fret diagram, the largest, so that a diagram with more fret
+        // rows (a smaller label) keeps the same room too.
+        const qreal fontSize = (m_h * 5 / 6) / fewestFretRows;
+        return TextMetrics(labelFont(fontSize)).width(QStringLiteral("10"));
+    }
+    const TextMetrics metrics(m_font);
+    qreal room = metrics.width(QStringLiteral("9"));
+    if (m_diagram.baseFret >= 10)
+        room += metrics.width(QStringLiteral("10"));
+    return room;
 }
 
 int FretboardDrawing::columnCount() const

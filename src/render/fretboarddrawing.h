@@ -24,6 +24,9 @@ struct DiagramStyle
     bool markEditableChords = false;
     bool printing = false;   // on paper nothing is filled behind a diagram
     bool leftHanded = false; // the strings are mirrored: a thick line marks the lowest string at the right
+    // Diagrams side by side in a grid: each keeps the room of a two-digit base-fret label beside its fret grid,
+    // whatever its own label, so that every grid of the set has the same width.
+    bool sharedLabelRoom = false;
 
     // A diagram inverted on its own (selected) exchanges the two colours; so does an inverted view.
     QColor lineColor(bool diagramInverted) const { return viewInverted == diagramInverted ? foreground : background; }
@@ -58,6 +61,8 @@ public:
     QString cornerMark() const;
 
 private:
+    // The width beside the fret grid kept for the base-fret label.
+    qreal labelRoom() const;
     int columnCount() const;
     void paintCell(QPainter &painter) const;
     void paintEditableFrame(QPainter &painter) const;

@@ -13,6 +13,8 @@ constexpr int minimumWhiteKeys = 6;
 constexpr qreal blackKeyWidth = 0.7;  // of a white key's width
 constexpr qreal blackKeyHeight = 0.6; // of the keyboard's height
 constexpr qreal dotSize = 0.9;        // dot diameter over the black key's width
+// Height over width of a keyboard: six white keys (the fewest shown) about two and a half times as long as wide.
+constexpr qreal naturalHeightOverWidth = 0.4;
 const QPointF shadowOffset(1, 1);
 
 int whiteKeyInOctave(int whiteKey)
@@ -55,6 +57,11 @@ qreal KeyboardDrawing::widthForMaxWidth(const QList<Key> &keys, qreal maxWidth)
     const Range range = keyRange(keys);
     const float wanted = float(range.end - range.first) * float(maxWidth) / 10.0f;
     return std::min<qreal>(wanted, maxWidth);
+}
+
+qreal KeyboardDrawing::naturalHeight(qreal width)
+{
+    return std::max<qreal>(width, 0) * naturalHeightOverWidth;
 }
 
 void KeyboardDrawing::layOutKeys(const Range &range)

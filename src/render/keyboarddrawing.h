@@ -30,6 +30,8 @@ public:
     static Range keyRange(const QList<Key> &keys);
     // The width a keyboard of these keys wants within maxWidth: a tenth of it per white key.
     static qreal widthForMaxWidth(const QList<Key> &keys, qreal maxWidth);
+    // The height that looks like a keyboard at the width, whatever the number of keys it shows.
+    static qreal naturalHeight(qreal width);
 
     void paint(QPainter &painter) const;
 

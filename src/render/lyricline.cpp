@@ -235,24 +235,29 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
     const bool highlighted = m_view.m_highlight;
     const TextMetrics &metrics = highlighted ? m_view.m_highlightMetrics : m_view.m_textMetrics;
     const qreal width = metrics.width(word);
-    if (m_canvas && m_view.showLyrics()) {
-        const Prefs &prefs = *m_view.prefs();
-        const QFont &font = highlighted ? m_view.m_highlightfont : m_view.m_textfont;
+    if (m_view.showLyrics()) {
         const QRectF rect = mirrored(QRectF(pen.x, y, width, metrics.height()));
-        if (highlighted)
-            fill(rect, m_view.m_highlightcolor);
-        QString shown = word;
-        QColor color = highlighted ? prefs.highlightfontprefs()->color() : prefs.textfontprefs()->color();
         // A link too long for the column is broken over lines: each piece leads to the whole link.
         const QString run = lyricRunAround(start, length);
-        if (LineClassifier::isLinkWord(run)) {
-            underLineWord(rect, font);
-            m_view.m_links.append(LinkInfo(m_view.viewRect(rect), run));
-        } else if (m_view.isTab() && isTabSongChord(word, start + length)) {
-            shown = drawTabSongChord(word, rect);
-            color = prefs.chordfontprefs()->color();
+        const bool link = LineClassifier::isLinkWord(run);
+        // A tab song's chord is recorded while measuring too, as bracketed chords are, so that printing, which
+        // reads the chords of the layout, knows it.
+        const bool tabChord = !link && m_view.isTab() && isTabSongChord(word, start + length);
+        if (m_canvas && highlighted)
+            fill(rect, m_view.m_highlightcolor);
+        const QString shown = tabChord ? drawTabSongChord(word, rect) : word;
+        if (m_canvas) {
+            const Prefs &prefs = *m_view.prefs();
+            const QFont &font = highlighted ? m_view.m_highlightfont : m_view.m_textfont;
+            QColor color = highlighted ? prefs.highlightfontprefs()->color() : prefs.textfontprefs()->color();
+            if (link) {
+                underLineWord(rect, font);
+                m_view.m_links.append(LinkInfo(m_view.viewRect(rect), run));
+            } else if (tabChord) {
+                color = prefs.chordfontprefs()->color();
+            }
+            m_texts.add(shown, rect.topLeft(), font, color);
         }
-        m_texts.add(shown, rect.topLeft(), font, color);
     }
     pen.x += float(width);
 }
@@ -284,6 +289,10 @@ bool LyricLine::isTabSongChord(const QString &word, qsizetype after) const
 QString LyricLine::drawTabSongChord(const QString &word, const QRectF &wordRect)
 {
     const QString name = m_view.transposedChordName(word);
+    if (!m_canvas) {
+        m_view.addChordHit(name, QRectF());
+        return name;
+    }
     const qreal grow = 0.5 * m_view.m_chordMetrics.descent();
     const QRectF rect = wordRect.adjusted(-grow, -grow, grow, grow);
     fill(rect, m_view.prefs()->chordfontprefs()->backgroundColor());

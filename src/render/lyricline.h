@@ -77,7 +77,8 @@ private:
     qsizetype consumeWhitespace(qsizetype pos, qsizetype end, Pen &pen, float y);
     // In a tab song, a word that names a chord is drawn as one.
     bool isTabSongChord(const QString &word, qsizetype after) const;
-    // Draws the chord's background and records its click area; returns the name to draw (transposed).
+    // Records the chord (with its click area when drawn) and draws its background; returns the name to draw
+    // (transposed).
     QString drawTabSongChord(const QString &word, const QRectF &wordRect);
     // The word behind pos, after blanks: up to the next whitespace or line break.
     QString nextWordInText(qsizetype pos) const;

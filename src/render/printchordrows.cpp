@@ -16,7 +16,7 @@ void PrintChordRows::calcChordLinesForWidth(const SongView &view, const Prefs &s
 {
     m_view = &view;
     m_chordlines.clear();
-    m_songchordnames = names;
+    m_songchordnames = shownNames(view, names);
     m_definedOnly = settings.printOnlyDefinedChords();
     m_perRow = ChordGrid::chordsPerRow(settings.numPrintChordsPerRow(), view.numColumns());
     Log::write(QStringLiteral("calcChordLinesForWidth for width %1 numColumns %2 numchords %3")
@@ -50,6 +50,17 @@ void PrintChordRows::calcChordLinesForWidth(const SongView &view, const Prefs &s
         m_chordlines.last().range.length = listSize() - m_chordlines.last().range.location;
 }
 
+QStringList PrintChordRows::shownNames(const SongView &view, const QStringList &names)
+{
+    QStringList shown;
+    for (const QString &name : names) {
+        const QString respelled = view.respelledChordName(name);
+        if (!shown.contains(respelled))
+            shown.append(respelled);
+    }
+    return shown;
+}
+
 qsizetype PrintChordRows::listSize() const
 {
     return m_definedOnly ? m_view->tempchords().size() : m_songchordnames.size();
@@ -59,7 +70,12 @@ std::optional<Chord> PrintChordRows::chordAt(qsizetype index) const
 {
     if (m_definedOnly)
         return m_view->tempchords().at(index);
-    return m_view->chordForName(m_songchordnames.at(index));
+    const QString &name = m_songchordnames.at(index);
+    std::optional<Chord> chord = m_view->chordForName(name);
+    // Titled as the words show it: the library's fingering carries the library's spelling ("Abm" for "G#m").
+    if (chord)
+        chord->setTitle(name);
+    return chord;
 }
 
 void PrintChordRows::drawRow(QPainter &painter, const LineInfo &row, float width, float y) const

@@ -20,8 +20,8 @@ class PrintChordRows
 {
 public:
     // Rebuilds the rows for a column of the width (points) of a view whose song is laid out. names: the song's
-    // chord names in order of first use. Rows are made when settings ask for printed chords, the song has chord
-    // names and the instrument is not a keyboard.
+    // chord names in order of first use; the rows hold them spelled as the view shows them, each once. Rows are made
+    // when settings ask for printed chords, the song has chord names and the instrument is not a keyboard.
     void calcChordLinesForWidth(const SongView &view, const Prefs &settings, float width, const QStringList &names);
 
     const QList<LineInfo> &chordlines() const { return m_chordlines; }
@@ -33,6 +33,7 @@ public:
     void drawRow(QPainter &painter, const LineInfo &row, float width, float y) const;
 
 private:
+    static QStringList shownNames(const SongView &view, const QStringList &names);
     qsizetype listSize() const;
     // The diagram of entry index of the chord list; none for a name without a chord.
     std::optional<Chord> chordAt(qsizetype index) const;

@@ -9,6 +9,7 @@
 #include "chordwindowcontext.h"
 #include "chordwindowshost.h"
 #include "instrument.h"
+#include "instrumentspopup.h"
 #include "prefs.h"
 #include "tuningdialog.h"
 
@@ -86,7 +87,8 @@ ChordListViewController::ChordListViewController(ChordWindowsHost &host, QWidget
     connect(m_tuningButton, &QPushButton::clicked, this, &ChordListViewController::changeTuning);
     connect(m_addChordButton, &QPushButton::clicked, this, &ChordListViewController::addChord);
     // A press opens the diagram window; the table never selects.
-    connect(m_chordsTableView, &QTableView::pressed, this, [this](const QModelIndex &index) { rowClicked(index.row()); });
+    connect(m_chordsTableView, &QTableView::pressed, this,
+            [this](const QModelIndex &index) { rowClicked(index.row()); });
     // The diagrams column stretches with the table, which reports no section resize for it.
     m_chordsTableView->viewport()->installEventFilter(this);
     refresh();
@@ -108,7 +110,7 @@ QStringList ChordListViewController::baseNames() const
 void ChordListViewController::refresh()
 {
     const Instrument &instrument = ChordWindowContext::instrument();
-    setWindowTitle(instrument.title());
+    setWindowTitle(instrument.displayName());
     {
         const QSignalBlocker blocker(m_searchField);
         m_searchField->clear();
@@ -138,11 +140,11 @@ void ChordListViewController::fillInstrumentsPopup()
 {
     const Prefs *prefs = AppContext::instance()->prefs();
     const Instruments *instruments = prefs ? prefs->instruments() : nullptr;
-    m_instrumentsPopup->clear();
-    if (!instruments)
+    if (!instruments) {
+        m_instrumentsPopup->clear();
         return;
-    m_instrumentsPopup->addItems(instruments->titles());
-    m_instrumentsPopup->setCurrentIndex(instruments->currentIndex());
+    }
+    InstrumentsPopup::fill(*m_instrumentsPopup, *instruments);
 }
 
 void ChordListViewController::updateInstrumentControls()
@@ -182,7 +184,8 @@ void ChordListViewController::onSearch()
 void ChordListViewController::instrumentSelected()
 {
     Prefs *prefs = AppContext::instance()->prefs();
-    if (!prefs || !prefs->selectInstrumentByTitle(m_instrumentsPopup->currentText()))
+    if (!prefs || !prefs->selectInstrumentByTitle(
+                      InstrumentsPopup::titleAt(*m_instrumentsPopup, m_instrumentsPopup->currentIndex())))
         return;
     prefs->save();
     m_currentBaseChordName.reset();
@@ -207,7 +210,8 @@ void ChordListViewController::refreshWhenReady()
         refresh();
         return;
     }
-    m_libraryReady = connect(library, &Chords::ready, this, &ChordListViewController::refresh, Qt::SingleShotConnection);
+    m_libraryReady =
+        connect(library, &Chords::ready, this, &ChordListViewController::refresh, Qt::SingleShotConnection);
 }
 
 void ChordListViewController::addChord()
@@ -225,15 +229,17 @@ void ChordListViewController::rowClicked(int row)
     const QString name = chordnames()[row];
     Chords *library = ChordWindowContext::chords();
     m_chordViewController->setChords(name, library ? library->chordsForTitle(name) : QList<Chord>());
-    const QRect rowRect = m_chordsTableView->visualRect(m_model->index(row, ChordListTableModel::NameColumn))
-                              .united(m_chordsTableView->visualRect(m_model->index(row, ChordListTableModel::DiagramsColumn)));
+    const QRect rowRect =
+        m_chordsTableView->visualRect(m_model->index(row, ChordListTableModel::NameColumn))
+            .united(m_chordsTableView->visualRect(m_model->index(row, ChordListTableModel::DiagramsColumn)));
     const QWidget *viewport = m_chordsTableView->viewport();
     m_chordViewController->showWindow(QRect(viewport->mapToGlobal(rowRect.topLeft()), rowRect.size()));
 }
 
 void ChordListViewController::fitImagesToColumn()
 {
-    const int width = m_chordsTableView->viewport()->width() - m_chordsTableView->columnWidth(ChordListTableModel::NameColumn);
+    const int width =
+        m_chordsTableView->viewport()->width() - m_chordsTableView->columnWidth(ChordListTableModel::NameColumn);
     m_model->setImageWidth(std::max(1, width));
     m_model->setDevicePixelRatio(devicePixelRatioF());
 }

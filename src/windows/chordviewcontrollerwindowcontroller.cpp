@@ -24,6 +24,8 @@ namespace {
 constexpr int initialColumns = 4;
 // Room enough for any set's diagrams, when measuring how high they stand.
 constexpr qreal unboundedHeight = 100000;
+// A diagram's cell reaches this far beyond its bounds.
+constexpr qreal cellInset = 2;
 
 } // namespace
 
@@ -75,12 +77,16 @@ qreal ChordViewControllerWindowController::cellWidth()
 }
 
 QPoint ChordViewControllerWindowController::placement(const QRect &rect, const QSize &windowSize,
-                                                       const QRect &available)
+                                                      const QRect &available)
 {
-    const int below = rect.bottom() + 1;
-    if (below + windowSize.height() > available.bottom() + 1)
-        return QPoint(rect.left(), rect.top() - windowSize.height());
-    return QPoint(rect.left(), below);
+    int y = rect.bottom() + 1;
+    if (y + windowSize.height() > available.bottom() + 1)
+        y = rect.top() - windowSize.height();
+    // Whatever the rectangle, the window stays on the screen: moved in from an edge it would pass.
+    const int x = std::clamp(rect.left(), available.left(),
+                             std::max(available.left(), available.right() + 1 - windowSize.width()));
+    y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() + 1 - windowSize.height()));
+    return QPoint(x, y);
 }
 
 void ChordViewControllerWindowController::setChords(const QString &name, const QList<Chord> &chords)
@@ -95,7 +101,7 @@ void ChordViewControllerWindowController::setChords(const QString &name, const Q
     ChordView &view = m_chordViewWidget->chordView();
     view.setChords(chords);
     view.setNumstrings(ChordWindowContext::instrument().numstrings());
-    fitHeight();
+    fitToDiagrams();
     layOutChords();
     m_defineAction->setVisible(!hasTemp());
     m_removeDefinitionAction->setVisible(hasTemp());
@@ -106,17 +112,31 @@ bool ChordViewControllerWindowController::hasTemp() const
     return std::any_of(m_chords.begin(), m_chords.end(), [](const Chord &c) { return c.temp(); });
 }
 
-void ChordViewControllerWindowController::fitHeight()
+qreal ChordViewControllerWindowController::heightOfDiagrams(qreal width)
 {
     ChordView &view = m_chordViewWidget->chordView();
-    const qreal width = sizeInPoints().width();
     view.setNumcols(std::max(1, int(width / cellWidth())));
-    view.calcChordsBoundsWithRect(QRectF(0, 0, width, unboundedHeight));
-    // The diagrams' cells end 2 points below their bounds.
-    qreal height = cellWidth() * 1.2;
-    for (const Chord &chord : view.chords())
-        height = std::max(height, chord.bounds().bottom() + 2);
-    resize(width * TextMetrics::pointScale(this), qRound(height * TextMetrics::pointScale(this)));
+    const QSizeF extent = view.calcChordsBoundsWithRect(QRectF(0, 0, width, unboundedHeight));
+    // A keyboard grid ends with its last row of staves; a fretted grid's extent holds room for one more cell.
+    const qreal bottom = ChordWindowContext::isKeyboard() ? extent.height() : view.diagramsRect().bottom() + cellInset;
+    return std::max(cellWidth() * 1.2, bottom);
+}
+
+void ChordViewControllerWindowController::fitToDiagrams()
+{
+    const qreal scale = TextMetrics::pointScale(this);
+    const QSizeF available = QSizeF(screen()->availableGeometry().size()) / scale;
+    qreal width = std::min(sizeInPoints().width(), available.width());
+    qreal height = heightOfDiagrams(width);
+    // A set too tall for the screen gets more columns, as long as they make it lower.
+    while (height > available.height() && width + cellWidth() <= available.width()) {
+        const qreal wider = heightOfDiagrams(width + cellWidth());
+        if (wider >= height)
+            break;
+        width += cellWidth();
+        height = wider;
+    }
+    resize(qRound(width * scale), qRound(std::min(height, available.height()) * scale));
 }
 
 QSizeF ChordViewControllerWindowController::sizeInPoints() const

@@ -25,7 +25,8 @@ public:
     ~ChordViewControllerWindowController() override;
 
     // Where the window goes: its top-left at the rectangle's lower-left corner, so it hangs below, or above the
-    // rectangle when it would leave the available area at the bottom. Global coordinates, y downwards.
+    // rectangle when it would leave the available area at the bottom; always moved into the available area.
+    // Global coordinates, y downwards.
     static QPoint placement(const QRect &rect, const QSize &windowSize, const QRect &available);
 
     // Shows a set of fingerings of the chord name (the name looked up, not its display name; may be empty).
@@ -75,8 +76,10 @@ private:
     void rebuildChords();
     QSizeF sizeInPoints() const;
     void layOutChords();
-    // The window as high as its diagrams need at its width.
-    void fitHeight();
+    // How high the diagrams stand when laid out at the width (points).
+    qreal heightOfDiagrams(qreal width);
+    // The window as large as its diagrams need at its width, within the screen.
+    void fitToDiagrams();
 
     ChordWindowsHost &m_host;
     QList<Chord> m_chords;

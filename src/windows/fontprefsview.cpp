@@ -53,13 +53,28 @@ void FontPrefsView::showFontName()
     m_fontButton->setText(QStringLiteral("%1 %2").arg(QFontInfo(font).family()).arg(font.pointSizeF()));
 }
 
+QFont FontPrefsView::panelFont() const
+{
+    // The panel lists the desktop's families and their faces by name: a family the desktop lacks, a generic
+    // one such as its own font's, or a style it names otherwise ("Normal" for "Book") would open it on another
+    // face, which a mere size change would then keep. It starts on the face actually drawn, in the family the
+    // button names, at the record's size.
+    const QFont font = m_fontPrefs->fontWithScale(1.0F);
+    QFont start(QFontInfo(font).family());
+    start.setPointSizeF(font.pointSizeF());
+    start.setBold(m_fontPrefs->bold());
+    start.setItalic(m_fontPrefs->italic());
+    start.setStyleName(QFontInfo(start).styleName());
+    return start;
+}
+
 void FontPrefsView::selectFont()
 {
     if (!m_fontPrefs)
         return;
     // The panel starts on the record's own font and the whole chosen font is kept, so changing only the size
     // or the face keeps the family. The flags are those of the face actually found.
-    const std::optional<QFont> chosen = m_dialogs.runFontPanel(m_fontPrefs->fontWithScale(1.0F));
+    const std::optional<QFont> chosen = m_dialogs.runFontPanel(panelFont());
     if (!chosen)
         return;
     const QFontInfo info(*chosen);

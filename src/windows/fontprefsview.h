@@ -34,6 +34,8 @@ Q_SIGNALS:
 private:
     // The buttons' actions: each asks its panel and, unless cancelled, writes the record and says so.
     void selectFont();
+    // The font the font panel opens on.
+    QFont panelFont() const;
     void changeColor(ColorWell *well, const QColor &(FontPrefs::*color)() const,
                      void (FontPrefs::*setColor)(const QColor &));
     void showFontName();

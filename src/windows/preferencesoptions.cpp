@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "instrument.h"
 #include "instruments.h"
+#include "instrumentspopup.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
 #include "tuningdialog.h"
@@ -171,18 +172,18 @@ void PreferencesController::printChordsChanged()
 
 void PreferencesController::fillInstruments()
 {
-    m_instrumentsPopupButton->clear();
     const Instruments *instruments = appPrefs().instruments();
-    if (!instruments)
+    if (!instruments) {
+        m_instrumentsPopupButton->clear();
         return;
-    m_instrumentsPopupButton->addItems(instruments->titles());
-    m_instrumentsPopupButton->setCurrentIndex(instruments->currentIndex());
+    }
+    InstrumentsPopup::fill(*m_instrumentsPopupButton, *instruments);
 }
 
 void PreferencesController::selectInstrument(int index)
 {
     Prefs &prefs = appPrefs();
-    prefs.selectInstrumentByTitle(m_instrumentsPopupButton->itemText(index));
+    prefs.selectInstrumentByTitle(InstrumentsPopup::titleAt(*m_instrumentsPopupButton, index));
     prefs.save();
     showTuning();
 }

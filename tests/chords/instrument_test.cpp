@@ -65,6 +65,32 @@ TEST(Instrument, TitleChoosesStringsTonesAndFlags)
     }
 }
 
+TEST(Instrument, IsShownByTheNamePeopleUseAndStoredByItsTitle)
+{
+    struct Case
+    {
+        const char *title;
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"Guitar", "Guitar"},
+        {"Cigar_Box_Guitar", "Cigar Box Guitar"},
+        {"Ukulele_C", "Ukulele (C tuning)"},
+        {"Ukulele_D", "Ukulele (D tuning)"},
+        {"Ukulele_Bariton", "Baritone Ukulele"},
+        {"Bass_5", "5-String Bass"},
+        {"Banjo_Tenor", "Tenor Banjo"},
+        {"Mountain_Dulcimer", "Mountain Dulcimer"},
+        {"Piano", "Piano"},
+        {"My_Own_Harp", "My Own Harp"}, // a database the program does not know: its file name, readable
+    };
+    for (const Case &c : cases) {
+        const Instrument instrument = Instrument::fromPath(QStringLiteral("/chords/%1.pdb").arg(c.title));
+        EXPECT_EQ(instrument.displayName(), QLatin1String(c.shown)) << c.title;
+        EXPECT_EQ(instrument.title(), QLatin1String(c.title));
+    }
+}
+
 TEST(Instrument, UserChordFileIsNamedAfterTheTitle)
 {
     EXPECT_EQ(guitarFromDatabase().definedChordsPath(QStringLiteral("/songs")),

@@ -1,4 +1,5 @@
 #include "chordgrid.h"
+#include "keyboarddrawing.h"
 #include "rendertesthelpers.h"
 
 #include <gtest/gtest.h>
@@ -69,4 +70,18 @@ TEST(ChordGrid, StacksKeyboardChordsWithoutOverlappingTheirStaves)
     }
     EXPECT_LE(ChordGrid::staffArea(grid.bounds()[2]).bottom(), grid.extent().height());
     EXPECT_EQ(ChordGrid(1, QRectF(0, 0, 300, 200), 3, true).extent(), QSizeF(300, 200));
+}
+
+TEST(ChordGrid, AKeyboardInARoomyRectangleKeepsTheShapeOfAKeyboard)
+{
+    // Laid out with the height left open, as a window measuring its diagrams does: the keyboard is as high as a
+    // keyboard of its width looks, not half the room.
+    for (const qreal width : {192.0, 300.0}) {
+        const ChordGrid grid(2, QRectF(0, 0, width, 100000), 4, true);
+        const QRectF keyboard = grid.bounds()[0];
+        EXPECT_DOUBLE_EQ(keyboard.width(), width - 4);
+        EXPECT_DOUBLE_EQ(keyboard.height(), KeyboardDrawing::naturalHeight(keyboard.width())) << width;
+        EXPECT_LT(keyboard.height(), keyboard.width() / 2) << width;
+        EXPECT_NEAR(grid.extent().height(), 2 * 2 * (keyboard.height() + 4), 0.01) << "both rows, nothing more";
+    }
 }

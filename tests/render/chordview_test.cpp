@@ -125,3 +125,36 @@ TEST(ChordView, WritesATitledPngOfTheStatedSize)
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Could not write chord image")));
     EXPECT_TRUE(ChordView::chordImage(chord("Am", {15, 0, 2, 2, 1, 0}), QSizeF()).isNull()) << "nothing to draw on";
 }
+
+TEST(ChordView, TheGridsDiagramsShareOneScaleWhateverTheirBaseFrets)
+{
+    // Three fingerings of one name; the last starts at fret 11, whose two-digit label once narrowed its grid.
+    ChordView view;
+    view.setForegroundColor(Qt::black);
+    view.setBackgroundColor(Qt::white);
+    view.setChords({chord("Abm", {4, 6, 6, 4, 4, 4}), chord("Abm", {15, 15, 6, 4, 4, 4}),
+                    chord("Abm", {15, 11, 13, 13, 12, 11})});
+    view.calcChordsBoundsWithRect(QRectF(0, 0, 180, 400));
+    const QImage image = view.imageWithBounds(QRectF(0, 0, 180, 80));
+    // The length of the lowest fret line, drawn along the bottom of each diagram's bounds.
+    const auto fretLineLength = [&](const QRectF &bounds) {
+        int longest = 0;
+        for (int y = int(bounds.bottom()) - 1; y <= int(bounds.bottom()) + 1; ++y) {
+            int first = -1;
+            int last = -1;
+            for (int x = int(bounds.left()); x < int(bounds.right()); ++x) {
+                if (qGray(image.pixel(x, y)) < 200) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                }
+            }
+            longest = std::max(longest, first < 0 ? 0 : last - first + 1);
+        }
+        return longest;
+    };
+    const int first = fretLineLength(view.chords()[0].bounds());
+    EXPECT_GT(first, 30);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_NEAR(fretLineLength(view.chords()[i].bounds()), first, 1) << i;
+    EXPECT_GT(inkIn(image, QRectF(view.chords()[2].bounds().right() - 12, 2, 12, 30)), 10) << "the label \"11\"";
+}

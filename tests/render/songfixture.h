@@ -31,7 +31,7 @@ protected:
     // Heights of the view's fonts, for expected record heights.
     qreal textHeight() const;
     qreal chordRowHeight() const;
-    // Gives the application a loaded guitar chord library that knows A, Am, C, D, E and G.
+    // Gives the application a loaded guitar chord library that knows A, Am, Abm, B/Eb, C, D, E and G.
     void useChordLibrary();
 
     FakeAppContext context;

@@ -291,3 +291,50 @@ TEST_F(SongPrintTest, TheLineThatNoLongerFitsTheFirstColumnTopsTheSecond)
     EXPECT_GT(inkIn(page, QRectF(columnWidth, 0, columnWidth, 40)), 0) << "the second column starts at the top";
     EXPECT_GT(inkIn(page, QRectF(columnWidth - 3, 50, 2, 300)), 250) << "a faint separator 2 points left of it";
 }
+
+TEST_F(SongPrintTest, DiagramRowsAreTitledAsTheChordsOverTheWords)
+{
+    // Printed four semitones down for the capo, in G# minor: the words show sharps while the library spells flats;
+    // shown with all chords flat they show flats.
+    useChordLibrary();
+    prefs.setPrintChords(true);
+    const SongPtr song = songOf(QStringLiteral("{title: Capo}\n{key: Cm}\n{capo: 4}\n[Cm]one [Eb/G]two [Cm]three\n"));
+    struct Case
+    {
+        std::optional<ShownSong> shown;
+        QStringList names;
+        QStringList others;
+    };
+    const Case cases[] = {
+        {std::nullopt, {"G#m", "B/D#"}, {"Abm", "B/Eb"}},
+        {ShownSong{song, {-4, true, false}}, {"Abm", "B/Eb"}, {"G#m", "B/D#"}},
+    };
+    for (const Case &c : cases) {
+        SongsPrintView job({{song, {}}}, c.shown, prefs);
+        const QStringList pages = printed(job);
+        ASSERT_EQ(pages.size(), 1);
+        const auto count = [&](const QString &name) { return int(pages[0].count(name)); };
+        EXPECT_EQ(count(c.names[0]), 3) << "twice over the words, once over its diagram: " << pages[0].toStdString();
+        EXPECT_EQ(count(c.names[1]), 2) << "once over the words, once over its diagram";
+        EXPECT_EQ(count(c.others[0]) + count(c.others[1]), 0);
+        EXPECT_EQ(dynamic_cast<SongPrint &>(job.songView(0)).chordRows().songchordnames(), c.names);
+    }
+}
+
+TEST_F(SongPrintTest, ATabSongsChordWordsGetDiagramRows)
+{
+    useChordLibrary();
+    prefs.setPrintChords(true);
+    prefs.setNumPrintChordsPerRow(4);
+    const SongPtr song = songOf(QStringLiteral("Am      C     G\nWhen the night has come\nD   E\nand the land\n"));
+    SongsPrintView job({{song, {}}}, std::nullopt, prefs);
+    const QStringList pages = printed(job);
+    ASSERT_EQ(pages.size(), 1);
+    auto &printedSong = dynamic_cast<SongPrint &>(job.songView(0));
+    ASSERT_TRUE(printedSong.view().isTab());
+    const PrintChordRows &rows = printedSong.chordRows();
+    EXPECT_EQ(rows.songchordnames(), (QStringList{"Am", "C", "G", "D", "E"}));
+    ASSERT_EQ(rows.chordlines().size(), 2);
+    EXPECT_TRUE(printedSong.joinedLines().last().chords) << "the rows follow the song";
+    EXPECT_EQ(pages[0].count(QStringLiteral("Am")), 2) << "over the words and over its diagram";
+}

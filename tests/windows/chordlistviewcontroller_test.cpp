@@ -76,7 +76,7 @@ TEST_F(ChordLibraryWindowTest, ListsTheFirstRootsNamesInTheChosenNaming)
                   (latin ? QStringList{"Do", "Re", "Sol"} : QStringList{"C", "D", "G"}));
         EXPECT_EQ(window.chordnames(), (QStringList{"C", "C7", "Cmaj7"}));
         EXPECT_EQ(shownNames(window), (latin ? QStringList{"Do", "Do7", "Domaj7"} : QStringList{"C", "C7", "Cmaj7"}));
-        EXPECT_EQ(popupItems(*window.instrumentsPopup()), (QStringList{"Guitar", "Piano", "Ukulele_C"}));
+        EXPECT_EQ(popupItems(*window.instrumentsPopup()), (QStringList{"Guitar", "Mandolin", "Piano", "Ukulele (C tuning)"}));
         EXPECT_EQ(window.instrumentsPopup()->currentIndex(), 0);
         EXPECT_EQ(window.tuningButton()->text(), latin ? QStringLiteral("Mi La Re Sol Si Mi") : QStringLiteral("E A D G B E"));
         EXPECT_FALSE(window.tuningButton()->isHidden());
@@ -171,7 +171,7 @@ TEST_F(ChordLibraryWindowTest, AfterAnInstrumentSwitchRefreshesWhenTheLibraryIsR
     ChordListViewController window(host);
     window.baseChordsPopup()->setCurrentIndex(2);
     window.baseChordSelected();
-    window.instrumentsPopup()->setCurrentIndex(2);
+    window.instrumentsPopup()->setCurrentIndex(3);
     window.instrumentSelected();
     EXPECT_EQ(prefs->currentInstrumentTitle(), QStringLiteral("Ukulele_C"));
     EXPECT_EQ(host.instrumentRefreshes, 1);
@@ -179,7 +179,7 @@ TEST_F(ChordLibraryWindowTest, AfterAnInstrumentSwitchRefreshesWhenTheLibraryIsR
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Guitar")) << "not before the library is ready";
 
     waitUntilReady(library());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Ukulele_C"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Ukulele (C tuning)"));
     EXPECT_EQ(window.currentBaseChordName(), QStringLiteral("C"));
     EXPECT_EQ(window.chordnames(), (QStringList{"C"}));
     EXPECT_EQ(window.tuningButton()->text(), QStringLiteral("G C E A"));

@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(ChordWindowTest, PlacedBelowTheRectangleOrAboveItNearTheBottom)
+TEST_F(ChordWindowTest, PlacedBelowTheRectangleOrAboveItNearTheBottomAndAlwaysOnTheScreen)
 {
     struct Case
     {
@@ -66,6 +66,9 @@ TEST_F(ChordWindowTest, PlacedBelowTheRectangleOrAboveItNearTheBottom)
         {QRect(100, 911, 40, 20), QRect(0, 0, 1920, 1080), QPoint(100, 761)},  // one pixel too low
         {QRect(100, 900, 40, 20), QRect(0, 30, 1920, 1020), QPoint(100, 750)}, // a panel at the bottom
         {QRect(2000, 100, 40, 20), QRect(1920, 0, 1280, 1024), QPoint(2000, 120)}, // a second screen
+        {QRect(1900, 200, 40, 20), QRect(0, 0, 1920, 1080), QPoint(1720, 220)},    // moved in from the right
+        {QRect(-30, 200, 40, 20), QRect(0, 0, 1920, 1080), QPoint(0, 220)},        // and from the left
+        {QRect(100, 100, 40, 20), QRect(0, 0, 1920, 200), QPoint(100, 0)},         // fits neither side
     };
     for (const Case &c : cases)
         EXPECT_EQ(ChordViewControllerWindowController::placement(c.rect, window, c.available), c.expected) << c.rect.y();

@@ -22,6 +22,7 @@ void ChordWindowsFixture::SetUp()
                            {"G", {3, 2, 0, 0, 0, 3}},
                        });
     writeChordDatabase(databases.path(), QStringLiteral("Ukulele_C"), {{"C", {0, 0, 0, 3, x, x}}});
+    writeChordDatabase(databases.path(), QStringLiteral("Mandolin"), {{"C", {0, 2, 3, 0, x, x}}});
     writeChordDatabase(databases.path(), QStringLiteral("Piano"), {{"C", {0, 4, 7, x, x, x}}});
     prefs = Prefs::initFromFileSystem(databases.path());
     prefs->setSongDirectoryPath(songs.path());

@@ -1,5 +1,5 @@
-// Settings with a guitar, a ukulele and a piano whose chord databases and song folder (holding the user chord
-// file) live in the test's own folders, and the application faked around the chord windows.
+// Settings with a guitar, a ukulele, a mandolin and a piano whose chord databases and song folder (holding the user
+// chord file) live in the test's own folders, and the application faked around the chord windows.
 #pragma once
 
 #include "chord.h"

@@ -5,6 +5,8 @@
 #include "prefs.h"
 #include "scripteddialogs.h"
 
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -137,4 +139,54 @@ TEST_F(FontPrefsViewTest, ACancelledPanelChangesNothing)
     EXPECT_EQ(dialogs.colorPanelsShown.size(), 2);
     EXPECT_EQ(record->toDict(), before.toDict());
     EXPECT_EQ(changes.count(), 0);
+}
+
+TEST_F(FontPrefsViewTest, ThePanelOpensOnTheSettingsOwnFaceSoASizeChangeKeepsItsStyle)
+{
+    struct Case
+    {
+        const char *name; // a family of the desktop, or one it lacks (the desktop's own font is drawn)
+        double size;
+        bool bold;
+        bool italic;
+    };
+    const Case cases[] = {
+        {"Helvetica Neue Condensed", 10.4, true, false},
+        {"DejaVu Serif", 12, false, false},
+        {"DejaVu Serif", 12, false, true},
+        {"DejaVu Sans", 9, true, true},
+        {"", 14, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        record->setName(QString::fromLatin1(c.name));
+        record->setSize(c.size);
+        record->setBold(c.bold);
+        record->setItalic(c.italic);
+        view.refresh();
+        dialogs.fontPanelAnswers = {std::nullopt};
+        dialogs.fontPanelsShown.clear();
+        click("fontButton");
+        ASSERT_EQ(dialogs.fontPanelsShown.size(), 1);
+        const QFont start = dialogs.fontPanelsShown.first();
+        // The family the button names, which the panel lists, in the setting's size and style.
+        EXPECT_TRUE(fontButtonText().startsWith(start.family() + u' ')) << start.family().toStdString();
+        EXPECT_EQ(start.pointSizeF(), c.size);
+        EXPECT_EQ(start.bold(), c.bold);
+        EXPECT_EQ(start.italic(), c.italic);
+        // The real panel shows that face, so choosing only another size keeps it (where the family has one).
+        QFontDialog panel(start);
+        const QFont shown = panel.currentFont();
+        EXPECT_EQ(shown.family(), start.family());
+        EXPECT_EQ(shown.pointSizeF(), std::round(c.size)) << "the panel offers whole sizes";
+        const QStringList faces = QFontDatabase::styles(start.family());
+        const bool hasFace = std::any_of(faces.begin(), faces.end(), [&](const QString &face) {
+            return QFontDatabase::bold(start.family(), face) == c.bold &&
+                   QFontDatabase::italic(start.family(), face) == c.italic;
+        });
+        if (hasFace) {
+            EXPECT_EQ(QFontInfo(shown).bold(), c.bold);
+            EXPECT_EQ(QFontInfo(shown).italic(), c.italic);
+        }
+    }
 }

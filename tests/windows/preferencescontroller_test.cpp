@@ -341,6 +341,9 @@ TEST_F(PreferencesTest, TheInstrumentActsAtOnceAndTheTuningButtonFollows)
     EXPECT_EQ(prefs().currentInstrument()->title(), QStringLiteral("Piano"));
     EXPECT_TRUE(tuning->isHidden());
     EXPECT_EQ(stored()->currentInstrumentTitle(), QStringLiteral("Piano"));
+    choose("instrumentsPopupButton", QStringLiteral("Ukulele (D tuning)"));
+    EXPECT_EQ(stored()->currentInstrumentTitle(), QStringLiteral("Ukulele_D")) << "the name shown, the title stored";
+    EXPECT_EQ(tuning->text(), QStringLiteral("A D F# B"));
     choose("instrumentsPopupButton", QStringLiteral("Guitar"));
     EXPECT_FALSE(tuning->isHidden());
 
