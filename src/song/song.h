@@ -54,6 +54,8 @@ public:
     // (and answers false), unless forgetChangeOnDisk() was called since; a save the user asks for settles that
     // first.
     virtual bool save();
+    // Why the last failed save (or move) failed, in words for the user.
+    const QString &saveFailure() const { return m_saveFailure; }
     // The file is there and differs in size or modification time from the one the song last read or wrote
     // (another program changed it); false for a song without a file and for a file that is gone.
     bool fileChangedOnDisk() const;
@@ -300,6 +302,7 @@ protected:
     // Cached values that subclasses and the tag operations fill; nullopt means not read yet.
     mutable std::optional<QString> m_songplaintext;
     mutable std::optional<QSet<QString>> m_cachedTags;
+    QString m_saveFailure;
 
 private:
     // Takes the content read from the file, whose stamp was taken just before; the date and title follow.
@@ -309,8 +312,11 @@ private:
     // The title and subtitle, and the cached tags and key of a text just read.
     void takeReadMetadata(const SongMetadataScan &scan);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
-    // Sets the text and saves, unless the file could not be read.
+    // Sets the text and saves, unless the file could not be read. A failed save takes the text back, so that
+    // the song holds what its file holds (saveFailure() says why).
     bool saveText(const QString &text);
+    // Saves the text as changed from before; when that fails, the text is before again.
+    bool saveChange(const QString &before);
     // The first playing time in a "time" directive (one without "/"); "" when none.
     QString playingTimeInTimeDirective() const;
     int compareNewerDateFirst(const Song &other) const;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class SongFile : public ::testing::Test
@@ -150,6 +152,32 @@ TEST_F(SongFile, AFullDiskKeepsTheOldFileAndAddsNoNewOne)
         EXPECT_FALSE(newSong.save()) << int(step);
         EXPECT_FALSE(QFile::exists(newSong.path())) << int(step);
     }
+}
+
+// A metadata change that could not be written stayed in memory, so the song showed what its file did not hold.
+TEST_F(SongFile, AChangeThatCannotBeWrittenIsTakenBackWithTheReason)
+{
+    const QString old = QStringLiteral("{title: Grace}\n{capo: 2}\n{tag: hymn}\n[G]Amazing grace");
+    const QString path = write(QStringLiteral("Grace.pro"), old.toUtf8());
+    const std::function<bool(Song &)> changes[] = {
+        [](Song &song) { return song.setCapo(3); },
+        [](Song &song) { return song.setCapo(0); },
+        [](Song &song) { return song.addTag(QStringLiteral("gig")); },
+        [](Song &song) { return song.deleteTag(QStringLiteral("hymn")); },
+        [](Song &song) { return song.setPlayingTime(185); },
+        [](Song &song) { return song.setKey(QStringLiteral("A")); },
+    };
+    const FailingWrites failing(TextFile::WriteStep::Flush);
+    Song song(path);
+    for (qsizetype i = 0; i < std::size(changes); ++i) {
+        EXPECT_FALSE(changes[i](song)) << i;
+        EXPECT_EQ(song.text(), old) << i;
+        EXPECT_EQ(song.capo(), 2) << i;
+        EXPECT_EQ(song.tags(), QSet<QString>({QStringLiteral("hymn")})) << i;
+        EXPECT_EQ(song.playingTime(), 0) << i;
+        EXPECT_TRUE(song.saveFailure().startsWith(QStringLiteral("flush failed"))) << song.saveFailure().toStdString();
+    }
+    EXPECT_EQ(TestFiles::read(path), old.toUtf8());
 }
 
 // A song edited in another program (or brought by a sync tool) while it was open was overwritten by the next save.
