@@ -19,8 +19,9 @@
 
 namespace {
 
-// The longest name a Linux file system takes, in bytes of its UTF-8 form.
-constexpr qsizetype kMaxFileNameBytes = 255;
+// The longest name a new file gets, in bytes of its UTF-8 form: the 255 a Linux file system takes, less the 7
+// bytes an atomic save adds for the temporary file it writes beside the file.
+constexpr qsizetype kMaxFileNameBytes = 255 - 7;
 
 bool isForbiddenInFileName(QChar c)
 {

@@ -75,11 +75,12 @@ public:
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
     QString defaultPath() const;
     // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
-    // file name are removed, and the name never starts with "." nor exceeds 255 bytes. The entry named
+    // file name are removed, and the name never starts with "." nor exceeds 248 bytes (room for the temporary
+    // name of a save, 7 bytes longer). The entry named
     // exactly freeName counts as free: it is the file that a rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
-    // base.extension, the base cut at a character boundary so that the name fits in 255 bytes.
+    // base.extension, the base cut at a character boundary so that the name fits in 248 bytes.
     static QString fittedFileName(const QString &base, const QString &extension);
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
