@@ -293,16 +293,20 @@ TEST_F(SongMenusTest, ATagGivenAfterASaveReachesTheEditorAndTheNextSave)
 TEST_F(SongMenusTest, ATagThatCannotBeWrittenIsToldAndNotShown)
 {
     clickRow(rowOfTitle("Yesterday"));
-    const QByteArray before = read(path("Blues/Yesterday.pro"));
+    const QString before = read(path("Blues/Yesterday.pro"));
     const FailingWrites failing(TextFile::WriteStep::Flush);
     selectRows({"Yesterday"});
     item(*menus().tagsMenu(), "Live")->trigger();
     EXPECT_EQ(read(path("Blues/Yesterday.pro")), before);
     EXPECT_FALSE(currentSong()->tags().contains("Live"));
     EXPECT_FALSE(editor().songTextView()->toPlainText().contains("{tag: Live}"));
-    ASSERT_EQ(dialogs.asked.size(), 1);
-    EXPECT_EQ(dialogs.asked.constFirst().title,
-              "The tag \u201cLive\u201d of \u201cYesterday\u201d could not be saved.");
+    // The settings written with it fail on the full disk too, and say so once.
+    QStringList titles;
+    for (const Dialogs::Alert &alert : dialogs.asked)
+        titles.append(alert.title);
+    EXPECT_EQ(titles, QStringList({"The tag \u201cLive\u201d of \u201cYesterday\u201d could not be saved.",
+                                   "The preferences could not be saved."}));
+    ASSERT_FALSE(dialogs.asked.isEmpty());
     EXPECT_TRUE(dialogs.asked.constFirst().informativeText.startsWith("Flush failed"));
 }
 
