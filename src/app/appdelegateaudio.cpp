@@ -16,8 +16,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
-const QStringList VellorinAppDelegate::audioTypes = {QStringLiteral("mp3"), QStringLiteral("wav"),
-                                                     QStringLiteral("aac"), QStringLiteral("aif"),
+const QStringList VellorinAppDelegate::audioTypes = {QStringLiteral("mp3"),  QStringLiteral("wav"),
+                                                     QStringLiteral("aac"),  QStringLiteral("aif"),
                                                      QStringLiteral("aiff"), QStringLiteral("m4a")};
 
 bool VellorinAppDelegate::canLinkMusic() const
@@ -61,8 +61,8 @@ void VellorinAppDelegate::linkWithMusic()
 
     std::optional<QString> relative = pathRelativeToVellorinFolder(file);
     if (!relative || pdf) {
-        if (copyMusicIntoSongFolder(file, *song))
-            relative = QFileInfo(file).fileName();
+        if (const std::optional<QString> copied = copyMusicIntoSongFolder(file, *song))
+            relative = *copied;
         if (!relative)
             return;
     }
@@ -78,34 +78,39 @@ void VellorinAppDelegate::linkWithMusic()
         return;
     }
     // The duration of the file at its chosen place, not of the copy.
-    audioDurationProbe().probe(file, this, [this, song, relative](double seconds) {
-        finishLinking(song, *relative, qint64(seconds));
-    });
+    audioDurationProbe().probe(
+        file, this, [this, song, relative](double seconds) { finishLinking(song, *relative, qint64(seconds)); });
 }
 
-bool VellorinAppDelegate::copyMusicIntoSongFolder(const QString &file, const Song &song)
+std::optional<QString> VellorinAppDelegate::copyMusicIntoSongFolder(const QString &file, const Song &song)
 {
-    const Dialogs::Answer answer = m_dialogs.runAlert({tr("Copy File"), tr("File needs to be copied into Vellorin folder"),
-                                                       tr("OK"), tr("Cancel"), QString()});
+    const Dialogs::Answer answer = m_dialogs.runAlert(
+        {tr("Copy File"), tr("File needs to be copied into Vellorin folder"), tr("OK"), tr("Cancel"), QString()});
     if (answer != Dialogs::Answer::Default)
-        return false;
+        return std::nullopt;
     const QString folder = m_prefs->songDirectoryPath();
-    QString destination = QDir(folder).filePath(QFileInfo(file).fileName());
+    const QString fileName = QFileInfo(file).fileName();
+    QString destination = QDir(folder).filePath(fileName);
     if (dynamic_cast<const PDFSong *>(&song)) {
+        // A PDF's recording is found by the PDF's own name: that file is the one to replace.
         const QFileInfo pdf(song.path());
         destination = pdf.dir().filePath(pdf.completeBaseName() + QStringLiteral(".mp3"));
+    } else if (QFileInfo::exists(destination) && !FileIdentity::isSameFile(file, destination)) {
+        // Another song's recording of the same name keeps its file.
+        destination = QDir(folder).filePath(Song::uniqueNameForFile(fileName, folder));
     }
     // The chosen file already is the destination (a PDF's own recording): nothing to delete or copy.
     if (FileIdentity::isSameFile(file, destination))
-        return true;
+        return QFileInfo(destination).fileName();
     temporaryStopFSRefresh();
     // A file already there is replaced only by a complete copy.
     QString error;
     if (!TextFile::copy(file, destination, &error)) {
         Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(file, folder, error));
-        return false;
+        reportFailedWrite(tr("The copy of the recording \u201c%1\u201d").arg(fileName), error);
+        return std::nullopt;
     }
-    return true;
+    return QFileInfo(destination).fileName();
 }
 
 void VellorinAppDelegate::finishLinking(const SongPtr &song, const QString &relative, std::optional<qint64> seconds)

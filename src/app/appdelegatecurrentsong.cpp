@@ -234,6 +234,16 @@ void VellorinAppDelegate::reportSaveFailure(const Song &song)
     m_dialogs.runAlert(alert);
 }
 
+void VellorinAppDelegate::reportFailedWrite(const QString &what, const QString &why)
+{
+    Dialogs::Alert alert;
+    alert.title = tr("%1 could not be saved.").arg(what);
+    const QString reason = why.isEmpty() ? QString() : why.at(0).toUpper() + why.mid(1) + QStringLiteral(". ");
+    alert.informativeText = reason + tr("Nothing on disk was changed.");
+    alert.defaultButton = tr("OK");
+    m_dialogs.runAlert(alert);
+}
+
 void VellorinAppDelegate::refreshAfterSave()
 {
     if (m_panes.songEdit)

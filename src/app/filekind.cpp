@@ -2,20 +2,10 @@
 
 #include "pdfsong.h"
 #include "song.h"
+#include "textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-bool hasWideTextMark(const QByteArray &start)
-{
-    // UTF-32 marks begin like UTF-16 ones, so both are found by these.
-    return start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF") ||
-           start.startsWith(QByteArray("\0\0\xFE\xFF", 4));
-}
-
-} // namespace
 
 FileKind::Kind FileKind::of(const QString &path)
 {
@@ -36,6 +26,5 @@ bool FileKind::isBinary(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return true;
-    const QByteArray start = file.read(8192);
-    return start.contains('\0') && !hasWideTextMark(start);
+    return TextFile::isBinary(file.read(TextFile::kBinaryCheckBytes));
 }

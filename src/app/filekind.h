@@ -16,7 +16,6 @@ public:
     };
 
     static Kind of(const QString &path);
-    // An image, an archive, a program: a NUL byte among the first 8 KiB, unless a UTF-16 or UTF-32 byte-order
-    // mark says that zero bytes belong to the text. A file that cannot be read counts as no text.
+    // The file's first bytes are no text (TextFile::isBinary). A file that cannot be read counts as no text.
     static bool isBinary(const QString &path);
 };

@@ -63,6 +63,8 @@ public:
     // Called by every writer into the song folder just before it writes: changes reported until 5 s after the
     // last such call are the program's own and are dropped.
     void temporaryStopFSRefresh() override;
+    // An alert naming what could not be saved, why, and that the file on disk is as it was.
+    void reportFailedWrite(const QString &what, const QString &why) override;
     // Hands the library's current songs to the MIDI song selection, while MIDI is on.
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
@@ -376,8 +378,9 @@ private:
     void writeCurrentSongChange(bool couldSave, const std::function<bool(Song &)> &change);
 
     // Linked audio.
-    // After the user agreed, copies the file to where the song's recordings go; false when declined or failed.
-    bool copyMusicIntoSongFolder(const QString &file, const Song &song);
+    // After the user agreed, copies the file to where the song's recordings go, under a new name when another
+    // file has its name; the name it has there, nothing when declined or failed (a failure is told).
+    std::optional<QString> copyMusicIntoSongFolder(const QString &file, const Song &song);
     // Writes the playing time (when given) and the link into the song, then shows it.
     void finishLinking(const SongPtr &song, const QString &relative, std::optional<qint64> seconds);
     // The panes follow the new link, and the audio toolbar comes in; on the next pass of the event loop.

@@ -5,6 +5,8 @@
 #include "log.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 Chords::Chords(Instrument &instrument, const QString &definedChordsPath, QObject *parent)
@@ -216,6 +218,8 @@ bool Chords::saveDefines()
     QString error;
     if (!TextFile::write(m_definedChordsPath, text, &error)) {
         Log::write(QStringLiteral("Error writing %1: %2").arg(m_definedChordsPath, error));
+        AppContext::instance()->reportFailedWrite(
+            QCoreApplication::translate("Chords", "Your chords for the %1").arg(m_instrument.title()), error);
         return false;
     }
     return true;

@@ -2,6 +2,9 @@
 // it is a link or its file system gives no type.
 #include "folderlisting.h"
 
+#include "log.h"
+
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -15,7 +18,7 @@ namespace {
 
 // Whether a listed entry is a folder; nothing for an entry the library never lists: a broken link, and
 // anything that is neither file, folder nor link (pipes, sockets, devices). A link counts as what it points
-// to, a link to anything else but a folder as a file.
+// to.
 std::optional<bool> listedAsFolder(int folderFd, const dirent &entry)
 {
     unsigned char type = entry.d_type;
@@ -30,19 +33,26 @@ std::optional<bool> listedAsFolder(int folderFd, const dirent &entry)
     if (type != DT_LNK)
         return std::nullopt;
     struct stat target;
-    if (::fstatat(folderFd, entry.d_name, &target, 0) != 0)
+    if (::fstatat(folderFd, entry.d_name, &target, 0) != 0 || !(S_ISREG(target.st_mode) || S_ISDIR(target.st_mode)))
         return std::nullopt;
     return S_ISDIR(target.st_mode);
 }
 
 // An entry's name as the file system's encoding gives it. Most names are ASCII, which every encoding of a
 // Linux system reads alike, and which decode without the general decoder's cost for each of thousands of names.
-QString decodedName(const char *name)
+// Nothing for a name that does not decode back to its own bytes (not UTF-8): no path made of it would lead to
+// the file, so the file could be neither read nor saved, and a save would make another file beside it.
+std::optional<QString> decodedName(const char *name)
 {
     const QByteArrayView bytes(name);
     const bool ascii =
         std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
-    return ascii ? QString::fromLatin1(bytes) : QFile::decodeName(name);
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QString decoded = QFile::decodeName(name);
+    if (QFile::encodeName(decoded) != bytes)
+        return std::nullopt;
+    return decoded;
 }
 
 } // namespace
@@ -56,12 +66,19 @@ QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder, 
     while (const dirent *entry = ::readdir(listing)) {
         if (entry->d_name[0] == '.')
             continue; // hidden, and the folder itself and its parent
+        if (entry->d_name[0] == '~' && entry->d_name[1] == '$')
+            continue; // an office editor's lock file beside the file it has open
         const std::optional<bool> isDir = listedAsFolder(::dirfd(listing), *entry);
         if (!isDir)
             continue;
+        const std::optional<QString> name = decodedName(entry->d_name);
+        if (!name) {
+            Log::write(QStringLiteral("Skipping %1: its name is not UTF-8; renamed, it is listed")
+                           .arg(QDir(folder).filePath(QFile::decodeName(entry->d_name))));
+            continue;
+        }
         const bool withStamp = stamps == Stamps::With && !*isDir;
-        entries.append({decodedName(entry->d_name), *isDir,
-                        withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
+        entries.append({*name, *isDir, withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
     }
     ::closedir(listing);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {

@@ -1,4 +1,5 @@
-// What a folder of the song folder holds, as the library lists it: hidden entries skipped, sorted by name.
+// What a folder of the song folder holds, as the library lists it: hidden entries and lock files skipped,
+// sorted by name.
 #pragma once
 
 #include "filestamp.h"
@@ -20,7 +21,7 @@ public:
     enum class Stamps { Without, With };
 
     // The entries by name ignoring case (names that differ only in case by their characters), without the
-    // hidden ones, broken links, pipes, sockets and devices, as QDir lists them by default; a link counts
-    // as what it points to. A folder that cannot be listed gives none.
+    // hidden ones, editors' lock files ("~$song.pro"), broken links, pipes, sockets and devices, and names that
+    // are not UTF-8 (logged); a link counts as what it points to. A folder that cannot be listed gives none.
     static QList<Entry> sortedEntries(const QString &folder, Stamps stamps = Stamps::Without);
 };

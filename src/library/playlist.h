@@ -36,7 +36,8 @@ public:
     // The file's text: the title and one line per entry, each ending in "\n".
     QString asString() const;
     // Writes the playlist atomically as UTF-8, to defaultPathWithCategory(category) when it has no file yet.
-    // False (and logged) when the write fails or the file could not be read.
+    // False (logged and told to the user) when the write fails or the file could not be read; the entries are
+    // then those of the file again, and a playlist that had no file still has none.
     bool save(const QString &category = QString());
     // A new file in the song folder (or the category's folder) named by the title, "Playlist" when the title
     // is empty (the title becomes "Playlist" then).
@@ -101,7 +102,10 @@ private:
     QString renameFolder() const;
     void parseLine(const QString &line);
     void keepOrderForUndo() { m_originalSongs = m_songs; }
+    // Writes the playlist to path; a failure is logged and told to the user.
     bool writeTo(const QString &path);
+    // The entries the playlist's file holds, in place of those in memory; nothing when it cannot be read.
+    void takeEntriesFromFile();
 
     QString m_title;
     QList<SongPtr> m_songs;

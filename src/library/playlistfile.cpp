@@ -10,10 +10,13 @@
 #include "textchars.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <utility>
 
 namespace {
 
@@ -145,30 +148,47 @@ QString PlayList::asString() const
 
 bool PlayList::save(const QString &category)
 {
-    if (m_path.isEmpty())
+    const bool hadFile = !m_path.isEmpty();
+    if (!hadFile)
         m_path = defaultPathWithCategory(category);
-    return writeTo(m_path);
+    if (writeTo(m_path))
+        return true;
+    // What is shown stays what the file holds: a playlist that never had a file keeps having none, and one
+    // that has goes back to the entries written last.
+    if (!hadFile)
+        m_path.clear();
+    else
+        takeEntriesFromFile();
+    return false;
+}
+
+void PlayList::takeEntriesFromFile()
+{
+    const std::shared_ptr<PlayList> onDisk = fromFile(m_path);
+    if (onDisk->m_loadFailed)
+        return;
+    m_songs = onDisk->m_songs;
+    m_originalSongs.reset();
 }
 
 bool PlayList::writeTo(const QString &path)
 {
-    if (m_loadFailed) {
-        Log::write(QStringLiteral("Error writing %1: %2")
-                       .arg(path, QStringLiteral("the file could not be read, so it is not written over")));
-        return false;
-    }
-    if (path.isEmpty()) {
-        Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
-        return false;
-    }
-    AppContext::instance()->temporaryStopFSRefresh();
     QString error;
-    if (!TextFile::write(path, asString(), &error)) {
-        Log::write(QStringLiteral("Error writing %1: %2").arg(path, error));
-        return false;
+    if (m_loadFailed) {
+        error = QStringLiteral("the file could not be read, so it is not written over");
+    } else if (path.isEmpty()) {
+        error = QStringLiteral("no song folder is set");
+    } else {
+        AppContext::instance()->temporaryStopFSRefresh();
+        if (TextFile::write(path, asString(), &error)) {
+            m_date = QFileInfo(path).lastModified();
+            return true;
+        }
     }
-    m_date = QFileInfo(path).lastModified();
-    return true;
+    Log::write(QStringLiteral("Error writing %1: %2").arg(path.isEmpty() ? m_title : path, error));
+    AppContext::instance()->reportFailedWrite(
+        QCoreApplication::translate("PlayList", "The playlist \u201c%1\u201d").arg(m_title), error);
+    return false;
 }
 
 QString PlayList::defaultPathWithCategory(const QString &category)
@@ -195,8 +215,11 @@ void PlayList::deleteFromFileSystem()
 bool PlayList::rename(const QString &title)
 {
     if (m_path.isEmpty()) {
-        m_title = title;
-        return save();
+        const QString oldTitle = std::exchange(m_title, title);
+        if (save())
+            return true;
+        m_title = oldTitle;
+        return false;
     }
     const QString oldPath = m_path;
     const QString oldTitle = m_title;
@@ -205,8 +228,7 @@ bool PlayList::rename(const QString &title)
     m_title = title.isEmpty() ? QStringLiteral("Playlist") : title;
     // The old file is replaced, so its name is free for the new one in its own folder.
     const QString freeName = FileIdentity::isSameFile(oldFile.absolutePath(), folder) ? oldFile.fileName() : QString();
-    const QString newPath =
-        QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, freeName));
+    const QString newPath = QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder, freeName));
     if (!writeTo(newPath)) {
         m_title = oldTitle;
         return false;

@@ -70,9 +70,9 @@ std::shared_ptr<PlayList> PlayLists::addPlaylistWithTitle(const QString &title)
         return existing;
     auto playlist = std::make_shared<PlayList>();
     playlist->setTitle(title);
+    if (!title.isEmpty() && !playlist->save())
+        return nullptr;
     m_playlists.append(playlist);
-    if (!title.isEmpty())
-        playlist->save();
     sort();
     return playlist;
 }

@@ -28,7 +28,8 @@ public:
     std::shared_ptr<PlayList> playListAtIndex(int index) const;
     // The first playlist with exactly this title; nullptr when none.
     std::shared_ptr<PlayList> playlistWithTitle(const QString &title) const;
-    // The playlist of this title; a new one (saved when the title is not empty) when there is none.
+    // The playlist of this title; a new one (saved when the title is not empty) when there is none. nullptr
+    // when the new one's file cannot be written: no playlist is added then.
     std::shared_ptr<PlayList> addPlaylistWithTitle(const QString &title);
     // Moves the playlist's file to the Trash and drops it from the list.
     void deletePlayListAtIndex(int index);

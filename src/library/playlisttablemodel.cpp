@@ -180,7 +180,11 @@ bool PlayListTableModel::dropMimeData(const QMimeData *data, Qt::DropAction, int
         m_playList->moveSong(from, to);
         endMoveRows();
     }
-    m_playList->save();
+    if (!m_playList->save()) {
+        // The playlist went back to its file's order.
+        beginResetModel();
+        endResetModel();
+    }
     Q_EMIT reordered();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "pdfsong.h"
 #include "prefs.h"
 #include "song.h"
+#include "textfile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -61,6 +62,10 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     }
     readNewTexts(files);
     for (SongFile &file : files) {
+        if (file.content && file.content->error == TextFile::notTextReason()) {
+            Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
+            continue; // an image or a program under a song's name is no song, and is never written
+        }
         SongPtr song = songFor(file);
         song->setCategory(category);
         songs.append(song);
@@ -70,7 +75,7 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
 }
 
 std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
-                                                                    bool supportPDF) const
+                                                                     bool supportPDF) const
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
@@ -89,8 +94,8 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    QtConcurrent::blockingMap(&pool, unread,
-                              [](SongFile *file) { file->content = SongFileContent::read(file->path, file->stamp.size); });
+    QtConcurrent::blockingMap(
+        &pool, unread, [](SongFile *file) { file->content = SongFileContent::read(file->path, file->stamp.size); });
 }
 
 SongPtr SongFolderReader::songFor(SongFile &file)

@@ -219,8 +219,7 @@ void PlaylistsViewController::playlistsPopupSelected(int index)
 {
     const PlayLists *playlists = allPlaylists();
     const std::shared_ptr<PlayList> playlist =
-        playlists && index >= 0 ? playlists->playListAtIndex(m_playlistsPopupButton->itemData(index).toInt())
-                                : nullptr;
+        playlists && index >= 0 ? playlists->playListAtIndex(m_playlistsPopupButton->itemData(index).toInt()) : nullptr;
     if (!playlist)
         return;
     m_currentPlayList = playlist;
@@ -445,7 +444,10 @@ void PlaylistsViewController::newPlaylist()
     const QString title = typed ? typed->trimmed() : QString();
     if (title.isEmpty())
         return;
-    m_currentPlayList = playlists->addPlaylistWithTitle(title);
+    const std::shared_ptr<PlayList> added = playlists->addPlaylistWithTitle(title);
+    if (!added)
+        return; // its file could not be made, which the user has been told
+    m_currentPlayList = added;
     settings()->setCurrentPlaylist(m_currentPlayList->title());
     settings()->save();
     refresh();
@@ -457,7 +459,7 @@ void PlaylistsViewController::renamePlaylist()
         return;
     const std::optional<QString> typed = askForText(tr("Rename Playlist"), m_currentPlayList->title());
     const QString title = typed ? typed->trimmed() : QString();
-    // A failed write keeps the old file and title; the playlist reports it in the log.
+    // A failed write keeps the old file and title; the playlist has told the user.
     if (title.isEmpty() || !m_currentPlayList->rename(title))
         return;
     settings()->setCurrentPlaylist(m_currentPlayList->title());

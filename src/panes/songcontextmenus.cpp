@@ -186,6 +186,8 @@ void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, b
 {
     const SongPtr current = currentSong();
     AppContext::instance()->temporaryStopFSRefresh();
+    QStringList notTagged;
+    QString why;
     for (const SongPtr &listed : songs) {
         // The current song's file changes only through the application's own object, which the editor holds:
         // a change made through another object for the file would be lost at the editor's next save.
@@ -193,11 +195,14 @@ void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, b
         Song &song = isCurrent ? *current : *listed;
         if (!canCarryTags(song) || song.tags().contains(tag) == on)
             continue;
-        if (on)
-            song.addTag(tag);
-        else
-            song.deleteTag(tag);
+        if (on ? song.addTag(tag) : song.deleteTag(tag))
+            continue;
+        notTagged.append(QStringLiteral("\u201c%1\u201d").arg(song.title()));
+        why = song.saveFailure();
     }
+    if (!notTagged.isEmpty())
+        AppContext::instance()->reportFailedWrite(
+            tr("The tag \u201c%1\u201d of %2").arg(tag, notTagged.join(QStringLiteral(", "))), why);
 }
 
 std::optional<QString> SongContextMenus::askForName(const QString &title)

@@ -96,21 +96,26 @@ void SongEditViewController::insertImage()
 
 std::optional<QString> SongEditViewController::imageLine(const QString &source) const
 {
-    const QString fileName = QFileInfo(source).fileName();
-    const QString destination = imageDestination(fileName);
+    QString destination = imageDestination(QFileInfo(source).fileName());
     // Copying a file onto itself would destroy it, whichever way its path is spelled.
     if (!FileIdentity::isSameFile(source, destination)) {
         if (!QImageReader(source).canRead()) {
             Log::write(QStringLiteral("Invalid image at %1").arg(source));
             return std::nullopt;
         }
+        // Another song's image of the same name keeps its file.
+        const QFileInfo taken(destination);
+        if (taken.exists())
+            destination = taken.dir().filePath(Song::uniqueNameForFile(taken.fileName(), taken.path()));
         QString error;
         if (!TextFile::copy(source, destination, &error)) {
             Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(source, destination, error));
+            AppContext::instance()->reportFailedWrite(
+                tr("The copy of the image \u201c%1\u201d").arg(QFileInfo(source).fileName()), error);
             return std::nullopt;
         }
     }
-    return QStringLiteral("\n{image: src=\"%1\"}\n").arg(fileName);
+    return QStringLiteral("\n{image: src=\"%1\"}\n").arg(QFileInfo(destination).fileName());
 }
 
 QString SongEditViewController::imageDestination(const QString &fileName) const

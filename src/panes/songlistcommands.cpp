@@ -90,18 +90,28 @@ void SongListViewController::changeCategoryOfSelectedSongs()
         return;
     const SongPtr shown = delegate ? delegate->currentSong() : nullptr;
     AppContext::instance()->temporaryStopFSRefresh();
+    QStringList notMoved;
+    QString why;
     for (const SongPtr &song : songs) {
         if (song->category() == *category)
             continue;
         const QString oldPath = song->path();
         auto *pdf = dynamic_cast<PDFSong *>(song.get());
         const bool moved = pdf ? pdf->changeCategory(*category, true) : refile(*song, *category);
+        if (!moved) {
+            notMoved.append(QStringLiteral("\u201c%1\u201d").arg(song->title()));
+            why = song->saveFailure();
+            continue;
+        }
         // The song shown may be another object for the same file: it follows the file.
-        if (moved && shown && shown != song && shown->path() == oldPath) {
+        if (shown && shown != song && shown->path() == oldPath) {
             shown->setPath(song->path());
             shown->setCategory(song->category());
         }
     }
+    if (!notMoved.isEmpty())
+        AppContext::instance()->reportFailedWrite(
+            tr("The category \u201c%1\u201d for %2").arg(*category, notMoved.join(QStringLiteral(", "))), why);
     refresh();
 }
 

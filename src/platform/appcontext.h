@@ -37,6 +37,10 @@ public:
     // into the song folder do not trigger a library refresh.
     virtual void temporaryStopFSRefresh() {}
 
+    // Tells the user, in one message, that a write they asked for failed and left the file on disk as it was:
+    // what could not be saved ("The playlist \u201cGig\u201d") and why. The caller has logged it already.
+    virtual void reportFailedWrite(const QString & /*what*/, const QString & /*why*/) {}
+
     // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
     // skipped while MIDI is off.
     virtual void indexSongsForMidi(const QList<std::shared_ptr<Song>> & /*songs*/) {}

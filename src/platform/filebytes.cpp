@@ -10,13 +10,6 @@
 
 namespace {
 
-// The size to read for when nobody knows it: the open file's own.
-qint64 sizeOf(int fd)
-{
-    struct stat status;
-    return ::fstat(fd, &status) == 0 ? qint64(status.st_size) : 0;
-}
-
 // Reads to the end of the file into bytes, growing it as needed; false on a failed read.
 bool readToEnd(int fd, QByteArray &bytes, qint64 expectedSize)
 {
@@ -55,10 +48,18 @@ bool FileBytes::readInto(const QString &path, qint64 expectedSize, QByteArray &b
             *error = qt_error_string(errno);
         return false;
     };
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: opening a pipe for reading would wait for a writer that may never come.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fail();
-    const qint64 size = expectedSize >= 0 ? expectedSize : sizeOf(fd);
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        if (error)
+            *error = QStringLiteral("not a regular file");
+        return false;
+    }
+    const qint64 size = expectedSize >= 0 ? expectedSize : qint64(status.st_size);
     // One byte more than expected, so that a file that grew shows at once.
     bytes.resize(qsizetype(size) + 1);
     const bool done = readToEnd(fd, bytes, size);

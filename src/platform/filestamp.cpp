@@ -17,8 +17,9 @@ FileStamp FileStamp::at(int folderFd, const char *name)
     struct stat status;
     if (::fstatat(folderFd, name, &status, 0) != 0)
         return {};
-    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
-            quint64(status.st_ino)};
+    constexpr qint64 kNanosecondsPerSecond = 1000000000;
+    return {qint64(status.st_size), qint64(status.st_mtim.tv_sec) * kNanosecondsPerSecond + status.st_mtim.tv_nsec,
+            quint64(status.st_ino), qint64(status.st_ctim.tv_sec) * kNanosecondsPerSecond + status.st_ctim.tv_nsec};
 }
 
 std::optional<qint64> FileStamp::modifiedMSecs() const

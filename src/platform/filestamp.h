@@ -1,4 +1,4 @@
-// What tells that a file changed: its size, modification time and inode, as one comparable value.
+// What tells that a file changed: its size, modification and change times and inode, as one comparable value.
 #pragma once
 
 #include <QString>
@@ -11,6 +11,9 @@ struct FileStamp
     qint64 size = -1;    // -1: no such file
     qint64 modified = 0; // nanoseconds since the epoch
     quint64 inode = 0;   // a file replaced by a rename has a new one, even with the same size and time
+    // The inode's change time, nanoseconds since the epoch: a file rewritten in place by a tool that puts the
+    // modification time back still shows here, since no program can set it.
+    qint64 changed = 0;
 
     // The stamp of the file at path now; an empty stamp when there is none.
     static FileStamp of(const QString &path);

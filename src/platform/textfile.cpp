@@ -3,11 +3,16 @@
 
 #include "filebytes.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -176,13 +181,27 @@ std::optional<QString> TextFile::decodeWindows1252(const QByteArray &bytes)
 
 std::optional<QString> TextFile::read(const QString &path, LastResort lastResort, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!path.startsWith(u':')) {
+        const std::optional<QByteArray> bytes = FileBytes::read(path, -1, error);
+        return bytes ? decodeOrSayWhy(*bytes, lastResort, error) : std::nullopt;
+    }
+    QFile resource(path);
+    if (!resource.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = resource.errorString();
         return std::nullopt;
     }
-    return decodeOrSayWhy(file.readAll(), lastResort, error);
+    return decodeOrSayWhy(resource.readAll(), lastResort, error);
+}
+
+bool TextFile::isBinary(QByteArrayView bytes)
+{
+    const QByteArrayView start = bytes.first(std::min(bytes.size(), kBinaryCheckBytes));
+    if (!start.contains('\0'))
+        return false;
+    // UTF-32 marks begin like UTF-16 ones, so both are found by these.
+    return !(start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF") ||
+             start.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)));
 }
 
 std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
@@ -195,7 +214,11 @@ std::optional<QString> TextFile::readFromDisk(const QString &path, qint64 expect
     thread_local QByteArray buffer;
     if (!FileBytes::readInto(path, expectedSize, buffer, error))
         return std::nullopt;
-    std::optional<QString> text = decodeOrSayWhy(buffer, lastResort, error);
+    std::optional<QString> text;
+    if (!isBinary(buffer))
+        text = decodeOrSayWhy(buffer, lastResort, error);
+    else if (error)
+        *error = notTextReason();
     if (buffer.capacity() > kKeptBufferBytes)
         buffer = QByteArray();
     return text;
@@ -241,10 +264,13 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
         path, [&](QIODevice &file) { return file.write(bytes) == bytes.size() ? bytes.size() : qint64(-1); }, error);
 }
 
-bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
-                            QString *error)
+bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent, QString *error)
 {
-    QSaveFile file(path);
+    // The atomic save writes beside the file under its name and 7 bytes more, which a name near the file
+    // system's limit leaves no room for: such a file is written under a short hidden name that then takes its
+    // place.
+    const QString standIn = standInForLongName(path);
+    QSaveFile file(standIn.isEmpty() ? path : standIn);
     const auto fail = [&](const QString &why) {
         file.cancelWriting(); // the temporary file goes; the old file was never touched
         if (error)
@@ -262,6 +288,8 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
         return fail(failure(file, "flush"));
     if (failsByHook(WriteStep::Commit) || !file.commit())
         return fail(failure(file, "commit"));
+    if (!standIn.isEmpty() && !takePlace(standIn, path, error))
+        return false;
     const qint64 written = QFileInfo(path).size();
     if (written != size) {
         if (error)
@@ -269,6 +297,31 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
         return false;
     }
     return true;
+}
+
+QString TextFile::standInForLongName(const QString &path)
+{
+    constexpr qsizetype kMaxNameBytes = 255;
+    constexpr qsizetype kTemporarySuffixBytes = 7; // ".XXXXXX"
+    const QFileInfo info(path);
+    if (QFile::encodeName(info.fileName()).size() + kTemporarySuffixBytes <= kMaxNameBytes)
+        return QString();
+    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(info.fileName()), QCryptographicHash::Sha1);
+    return info.dir().filePath(QStringLiteral(".%1.saving").arg(QString::fromLatin1(hash.toHex().left(16))));
+}
+
+bool TextFile::takePlace(const QString &standIn, const QString &path, QString *error)
+{
+    // A file that was there keeps its permissions, as the atomic save keeps them.
+    if (QFileInfo::exists(path))
+        QFile::setPermissions(standIn, QFile::permissions(path));
+    if (::rename(QFile::encodeName(standIn).constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    const QString why = qt_error_string(errno);
+    QFile::remove(standIn);
+    if (error)
+        *error = QStringLiteral("commit failed: %1").arg(why);
+    return false;
 }
 
 void TextFile::setWriteHook(WriteHook hook)

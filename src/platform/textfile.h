@@ -21,12 +21,19 @@ public:
     static std::optional<QString> decode(const QByteArray &bytes, LastResort lastResort);
     // Windows-1252 alone (chord database texts are written in it); nothing for its five undefined bytes.
     static std::optional<QString> decodeWindows1252(const QByteArray &bytes);
-    // Reads and decodes a file; on failure returns nothing and, when asked, says why in *error.
+    // Reads and decodes a file; on failure returns nothing and, when asked, says why in *error. Only regular
+    // files are read (a pipe would never end).
     static std::optional<QString> read(const QString &path, LastResort lastResort, QString *error = nullptr);
     // The same for a file on disk (never a resource) whose size a look just before gave: one system read
-    // takes it whole.
+    // takes it whole. A file that is no text (isBinary) is refused with notTextReason() in *error.
     static std::optional<QString> readFromDisk(const QString &path, qint64 expectedSize, LastResort lastResort,
                                                QString *error = nullptr);
+    // An image, an archive, a program: a NUL byte among the first 8 KiB of the bytes, unless a UTF-16 or UTF-32
+    // byte-order mark says that zero bytes belong to the text.
+    static bool isBinary(QByteArrayView bytes);
+    static constexpr qsizetype kBinaryCheckBytes = 8192;
+    // Why a file that is no text was not read.
+    static QString notTextReason() { return QStringLiteral("not a text file"); }
 
     // Atomic writes: the old file stays whole until the new one is complete on disk. Every step is checked
     // (a full disk may only show when the written bytes are flushed), and afterwards that the file on disk
@@ -48,4 +55,9 @@ private:
     // The checked steps of every write around writeContent, which answers how many bytes it wrote (-1: failed).
     static bool writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
                              QString *error);
+    // A short hidden name beside a file whose name leaves no room for the save's temporary name; empty for
+    // any other file.
+    static QString standInForLongName(const QString &path);
+    // Renames the written stand-in to path, replacing the file there in one step.
+    static bool takePlace(const QString &standIn, const QString &path, QString *error);
 };

@@ -10,6 +10,7 @@
 #include "systemlook.h"
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -187,9 +188,13 @@ bool Prefs::save() const
 {
     const QString path = prefsPath();
     QString error;
-    if (TextFile::writeBytes(path, QJsonDocument(PrefsArchive::encode(*this)).toJson(), &error))
+    if (TextFile::writeBytes(path, QJsonDocument(PrefsArchive::encode(*this)).toJson(), &error)) {
+        m_saveFailureTold = false;
         return true;
+    }
     logWriteError(path, error);
+    if (!std::exchange(m_saveFailureTold, true))
+        AppContext::instance()->reportFailedWrite(QCoreApplication::translate("Prefs", "The preferences"), error);
     return false;
 }
 

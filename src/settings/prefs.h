@@ -34,7 +34,9 @@ public:
     // is made here.
     static std::unique_ptr<Prefs>
     initFromFileSystem(const QString &chordDatabaseFolder = Instruments::defaultDatabaseFolder());
-    // Writes the settings archive atomically; a failure is logged and answers false.
+    // Writes the settings archive atomically; a failure is logged and answers false. The user is told the first
+    // time it fails after a save that worked: settings are saved at every small change (a pane's size, the
+    // zoom), which would otherwise bring one message after another.
     bool save() const;
     // A private copy of every setting, the unstored ones too, with font records of its own, for a print job:
     // changing the copy never changes this object. The instrument list and the chord library are not copied
@@ -275,6 +277,7 @@ private:
     std::array<FontPrefs *, 5> fontRecords() const;
 
     QString m_songDirectoryPath;
+    mutable bool m_saveFailureTold = false;
     std::shared_ptr<FontPrefs> m_textfontprefs;
     std::shared_ptr<FontPrefs> m_chordfontprefs;
     std::shared_ptr<FontPrefs> m_tabfontprefs;

@@ -90,6 +90,7 @@ bool PDFSong::changeCategory(const QString &category, bool overwrite)
         error = file.errorString();
     if (!error.isEmpty()) {
         Log::write(QStringLiteral("Could not move %1 to %2: %3").arg(description(), destination, error));
+        m_saveFailure = error;
         return false;
     }
     setCategory(category);

@@ -15,10 +15,13 @@
 #include <QFileInfo>
 #include <QTextBoundaryFinder>
 
+#include <utility>
+
 namespace {
 
-// The longest name a Linux file system takes, in bytes of its UTF-8 form.
-constexpr qsizetype kMaxFileNameBytes = 255;
+// The longest name a new file gets, in bytes of its UTF-8 form: the 255 a Linux file system takes, less the 7
+// bytes an atomic save adds for the temporary file it writes beside the file.
+constexpr qsizetype kMaxFileNameBytes = 255 - 7;
 
 bool isForbiddenInFileName(QChar c)
 {
@@ -146,30 +149,27 @@ void Song::setDate(const QDateTime &date)
 
 bool Song::save()
 {
-    if (m_loadFailed) {
-        Log::write(QStringLiteral("Error writing %1: %2")
-                       .arg(m_path, QStringLiteral("the file could not be read, so it is not written over")));
+    const auto fail = [this](const QString &path, const QString &why) {
+        Log::write(QStringLiteral("Error writing %1: %2").arg(path, why));
+        m_saveFailure = why;
         return false;
-    }
+    };
+    if (m_loadFailed)
+        return fail(m_path, QStringLiteral("the file could not be read, so it is not written over"));
     if (m_path.isEmpty())
         m_path = defaultPath();
-    if (m_path.isEmpty()) {
-        Log::write(QStringLiteral("Error writing %1: %2").arg(m_title, QStringLiteral("no song folder is set")));
-        return false;
-    }
+    if (m_path.isEmpty())
+        return fail(m_title, QStringLiteral("no song folder is set"));
     if (fileChangedOnDisk()) {
-        Log::write(QStringLiteral("Error writing %1: %2")
-                       .arg(m_path, QStringLiteral("another program changed it since it was read; reading it again")));
+        fail(m_path, QStringLiteral("another program changed it since it was read; reading it again"));
         reloadFromDisk();
         return false;
     }
     resetCachedValues();
     AppContext::instance()->temporaryStopFSRefresh();
     QString error;
-    if (!TextFile::write(m_path, m_text, &error)) {
-        Log::write(QStringLiteral("Error writing %1: %2").arg(m_path, error));
-        return false;
-    }
+    if (!TextFile::write(m_path, m_text, &error))
+        return fail(m_path, error);
     m_stamp = FileStamp::of(m_path);
     countStore();
     return true;
@@ -192,9 +192,24 @@ void Song::forgetChangeOnDisk()
 
 bool Song::saveText(const QString &text)
 {
-    if (!m_loadFailed)
-        m_text = text;
-    return save(); // refuses and logs for a file that could not be read
+    if (m_loadFailed)
+        return save(); // refuses and logs for a file that could not be read
+    const QString before = std::exchange(m_text, text);
+    return saveChange(before);
+}
+
+bool Song::saveChange(const QString &before)
+{
+    m_saveFailure.clear();
+    // A file another program changed is read again instead of written; it then holds the text already.
+    const bool readAgain = fileChangedOnDisk();
+    if (save())
+        return true;
+    if (!readAgain) {
+        m_text = before; // the song keeps what its file holds
+        resetCachedValues();
+    }
+    return false;
 }
 
 void Song::resetCachedValues() const

@@ -54,6 +54,8 @@ public:
     // (and answers false), unless forgetChangeOnDisk() was called since; a save the user asks for settles that
     // first.
     virtual bool save();
+    // Why the last failed save (or move) failed, in words for the user.
+    const QString &saveFailure() const { return m_saveFailure; }
     // The file is there and differs in size or modification time from the one the song last read or wrote
     // (another program changed it); false for a song without a file and for a file that is gone.
     bool fileChangedOnDisk() const;
@@ -75,14 +77,15 @@ public:
     // The song's name for a file of it, without extension: "<title> - <subtitle>", "Song" without a title.
     QString fileBaseName() const;
     // A name like fileName that no entry of folder uses, ignoring case; characters that cannot stand in a
-    // file name are removed, and the name never starts with "." nor exceeds 255 bytes. The entry named
-    // exactly freeName counts as free: it is the file that a rename replaces.
+    // file name are removed, and the name never starts with "." nor exceeds 248 bytes (room for the temporary
+    // name of a save, 7 bytes longer). The entry named exactly freeName counts as free: it is the file that a
+    // rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
     // The name of an export of the song into the folder: fileBaseName() with the extension, made unique (as
     // uniqueNameForFile) only when the folder holds a file of that very name.
     QString exportFileName(const QString &extension, const QString &folder) const;
-    // base.extension, the base cut at a character boundary so that the name fits in 255 bytes.
+    // base.extension, the base cut at a character boundary so that the name fits in 248 bytes.
     static QString fittedFileName(const QString &base, const QString &extension);
     // True for a song file of the text format (by extension); the user chord file is none.
     static bool isChordProFile(const QString &path);
@@ -305,6 +308,7 @@ protected:
     // Cached values that subclasses and the tag operations fill; nullopt means not read yet.
     mutable std::optional<QString> m_songplaintext;
     mutable std::optional<QSet<QString>> m_cachedTags;
+    QString m_saveFailure;
 
 private:
     // Takes the content read from the file, whose stamp was taken just before; the date and title follow.
@@ -314,8 +318,11 @@ private:
     // The title and subtitle, and the cached tags and key of a text just read.
     void takeReadMetadata(const SongMetadataScan &scan);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
-    // Sets the text and saves, unless the file could not be read.
+    // Sets the text and saves, unless the file could not be read. A failed save takes the text back, so that
+    // the song holds what its file holds (saveFailure() says why).
     bool saveText(const QString &text);
+    // Saves the text as changed from before; when that fails, the text is before again.
+    bool saveChange(const QString &before);
     // The first playing time in a "time" directive (one without "/"); "" when none.
     QString playingTimeInTimeDirective() const;
     int compareNewerDateFirst(const Song &other) const;

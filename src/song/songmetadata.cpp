@@ -119,8 +119,9 @@ bool Song::setCapo(qint64 capo)
 {
     // Only the plain directive is written; a user's or instrument's own capo keeps winning.
     if (capo == 0) {
+        const QString before = m_text;
         deleteCapo();
-        return save();
+        return saveChange(before);
     }
     return saveText(replaceValueInText(m_text, QStringLiteral("Capo"), QString::number(capo)));
 }

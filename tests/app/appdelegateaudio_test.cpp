@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 class LinkMusicTest : public AppDelegateTest
@@ -129,13 +131,29 @@ TEST_F(LinkMusicTest, FileFromElsewhereIsCopiedIntoTheSongFolderWhenTheUserAgree
     finish(0);
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked.constFirst().title, QStringLiteral("Copy File"));
-    EXPECT_EQ(dialogs.asked.constFirst().informativeText, QStringLiteral("File needs to be copied into Vellorin folder"));
-    EXPECT_EQ(fileBytes(QDir(songFolder).filePath(QStringLiteral("take.mp3"))), QByteArray("new take"));
+    EXPECT_EQ(dialogs.asked.constFirst().informativeText,
+              QStringLiteral("File needs to be copied into Vellorin folder"));
+    // Another song's recording of that name keeps its file; the copy takes a name of its own.
+    EXPECT_EQ(fileBytes(QDir(songFolder).filePath(QStringLiteral("take.mp3"))), QByteArray("old take"));
+    EXPECT_EQ(fileBytes(QDir(songFolder).filePath(QStringLiteral("take1.mp3"))), QByteArray("new take"));
     EXPECT_EQ(fileBytes(sibling), QByteArray("new take"));
-    EXPECT_TRUE(songText().contains(QStringLiteral("{musicpath: take.mp3}"))) << songText().toStdString();
+    EXPECT_TRUE(songText().contains(QStringLiteral("{musicpath: take1.mp3}"))) << songText().toStdString();
     // A song that has a playing time keeps it, and nothing is read for it.
     EXPECT_TRUE(songText().contains(QStringLiteral("{time: 2:00}"))) << songText().toStdString();
     EXPECT_TRUE(probe.requests.isEmpty());
+}
+
+TEST_F(LinkMusicTest, TheSongFoldersOwnFileUnderAnotherPathIsLinkedWithoutACopy)
+{
+    const QString own = write(QDir(songFolder).filePath(QStringLiteral("take.mp3")), "take");
+    const QString elsewhere = root.filePath(QStringLiteral("elsewhere/take.mp3"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(elsewhere).path()));
+    ASSERT_EQ(::link(QFile::encodeName(own).constData(), QFile::encodeName(elsewhere).constData()), 0);
+    showSong(QStringLiteral("{title: S}\n{time: 2:00}\n"));
+    link(elsewhere);
+    finish(0);
+    EXPECT_TRUE(songText().contains(QStringLiteral("{musicpath: take.mp3}"))) << songText().toStdString();
+    EXPECT_EQ(QDir(songFolder).entryList({QStringLiteral("*.mp3")}), QStringList({"take.mp3"}));
 }
 
 TEST_F(LinkMusicTest, CancelledCopyLinksNothing)
@@ -150,7 +168,7 @@ TEST_F(LinkMusicTest, CancelledCopyLinksNothing)
     EXPECT_FALSE(pane()->audioToolbarVisible());
 }
 
-TEST_F(LinkMusicTest, FailedCopyIsLoggedAndLinksNothing)
+TEST_F(LinkMusicTest, FailedCopyIsLoggedToldAndLinksNothing)
 {
     const QString outside = root.filePath(QStringLiteral("gone.mp3"));
     showSong(QStringLiteral("{title: S}\n"));
@@ -160,6 +178,10 @@ TEST_F(LinkMusicTest, FailedCopyIsLoggedAndLinksNothing)
     EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Could not copy %1 to %2: ").arg(outside, songFolder)))
         << log.lines().join(u'\n').toStdString();
     EXPECT_EQ(songText(), QStringLiteral("{title: S}\n"));
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.asked.at(1).title,
+              QStringLiteral("The copy of the recording \u201cgone.mp3\u201d could not be saved."));
+    EXPECT_TRUE(dialogs.asked.at(1).informativeText.endsWith(QStringLiteral("Nothing on disk was changed.")));
 }
 
 TEST_F(LinkMusicTest, PdfSongTakesItsRecordingByNameAndKeepsItsOwn)

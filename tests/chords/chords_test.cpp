@@ -361,6 +361,9 @@ TEST_F(ChordsTest, AFullDiskKeepsTheUserChordFile)
         EXPECT_EQ(readUserFile(), QStringLiteral("Am 0 x 0 2 2 1 3\n")) << int(step);
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Error writing %1: ").arg(userFile()))) << int(step);
     }
+    // Each failure is told to the user.
+    ASSERT_EQ(context.failedWrites.size(), std::size(FailingWrites::kAllSteps));
+    EXPECT_EQ(context.failedWrites.constFirst().first, QStringLiteral("Your chords for the %1").arg(guitar.title()));
 }
 
 TEST_F(ChordsTest, ReplacingAChordKeepsItsPlaceOrFilesItUnderItsNewName)

@@ -1,6 +1,8 @@
 // The folder listing: which entries it keeps, what counts as a folder, and its order.
 #include "folderlisting.h"
 
+#include "logcapture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,7 +11,9 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +65,30 @@ TEST(FolderListingTest, KeepsWhatQDirListsAndTellsFoldersByTarget)
     std::sort(byQDir.begin(), byQDir.end(),
               [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(all, byQDir);
+}
+
+// Entries no song can be made of, nor any path lead to, are left out, without reading anything.
+TEST(FolderListingTest, LeavesOutLockFilesLinksToPipesAndNamesThatAreNotUtf8)
+{
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    touch(folder.filePath(QStringLiteral("song.pro")));
+    touch(folder.filePath(QStringLiteral("~$song.pro")));
+    touch(folder.filePath(QStringLiteral("~song.pro"))); // only the lock files' own prefix is left out
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("pipe")), folder.filePath(QStringLiteral("pipe.pro"))));
+    const QByteArray latin1 = QFile::encodeName(folder.path()) + "/caf\xe9.pro";
+    ASSERT_EQ(::close(::creat(latin1.constData(), 0644)), 0);
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("R\u00f6ck")));
+
+    LogCapture log;
+    const QList<FolderListing::Entry> entries = entriesOf(folder.path());
+    EXPECT_EQ(namesOf(entries, false), QStringList({"song.pro", "~song.pro"}));
+    EXPECT_EQ(namesOf(entries, true), QStringList({"R\u00f6ck"}));
+    EXPECT_EQ(log.lines(),
+              QStringList({QStringLiteral("Skipping %1/caf\ufffd.pro: its name is not UTF-8; renamed, it is listed")
+                               .arg(folder.path())}));
+    ::unlink(latin1.constData()); // no path the temporary folder makes of its name leads to it
 }
 
 TEST(FolderListingTest, SortsIgnoringCaseThenByCharacters)

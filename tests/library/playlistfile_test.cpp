@@ -288,3 +288,31 @@ TEST_F(PlayListFile, OnlyLowerCaseLstFilesArePlaylists)
     EXPECT_FALSE(PlayList::isPlayListFile(QStringLiteral("/songs/Set.LST")));
     EXPECT_FALSE(PlayList::isPlayListFile(QStringLiteral("/songs/Set.lst.txt")));
 }
+
+TEST_F(PlayListFile, AFailedWriteIsToldAndThePlaylistStaysWhatItsFileHolds)
+{
+    const QString file = write(QStringLiteral("Sunday.lst"), "Sunday\nAmazing Grace\nBlues\n");
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        context.failedWrites.clear();
+        const auto playlist = PlayList::fromFile(file);
+        playlist->addSong(Song::fromTitleSubtitleReference(QStringLiteral("Yesterday")));
+        playlist->moveSong(0, 1);
+        EXPECT_FALSE(playlist->save()) << int(step);
+        EXPECT_EQ(described(*playlist), QStringList({"<Amazing Grace|>", "<Blues|>"})) << int(step);
+        EXPECT_FALSE(playlist->rename(QStringLiteral("Monday"))) << int(step);
+        EXPECT_EQ(playlist->title(), QStringLiteral("Sunday")) << int(step);
+        EXPECT_EQ(playlist->path(), file) << int(step);
+        // A playlist without a file gets none, and keeps its title.
+        PlayList unsaved;
+        unsaved.setTitle(QStringLiteral("Draft"));
+        EXPECT_FALSE(unsaved.rename(QStringLiteral("Gig"))) << int(step);
+        EXPECT_EQ(unsaved.title(), QStringLiteral("Draft")) << int(step);
+        EXPECT_TRUE(unsaved.path().isEmpty()) << int(step);
+        EXPECT_EQ(QDir(path(QString())).entryList(QDir::Files), QStringList({"Sunday.lst"})) << int(step);
+        ASSERT_EQ(context.failedWrites.size(), 3) << int(step);
+        EXPECT_EQ(context.failedWrites.at(0).first, QStringLiteral("The playlist \u201cSunday\u201d"));
+        EXPECT_EQ(context.failedWrites.at(1).first, QStringLiteral("The playlist \u201cMonday\u201d"));
+        EXPECT_FALSE(context.failedWrites.at(0).second.isEmpty());
+    }
+}

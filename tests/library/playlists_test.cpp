@@ -1,6 +1,7 @@
 // The collection of playlists: where they are found, their order, adding and deleting, keeping them in step.
 #include "playlists.h"
 
+#include "failingwrites.h"
 #include "libraryfolder.h"
 #include "logcapture.h"
 #include "notesong.h"
@@ -77,6 +78,17 @@ TEST_F(PlayListsTest, AddingAnsweresAnExistingPlaylistAndSavesOnlyTitledOnes)
     playlists.deletePlayListAtIndex(3);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Christmas.lst"))));
     EXPECT_EQ(playlists.count(), 4);
+}
+
+TEST_F(PlayListsTest, APlaylistWhoseFileCannotBeMadeIsNotAdded)
+{
+    PlayLists playlists;
+    const FailingWrites failing(TextFile::WriteStep::Commit);
+    EXPECT_EQ(playlists.addPlaylistWithTitle(QStringLiteral("Christmas")), nullptr);
+    EXPECT_EQ(titles(playlists), QStringList({"Alpha set", "beta set", "Gig"}));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Christmas.lst"))));
+    ASSERT_EQ(context.failedWrites.size(), 1);
+    EXPECT_EQ(context.failedWrites.constFirst().first, QStringLiteral("The playlist \u201cChristmas\u201d"));
 }
 
 TEST_F(PlayListsTest, ARenamedSongIsFollowedInExactlyThePlaylistsNamingIt)

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -394,6 +395,76 @@ TEST_F(SongsTest, RefreshReadsAFileReplacedByOneOfTheSameSizeAndTime)
     songs.refresh();
     ASSERT_EQ(songs.allSongs().size(), 1);
     EXPECT_EQ(songs.allSongs().at(0)->title(), QStringLiteral("Ours"));
+}
+
+// A tool that rewrites a file in place and puts its time back leaves size, time and inode as they were.
+TEST_F(SongsTest, RefreshReadsAFileRewrittenInPlaceWithItsTimePutBack)
+{
+    const QString song = write(QStringLiteral("Song.pro"), songText("Mine"));
+    songs.refresh();
+    const FileStamp before = FileStamp::of(song);
+    {
+        QFile file(song);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.write(songText("Ours"));
+    }
+    const timespec times[2] = {{0, UTIME_OMIT}, {before.modified / 1000000000, before.modified % 1000000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(song).constData(), times, 0), 0);
+    const FileStamp after = FileStamp::of(song);
+    ASSERT_TRUE(after.sameSizeAndTime(before));
+    ASSERT_EQ(after.inode, before.inode);
+
+    songs.refresh();
+    ASSERT_EQ(songs.allSongs().size(), 1);
+    EXPECT_EQ(songs.allSongs().at(0)->title(), QStringLiteral("Ours"));
+}
+
+// What real song folders hold besides songs: sync tools' and editors' leftovers, programs and images under a
+// song's name, names no UTF-8 decoding gives back, names at the file system's limit.
+TEST_F(SongsTest, OnlyTextFilesAreListedAndNothingElseIsWritten)
+{
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(64, '\x7f');
+    const QByteArray elf = QByteArray("\x7f"
+                                      "ELF\x02\x01\x01\0",
+                                      8) +
+                           QByteArray(64, '\0');
+    write(QStringLiteral("Cover.pro"), png);
+    write(QStringLiteral("Tool.pro"), elf);
+    write(QStringLiteral("~$Song.pro"), songText("Lock"));
+    write(QStringLiteral("Song.pro"), songText("Song"));
+    const QString longName = QString(251, u'x') + QStringLiteral(".pro");
+    write(longName, songText("Long"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("Pipe.pro"))).constData(), 0600), 0);
+    ASSERT_EQ(::symlink("Pipe.pro", QFile::encodeName(path(QStringLiteral("Linked pipe.pro"))).constData()), 0);
+    const QByteArray latin1Name = QFile::encodeName(path(QString())) + "/Caf\xe9.pro";
+    ASSERT_EQ(::close(::creat(latin1Name.constData(), 0644)), 0);
+
+    LogCapture log;
+    songs.refresh();
+    QStringList listed = titles(songs.allSongs());
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({"Long", "Song"}));
+    for (const char *refused : {"Cover.pro", "Tool.pro"})
+        EXPECT_TRUE(log.hasLineStartingWith(
+            QStringLiteral("Skipping %1: not a text file").arg(path(QString::fromLatin1(refused)))))
+            << refused << log.lines().join(u'\n').toStdString();
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Skipping %1/Caf").arg(path(QString()))))
+        << log.lines().join(u'\n').toStdString();
+
+    // A song under its refused name is never written, so the file stays what it was.
+    Song cover(path(QStringLiteral("Cover.pro")));
+    EXPECT_TRUE(cover.loadFailed());
+    EXPECT_FALSE(cover.setCapo(2));
+    EXPECT_FALSE(cover.addTag(QStringLiteral("gig")));
+    EXPECT_EQ(read(path(QStringLiteral("Cover.pro"))), png);
+
+    // The name at the limit is saved again and again, with nothing left beside it.
+    const SongPtr longSong = songs.allSongs().at(titles(songs.allSongs()).indexOf(QStringLiteral("Long")));
+    EXPECT_TRUE(longSong->setCapo(3));
+    EXPECT_TRUE(longSong->setCapo(4));
+    EXPECT_TRUE(read(path(longName)).contains("{Capo:4}")) << read(path(longName)).toStdString();
+    EXPECT_EQ(QDir(path(QString())).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+    ::unlink(latin1Name.constData()); // no path the temporary folder makes of its name leads to it
 }
 
 TEST_F(SongsTest, ASongTheApplicationSavedKeepsItsObjectAChangeFromOutsideMakesANewOne)

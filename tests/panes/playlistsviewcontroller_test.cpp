@@ -31,8 +31,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -244,11 +244,8 @@ TEST_F(PlaylistsPaneTest, NextAndPreviousGiveTheNeighboursSongsAndNothingAtTheEn
         const char *prev;
     };
     const Case cases[] = {
-        {{}, nullptr, nullptr},
-        {{0}, "Amazing Grace", nullptr},
-        {{1}, "Note", "Greensleeves"},
-        {{0, 3}, nullptr, nullptr},
-        {{3}, nullptr, "Note"},
+        {{}, nullptr, nullptr},     {{0}, "Amazing Grace", nullptr}, {{1}, "Note", "Greensleeves"},
+        {{0, 3}, nullptr, nullptr}, {{3}, nullptr, "Note"},
     };
     for (const Case &c : cases) {
         selectEntries(c.rows);
@@ -446,6 +443,27 @@ TEST_F(PlaylistsPaneTest, RenamingWritesTheFileWhereItsCategoryAsks)
     EXPECT_FALSE(QFile::exists(path("Gig.lst")));
 }
 
+TEST_F(PlaylistsPaneTest, OnAFullDiskEachChangeIsToldAndThePaneShowsWhatTheFileHolds)
+{
+    choosePlaylist("Pub");
+    const QStringList entries = entryTitles();
+    const QString file = read(path("Live/Pub.lst"));
+    const FailingWrites failing(TextFile::WriteStep::Commit);
+    pane().sortByTitle();
+    EXPECT_EQ(entryTitles(), entries);
+    EXPECT_EQ(read(path("Live/Pub.lst")), file);
+    dialogs.textAnswers = {QStringLiteral("Encore")};
+    pane().newPlaylist();
+    EXPECT_EQ(pane().currentPlayList()->title(), "Pub");
+    EXPECT_FALSE(popupItems().join(u'|').contains("Encore"));
+    EXPECT_FALSE(QFile::exists(path("Encore.lst")));
+    QStringList titles;
+    for (const Dialogs::Alert &alert : dialogs.asked)
+        titles.append(alert.title);
+    EXPECT_EQ(titles, QStringList({"The playlist \u201cPub\u201d could not be saved.",
+                                   "The playlist \u201cEncore\u201d could not be saved."}));
+}
+
 TEST_F(PlaylistsPaneTest, NewPlaylistIsShownAndAnEmptyNameChangesNothing)
 {
     dialogs.textAnswers = {QStringLiteral("  "), QStringLiteral("Encore"), QStringLiteral("Pub")};
@@ -533,10 +551,10 @@ TEST_F(PlaylistsPaneTest, TheCommandsSitInTheContextMenuAndBehindTheButton)
     QStringList titles;
     for (QAction *item : pane().menus().contextMenu()->actions())
         titles.append(item->text());
-    for (const char *title : {"Add to Playlist", "Tags", "Copy as Text", "Add Note…", "Remove from Playlist",
-                              "Sort by Title", "Sort by Subtitle", "Sort by Key", "Shuffle", "Revert Sort",
-                              "New Playlist…", "Rename Playlist…", "Delete Playlist…",
-                              "Show Playlist in File Manager", "Sort Playlists by Date"})
+    for (const char *title :
+         {"Add to Playlist", "Tags", "Copy as Text", "Add Note…", "Remove from Playlist", "Sort by Title",
+          "Sort by Subtitle", "Sort by Key", "Shuffle", "Revert Sort", "New Playlist…", "Rename Playlist…",
+          "Delete Playlist…", "Show Playlist in File Manager", "Sort Playlists by Date"})
         EXPECT_TRUE(titles.contains(title)) << title;
 
     const OpenedUrls opened;

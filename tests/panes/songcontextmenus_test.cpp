@@ -2,6 +2,9 @@
 // and playlists submenus, New Tag, Copy as Text and Show in File Manager.
 #include "songcontextmenus.h"
 
+#include "doubleclicktextview.h"
+#include "failingwrites.h"
+
 #include "logcapture.h"
 #include "notesong.h"
 #include "openedurls.h"
@@ -285,6 +288,26 @@ TEST_F(SongMenusTest, ATagGivenAfterASaveReachesTheEditorAndTheNextSave)
     ASSERT_TRUE(delegate->saveCurrentSongInteractive(false));
     EXPECT_EQ(read(path("Blues/Yesterday.pro")),
               "{title: Yesterday}\n{subtitle: Beatles}\n{key: F}\n[F]Yesterday\nfirst\n{tag: Live}second");
+}
+
+TEST_F(SongMenusTest, ATagThatCannotBeWrittenIsToldAndNotShown)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    const QString before = read(path("Blues/Yesterday.pro"));
+    const FailingWrites failing(TextFile::WriteStep::Flush);
+    selectRows({"Yesterday"});
+    item(*menus().tagsMenu(), "Live")->trigger();
+    EXPECT_EQ(read(path("Blues/Yesterday.pro")), before);
+    EXPECT_FALSE(currentSong()->tags().contains("Live"));
+    EXPECT_FALSE(editor().songTextView()->toPlainText().contains("{tag: Live}"));
+    // The settings written with it fail on the full disk too, and say so once.
+    QStringList titles;
+    for (const Dialogs::Alert &alert : dialogs.asked)
+        titles.append(alert.title);
+    EXPECT_EQ(titles, QStringList({"The tag \u201cLive\u201d of \u201cYesterday\u201d could not be saved.",
+                                   "The preferences could not be saved."}));
+    ASSERT_FALSE(dialogs.asked.isEmpty());
+    EXPECT_TRUE(dialogs.asked.constFirst().informativeText.startsWith("Flush failed"));
 }
 
 TEST_F(SongMenusTest, ThePlaylistSubmenuAddsTheSelectedSongs)

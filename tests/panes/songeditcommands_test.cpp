@@ -180,6 +180,8 @@ TEST_F(SongEditCommandsTest, AnImageIsCopiedNextToTheSongUnlessItIsThereAlready)
         {"already in the song's folder", folder.filePath("own.png"), "\n{image: src=\"own.png\"}\n", nullptr},
         {"the same file through a linked folder", alias + "/own.png", "\n{image: src=\"own.png\"}\n", nullptr},
         {"from elsewhere", elsewhere.filePath("other.png"), "\n{image: src=\"other.png\"}\n", nullptr},
+        // Another song's image of that name stays as it is.
+        {"a namesake of the song's image", elsewhere.filePath("own.png"), "\n{image: src=\"own1.png\"}\n", nullptr},
         {"no image", elsewhere.filePath("fake.png"), "", "Invalid image at "},
     };
     for (const Case &c : cases) {
@@ -198,6 +200,7 @@ TEST_F(SongEditCommandsTest, AnImageIsCopiedNextToTheSongUnlessItIsThereAlready)
         EXPECT_EQ(read(folder.filePath("own.png")), red) << c.why;
     }
     EXPECT_EQ(read(folder.filePath("other.png")), blue);
+    EXPECT_EQ(read(folder.filePath("own1.png")), blue);
     EXPECT_FALSE(QFile::exists(folder.filePath("fake.png")));
     const Dialogs::OpenPanel &panel = dialogs.openPanelsShown.constFirst();
     EXPECT_EQ(panel.message, "Select image to insert");
@@ -206,7 +209,7 @@ TEST_F(SongEditCommandsTest, AnImageIsCopiedNextToTheSongUnlessItIsThereAlready)
     EXPECT_FALSE(panel.allowsMultipleSelection);
 }
 
-TEST_F(SongEditCommandsTest, AFailedCopyKeepsTheOldImageAndInsertsNothing)
+TEST_F(SongEditCommandsTest, AFailedCopyKeepsTheOldImageInsertsNothingAndIsTold)
 {
     QTemporaryDir elsewhere;
     const QByteArray red = png(qRgb(255, 0, 0));
@@ -221,7 +224,10 @@ TEST_F(SongEditCommandsTest, AFailedCopyKeepsTheOldImageAndInsertsNothing)
         EXPECT_EQ(text(), "{title: A}\n");
         EXPECT_EQ(read(folder.filePath("pic.png")), red);
         EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Could not copy %1 to %2: ")
-                                                .arg(elsewhere.filePath("pic.png"), folder.filePath("pic.png"))));
+                                                .arg(elsewhere.filePath("pic.png"), folder.filePath("pic1.png"))));
+        EXPECT_FALSE(QFile::exists(folder.filePath("pic1.png")));
+        ASSERT_FALSE(context.failedWrites.isEmpty());
+        EXPECT_EQ(context.failedWrites.takeLast().first, QStringLiteral("The copy of the image \u201cpic.png\u201d"));
     }
     // A cancelled panel inserts nothing either.
     editor.insertImage();

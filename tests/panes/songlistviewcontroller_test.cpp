@@ -275,6 +275,10 @@ TEST_F(SongListTest, AReFiledSongWhoseNewFileCannotBeWrittenStaysWhereItWas)
               "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
     EXPECT_EQ(currentSong()->path(), path("Amazing Grace.pro"));
     EXPECT_EQ(currentSong()->category(), "");
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked.constFirst().title,
+              "The category \u201cArchive\u201d for \u201cAmazing Grace\u201d could not be saved.");
+    EXPECT_TRUE(dialogs.asked.constFirst().informativeText.endsWith("Nothing on disk was changed."));
 }
 
 TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)

@@ -4,9 +4,12 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(FileBytes, ReadsTheWholeFileWhateverSizeWasExpected)
 {
@@ -40,7 +43,11 @@ TEST(FileBytes, ReadsAnEmptyFile)
 TEST(FileBytes, SaysWhyAFileCannotBeRead)
 {
     QTemporaryDir dir;
-    const QString paths[] = {dir.filePath(QStringLiteral("missing.pro")), dir.path()};
+    // A pipe would wait for a writer, a device like this one never ends: only regular files are read.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.pro"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString paths[] = {dir.filePath(QStringLiteral("missing.pro")), dir.path(), pipe,
+                             QStringLiteral("/dev/zero")};
     for (const QString &path : paths) {
         QString error;
         EXPECT_EQ(FileBytes::read(path, -1, &error), std::nullopt) << path.toStdString();

@@ -5,12 +5,15 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 TEST(TextFile, DecodesByTheCascade)
 {
@@ -104,6 +107,70 @@ TEST(TextFile, ReportsFailuresInsteadOfSuccess)
     error.clear();
     EXPECT_FALSE(TextFile::write(dir.filePath(QStringLiteral("no/such/folder/x.pro")), QStringLiteral("x"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(TextFile, ReadsOnlyRegularFilesAndFromDiskOnlyText)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.pro"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString error;
+    EXPECT_EQ(TextFile::read(pipe, TextFile::LastResort::Latin1, &error), std::nullopt);
+    EXPECT_EQ(error, QStringLiteral("not a regular file"));
+    EXPECT_EQ(TextFile::readFromDisk(pipe, -1, TextFile::LastResort::Latin1), std::nullopt);
+
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+        bool binary;
+    };
+    const Case cases[] = {
+        {"an image", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), true},
+        {"a program",
+         QByteArray("\x7f"
+                    "ELF\x02\x01\x01\0",
+                    8),
+         true},
+        {"UTF-16 text with its mark", QByteArray("\xFF\xFEx\0y\0", 6), false},
+        {"UTF-32 text with its mark", QByteArray("\0\0\xFE\xFF\0\0\0x", 8), false},
+        {"a zero byte past the first 8 KiB", QByteArray(8192, 'a') + QByteArray(1, '\0'), false},
+        {"plain text", QByteArray("{title: A}\n"), false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(TextFile::isBinary(c.bytes), c.binary) << c.what;
+        const QString path = TestFiles::write(dir.filePath(QStringLiteral("file.pro")), c.bytes);
+        error.clear();
+        EXPECT_EQ(TextFile::readFromDisk(path, c.bytes.size(), TextFile::LastResort::Latin1, &error).has_value(),
+                  !c.binary)
+            << c.what;
+        EXPECT_EQ(error, c.binary ? TextFile::notTextReason() : QString()) << c.what;
+    }
+}
+
+// The atomic save's temporary name is the file's and 7 bytes more: a name near 255 bytes has no room for it.
+TEST(TextFile, WritesOverAFileWhoseNameIsAtTheLimit)
+{
+    QTemporaryDir dir;
+    for (const int length : {248, 249, 255}) {
+        const QString path = dir.filePath(QString(length - 4, u'x') + QStringLiteral(".pro"));
+        for (const char *text : {"first", "second"}) {
+            QString error;
+            EXPECT_TRUE(TextFile::write(path, QString::fromLatin1(text), &error)) << length << qPrintable(error);
+            EXPECT_EQ(TestFiles::read(path), QByteArray(text)) << length;
+        }
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left, QStringList({QFileInfo(path).fileName()})) << length;
+        QFile::remove(path);
+    }
+    // Failing, it leaves the old file and nothing beside it.
+    const QString path = TestFiles::write(dir.filePath(QString(251, u'y') + QStringLiteral(".pro")), "old");
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        EXPECT_FALSE(TextFile::write(path, QStringLiteral("new"))) << int(step);
+        EXPECT_EQ(TestFiles::read(path), "old") << int(step);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << int(step);
+    }
 }
 
 TEST(TextFile, AFailedStepLeavesTheOldFileWhole)

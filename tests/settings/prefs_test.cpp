@@ -300,7 +300,8 @@ TEST_F(PrefsTest, AFullDiskKeepsEverySettingsFile)
         QString logged;
     } writers[] = {
         {prefsPath(), [&] { return prefs.save(); }, QStringLiteral("Error writing %1: ").arg(prefsPath())},
-        {fontsPath, [&] { return prefs.exportFontPrefs(fontsPath); }, QStringLiteral("Error writing font prefs JSON: ")},
+        {fontsPath, [&] { return prefs.exportFontPrefs(fontsPath); },
+         QStringLiteral("Error writing font prefs JSON: ")},
         {layoutPath, [&] { return layout.save(layoutPath); }, QStringLiteral("Error writing %1: ").arg(layoutPath)},
     };
     for (const auto &writer : writers) {
@@ -317,6 +318,25 @@ TEST_F(PrefsTest, AFullDiskKeepsEverySettingsFile)
             EXPECT_TRUE(log.hasLineStartingWith(writer.logged)) << int(step);
         }
     }
+}
+
+// Settings are saved at every small change: a disk that stays full is told once, not at each of them.
+TEST_F(PrefsTest, AFailedSaveIsToldOnceUntilASaveWorks)
+{
+    FakeAppContext context;
+    Prefs prefs;
+    {
+        const FailingWrites failing(TextFile::WriteStep::Commit);
+        EXPECT_FALSE(prefs.save());
+        EXPECT_FALSE(prefs.save());
+    }
+    ASSERT_EQ(context.failedWrites.size(), 1);
+    EXPECT_EQ(context.failedWrites.constFirst().first, QStringLiteral("The preferences"));
+    EXPECT_TRUE(context.failedWrites.constFirst().second.startsWith(QStringLiteral("commit failed")));
+    EXPECT_TRUE(prefs.save());
+    const FailingWrites failing(TextFile::WriteStep::Open);
+    EXPECT_FALSE(prefs.save());
+    EXPECT_EQ(context.failedWrites.size(), 2);
 }
 
 TEST_F(PrefsTest, TemplateIsCopiedOnce)

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class SongFile : public ::testing::Test
@@ -152,6 +154,32 @@ TEST_F(SongFile, AFullDiskKeepsTheOldFileAndAddsNoNewOne)
     }
 }
 
+// A metadata change that could not be written stayed in memory, so the song showed what its file did not hold.
+TEST_F(SongFile, AChangeThatCannotBeWrittenIsTakenBackWithTheReason)
+{
+    const QString old = QStringLiteral("{title: Grace}\n{capo: 2}\n{tag: hymn}\n[G]Amazing grace");
+    const QString path = write(QStringLiteral("Grace.pro"), old.toUtf8());
+    const std::function<bool(Song &)> changes[] = {
+        [](Song &song) { return song.setCapo(3); },
+        [](Song &song) { return song.setCapo(0); },
+        [](Song &song) { return song.addTag(QStringLiteral("gig")); },
+        [](Song &song) { return song.deleteTag(QStringLiteral("hymn")); },
+        [](Song &song) { return song.setPlayingTime(185); },
+        [](Song &song) { return song.setKey(QStringLiteral("A")); },
+    };
+    const FailingWrites failing(TextFile::WriteStep::Flush);
+    Song song(path);
+    for (qsizetype i = 0; i < std::size(changes); ++i) {
+        EXPECT_FALSE(changes[i](song)) << i;
+        EXPECT_EQ(song.text(), old) << i;
+        EXPECT_EQ(song.capo(), 2) << i;
+        EXPECT_EQ(song.tags(), QSet<QString>({QStringLiteral("hymn")})) << i;
+        EXPECT_EQ(song.playingTime(), 0) << i;
+        EXPECT_TRUE(song.saveFailure().startsWith(QStringLiteral("flush failed"))) << song.saveFailure().toStdString();
+    }
+    EXPECT_EQ(TestFiles::read(path), old.toUtf8());
+}
+
 // A song edited in another program (or brought by a sync tool) while it was open was overwritten by the next save.
 TEST_F(SongFile, AFileChangedByAnotherProgramIsReadAgainNotOverwritten)
 {
@@ -252,16 +280,17 @@ TEST_F(SongFile, UniqueNames)
 
 TEST_F(SongFile, UniqueNamesFitTheFileSystem)
 {
-    // 125 two-byte letters, then a four-byte emoji right at the cut: 255 bytes at most, whole characters only.
-    const QString title = QString(125, QChar(0x00E9)) + QStringLiteral("\U0001F3B8xyz");
+    // 122 two-byte letters, then a four-byte emoji right at the cut: 248 bytes at most (room for the 7 bytes a
+    // save's temporary name adds), whole characters only.
+    const QString title = QString(122, QChar(0x00E9)) + QStringLiteral("\U0001F3B8xyz");
     const QString name = Song::uniqueNameForFile(title + QStringLiteral(".pro"), folder.path());
-    EXPECT_LE(name.toUtf8().size(), 255);
+    EXPECT_LE(name.toUtf8().size(), 248);
     EXPECT_TRUE(name.endsWith(QStringLiteral(".pro")));
-    EXPECT_EQ(name, QString(125, QChar(0x00E9)) + QStringLiteral(".pro"));
+    EXPECT_EQ(name, QString(122, QChar(0x00E9)) + QStringLiteral(".pro"));
     write(name, "x");
     const QString second = Song::uniqueNameForFile(title + QStringLiteral(".pro"), folder.path());
-    EXPECT_LE(second.toUtf8().size(), 255);
-    EXPECT_EQ(second, QString(125, QChar(0x00E9)) + QStringLiteral("1.pro"));
+    EXPECT_LE(second.toUtf8().size(), 248);
+    EXPECT_EQ(second, QString(121, QChar(0x00E9)) + QStringLiteral("1.pro"));
 }
 
 TEST_F(SongFile, PastAHundredNamesNothingIsWrittenOver)

@@ -21,6 +21,7 @@ public:
     Chords *chords() override { return chordsObject; }
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
+    void reportFailedWrite(const QString &what, const QString &why) override { failedWrites.append({what, why}); }
     void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
     {
         ++midiIndexings;
@@ -34,6 +35,8 @@ public:
     Chords *chordsObject = nullptr;
     PlayLists *playlistsObject = nullptr;
     int fsRefreshPauses = 0;
+    // Each failed write told to the user: what, and why.
+    QList<std::pair<QString, QString>> failedWrites;
     // Each song file whose other version was kept aside, with the path it was kept at.
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
