@@ -90,11 +90,11 @@ void SongView::setFonts(const QFont &text, const QFont &chord, const QFont &comm
     m_commentfont = comment;
     m_tabfont = tab;
     m_highlightfont = highlight;
-    m_textMetrics = TextMetrics(text);
-    m_chordMetrics = TextMetrics(chord);
-    m_commentMetrics = TextMetrics(comment);
-    m_tabMetrics = TextMetrics(tab);
-    m_highlightMetrics = TextMetrics(highlight);
+    m_textMetrics = TextMetrics::shared(text);
+    m_chordMetrics = TextMetrics::shared(chord);
+    m_commentMetrics = TextMetrics::shared(comment);
+    m_tabMetrics = TextMetrics::shared(tab);
+    m_highlightMetrics = TextMetrics::shared(highlight);
 }
 
 void SongView::calcLineInfosForText(const QString &text, float width)

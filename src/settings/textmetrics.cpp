@@ -4,11 +4,15 @@
 #include "shapedtext.h"
 #include "textbatch.h"
 
+#include <QCache>
 #include <QImage>
 
 namespace {
 
 constexpr qreal kPointsPerInch = 72.0;
+
+// The fonts of a song at a few zooms and of a print job's tries, with room to spare.
+constexpr qsizetype kSharedFonts = 64;
 
 qreal pointSize(const QFont &font)
 {
@@ -25,6 +29,18 @@ TextMetrics::TextMetrics(const QFont &font)
     , m_leading(m_metrics.leading() / magnification)
     , m_widths(std::make_shared<QHash<QString, qreal>>())
 {}
+
+TextMetrics TextMetrics::shared(const QFont &font)
+{
+    // Never destroyed, like the shaped texts whose widths the metrics keep: fonts must not be released after
+    // the application has taken its font system down.
+    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object(font))
+        return *metrics;
+    auto *metrics = new TextMetrics(font);
+    known->insert(font, metrics);
+    return *metrics;
+}
 
 qreal TextMetrics::capHeight() const
 {

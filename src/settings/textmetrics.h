@@ -27,6 +27,11 @@ class TextMetrics
 public:
     explicit TextMetrics(const QFont &font);
 
+    // The metrics of the font, made once and shared by every layout in it on this thread (fonts belong to the
+    // thread that made them): making them looks the font up in the font system, and a layout needs five fonts
+    // at each zoom it tries.
+    static TextMetrics shared(const QFont &font);
+
     // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
     // time, and layout asks for them for every line.
     qreal ascent() const { return m_ascent; }
