@@ -7,16 +7,26 @@
 #include <QCache>
 #include <QImage>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal kPointsPerInch = 72.0;
 
 // The fonts of a song at a few zooms and of a print job's tries, with room to spare.
 constexpr qsizetype kSharedFonts = 64;
+// A font's widths are kept for the words of many songs, but not without end.
+constexpr qsizetype kKeptWidths = 50000;
 
 qreal pointSize(const QFont &font)
 {
     return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();
+}
+
+// Qt sizes a font in whole pixels of the device, here of the reference device: the size widths follow.
+qreal measuredPixelSize(const QFont &font)
+{
+    return std::max(1, qRound(pointSize(font) * TextMetrics::magnification));
 }
 
 } // namespace
@@ -42,6 +52,18 @@ TextMetrics TextMetrics::shared(const QFont &font)
     return *metrics;
 }
 
+TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
+{
+    TextMetrics metrics = shared(font);
+    if (font == unzoomed)
+        return metrics;
+    const TextMetrics widths = shared(unzoomed);
+    metrics.m_font = widths.m_font;
+    metrics.m_widths = widths.m_widths;
+    metrics.m_widthScale = widths.m_widthScale * measuredPixelSize(font) / measuredPixelSize(unzoomed);
+    return metrics;
+}
+
 qreal TextMetrics::capHeight() const
 {
     if (!m_capHeight)
@@ -52,9 +74,12 @@ qreal TextMetrics::capHeight() const
 qreal TextMetrics::width(const QString &text) const
 {
     auto known = m_widths->constFind(text);
-    if (known == m_widths->constEnd())
+    if (known == m_widths->constEnd()) {
+        if (m_widths->size() >= kKeptWidths)
+            m_widths->clear();
         known = m_widths->insert(text, ShapedText::cached(text, m_font).width());
-    return *known;
+    }
+    return *known * m_widthScale;
 }
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)
