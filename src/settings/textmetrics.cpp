@@ -6,6 +6,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QRawFont>
 
 #include <algorithm>
 
@@ -32,11 +33,14 @@ qreal measuredPixelSize(const QFont &font)
 } // namespace
 
 TextMetrics::TextMetrics(const QFont &font)
+    : TextMetrics(font, QFontMetricsF(measuredFont(font), referenceDevice()))
+{}
+
+TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
-    , m_metrics(measuredFont(font), referenceDevice())
-    , m_ascent(m_metrics.ascent() / magnification)
-    , m_descent(m_metrics.descent() / magnification)
-    , m_leading(m_metrics.leading() / magnification)
+    , m_ascent(metrics.ascent() / magnification)
+    , m_descent(metrics.descent() / magnification)
+    , m_leading(metrics.leading() / magnification)
     , m_widths(std::make_shared<QHash<QString, qreal>>())
 {}
 
@@ -54,20 +58,40 @@ TextMetrics TextMetrics::shared(const QFont &font)
 
 TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
 {
-    TextMetrics metrics = shared(font);
     if (font == unzoomed)
-        return metrics;
+        return shared(font);
+    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object(font))
+        return *metrics;
     const TextMetrics widths = shared(unzoomed);
-    metrics.m_font = widths.m_font;
-    metrics.m_widths = widths.m_widths;
-    metrics.m_widthScale = widths.m_widthScale * measuredPixelSize(font) / measuredPixelSize(unzoomed);
-    return metrics;
+    auto *metrics = new TextMetrics(widths);
+    metrics->m_widthScale = widths.m_widthScale * measuredPixelSize(font) / measuredPixelSize(unzoomed);
+    // The unzoomed font's face at the new size measures exactly as the font would, without the font system
+    // looking the font up again, which costs more than laying out a short song.
+    QFont pixelFont = measuredFont(unzoomed);
+    pixelFont.setPixelSize(int(measuredPixelSize(unzoomed)));
+    QRawFont face = QRawFont::fromFont(pixelFont);
+    if (face.isValid()) {
+        face.setPixelSize(measuredPixelSize(font));
+        metrics->m_ascent = face.ascent() / magnification;
+        metrics->m_descent = face.descent() / magnification;
+        metrics->m_leading = face.leading() / magnification;
+        metrics->m_capHeight = face.capHeight() / magnification;
+    } else {
+        const TextMetrics own(font);
+        metrics->m_ascent = own.m_ascent;
+        metrics->m_descent = own.m_descent;
+        metrics->m_leading = own.m_leading;
+        metrics->m_capHeight = own.capHeight();
+    }
+    known->insert(font, metrics);
+    return *metrics;
 }
 
 qreal TextMetrics::capHeight() const
 {
     if (!m_capHeight)
-        m_capHeight = m_metrics.capHeight() / magnification;
+        m_capHeight = QFontMetricsF(measuredFont(m_font), referenceDevice()).capHeight() / magnification;
     return *m_capHeight;
 }
 

@@ -42,7 +42,7 @@ public:
     qreal descent() const { return m_descent; }
     qreal height() const { return ascent() + descent(); }
     // Height of capital letters above the baseline: chord names above lyrics need no more room than this.
-    // Measured on first use, since it loads a glyph.
+    // Measured on first use, since it loads a glyph (zoomed metrics measure it at once).
     qreal capHeight() const;
     // Extra space the font asks between lines.
     qreal leading() const { return m_leading; }
@@ -69,10 +69,11 @@ public:
     static const QPaintDevice *referenceDevice();
 
 private:
+    TextMetrics(const QFont &font, const QFontMetricsF &metrics);
+
     // The font widths are shaped in, and the scale from its widths to this font's.
     QFont m_font;
     qreal m_widthScale = 1;
-    QFontMetricsF m_metrics;
     qreal m_ascent;
     qreal m_descent;
     qreal m_leading;
