@@ -15,5 +15,7 @@ for size in 1000 10000; do
   for run in 1 2 3 4; do
     VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen \
       "$root/build-Release/bench/bench_library" --benchmark_filter=BM_FirstLoadLibrary
+    VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen \
+      "$root/build-Release/bench/bench_render" --benchmark_filter='first layout'
   done
 done

@@ -9,7 +9,7 @@
 namespace {
 
 // Blanks and tabs only: a line's own line break stays part of it.
-QString trimBlanksAndTabs(const QString &line)
+QStringView trimBlanksAndTabs(QStringView line)
 {
     qsizetype start = 0;
     qsizetype end = line.size();
@@ -18,6 +18,40 @@ QString trimBlanksAndTabs(const QString &line)
     while (end > start && (line[end - 1] == u' ' || line[end - 1] == u'\t'))
         --end;
     return line.mid(start, end - start);
+}
+
+// The directive text after the "{" of a trimmed line; null when the line is no directive. Every line of a song
+// is tested against many keywords on every layout, so the tests look at the line's text in place.
+QStringView directiveText(const QString &line)
+{
+    const QStringView trimmed = trimBlanksAndTabs(line);
+    return trimmed.startsWith(u'{') ? trimmed.mid(1) : QStringView();
+}
+
+// The directive text starts with the keyword's variant for the name ("c:" and "Vocals": "c-Vocals:"), without
+// making the variant.
+bool startsWithVariant(QStringView directive, QStringView keyword, QStringView name)
+{
+    const qsizetype colon = keyword.indexOf(u':');
+    const QStringView stem = colon < 0 ? keyword : keyword.left(colon);
+    if (!directive.startsWith(stem, Qt::CaseInsensitive))
+        return false;
+    directive = directive.mid(stem.size());
+    if (!directive.startsWith(u'-'))
+        return false;
+    directive = directive.mid(1);
+    if (!directive.startsWith(name, Qt::CaseInsensitive))
+        return false;
+    return colon < 0 || directive.mid(name.size()).startsWith(u':');
+}
+
+bool isUserKeyWordDirective(QStringView directive, const QString &keyword, const DirectiveOwner &owner)
+{
+    if (directive.isNull())
+        return false;
+    if (directive.startsWith(keyword, Qt::CaseInsensitive) || startsWithVariant(directive, keyword, owner.instrument))
+        return true;
+    return !owner.user.isEmpty() && startsWithVariant(directive, keyword, owner.user);
 }
 
 // A directive of the name for some instrument or user, with a value: "{name-...:...}". Compiling a pattern
@@ -37,14 +71,17 @@ const QRegularExpression &variantDirectivePattern(const QString &name)
 
 bool LineClassifier::isKeyWordLine(const QString &line, const QString &keyword)
 {
-    const QString trimmed = trimBlanksAndTabs(line);
-    return trimmed.startsWith(u'{') && QStringView(trimmed).mid(1).startsWith(keyword, Qt::CaseInsensitive);
+    const QStringView directive = directiveText(line);
+    return !directive.isNull() && directive.startsWith(keyword, Qt::CaseInsensitive);
 }
 
 bool LineClassifier::isKeyWordLine(const QString &line, const QStringList &keywords)
 {
+    const QStringView directive = directiveText(line);
+    if (directive.isNull())
+        return false;
     for (const QString &keyword : keywords) {
-        if (isKeyWordLine(line, keyword))
+        if (directive.startsWith(keyword, Qt::CaseInsensitive))
             return true;
     }
     return false;
@@ -60,15 +97,14 @@ QString LineClassifier::variantKeyword(const QString &keyword, const QString &na
 
 bool LineClassifier::isUserKeyWordLine(const QString &line, const QString &keyword, const DirectiveOwner &owner)
 {
-    if (isKeyWordLine(line, keyword) || isKeyWordLine(line, variantKeyword(keyword, owner.instrument)))
-        return true;
-    return !owner.user.isEmpty() && isKeyWordLine(line, variantKeyword(keyword, owner.user));
+    return isUserKeyWordDirective(directiveText(line), keyword, owner);
 }
 
 bool LineClassifier::isUserKeyWordLine(const QString &line, const QStringList &keywords, const DirectiveOwner &owner)
 {
+    const QStringView directive = directiveText(line);
     for (const QString &keyword : keywords) {
-        if (isUserKeyWordLine(line, keyword, owner))
+        if (isUserKeyWordDirective(directive, keyword, owner))
             return true;
     }
     return false;

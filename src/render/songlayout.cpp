@@ -104,15 +104,13 @@ void SongLayout::prepare()
 
 void SongLayout::setFonts(const Prefs &prefs)
 {
-    const float zoom = m_view.zoomScale();
-    const QFont tab = prefs.tabfontprefs()->fontWithScale(zoom);
+    const FontPrefs &tab = *prefs.tabfontprefs();
     if (m_view.m_isTab) {
-        m_view.setFonts(tab, tab, tab, tab, tab);
+        m_view.setFonts(tab, tab, tab, tab, tab, m_view.zoomScale());
         return;
     }
-    m_view.setFonts(prefs.textfontprefs()->fontWithScale(zoom), prefs.chordfontprefs()->fontWithScale(zoom),
-                    prefs.commentfontprefs()->fontWithScale(zoom), tab,
-                    prefs.highlightfontprefs()->fontWithScale(zoom));
+    m_view.setFonts(*prefs.textfontprefs(), *prefs.chordfontprefs(), *prefs.commentfontprefs(), tab,
+                    *prefs.highlightfontprefs(), m_view.zoomScale());
 }
 
 SongLayout::Classified SongLayout::classify(const QString &line, const QString &trimmed)

@@ -109,7 +109,9 @@ void SongPrint::calcAutoZoomPrintInfosForText(const QString &text, const QRectF 
                 .arg(songHeight)
                 .arg(area.width())
                 .arg(area.height()));
-        layOut(text, float(area.width() / columns));
+        // At full size in one column the lines laid out above are already the song's lines.
+        if (m_view.zoomScale() != 1.0f || columns != 1)
+            layOut(text, float(area.width() / columns));
         walk(area.size(), false);
         if (pageCount() > 1)
             Log::write(QStringLiteral("Autozoom printing would create more than one page"));

@@ -5,6 +5,7 @@
 #include "chorddisplayoptions.h"
 #include "chords.h"
 #include "columnflow.h"
+#include "fontprefs.h"
 #include "gridline.h"
 #include "lineclassifier.h"
 #include "lyricline.h"
@@ -35,6 +36,12 @@ Prefs &defaultPrefs()
 {
     static Prefs prefs;
     return prefs;
+}
+
+void setFont(QFont &font, TextMetrics &metrics, const FontPrefs &prefs, float zoom)
+{
+    font = prefs.fontWithScale(zoom);
+    metrics = TextMetrics::zoomed(font, zoom == 1.0f ? font : prefs.fontWithScale(1.0f));
 }
 
 } // namespace
@@ -82,19 +89,14 @@ SongPtr SongView::song() const
     return m_delegate ? m_delegate->songForSongView(*this) : SongPtr();
 }
 
-void SongView::setFonts(const QFont &text, const QFont &chord, const QFont &comment, const QFont &tab,
-                        const QFont &highlight)
+void SongView::setFonts(const FontPrefs &text, const FontPrefs &chord, const FontPrefs &comment, const FontPrefs &tab,
+                        const FontPrefs &highlight, float zoom)
 {
-    m_textfont = text;
-    m_chordfont = chord;
-    m_commentfont = comment;
-    m_tabfont = tab;
-    m_highlightfont = highlight;
-    m_textMetrics = TextMetrics(text);
-    m_chordMetrics = TextMetrics(chord);
-    m_commentMetrics = TextMetrics(comment);
-    m_tabMetrics = TextMetrics(tab);
-    m_highlightMetrics = TextMetrics(highlight);
+    setFont(m_textfont, m_textMetrics, text, zoom);
+    setFont(m_chordfont, m_chordMetrics, chord, zoom);
+    setFont(m_commentfont, m_commentMetrics, comment, zoom);
+    setFont(m_tabfont, m_tabMetrics, tab, zoom);
+    setFont(m_highlightfont, m_highlightMetrics, highlight, zoom);
 }
 
 void SongView::calcLineInfosForText(const QString &text, float width)

@@ -188,8 +188,10 @@ public:
     const QFont &commentfont() const { return m_commentfont; }
     const QFont &tabfont() const { return m_tabfont; }
     const QFont &highlightfont() const { return m_highlightfont; }
-    void setFonts(const QFont &text, const QFont &chord, const QFont &comment, const QFont &tab,
-                  const QFont &highlight);
+    // The settings' fonts at the zoom. Their metrics take widths from the fonts at zoom 1, so that laying a song
+    // out at another zoom shapes none of its words again.
+    void setFonts(const FontPrefs &text, const FontPrefs &chord, const FontPrefs &comment, const FontPrefs &tab,
+                  const FontPrefs &highlight, float zoom);
 
 private:
     friend class GridLine;

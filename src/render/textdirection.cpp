@@ -57,10 +57,24 @@ void countLine(QStringView line, LetterCount &count)
     }
 }
 
+// Whether any character is a strong right-to-left one. The first of them is U+0590, where Hebrew begins.
+bool hasRightToLeftLetter(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x0590 && (c.direction() == QChar::DirR || c.direction() == QChar::DirAL))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Qt::Alignment TextDirection::alignmentForString(const QString &text)
 {
+    // Most songs have no right-to-left letter at all: they need no count, which tests every word for a chord
+    // name, on every layout.
+    if (!hasRightToLeftLetter(text))
+        return Qt::AlignLeft;
     LetterCount count;
     for (const QStringView line : QStringView(text).split(u'\n'))
         countLine(line, count);

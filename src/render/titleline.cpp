@@ -5,6 +5,14 @@
 #include "songview.h"
 #include "textmetrics.h"
 
+namespace {
+
+// Heading sizes at zoom 1, as multiples of the text font's size.
+constexpr float kTitleScale = 1.5f;
+constexpr float kSubtitleScale = 1.2f;
+
+} // namespace
+
 TitleLine::TitleLine(SongView &view, QPainter *painter)
     : m_view(view)
     , m_texts(view.textPainter(painter))
@@ -14,7 +22,7 @@ TextRange TitleLine::drawTitle(const QString &text, TextRange range, float width
 {
     const QString line = text.mid(range.location, range.length);
     const QString title = Song::valueInText(line, QStringList{QStringLiteral("t"), QStringLiteral("title")});
-    m_view.m_titlefontsize = drawHeading(title, m_view.zoomScale() * 1.5f, true, width, y);
+    m_view.m_titlefontsize = drawHeading(title, kTitleScale, m_view.zoomScale() * kTitleScale, true, width, y);
     return range;
 }
 
@@ -24,11 +32,12 @@ TextRange TitleLine::drawSubTitle(const QString &text, TextRange range, float wi
     const QString subtitle = Song::valueInText(
         line, QStringList{QStringLiteral("st"), QStringLiteral("subtitle"), QStringLiteral("artist")});
     const float titleScale = m_view.m_titlefontsize;
-    drawHeading(subtitle, titleScale != 0 ? titleScale * 0.8f : m_view.zoomScale() * 1.2f, false, width, y);
+    drawHeading(subtitle, kSubtitleScale, titleScale != 0 ? titleScale * 0.8f : m_view.zoomScale() * kSubtitleScale,
+                false, width, y);
     return range;
 }
 
-float TitleLine::drawHeading(const QString &heading, float scale, bool bold, float width, float &y)
+float TitleLine::drawHeading(const QString &heading, float unzoomedScale, float scale, bool bold, float width, float &y)
 {
     const FontPrefs &fontPrefs = *m_view.prefs()->textfontprefs();
     auto fontAt = [&](float atScale) {
@@ -36,12 +45,19 @@ float TitleLine::drawHeading(const QString &heading, float scale, bool bold, flo
         font.setBold(font.bold() || bold);
         return font;
     };
+    // At another zoom the heading is measured from its face at its unzoomed size, as the song's words are.
+    auto sizeIn = [&](const QFont &font) {
+        if (m_view.zoomScale() == 1.0f)
+            return TextMetrics::sizeWithFont(heading, font);
+        const TextMetrics metrics = TextMetrics::zoomed(font, fontAt(unzoomedScale));
+        return QSizeF(metrics.width(heading), metrics.height());
+    };
     QFont font = fontAt(scale);
-    QSizeF size = TextMetrics::sizeWithFont(heading, font);
+    QSizeF size = sizeIn(font);
     if (width > 0 && size.width() > width) {
         scale *= float(width / size.width());
         font = fontAt(scale);
-        size = TextMetrics::sizeWithFont(heading, font);
+        size = sizeIn(font);
     }
     qreal x = (width - size.width()) * 0.5;
     if (m_view.prefs()->leftAlignTitle())

@@ -20,8 +20,9 @@ public:
     TextRange drawSubTitle(const QString &text, TextRange range, float width, float &y);
 
 private:
-    // Draws the text at the scale, shrunk to the width; returns the scale used.
-    float drawHeading(const QString &heading, float scale, bool bold, float width, float &y);
+    // Draws the text at the scale, shrunk to the width; returns the scale used. unzoomedScale: the heading's scale
+    // at zoom 1.
+    float drawHeading(const QString &heading, float unzoomedScale, float scale, bool bold, float width, float &y);
 
     SongView &m_view;
     // The record's texts, drawn together when it is done; a measuring record's batch has no painter and

@@ -50,8 +50,8 @@ QPainterPath boxesOf(const QList<QPointF> &positions, qreal runEnd)
 ShapedText::ShapedText(const QString &text, const QFont &font)
 {
     const QFont measured = TextMetrics::measuredFont(font);
-    // As TextMetrics measures it, without the width cache a whole TextMetrics would make for every new word.
-    m_ascent = QFontMetricsF(measured, TextMetrics::referenceDevice()).ascent() / TextMetrics::magnification;
+    // The font's shared metrics: looking the font up anew for every new word was a good part of shaping it.
+    m_ascent = TextMetrics::shared(font).ascent();
     QTextLayout layout(text, measured, TextMetrics::referenceDevice());
     // Laid out from the left as QPainter::drawText lays out a line, in the direction the text's first strong
     // character gives (a Hebrew word's trailing comma stands at its left).

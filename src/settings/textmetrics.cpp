@@ -4,41 +4,106 @@
 #include "shapedtext.h"
 #include "textbatch.h"
 
+#include <QCache>
 #include <QImage>
+#include <QRawFont>
+
+#include <algorithm>
 
 namespace {
 
 constexpr qreal kPointsPerInch = 72.0;
+
+// The fonts of a song at a few zooms and of a print job's tries, with room to spare.
+constexpr qsizetype kSharedFonts = 64;
+// A font's widths are kept for the words of many songs, but not without end.
+constexpr qsizetype kKeptWidths = 50000;
 
 qreal pointSize(const QFont &font)
 {
     return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();
 }
 
+// Qt sizes a font in whole pixels of the device, here of the reference device: the size widths follow.
+qreal measuredPixelSize(const QFont &font)
+{
+    return std::max(1, qRound(pointSize(font) * TextMetrics::magnification));
+}
+
 } // namespace
 
 TextMetrics::TextMetrics(const QFont &font)
+    : TextMetrics(font, QFontMetricsF(measuredFont(font), referenceDevice()))
+{}
+
+TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
-    , m_metrics(measuredFont(font), referenceDevice())
-    , m_ascent(m_metrics.ascent() / magnification)
-    , m_descent(m_metrics.descent() / magnification)
-    , m_leading(m_metrics.leading() / magnification)
+    , m_ascent(metrics.ascent() / magnification)
+    , m_descent(metrics.descent() / magnification)
+    , m_leading(metrics.leading() / magnification)
     , m_widths(std::make_shared<QHash<QString, qreal>>())
 {}
+
+TextMetrics TextMetrics::shared(const QFont &font)
+{
+    // Never destroyed, like the shaped texts whose widths the metrics keep: fonts must not be released after
+    // the application has taken its font system down.
+    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object(font))
+        return *metrics;
+    auto *metrics = new TextMetrics(font);
+    known->insert(font, metrics);
+    return *metrics;
+}
+
+TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
+{
+    if (font == unzoomed)
+        return shared(font);
+    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object(font))
+        return *metrics;
+    const TextMetrics widths = shared(unzoomed);
+    auto *metrics = new TextMetrics(widths);
+    metrics->m_widthScale = widths.m_widthScale * measuredPixelSize(font) / measuredPixelSize(unzoomed);
+    // The unzoomed font's face at the new size measures exactly as the font would, without the font system
+    // looking the font up again, which costs more than laying out a short song.
+    QFont pixelFont = measuredFont(unzoomed);
+    pixelFont.setPixelSize(int(measuredPixelSize(unzoomed)));
+    QRawFont face = QRawFont::fromFont(pixelFont);
+    if (face.isValid()) {
+        face.setPixelSize(measuredPixelSize(font));
+        metrics->m_ascent = face.ascent() / magnification;
+        metrics->m_descent = face.descent() / magnification;
+        metrics->m_leading = face.leading() / magnification;
+        metrics->m_capHeight = face.capHeight() / magnification;
+    } else {
+        const TextMetrics own(font);
+        metrics->m_ascent = own.m_ascent;
+        metrics->m_descent = own.m_descent;
+        metrics->m_leading = own.m_leading;
+        metrics->m_capHeight = own.capHeight();
+    }
+    known->insert(font, metrics);
+    return *metrics;
+}
 
 qreal TextMetrics::capHeight() const
 {
     if (!m_capHeight)
-        m_capHeight = m_metrics.capHeight() / magnification;
+        m_capHeight = QFontMetricsF(measuredFont(m_font), referenceDevice()).capHeight() / magnification;
     return *m_capHeight;
 }
 
 qreal TextMetrics::width(const QString &text) const
 {
     auto known = m_widths->constFind(text);
-    if (known == m_widths->constEnd())
+    if (known == m_widths->constEnd()) {
+        if (m_widths->size() >= kKeptWidths)
+            m_widths->clear();
         known = m_widths->insert(text, ShapedText::cached(text, m_font).width());
-    return *known;
+    }
+    return *known * m_widthScale;
 }
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)

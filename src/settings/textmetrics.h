@@ -27,13 +27,22 @@ class TextMetrics
 public:
     explicit TextMetrics(const QFont &font);
 
+    // The metrics of the font, made once and shared by every layout in it on this thread (fonts belong to the
+    // thread that made them): making them looks the font up in the font system, and a layout needs five fonts
+    // at each zoom it tries.
+    static TextMetrics shared(const QFont &font);
+    // The metrics of a zoomed font for laying out: its heights measured in it, its widths the unzoomed font's
+    // scaled by the ratio of their sizes. Shaping every word again at each zoom a song is tried at costs far more
+    // than it changes: unhinted advances follow the size to a few thousandths of a point in a line.
+    static TextMetrics zoomed(const QFont &font, const QFont &unzoomed);
+
     // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
     // time, and layout asks for them for every line.
     qreal ascent() const { return m_ascent; }
     qreal descent() const { return m_descent; }
     qreal height() const { return ascent() + descent(); }
     // Height of capital letters above the baseline: chord names above lyrics need no more room than this.
-    // Measured on first use, since it loads a glyph.
+    // Measured on first use, since it loads a glyph (zoomed metrics measure it at once).
     qreal capHeight() const;
     // Extra space the font asks between lines.
     qreal leading() const { return m_leading; }
@@ -60,12 +69,15 @@ public:
     static const QPaintDevice *referenceDevice();
 
 private:
+    TextMetrics(const QFont &font, const QFontMetricsF &metrics);
+
+    // The font widths are shaped in, and the scale from its widths to this font's.
     QFont m_font;
-    QFontMetricsF m_metrics;
+    qreal m_widthScale = 1;
     qreal m_ascent;
     qreal m_descent;
     qreal m_leading;
     mutable std::optional<qreal> m_capHeight;
-    // Shared by copies, which measure with the same font.
+    // Widths in m_font, shared by copies and by the metrics of its zoomed sizes.
     std::shared_ptr<QHash<QString, qreal>> m_widths;
 };
