@@ -3,6 +3,7 @@
 
 #include "derived.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -12,26 +13,51 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// Keeps every song's searched texts folded, so typing a search folds only the typed text. A folded text
-// is reused only while the song still hands out the very string it was folded from (a saved or reloaded
-// song makes new ones; see Derived), so the answers are those of folding afresh.
+// Keeps every song's searched texts folded and in UTF-8, so typing a search folds only the typed text and
+// scans compact bytes. A folded text is reused only while the song still hands out the very string it was
+// folded from (a saved or reloaded song makes new ones; see Derived), so the answers are those of folding
+// afresh. A text song's plain text is folded when the library reads it, on the reading threads (prepare()).
+//
+// Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
+// holds found, and a letter deleted again finds its earlier answer. Kept answers hold until the songs are
+// replaced (keepOnly()), a song is stored, or the setting searchPDFs changes.
 class SongFilter
 {
 public:
+    // The plain text of a song text, folded, as UTF-8: what a text song is searched by. Any thread.
+    static QByteArray searchableText(const QString &songText);
+    // Takes the searchable text worked out from the song's text just read, so that no search folds it again.
+    void prepare(const Song &song, QByteArray searchable);
+
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
-    // Forgets the folded texts of songs not in the list.
+    // Forgets the folded texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 
 private:
     struct SongTexts
     {
-        DerivedString title;
-        DerivedString subtitle;
-        DerivedString key;
-        DerivedString plainText;
+        Derived<QByteArray> title;
+        Derived<QByteArray> subtitle;
+        Derived<QByteArray> key;
+        Derived<QByteArray> plainText;
+    };
+    struct Answer
+    {
+        QByteArray needle;
+        QList<SongPtr> songs;
     };
 
+    // The songs of the list whose texts hold the folded needle, scanned on several threads.
+    QList<SongPtr> scan(const QList<SongPtr> &songs, const QByteArray &needle, bool searchPDFs);
+    // The folded texts of the song, brought up to date with its strings.
+    const SongTexts &textsOf(const Song &song, bool searchesPlainText);
+    // Drops the kept answers when something they were worked out from may have changed.
+    void dropStaleAnswers(bool searchPDFs);
+
     QHash<const Song *, SongTexts> m_texts;
+    QList<Answer> m_answers;
+    bool m_answersSearchPDFs = false;
+    quint64 m_answersStores = 0;
 };

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
@@ -35,6 +36,10 @@ public:
     QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
                                         const QList<FolderListing::Entry> &entries, QStringList *subfolders = nullptr);
 
+    // The songs made since the last call, each with its plain text folded for searching (SongFilter), worked
+    // out on the reading threads.
+    QList<std::pair<SongPtr, QByteArray>> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
+
 private:
     // A song file of a folder being read: its song when the last pass's still holds, else its content once read.
     struct SongFile
@@ -44,6 +49,7 @@ private:
         bool isText = false;
         SongPtr song;
         std::optional<SongFileContent> content;
+        QByteArray searchableText;
     };
     struct ReadFile
     {
@@ -65,6 +71,7 @@ private:
 
     QHash<QString, ReadFile> m_previous;
     QHash<QString, ReadFile> m_current;
+    QList<std::pair<SongPtr, QByteArray>> m_searchableTexts;
     // Titles of tab songs depend on this setting, so a change of it means reading every file again.
     bool m_supportTabs = true;
 };

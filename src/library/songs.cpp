@@ -68,6 +68,10 @@ void Songs::refresh()
     takeCurrentCategory(ordered);
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
+    // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
+    // the rows of an earlier list or an earlier search behind.
+    if (m_filter)
+        m_filteredSongs = m_songFilter.matching(m_songs, *m_filter, LibrarySettings::prefs().searchPDFs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
 }
@@ -108,6 +112,8 @@ QList<SongPtr> Songs::readAllSongs(const QString &root, const QList<FolderListin
     for (const QString &category : std::as_const(categories))
         songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
     m_reader.endPass();
+    for (auto &[song, text] : m_reader.takeSearchableTexts())
+        m_songFilter.prepare(*song, std::move(text));
     return songs;
 }
 
