@@ -25,6 +25,8 @@ public:
         return *m_value;
     }
 
+    // True when the value is the one worked out from this very string.
+    bool isFrom(const QString &source) const { return m_value && isSameString(source, m_source); }
     // The value last worked out; only after from() or seed().
     const T &value() const { return *m_value; }
     // Takes a value worked out elsewhere (on another thread, say) from the source.

@@ -31,6 +31,22 @@ bool holds(const QByteArray &haystack, const QByteArray &needle)
     return ::memmem(haystack.constData(), size_t(haystack.size()), needle.constData(), size_t(needle.size()));
 }
 
+// Runs the work on every range of indexes below count, on the filter's threads when there is enough of it.
+template <typename Work> void inRanges(size_t count, Work work)
+{
+    if (count < size_t(kSongsWorthThreads)) {
+        work(std::pair<size_t, size_t>(0, count));
+        return;
+    }
+    // A pool of its own: the global one may be busy with slow work of other kinds.
+    static QThreadPool pool;
+    std::vector<std::pair<size_t, size_t>> ranges;
+    const size_t step = count / size_t(4 * std::max(1, pool.maxThreadCount())) + 1;
+    for (size_t from = 0; from < count; from += step)
+        ranges.emplace_back(from, std::min(count, from + step));
+    QtConcurrent::blockingMap(&pool, ranges, work);
+}
+
 } // namespace
 
 QByteArray SongFilter::searchableText(const QString &songText)
@@ -41,22 +57,6 @@ QByteArray SongFilter::searchableText(const QString &songText)
 void SongFilter::prepare(const Song &song, QByteArray searchable)
 {
     m_texts[&song].plainText.seed(song.text(), std::move(searchable));
-}
-
-const SongFilter::SongTexts &SongFilter::textsOf(const Song &song, bool searchesPlainText)
-{
-    SongTexts &texts = m_texts[&song];
-    texts.title.from(song.title(), foldedUtf8);
-    texts.subtitle.from(song.subtitle(), foldedUtf8);
-    texts.key.from(song.key(), foldedUtf8);
-    if (!searchesPlainText)
-        return texts;
-    // A text song is searched by its text's plain text, a PDF song by its document's text.
-    if (dynamic_cast<const PDFSong *>(&song))
-        texts.plainText.from(song.plainText(), foldedUtf8);
-    else
-        texts.plainText.from(song.text(), searchableText);
-    return texts;
 }
 
 QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs)
@@ -78,41 +78,58 @@ QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &
     return found;
 }
 
+std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &songs, bool searchPDFs)
+{
+    // Songs are read here, on the main thread; the threads fold strings alone.
+    struct Fold
+    {
+        Derived<QByteArray> *target;
+        QString source;
+        QByteArray (*fold)(const QString &);
+        QByteArray value;
+    };
+    std::vector<Fold> folds;
+    const auto foldIfChanged = [&folds](Derived<QByteArray> &target, const QString &source,
+                                        QByteArray (*fold)(const QString &)) {
+        if (!target.isFrom(source))
+            folds.push_back({&target, source, fold, {}});
+    };
+    std::vector<Searched> searched;
+    searched.reserve(size_t(songs.size()));
+    for (const SongPtr &song : songs) {
+        SongTexts &texts = m_texts[song.get()];
+        foldIfChanged(texts.title, song->title(), foldedUtf8);
+        foldIfChanged(texts.subtitle, song->subtitle(), foldedUtf8);
+        foldIfChanged(texts.key, song->key(), foldedUtf8);
+        // A text song is searched by its text's plain text, a PDF song by its document's text, if at all.
+        const bool isPDF = dynamic_cast<const PDFSong *>(song.get());
+        if (!isPDF)
+            foldIfChanged(texts.plainText, song->text(), searchableText);
+        else if (searchPDFs)
+            foldIfChanged(texts.plainText, song->plainText(), foldedUtf8);
+        searched.push_back({&texts, !isPDF || searchPDFs});
+    }
+    inRanges(folds.size(), [&folds](std::pair<size_t, size_t> range) {
+        for (size_t index = range.first; index < range.second; ++index)
+            folds[index].value = folds[index].fold(folds[index].source);
+    });
+    for (Fold &fold : folds)
+        fold.target->seed(fold.source, std::move(fold.value));
+    return searched;
+}
+
 QList<SongPtr> SongFilter::scan(const QList<SongPtr> &songs, const QByteArray &needle, bool searchPDFs)
 {
-    // The songs' texts are brought up to date here, on the main thread; the threads read bytes alone.
-    std::vector<char> searchesPlainText(size_t(songs.size()));
-    for (qsizetype index = 0; index < songs.size(); ++index) {
-        const Song &song = *songs.at(index);
-        searchesPlainText[size_t(index)] = searchPDFs || !dynamic_cast<const PDFSong *>(&song);
-        textsOf(song, searchesPlainText[size_t(index)]);
-    }
-    // Taken once no entry is added any more, which could move the others.
-    std::vector<const SongTexts *> texts;
-    texts.reserve(size_t(songs.size()));
-    for (const SongPtr &song : songs)
-        texts.push_back(&*std::as_const(m_texts).find(song.get()));
-
-    std::vector<char> matches(size_t(songs.size()));
-    const auto scanRange = [&](std::pair<size_t, size_t> range) {
+    const std::vector<Searched> searched = upToDate(songs, searchPDFs);
+    std::vector<char> matches(searched.size());
+    inRanges(searched.size(), [&](std::pair<size_t, size_t> range) {
         for (size_t index = range.first; index < range.second; ++index) {
-            const SongTexts &song = *texts[index];
-            matches[index] = holds(song.title.value(), needle) || holds(song.subtitle.value(), needle) ||
-                             holds(song.key.value(), needle) ||
-                             (searchesPlainText[index] && holds(song.plainText.value(), needle));
+            const SongTexts &texts = *searched[index].texts;
+            matches[index] = holds(texts.title.value(), needle) || holds(texts.subtitle.value(), needle) ||
+                             holds(texts.key.value(), needle) ||
+                             (searched[index].byPlainText && holds(texts.plainText.value(), needle));
         }
-    };
-    if (songs.size() < kSongsWorthThreads) {
-        scanRange({0, texts.size()});
-    } else {
-        static QThreadPool pool;
-        std::vector<std::pair<size_t, size_t>> ranges;
-        const size_t step = texts.size() / size_t(4 * std::max(1, pool.maxThreadCount())) + 1;
-        for (size_t from = 0; from < texts.size(); from += step)
-            ranges.emplace_back(from, std::min(texts.size(), from + step));
-        QtConcurrent::blockingMap(&pool, ranges, scanRange);
-    }
-
+    });
     QList<SongPtr> found;
     for (qsizetype index = 0; index < songs.size(); ++index)
         if (matches[size_t(index)])
@@ -135,5 +152,5 @@ void SongFilter::keepOnly(const QList<SongPtr> &songs)
     QSet<const Song *> kept;
     for (const SongPtr &song : songs)
         kept.insert(song.get());
-    m_texts.removeIf([&kept](const QHash<const Song *, SongTexts>::iterator &it) { return !kept.contains(it.key()); });
+    std::erase_if(m_texts, [&kept](const auto &entry) { return !kept.contains(entry.first); });
 }

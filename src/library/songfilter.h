@@ -4,11 +4,12 @@
 #include "derived.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
@@ -32,6 +33,8 @@ public:
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
+    // Folds what the songs' texts need folded before a search asks, on several threads.
+    void prepare(const QList<SongPtr> &songs, bool searchPDFs) { upToDate(songs, searchPDFs); }
     // Forgets the folded texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 
@@ -49,14 +52,21 @@ private:
         QList<SongPtr> songs;
     };
 
+    // The folded texts of the songs, in their order, brought up to date with their strings; what changed is
+    // folded on several threads. A null plain text where the song is not searched by it.
+    struct Searched
+    {
+        const SongTexts *texts;
+        bool byPlainText;
+    };
+    std::vector<Searched> upToDate(const QList<SongPtr> &songs, bool searchPDFs);
     // The songs of the list whose texts hold the folded needle, scanned on several threads.
     QList<SongPtr> scan(const QList<SongPtr> &songs, const QByteArray &needle, bool searchPDFs);
-    // The folded texts of the song, brought up to date with its strings.
-    const SongTexts &textsOf(const Song &song, bool searchesPlainText);
     // Drops the kept answers when something they were worked out from may have changed.
     void dropStaleAnswers(bool searchPDFs);
 
-    QHash<const Song *, SongTexts> m_texts;
+    // A node map: the texts stay where they are while others are added.
+    std::unordered_map<const Song *, SongTexts> m_texts;
     QList<Answer> m_answers;
     bool m_answersSearchPDFs = false;
     quint64 m_answersStores = 0;

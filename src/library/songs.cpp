@@ -68,6 +68,8 @@ void Songs::refresh()
     takeCurrentCategory(ordered);
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
+    // While loading: the first search then finds every text folded.
+    m_songFilter.prepare(allSongs(), LibrarySettings::prefs().searchPDFs());
     // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
     // the rows of an earlier list or an earlier search behind.
     if (m_filter)
