@@ -9,7 +9,12 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <cstring>
 #include <string.h>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include <vector>
 
@@ -25,10 +30,34 @@ QByteArray foldedUtf8(const QString &text)
     return SearchText::folded(text).toUtf8();
 }
 
-// UTF-8 is self-synchronising: one folded text holds another exactly when their UTF-8 forms do.
+// UTF-8 is self-synchronising: one folded text holds another exactly when their UTF-8 forms do. Sixteen
+// places are tried at once by their first and last bytes, which rules most of them out; the C library's search
+// takes the rest.
 bool holds(const QByteArray &haystack, const QByteArray &needle)
 {
-    return ::memmem(haystack.constData(), size_t(haystack.size()), needle.constData(), size_t(needle.size()));
+    const char *text = haystack.constData();
+    const char *wanted = needle.constData();
+    const size_t size = size_t(haystack.size());
+    const size_t length = size_t(needle.size());
+    if (length < 2 || length > size)
+        return ::memmem(text, size, wanted, length);
+    size_t at = 0;
+#ifdef __SSE2__
+    const __m128i first = _mm_set1_epi8(wanted[0]);
+    const __m128i last = _mm_set1_epi8(wanted[length - 1]);
+    for (; at + length - 1 + 16 <= size; at += 16) {
+        const __m128i firsts = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at));
+        const __m128i lasts = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at + length - 1));
+        unsigned candidates =
+            unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(first, firsts), _mm_cmpeq_epi8(last, lasts))));
+        for (; candidates; candidates &= candidates - 1) {
+            const size_t start = at + size_t(__builtin_ctz(candidates));
+            if (std::memcmp(text + start + 1, wanted + 1, length - 2) == 0)
+                return true;
+        }
+    }
+#endif
+    return ::memmem(text + at, size - at, wanted, length);
 }
 
 // Runs the work on every range of indexes below count, on the filter's threads when there is enough of it.
@@ -59,10 +88,18 @@ void SongFilter::prepare(const Song &song, QByteArray searchable)
     m_texts[&song].plainText.seed(song.text(), std::move(searchable));
 }
 
+void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
+{
+    dropStaleAnswers(songs, searchPDFs);
+    // The whole list is the answer to the empty search, which every search lies within.
+    if (m_answers.isEmpty())
+        m_answers.append({QByteArray(), songs, upToDate(songs, searchPDFs)});
+}
+
 QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs)
 {
     const QByteArray needle = foldedUtf8(text);
-    dropStaleAnswers(searchPDFs);
+    prepare(songs, searchPDFs);
     // The narrowest kept answer this search lies within: each song the search finds, it found.
     const Answer *within = nullptr;
     for (const Answer &answer : std::as_const(m_answers)) {
@@ -71,11 +108,11 @@ QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &
         if (needle.contains(answer.needle) && (!within || answer.needle.size() > within->needle.size()))
             within = &answer;
     }
-    QList<SongPtr> found = scan(within ? within->songs : songs, needle, searchPDFs);
+    Answer found = scan(*within, needle);
     if (m_answers.size() == kKeptAnswers)
-        m_answers.removeFirst();
-    m_answers.append({needle, found});
-    return found;
+        m_answers.remove(1); // never the whole list
+    m_answers.append(std::move(found));
+    return m_answers.last().songs;
 }
 
 std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &songs, bool searchPDFs)
@@ -118,30 +155,36 @@ std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &son
     return searched;
 }
 
-QList<SongPtr> SongFilter::scan(const QList<SongPtr> &songs, const QByteArray &needle, bool searchPDFs)
+SongFilter::Answer SongFilter::scan(const Answer &within, const QByteArray &needle)
 {
-    const std::vector<Searched> searched = upToDate(songs, searchPDFs);
-    std::vector<char> matches(searched.size());
-    inRanges(searched.size(), [&](std::pair<size_t, size_t> range) {
+    std::vector<char> matches(within.searched.size());
+    inRanges(matches.size(), [&](std::pair<size_t, size_t> range) {
         for (size_t index = range.first; index < range.second; ++index) {
-            const SongTexts &texts = *searched[index].texts;
+            const Searched &song = within.searched[index];
+            const SongTexts &texts = *song.texts;
             matches[index] = holds(texts.title.value(), needle) || holds(texts.subtitle.value(), needle) ||
                              holds(texts.key.value(), needle) ||
-                             (searched[index].byPlainText && holds(texts.plainText.value(), needle));
+                             (song.byPlainText && holds(texts.plainText.value(), needle));
         }
     });
-    QList<SongPtr> found;
-    for (qsizetype index = 0; index < songs.size(); ++index)
-        if (matches[size_t(index)])
-            found.append(songs.at(index));
+    Answer found{needle, {}, {}};
+    for (size_t index = 0; index < matches.size(); ++index) {
+        if (matches[index]) {
+            found.songs.append(within.songs.at(qsizetype(index)));
+            found.searched.push_back(within.searched[index]);
+        }
+    }
     return found;
 }
 
-void SongFilter::dropStaleAnswers(bool searchPDFs)
+void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
 {
-    if (searchPDFs == m_answersSearchPDFs && Song::storesOfAnySong() == m_answersStores)
+    // Another list never shares the kept one's data, which the copy kept here holds alive.
+    const bool sameSongs = songs.constData() == m_answersSongs.constData() && songs.size() == m_answersSongs.size();
+    if (sameSongs && searchPDFs == m_answersSearchPDFs && Song::storesOfAnySong() == m_answersStores)
         return;
     m_answers.clear();
+    m_answersSongs = songs;
     m_answersSearchPDFs = searchPDFs;
     m_answersStores = Song::storesOfAnySong();
 }

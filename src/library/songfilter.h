@@ -20,8 +20,9 @@ using SongPtr = std::shared_ptr<Song>;
 // afresh. A text song's plain text is folded when the library reads it, on the reading threads (prepare()).
 //
 // Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
-// holds found, and a letter deleted again finds its earlier answer. Kept answers hold until the songs are
-// replaced (keepOnly()), a song is stored, or the setting searchPDFs changes.
+// holds found, and a letter deleted again finds its earlier answer; no keystroke reads a song. Kept answers
+// hold while the list searched is the same, no song is stored and the setting searchPDFs stays as it was: an
+// edit shows in the search once it is saved.
 class SongFilter
 {
 public:
@@ -33,8 +34,9 @@ public:
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
-    // Folds what the songs' texts need folded before a search asks, on several threads.
-    void prepare(const QList<SongPtr> &songs, bool searchPDFs) { upToDate(songs, searchPDFs); }
+    // Folds what the texts of the songs (the list to be searched) need folded before a search asks, on
+    // several threads.
+    void prepare(const QList<SongPtr> &songs, bool searchPDFs);
     // Forgets the folded texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 
@@ -46,28 +48,32 @@ private:
         Derived<QByteArray> key;
         Derived<QByteArray> plainText;
     };
-    struct Answer
-    {
-        QByteArray needle;
-        QList<SongPtr> songs;
-    };
-
-    // The folded texts of the songs, in their order, brought up to date with their strings; what changed is
-    // folded on several threads. A null plain text where the song is not searched by it.
+    // The folded texts of a song and whether its plain text is searched.
     struct Searched
     {
         const SongTexts *texts;
         bool byPlainText;
     };
+    // The songs a search found, in the list's order, each with its texts.
+    struct Answer
+    {
+        QByteArray needle;
+        QList<SongPtr> songs;
+        std::vector<Searched> searched;
+    };
+
+    // The folded texts of the songs, in their order, brought up to date with their strings; what changed is
+    // folded on several threads.
     std::vector<Searched> upToDate(const QList<SongPtr> &songs, bool searchPDFs);
-    // The songs of the list whose texts hold the folded needle, scanned on several threads.
-    QList<SongPtr> scan(const QList<SongPtr> &songs, const QByteArray &needle, bool searchPDFs);
+    // The songs of the answer whose texts hold the folded needle, scanned on several threads.
+    Answer scan(const Answer &within, const QByteArray &needle);
     // Drops the kept answers when something they were worked out from may have changed.
-    void dropStaleAnswers(bool searchPDFs);
+    void dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs);
 
     // A node map: the texts stay where they are while others are added.
     std::unordered_map<const Song *, SongTexts> m_texts;
     QList<Answer> m_answers;
+    QList<SongPtr> m_answersSongs;
     bool m_answersSearchPDFs = false;
     quint64 m_answersStores = 0;
 };

@@ -66,10 +66,11 @@ void Songs::refresh()
     const QList<SongPtr> ordered = allSongsInOrder();
     takeTags(ordered);
     takeCurrentCategory(ordered);
+    m_songsOrder = currentListOrder();
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
     // While loading: the first search then finds every text folded.
-    m_songFilter.prepare(allSongs(), LibrarySettings::prefs().searchPDFs());
+    m_songFilter.prepare(m_songs, LibrarySettings::prefs().searchPDFs());
     // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
     // the rows of an earlier list or an earlier search behind.
     if (m_filter)
@@ -137,8 +138,14 @@ void Songs::setFilter(const QString &filter)
     }
     m_filter = filter;
     QList<SongPtr> matching = m_songFilter.matching(m_songs, filter, LibrarySettings::prefs().searchPDFs());
-    m_order.sort(matching, SongOrder::current());
+    if (m_songsOrder != currentListOrder())
+        m_order.sort(matching, SongOrder::current());
     m_filteredSongs = matching;
+}
+
+Songs::ListOrder Songs::currentListOrder()
+{
+    return {SongOrder::current(), LibrarySettings::prefs().sortIPodStyle(), Song::storesOfAnySong()};
 }
 
 SongPtr Songs::songForRow(int row) const

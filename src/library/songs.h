@@ -86,7 +86,18 @@ private:
     void takeTags(const QList<SongPtr> &ordered);
     void takeCurrentCategory(const QList<SongPtr> &ordered);
 
+    // How a list was sorted: the songs found in it keep its order while this stays the same.
+    struct ListOrder
+    {
+        SongOrder::Comparison comparison;
+        bool sortIPodStyle;
+        quint64 storesOfAnySong;
+        bool operator==(const ListOrder &) const = default;
+    };
+    static ListOrder currentListOrder();
+
     QList<SongPtr> m_songs;
+    std::optional<ListOrder> m_songsOrder;
     Categories m_categories;
     std::optional<QString> m_currentCategory;
     std::optional<QString> m_filter;
