@@ -83,11 +83,6 @@ QByteArray SongFilter::searchableText(const QString &songText)
     return foldedUtf8(Song::plainTextOf(songText));
 }
 
-void SongFilter::prepare(const Song &song, QByteArray searchable)
-{
-    m_texts[&song].plainText.seed(song.text(), std::move(searchable));
-}
-
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
 {
     dropStaleAnswers(songs, searchPDFs);

@@ -17,7 +17,7 @@ using SongPtr = std::shared_ptr<Song>;
 // Keeps every song's searched texts folded and in UTF-8, so typing a search folds only the typed text and
 // scans compact bytes. A folded text is reused only while the song still hands out the very string it was
 // folded from (a saved or reloaded song makes new ones; see Derived), so the answers are those of folding
-// afresh. A text song's plain text is folded when the library reads it, on the reading threads (prepare()).
+// afresh. What changed since the last search is folded on several threads.
 //
 // Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
 // holds found, and a letter deleted again finds its earlier answer; no keystroke reads a song. Kept answers
@@ -28,15 +28,9 @@ class SongFilter
 public:
     // The plain text of a song text, folded, as UTF-8: what a text song is searched by. Any thread.
     static QByteArray searchableText(const QString &songText);
-    // Takes the searchable text worked out from the song's text just read, so that no search folds it again.
-    void prepare(const Song &song, QByteArray searchable);
-
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
-    // Folds what the texts of the songs (the list to be searched) need folded before a search asks, on
-    // several threads.
-    void prepare(const QList<SongPtr> &songs, bool searchPDFs);
     // Forgets the folded texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 
@@ -67,6 +61,8 @@ private:
     std::vector<Searched> upToDate(const QList<SongPtr> &songs, bool searchPDFs);
     // The songs of the answer whose texts hold the folded needle, scanned on several threads.
     Answer scan(const Answer &within, const QByteArray &needle);
+    // Keeps the whole list as the answer to the empty search, its texts brought up to date, unless kept.
+    void prepare(const QList<SongPtr> &songs, bool searchPDFs);
     // Drops the kept answers when something they were worked out from may have changed.
     void dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs);
 

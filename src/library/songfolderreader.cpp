@@ -7,7 +7,6 @@
 #include "pdfsong.h"
 #include "prefs.h"
 #include "song.h"
-#include "songfilter.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -71,7 +70,7 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
 }
 
 std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
-                                                                     bool supportPDF) const
+                                                                    bool supportPDF) const
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
@@ -90,23 +89,16 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) {
-        file->content = SongFileContent::read(file->path, file->stamp.size);
-        if (file->content->text)
-            file->searchableText = SongFilter::searchableText(*file->content->text);
-    });
+    QtConcurrent::blockingMap(&pool, unread,
+                              [](SongFile *file) { file->content = SongFileContent::read(file->path, file->stamp.size); });
 }
 
 SongPtr SongFolderReader::songFor(SongFile &file)
 {
     SongPtr song = file.song;
-    if (!song && file.isText) {
-        song = std::make_shared<Song>(file.path, file.stamp, std::move(*file.content));
-        if (!song->loadFailed())
-            m_searchableTexts.append({song, std::move(file.searchableText)});
-    } else if (!song) {
-        song = std::make_shared<PDFSong>(file.path, file.stamp);
-    }
+    if (!song)
+        song = file.isText ? std::make_shared<Song>(file.path, file.stamp, std::move(*file.content))
+                           : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(file.path, file.stamp));
     m_current.insert(file.path, {song, file.stamp, song->storeGeneration()});
     return song;
 }

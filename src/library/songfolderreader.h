@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <optional>
-#include <utility>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
@@ -36,10 +35,6 @@ public:
     QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
                                         const QList<FolderListing::Entry> &entries, QStringList *subfolders = nullptr);
 
-    // The songs made since the last call, each with its plain text folded for searching (SongFilter), worked
-    // out on the reading threads.
-    QList<std::pair<SongPtr, QByteArray>> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
-
 private:
     // A song file of a folder being read: its song when the last pass's still holds, else its content once read.
     struct SongFile
@@ -49,7 +44,6 @@ private:
         bool isText = false;
         SongPtr song;
         std::optional<SongFileContent> content;
-        QByteArray searchableText;
     };
     struct ReadFile
     {
@@ -71,7 +65,6 @@ private:
 
     QHash<QString, ReadFile> m_previous;
     QHash<QString, ReadFile> m_current;
-    QList<std::pair<SongPtr, QByteArray>> m_searchableTexts;
     // Titles of tab songs depend on this setting, so a change of it means reading every file again.
     bool m_supportTabs = true;
 };

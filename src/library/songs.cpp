@@ -69,8 +69,6 @@ void Songs::refresh()
     m_songsOrder = currentListOrder();
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
-    // While loading: the first search then finds every text folded.
-    m_songFilter.prepare(m_songs, LibrarySettings::prefs().searchPDFs());
     // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
     // the rows of an earlier list or an earlier search behind.
     if (m_filter)
@@ -115,8 +113,6 @@ QList<SongPtr> Songs::readAllSongs(const QString &root, const QList<FolderListin
     for (const QString &category : std::as_const(categories))
         songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
     m_reader.endPass();
-    for (auto &[song, text] : m_reader.takeSearchableTexts())
-        m_songFilter.prepare(*song, std::move(text));
     return songs;
 }
 
