@@ -19,3 +19,7 @@ for size in 1000 10000; do
       "$root/build-Release/bench/bench_render" --benchmark_filter='first layout'
   done
 done
+# The song list's search and sorting at stage scale.
+[ -d "$corpus_root/n50000" ] || python3 "$generator" --songs 50000 --out "$corpus_root/n50000"
+VELLORIN_BENCH_CORPUS="$corpus_root/n50000" QT_QPA_PLATFORM=offscreen "$root/build-Release/bench/bench_library" \
+  --benchmark_filter='BM_SortAllSongs|BM_FilterWhileTyping|BM_FirstSearchAfterLoad'

@@ -25,6 +25,17 @@ public:
         return *m_value;
     }
 
+    // True when the value is the one worked out from this very string.
+    bool isFrom(const QString &source) const { return m_value && isSameString(source, m_source); }
+    // The value last worked out; only after from() or seed().
+    const T &value() const { return *m_value; }
+    // Takes a value worked out elsewhere (on another thread, say) from the source.
+    void seed(const QString &source, T value)
+    {
+        m_source = source;
+        m_value = std::move(value);
+    }
+
 private:
     QString m_source;
     std::optional<T> m_value;

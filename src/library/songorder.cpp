@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -16,16 +17,34 @@ int sign(int value)
     return (value > 0) - (value < 0);
 }
 
-// What the comparisons of Song read, each read once.
+// A song of the list being sorted, with what the comparisons of Song read.
 struct SortRow
 {
-    SongPtr song;
-    QString title;
-    QString subtitle;
-    QString key;
+    qsizetype index;
     std::optional<qint64> date;
+    const QString *title;
+    const QString *subtitle;
+    const QString *key;
     int playingTime = 0;
 };
+
+// The key as QString::compare ignoring case sees it: each character case-folded on its own.
+QString caseFoldedKey(const QString &key)
+{
+    QString folded;
+    folded.reserve(key.size());
+    for (qsizetype at = 0; at < key.size(); ++at) {
+        const QChar unit = key.at(at);
+        if (unit.isHighSurrogate() && at + 1 < key.size() && key.at(at + 1).isLowSurrogate()) {
+            const char32_t folds = QChar::toCaseFolded(QChar::surrogateToUcs4(unit, key.at(++at)));
+            folded.append(QChar(QChar::highSurrogate(folds)));
+            folded.append(QChar(QChar::lowSurrogate(folds)));
+        } else {
+            folded.append(unit.toCaseFolded());
+        }
+    }
+    return folded;
+}
 
 // As Song::compareNewerDateFirst.
 int newerDateFirst(const SortRow &a, const SortRow &b)
@@ -38,18 +57,18 @@ int newerDateFirst(const SortRow &a, const SortRow &b)
 // As Song::compareTitle and Song::compareSubtitle, on the folded keys.
 int byTitle(const SortRow &a, const SortRow &b)
 {
-    if (const int order = sign(a.title.compare(b.title)))
+    if (const int order = sign(a.title->compare(*b.title)))
         return order;
-    if (const int order = sign(a.subtitle.compare(b.subtitle)))
+    if (const int order = sign(a.subtitle->compare(*b.subtitle)))
         return order;
     return newerDateFirst(a, b);
 }
 
 int bySubtitle(const SortRow &a, const SortRow &b)
 {
-    if (const int order = sign(a.subtitle.compare(b.subtitle)))
+    if (const int order = sign(a.subtitle->compare(*b.subtitle)))
         return order;
-    if (const int order = sign(a.title.compare(b.title)))
+    if (const int order = sign(a.title->compare(*b.title)))
         return order;
     return newerDateFirst(a, b);
 }
@@ -62,7 +81,7 @@ int compare(const SortRow &a, const SortRow &b, SongOrder::Comparison comparison
     case SongOrder::Comparison::Subtitle:
         return bySubtitle(a, b);
     case SongOrder::Comparison::Key:
-        if (const int order = sign(QString::compare(a.key, b.key, Qt::CaseInsensitive)))
+        if (const int order = sign(a.key->compare(*b.key)))
             return order;
         return byTitle(a, b);
     case SongOrder::Comparison::Date:
@@ -97,30 +116,37 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
 {
     const bool sortIPodStyle = LibrarySettings::prefs().sortIPodStyle();
     if (sortIPodStyle != m_sortIPodStyle)
-        m_derived.clear(); // the articles come and go with this setting
+        m_keys.clear(); // the articles come and go with this setting
     m_sortIPodStyle = sortIPodStyle;
-    QList<SortRow> rows;
-    rows.reserve(songs.size());
-    for (const SongPtr &song : std::as_const(songs)) {
-        Derivations &derived = m_derived[song.get()];
-        SortRow row{song,
-                    derived.title.from(song->title(), Song::comparisonKey),
-                    derived.subtitle.from(song->subtitle(), Song::comparisonKey),
-                    QString(),
+    std::vector<SortRow> rows;
+    rows.reserve(size_t(songs.size()));
+    for (qsizetype index = 0; index < songs.size(); ++index) {
+        const SongPtr &song = songs.at(index);
+        Keys &keys = m_keys[song.get()];
+        SortRow row{index,
                     song->dateMSecs(),
+                    &keys.title.from(song->title(), Song::comparisonKey),
+                    &keys.subtitle.from(song->subtitle(), Song::comparisonKey),
+                    nullptr,
                     0};
         if (comparison == Comparison::Key)
-            row.key = song->key();
+            row.key = &keys.key.from(song->key(), caseFoldedKey);
         // A playing time of 0 counts as not read, so the song reads its text again each time it is asked.
         if (comparison == Comparison::Time)
             row.playingTime =
-                derived.playingTime.from(song->text(), [&song](const QString &) { return song->playingTime(); });
-        rows.append(row);
+                keys.playingTime.from(song->text(), [&song](const QString &) { return song->playingTime(); });
+        rows.push_back(row);
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; });
-    for (qsizetype index = 0; index < rows.size(); ++index)
-        songs[index] = rows.at(index).song;
+    const auto before = [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; };
+    // A filtered list mostly comes in order already.
+    if (std::is_sorted(rows.begin(), rows.end(), before))
+        return;
+    std::stable_sort(rows.begin(), rows.end(), before);
+    QList<SongPtr> sorted;
+    sorted.reserve(songs.size());
+    for (const SortRow &row : rows)
+        sorted.append(songs.at(row.index));
+    songs = std::move(sorted);
 }
 
 void SongOrder::keepOnly(const QList<SongPtr> &songs)
@@ -128,6 +154,5 @@ void SongOrder::keepOnly(const QList<SongPtr> &songs)
     QSet<const Song *> kept;
     for (const SongPtr &song : songs)
         kept.insert(song.get());
-    m_derived.removeIf(
-        [&kept](const QHash<const Song *, Derivations>::iterator &it) { return !kept.contains(it.key()); });
+    std::erase_if(m_keys, [&kept](const auto &entry) { return !kept.contains(entry.first); });
 }

@@ -3,17 +3,17 @@
 
 #include "derived.h"
 
-#include <QHash>
 #include <QList>
 
 #include <memory>
+#include <unordered_map>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// Sorting folds each title and subtitle once (Song::comparisonKey) and reads each playing time once, and
+// Sorting folds each title, subtitle and key once (Song::comparisonKey) and reads each playing time once, and
 // keeps them for the next sort while the song's strings stay the same (see Derived) and the article setting
-// stays as it was; the order is always that of Song's comparisons.
+// stays as it was; the order is always that of Song's comparisons. A list already in order is left as it is.
 class SongOrder
 {
 public:
@@ -28,14 +28,16 @@ public:
     void keepOnly(const QList<SongPtr> &songs);
 
 private:
-    // What sorting reads of a song that takes more than a glance.
-    struct Derivations
+    // What sorting reads of a song that takes more than a glance, worked out once and kept.
+    struct Keys
     {
         DerivedString title;
         DerivedString subtitle;
+        DerivedString key; // case-folded
         Derived<int> playingTime;
     };
 
-    QHash<const Song *, Derivations> m_derived;
+    // A node map: the keys stay where they are while others are added.
+    std::unordered_map<const Song *, Keys> m_keys;
     bool m_sortIPodStyle = false;
 };

@@ -66,8 +66,13 @@ void Songs::refresh()
     const QList<SongPtr> ordered = allSongsInOrder();
     takeTags(ordered);
     takeCurrentCategory(ordered);
+    m_songsOrder = currentListOrder();
     m_songFilter.keepOnly(allSongs());
     m_order.keepOnly(allSongs());
+    // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
+    // the rows of an earlier list or an earlier search behind.
+    if (m_filter)
+        m_filteredSongs = m_songFilter.matching(m_songs, *m_filter, LibrarySettings::prefs().searchPDFs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
 }
@@ -129,8 +134,14 @@ void Songs::setFilter(const QString &filter)
     }
     m_filter = filter;
     QList<SongPtr> matching = m_songFilter.matching(m_songs, filter, LibrarySettings::prefs().searchPDFs());
-    m_order.sort(matching, SongOrder::current());
+    if (m_songsOrder != currentListOrder())
+        m_order.sort(matching, SongOrder::current());
     m_filteredSongs = matching;
+}
+
+Songs::ListOrder Songs::currentListOrder()
+{
+    return {SongOrder::current(), LibrarySettings::prefs().sortIPodStyle(), Song::storesOfAnySong()};
 }
 
 SongPtr Songs::songForRow(int row) const

@@ -29,7 +29,8 @@ public:
     // Reads the library again: creates the song folder when missing, puts the sample song into an empty
     // one, reads every song (reusing the Song of each unchanged file), rebuilds the categories and the tag
     // index, takes the current category's songs in the settings' order, and hands them to the MIDI song
-    // selection. Keeps the filter as it is: the list pane sets it again. Nothing happens without a song folder.
+    // selection. Keeps the filter and filters the songs just read by it, so the rows are never those of an
+    // earlier list. Nothing happens without a song folder.
     void refresh();
     // Every song of the folder and its categories: the folder's own songs first, then each category's, by
     // name ignoring case. Read on first use after a refresh, then kept.
@@ -85,7 +86,18 @@ private:
     void takeTags(const QList<SongPtr> &ordered);
     void takeCurrentCategory(const QList<SongPtr> &ordered);
 
+    // How a list was sorted: the songs found in it keep its order while this stays the same.
+    struct ListOrder
+    {
+        SongOrder::Comparison comparison;
+        bool sortIPodStyle;
+        quint64 storesOfAnySong;
+        bool operator==(const ListOrder &) const = default;
+    };
+    static ListOrder currentListOrder();
+
     QList<SongPtr> m_songs;
+    std::optional<ListOrder> m_songsOrder;
     Categories m_categories;
     std::optional<QString> m_currentCategory;
     std::optional<QString> m_filter;

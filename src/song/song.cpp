@@ -289,8 +289,13 @@ bool Song::isChordProFile(const QString &path)
 
 QString Song::plainText() const
 {
-    if (m_songplaintext)
-        return *m_songplaintext;
+    if (!m_songplaintext)
+        m_songplaintext = plainTextOf(m_text);
+    return *m_songplaintext;
+}
+
+QString Song::plainTextOf(const QString &text)
+{
     // Chords, the opening of directives whose name starts with "c" (their text stays), every other
     // directive, comment lines and stray "}". A "#" starts a comment only at the start of a line.
     static const QRegularExpression markup = TextPattern::make(
@@ -299,6 +304,5 @@ QString Song::plainText() const
         Log::write(QStringLiteral("Regexp error %1").arg(markup.errorString()));
         return QString();
     }
-    m_songplaintext = QString(m_text).replace(markup, QString());
-    return *m_songplaintext;
+    return QString(text).replace(markup, QString());
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -69,7 +70,14 @@ public:
     // can tell the stored text from edits made since. A note is kept in its playlists: it is counted when they are
     // written.
     int storeGeneration() const { return m_storeGeneration; }
-    void countStore() { ++m_storeGeneration; }
+    void countStore()
+    {
+        ++m_storeGeneration;
+        s_storesOfAnySong.fetch_add(1, std::memory_order_relaxed);
+    }
+    // Goes up with every song's store generation: whoever keeps answers worked out from many songs' texts
+    // can tell that one of them may have changed.
+    static quint64 storesOfAnySong() { return s_storesOfAnySong.load(std::memory_order_relaxed); }
     // True when the file could not be read; such a song never writes over its file.
     bool loadFailed() const { return m_loadFailed; }
     // Where a song without a file is saved: a new, unique name in the song folder or its category folder.
@@ -165,6 +173,8 @@ public:
 
     // The text without chords, directives and comment lines, for searching.
     virtual QString plainText() const;
+    // The plain text of a song text; any thread may ask.
+    static QString plainTextOf(const QString &text);
 
     // --- Exports; each answers whether every file was written, and logs what was not ---
     // The song as chord-over-lyrics text: chords in a line of their own above their syllables, directives
@@ -338,6 +348,7 @@ private:
     bool m_isSampleSong = false;
     bool m_loadFailed = false;
     int m_storeGeneration = 0;
+    static inline std::atomic<quint64> s_storesOfAnySong{0};
     QString m_title;
     QString m_subtitle;
     QString m_text;

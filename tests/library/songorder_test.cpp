@@ -39,6 +39,10 @@ TEST(SongOrder, AgreesWithTheSongComparisons)
         song("the boxer", "Simon", "", 3),
         song("\uff21\uff22", "Wide", "{key: A}", 6),
         song("AB", "Wide", "{key: a}", 6),
+        song("Sigma", "", "{key: \u03a3b}", 7), // keys ignoring case beyond ASCII, and beyond 16 bits
+        song("sigma", "", "{key: \u03c3B}", 7),
+        song("Deseret", "", "{key: \U00010400}", 8),
+        song("deseret", "", "{key: \U00010428m}", 8),
     };
     using Compare = int (Song::*)(const Song &) const;
     const std::pair<SongOrder::Comparison, Compare> comparisons[] = {

@@ -5,6 +5,7 @@
 #include "categories.h"
 #include "doubleclicktextview.h"
 #include "logcapture.h"
+#include "mainmenus.h"
 #include "mainwindow.h"
 #include "panesplitview.h"
 #include "panestestwindow.h"
@@ -15,6 +16,7 @@
 #include "vellorinappdelegate.h"
 #include "vellorinwindowlayout.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -143,6 +145,37 @@ TEST_F(SongListTest, AHeaderClickSortsByThatColumn)
         EXPECT_EQ(prefs().sortbykey(), c.column == 2);
         EXPECT_EQ(prefs().sortbysubtitle(), c.column == 1);
         EXPECT_TRUE(table().selectionModel()->selectedColumns().isEmpty());
+    }
+}
+
+TEST_F(SongListTest, SortingUnderASearchKeepsExactlyTheFoundSongs)
+{
+    QTest::keyClicks(songList().searchField(), "am");
+    ASSERT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam"}));
+    struct Case
+    {
+        const char *how; // a column's header, or a menu command
+        int column;
+        QStringList titles;
+    };
+    const Case cases[] = {
+        {"key", 2, {"amsterdam", "Amazing Grace"}},
+        {"subtitle", 1, {"amsterdam", "Amazing Grace"}},
+        {"actSortBySubtitle", -1, {"amsterdam", "Amazing Grace"}},
+        {"actSortByKey", -1, {"amsterdam", "Amazing Grace"}},
+        {"title", 0, {"Amazing Grace", "amsterdam"}},
+    };
+    for (const Case &c : cases) {
+        if (c.column >= 0) {
+            QTest::mouseClick(table().horizontalHeader()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              QPoint(table().horizontalHeader()->sectionViewportPosition(c.column) + 5, 5));
+        } else {
+            QAction *command = delegate->menus()->action(QString::fromLatin1(c.how));
+            command->setEnabled(true);
+            command->trigger();
+        }
+        EXPECT_EQ(rowTitles(), c.titles) << c.how;
+        EXPECT_EQ(songList().searchField()->text(), "am") << c.how;
     }
 }
 
