@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   qt6-tools-dev qt6-l10n-tools
-  desktop-file-utils libxml2-utils shared-mime-info file dpkg-dev
+  desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin file dpkg-dev
   clang-16 libclang-rt-16-dev llvm-16
 )
 

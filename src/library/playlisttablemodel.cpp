@@ -22,7 +22,8 @@ const QString PlayListTableModel::songItemType = QStringLiteral("SongItemType");
 
 namespace {
 
-SongPtr resolved(const SongPtr &entry)
+// The library's song for a row's entry; nullptr without a library, an entry or such a song.
+SongPtr librarySongFor(const SongPtr &entry)
 {
     Songs *library = AppContext::instance()->songs();
     return library && entry ? library->songForSong(entry) : nullptr;
@@ -108,7 +109,7 @@ QVariant PlayListTableModel::headerData(int section, Qt::Orientation orientation
 QVariant PlayListTableModel::displayText(int row, int column) const
 {
     const SongPtr entry = m_playList->songForRow(row);
-    const SongPtr song = resolved(entry);
+    const SongPtr song = librarySongFor(entry);
     switch (column) {
     case SongColumns::Title:
         if (const auto *note = dynamic_cast<const NoteSong *>(entry.get()))
@@ -142,7 +143,7 @@ QMimeData *PlayListTableModel::mimeData(const QModelIndexList &indexes) const
 {
     const std::set<int> rows = SongDrag::rowsOf(indexes);
     QMimeData *data = SongDrag::fileUrls(
-        rows, [this](int row) { return m_playList ? resolved(m_playList->songForRow(row)) : nullptr; });
+        rows, [this](int row) { return m_playList ? librarySongFor(m_playList->songForRow(row)) : nullptr; });
     data->setData(songItemType, encodedRows(this, rows));
     return data;
 }

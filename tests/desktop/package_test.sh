@@ -19,5 +19,7 @@ for file in ./usr/bin/vellorin ./usr/share/applications/org.vellorin.Vellorin.de
             ./usr/share/icons/hicolor/48x48/apps/org.vellorin.Vellorin.png; do
   echo "$contents" | grep -q " $file\$" || fail "the package lacks $file"
 done
+# The caches of the file types and launchers belong to the system, which the package's triggers refresh.
+! echo "$contents" | grep -qE "/(mime\.cache|globs2|mimeinfo\.cache)$" || fail "the package ships the desktop's caches"
 apt-get install --simulate "$deb" >/dev/null || fail "apt cannot install it"
 echo "package $deb is sound"
