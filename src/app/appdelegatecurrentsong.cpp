@@ -2,6 +2,7 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
+#include "filename.h"
 #include "midi.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
@@ -191,7 +192,8 @@ std::optional<bool> VellorinAppDelegate::settleChangeOnDisk(Song &song)
     if (!song.fileChangedOnDisk())
         return std::nullopt;
     Dialogs::Alert alert;
-    alert.title = tr("The file \u201c%1\u201d was changed by another program.").arg(QFileInfo(song.path()).fileName());
+    alert.title = tr("The file \u201c%1\u201d was changed by another program.")
+                      .arg(FileName::displayName(QFileInfo(song.path()).fileName()));
     alert.informativeText = tr("Overwrite it with this version, or reload the other program's version.");
     alert.defaultButton = tr("Overwrite");
     alert.alternateButton = tr("Reload");
