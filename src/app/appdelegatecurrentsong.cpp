@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "filename.h"
+#include "filestamp.h"
 #include "midi.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
@@ -180,7 +181,7 @@ QString VellorinAppDelegate::chooseSongFile(const Song &song, const QStringList 
 bool VellorinAppDelegate::saveCurrentSong()
 {
     // Playlist entries follow a changed title: compared with the file as it is before this save.
-    if (QFileInfo::exists(m_currentSong->path())) {
+    if (FileStamp::of(m_currentSong->path()).exists()) {
         const Song onDisk(m_currentSong->path());
         updatePlaylistsForSong(onDisk, *m_currentSong);
     }
