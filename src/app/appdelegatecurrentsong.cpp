@@ -2,6 +2,8 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
+#include "filename.h"
+#include "filestamp.h"
 #include "midi.h"
 #include "prefs.h"
 #include "songviewviewcontroller.h"
@@ -179,7 +181,7 @@ QString VellorinAppDelegate::chooseSongFile(const Song &song, const QStringList 
 bool VellorinAppDelegate::saveCurrentSong()
 {
     // Playlist entries follow a changed title: compared with the file as it is before this save.
-    if (QFileInfo::exists(m_currentSong->path())) {
+    if (FileStamp::of(m_currentSong->path()).exists()) {
         const Song onDisk(m_currentSong->path());
         updatePlaylistsForSong(onDisk, *m_currentSong);
     }
@@ -191,7 +193,8 @@ std::optional<bool> VellorinAppDelegate::settleChangeOnDisk(Song &song)
     if (!song.fileChangedOnDisk())
         return std::nullopt;
     Dialogs::Alert alert;
-    alert.title = tr("The file \u201c%1\u201d was changed by another program.").arg(QFileInfo(song.path()).fileName());
+    alert.title = tr("The file \u201c%1\u201d was changed by another program.")
+                      .arg(FileName::displayName(QFileInfo(song.path()).fileName()));
     alert.informativeText = tr("Overwrite it with this version, or reload the other program's version.");
     alert.defaultButton = tr("Overwrite");
     alert.alternateButton = tr("Reload");

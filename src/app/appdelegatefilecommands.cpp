@@ -3,6 +3,7 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
+#include "filename.h"
 #include "log.h"
 #include "panesplitview.h"
 #include "prefs.h"
@@ -114,7 +115,8 @@ SongPtr VellorinAppDelegate::openChosenFile(const QString &path)
     case FileKind::Binary: {
         // An image or an archive read as song text would become a song of junk.
         Dialogs::Alert alert;
-        alert.title = tr("The file %1 is no song: it holds no text.").arg(QFileInfo(path).fileName());
+        alert.title =
+            tr("The file %1 is no song: it holds no text.").arg(FileName::displayName(QFileInfo(path).fileName()));
         alert.defaultButton = tr("OK");
         m_dialogs.runAlert(alert);
         return nullptr;

@@ -3,6 +3,7 @@
 #include "appreviewmanager.h"
 #include "chordview.h"
 #include "dialogs.h"
+#include "filename.h"
 #include "folderwatcher.h"
 #include "log.h"
 #include "mainmenus.h"
@@ -275,7 +276,7 @@ bool VellorinAppDelegate::openFile(const QString &path)
 void VellorinAppDelegate::alertCannotRead(const QString &path)
 {
     Dialogs::Alert alert;
-    alert.title = tr("The file %1 could not be read.").arg(QFileInfo(path).fileName());
+    alert.title = tr("The file %1 could not be read.").arg(FileName::displayName(QFileInfo(path).fileName()));
     alert.defaultButton = tr("OK");
     m_dialogs.runAlert(alert);
 }

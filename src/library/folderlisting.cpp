@@ -2,6 +2,7 @@
 // it is a link or its file system gives no type.
 #include "folderlisting.h"
 
+#include "filename.h"
 #include "log.h"
 
 #include <QDir>
@@ -38,21 +39,14 @@ std::optional<bool> listedAsFolder(int folderFd, const dirent &entry)
     return S_ISDIR(target.st_mode);
 }
 
-// An entry's name as the file system's encoding gives it. Most names are ASCII, which every encoding of a
-// Linux system reads alike, and which decode without the general decoder's cost for each of thousands of names.
-// Nothing for a name that does not decode back to its own bytes (not UTF-8): no path made of it would lead to
-// the file, so the file could be neither read nor saved, and a save would make another file beside it.
-std::optional<QString> decodedName(const char *name)
+// An entry's name, which leads back to its own bytes whatever they are. Most names are ASCII, which decode
+// without the general decoder's cost for each of thousands of names.
+QString decodedName(const char *name)
 {
     const QByteArrayView bytes(name);
     const bool ascii =
         std::all_of(bytes.begin(), bytes.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
-    if (ascii)
-        return QString::fromLatin1(bytes);
-    QString decoded = QFile::decodeName(name);
-    if (QFile::encodeName(decoded) != bytes)
-        return std::nullopt;
-    return decoded;
+    return ascii ? QString::fromLatin1(bytes) : FileName::fromBytes(bytes);
 }
 
 } // namespace
@@ -60,7 +54,7 @@ std::optional<QString> decodedName(const char *name)
 QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder, Stamps stamps)
 {
     QList<Entry> entries;
-    DIR *listing = ::opendir(QFile::encodeName(folder).constData());
+    DIR *listing = ::opendir(FileName::toBytes(folder).constData());
     if (!listing)
         return entries;
     while (const dirent *entry = ::readdir(listing)) {
@@ -71,14 +65,15 @@ QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder, 
         const std::optional<bool> isDir = listedAsFolder(::dirfd(listing), *entry);
         if (!isDir)
             continue;
-        const std::optional<QString> name = decodedName(entry->d_name);
-        if (!name) {
-            Log::write(QStringLiteral("Skipping %1: its name is not UTF-8; renamed, it is listed")
-                           .arg(QDir(folder).filePath(QFile::decodeName(entry->d_name))));
+        const QString name = decodedName(entry->d_name);
+        if (*isDir && FileName::hasRawBytes(name)) {
+            // A song in it could be read but not saved (the save's temporary file is made by name).
+            Log::write(QStringLiteral("Skipping folder %1: its name is not UTF-8; renamed, it is listed")
+                           .arg(QDir(folder).filePath(name)));
             continue;
         }
         const bool withStamp = stamps == Stamps::With && !*isDir;
-        entries.append({*name, *isDir, withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
+        entries.append({name, *isDir, withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
     }
     ::closedir(listing);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {

@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "categoryname.h"
 #include "dialogs.h"
+#include "filename.h"
 #include "midi.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
@@ -17,9 +18,10 @@
 #include "vellorinappdelegate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QUrl>
+
+#include <unistd.h>
 
 void SongListViewController::deleteSelectedSongs()
 {
@@ -128,7 +130,7 @@ bool SongListViewController::refile(Song &song, const QString &category)
         return false;
     }
     if (!oldPath.isEmpty() && oldPath != song.path())
-        QFile::remove(oldPath);
+        ::unlink(FileName::toBytes(oldPath).constData()); // by its own bytes, whatever they are
     return true;
 }
 

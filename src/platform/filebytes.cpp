@@ -1,5 +1,7 @@
 #include "filebytes.h"
 
+#include "filename.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -49,7 +51,7 @@ bool FileBytes::readInto(const QString &path, qint64 expectedSize, QByteArray &b
         return false;
     };
     // Without blocking: opening a pipe for reading would wait for a writer that may never come.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(FileName::toBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fail();
     struct stat status;

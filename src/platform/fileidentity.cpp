@@ -1,7 +1,7 @@
 // One file on disk under two paths.
 #include "fileidentity.h"
 
-#include <QFile>
+#include "filename.h"
 
 #include <filesystem>
 
@@ -10,5 +10,5 @@ bool FileIdentity::isSameFile(const QString &a, const QString &b)
     // The file system compares what the paths lead to (device and inode), so no spelling of a name can
     // hide that it is the same file, as comparing canonical paths would where names ignore case.
     std::error_code error;
-    return std::filesystem::equivalent(QFile::encodeName(a).toStdString(), QFile::encodeName(b).toStdString(), error);
+    return std::filesystem::equivalent(FileName::toBytes(a).toStdString(), FileName::toBytes(b).toStdString(), error);
 }

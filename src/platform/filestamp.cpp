@@ -1,6 +1,6 @@
 #include "filestamp.h"
 
-#include <QFile>
+#include "filename.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@ FileStamp FileStamp::of(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    return at(AT_FDCWD, QFile::encodeName(path).constData());
+    return at(AT_FDCWD, FileName::toBytes(path).constData());
 }
 
 FileStamp FileStamp::at(int folderFd, const char *name)

@@ -1,5 +1,6 @@
 #include "folderwatcher.h"
 
+#include "filename.h"
 #include "log.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ FolderWatcher::FolderWatcher(const QString &root, std::chrono::milliseconds late
     connect(m_notifier, &QSocketNotifier::activated, this, &FolderWatcher::readEvents);
     const QString parentFolder = QFileInfo(m_root).path();
     if (parentFolder != m_root) {
-        m_parentWatch = inotify_add_watch(m_fd, QFile::encodeName(parentFolder).constData(), kParentEvents);
+        m_parentWatch = inotify_add_watch(m_fd, FileName::toBytes(parentFolder).constData(), kParentEvents);
         if (m_parentWatch < 0)
             Log::write(QStringLiteral("Cannot watch %1: %2").arg(parentFolder, errnoText()));
     }
@@ -79,7 +80,7 @@ void FolderWatcher::watchRoot()
 
 void FolderWatcher::watchFolder(const QString &path, bool isRoot)
 {
-    const int watch = inotify_add_watch(m_fd, QFile::encodeName(path).constData(), kFolderEvents);
+    const int watch = inotify_add_watch(m_fd, FileName::toBytes(path).constData(), kFolderEvents);
     if (watch < 0) {
         Log::write(QStringLiteral("Cannot watch %1: %2").arg(path, errnoText()));
         return;
@@ -98,7 +99,7 @@ void FolderWatcher::readEvents()
             return; // EAGAIN: everything read
         for (ssize_t at = 0; at < length;) {
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
-            const QString name = event->len ? QFile::decodeName(event->name) : QString();
+            const QString name = event->len ? FileName::fromBytes(static_cast<const char *>(event->name)) : QString();
             handleEvent(event->wd, event->mask, name);
             at += ssize_t(sizeof(inotify_event)) + event->len;
         }

@@ -2,6 +2,8 @@
 #include "textfile.h"
 
 #include "filebytes.h"
+#include "filename.h"
+#include "filestamp.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,6 +16,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -267,9 +271,9 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
 bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent, QString *error)
 {
     // The atomic save writes beside the file under its name and 7 bytes more, which a name near the file
-    // system's limit leaves no room for: such a file is written under a short hidden name that then takes its
-    // place.
-    const QString standIn = standInForLongName(path);
+    // system's limit leaves no room for, and spells the name as UTF-8, which would make another file of a name
+    // that is not: such a file is written under a short hidden name that then takes its place.
+    const QString standIn = standInFor(path);
     QSaveFile file(standIn.isEmpty() ? path : standIn);
     const auto fail = [&](const QString &why) {
         file.cancelWriting(); // the temporary file goes; the old file was never touched
@@ -277,6 +281,8 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
             *error = why;
         return false;
     };
+    if (FileName::hasRawBytes(QFileInfo(path).path()))
+        return fail(QStringLiteral("open failed: the folder's name is not UTF-8"));
     if (failsByHook(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
         return fail(failure(file, "open"));
     const qint64 size = failsByHook(WriteStep::Write) ? -1 : writeContent(file);
@@ -290,7 +296,7 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
         return fail(failure(file, "commit"));
     if (!standIn.isEmpty() && !takePlace(standIn, path, error))
         return false;
-    const qint64 written = QFileInfo(path).size();
+    const qint64 written = FileStamp::of(path).size;
     if (written != size) {
         if (error)
             *error = QStringLiteral("the file on disk has %1 bytes instead of %2").arg(written).arg(size);
@@ -299,23 +305,26 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
     return true;
 }
 
-QString TextFile::standInForLongName(const QString &path)
+QString TextFile::standInFor(const QString &path)
 {
     constexpr qsizetype kMaxNameBytes = 255;
     constexpr qsizetype kTemporarySuffixBytes = 7; // ".XXXXXX"
     const QFileInfo info(path);
-    if (QFile::encodeName(info.fileName()).size() + kTemporarySuffixBytes <= kMaxNameBytes)
+    const QByteArray name = FileName::toBytes(info.fileName());
+    if (name.size() + kTemporarySuffixBytes <= kMaxNameBytes && !FileName::hasRawBytes(info.fileName()))
         return QString();
-    const QByteArray hash = QCryptographicHash::hash(QFile::encodeName(info.fileName()), QCryptographicHash::Sha1);
+    const QByteArray hash = QCryptographicHash::hash(name, QCryptographicHash::Sha1);
     return info.dir().filePath(QStringLiteral(".%1.saving").arg(QString::fromLatin1(hash.toHex().left(16))));
 }
 
 bool TextFile::takePlace(const QString &standIn, const QString &path, QString *error)
 {
     // A file that was there keeps its permissions, as the atomic save keeps them.
-    if (QFileInfo::exists(path))
-        QFile::setPermissions(standIn, QFile::permissions(path));
-    if (::rename(QFile::encodeName(standIn).constData(), QFile::encodeName(path).constData()) == 0)
+    const QByteArray target = FileName::toBytes(path);
+    struct stat status;
+    if (::stat(target.constData(), &status) == 0)
+        ::chmod(FileName::toBytes(standIn).constData(), status.st_mode & 0777);
+    if (::rename(FileName::toBytes(standIn).constData(), target.constData()) == 0)
         return true;
     const QString why = qt_error_string(errno);
     QFile::remove(standIn);

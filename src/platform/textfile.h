@@ -55,9 +55,9 @@ private:
     // The checked steps of every write around writeContent, which answers how many bytes it wrote (-1: failed).
     static bool writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
                              QString *error);
-    // A short hidden name beside a file whose name leaves no room for the save's temporary name; empty for
-    // any other file.
-    static QString standInForLongName(const QString &path);
+    // A short hidden name beside a file whose name leaves no room for the save's temporary name or holds bytes
+    // that are not UTF-8; empty for any other file.
+    static QString standInFor(const QString &path);
     // Renames the written stand-in to path, replacing the file there in one step.
     static bool takePlace(const QString &standIn, const QString &path, QString *error);
 };

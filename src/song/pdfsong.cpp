@@ -2,6 +2,7 @@
 #include "pdfsong.h"
 
 #include "fileextension.h"
+#include "filename.h"
 #include "log.h"
 #include "songsettings.h"
 
@@ -30,7 +31,7 @@ bool PDFSong::isPDF(const QString &path)
 
 QString PDFSong::fileBaseName() const
 {
-    return QFileInfo(path()).completeBaseName();
+    return FileName::displayName(QFileInfo(path()).completeBaseName());
 }
 
 QString PDFSong::musicpath() const

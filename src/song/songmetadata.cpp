@@ -3,6 +3,7 @@
 #include "song.h"
 
 #include "chord.h"
+#include "filename.h"
 #include "log.h"
 #include "songsettings.h"
 #include "textchars.h"
@@ -72,7 +73,7 @@ void Song::takeTitleSubtitle(const QString &title, const QString &subtitle)
         m_subtitle = tabTitleLine(getNextLineForText(m_text, range));
     }
     if (m_title.isEmpty() && !m_path.isEmpty())
-        m_title = QFileInfo(m_path).completeBaseName();
+        m_title = FileName::displayName(QFileInfo(m_path).completeBaseName());
     if (m_title.isEmpty())
         m_title = QCoreApplication::translate("Song", "(No Title)");
 }

@@ -3,6 +3,7 @@
 
 #include "chord.h"
 #include "fileextension.h"
+#include "filename.h"
 #include "songsettings.h"
 #include "songtransposition.h"
 #include "tabconversion.h"
@@ -73,7 +74,8 @@ void Song::convertTab()
 {
     QString converted = convertedTabText(m_text);
     if (valueInText(m_text, TitleDirectives::title()).isEmpty())
-        converted.prepend(QStringLiteral("{title: %1}\n").arg(QFileInfo(m_path).completeBaseName()));
+        converted.prepend(
+            QStringLiteral("{title: %1}\n").arg(FileName::displayName(QFileInfo(m_path).completeBaseName())));
     m_text = converted;
 }
 

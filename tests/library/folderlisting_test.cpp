@@ -1,6 +1,7 @@
 // The folder listing: which entries it keeps, what counts as a folder, and its order.
 #include "folderlisting.h"
 
+#include "filename.h"
 #include "logcapture.h"
 
 #include <QDir>
@@ -67,8 +68,8 @@ TEST(FolderListingTest, KeepsWhatQDirListsAndTellsFoldersByTarget)
     EXPECT_EQ(all, byQDir);
 }
 
-// Entries no song can be made of, nor any path lead to, are left out, without reading anything.
-TEST(FolderListingTest, LeavesOutLockFilesLinksToPipesAndNamesThatAreNotUtf8)
+// Entries no song can be made of are left out, without reading anything.
+TEST(FolderListingTest, LeavesOutLockFilesAndLinksToPipes)
 {
     QTemporaryDir temporary;
     const QDir folder(temporary.path());
@@ -77,18 +78,40 @@ TEST(FolderListingTest, LeavesOutLockFilesLinksToPipesAndNamesThatAreNotUtf8)
     touch(folder.filePath(QStringLiteral("~song.pro"))); // only the lock files' own prefix is left out
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("pipe")), folder.filePath(QStringLiteral("pipe.pro"))));
-    const QByteArray latin1 = QFile::encodeName(folder.path()) + "/caf\xe9.pro";
-    ASSERT_EQ(::close(::creat(latin1.constData(), 0644)), 0);
     ASSERT_TRUE(folder.mkdir(QStringLiteral("R\u00f6ck")));
 
     LogCapture log;
     const QList<FolderListing::Entry> entries = entriesOf(folder.path());
     EXPECT_EQ(namesOf(entries, false), QStringList({"song.pro", "~song.pro"}));
     EXPECT_EQ(namesOf(entries, true), QStringList({"R\u00f6ck"}));
+    EXPECT_EQ(log.lines(), QStringList());
+}
+
+// A file name that is not UTF-8 is listed under a name that leads back to its bytes; a folder of such a name,
+// whose songs could not be saved, is left out with a word to the user.
+TEST(FolderListingTest, ListsFileNamesThatAreNotUtf8UnderTheirOwnBytes)
+{
+    QTemporaryDir temporary;
+    const QByteArray folder = QFile::encodeName(temporary.path());
+    for (const char *name : {"caf\xe9.pro", "\x80\xff.pro", "S\xc3\xa4nger.pro"})
+        ASSERT_EQ(::close(::creat((folder + '/' + name).constData(), 0644)), 0);
+    ASSERT_EQ(::mkdir((folder + "/Lieder \xe9t\xe9").constData(), 0755), 0);
+
+    LogCapture log;
+    const QList<FolderListing::Entry> entries =
+        FolderListing::sortedEntries(temporary.path(), FolderListing::Stamps::With);
+    QList<QByteArray> files;
+    for (const FolderListing::Entry &entry : entries) {
+        EXPECT_FALSE(entry.isDir);
+        EXPECT_TRUE(entry.stamp.exists()) << qPrintable(FileName::displayName(entry.name));
+        files.append(FileName::toBytes(entry.name));
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, QList<QByteArray>({"S\xc3\xa4nger.pro", "caf\xe9.pro", "\x80\xff.pro"}));
     EXPECT_EQ(log.lines(),
-              QStringList({QStringLiteral("Skipping %1/caf\ufffd.pro: its name is not UTF-8; renamed, it is listed")
-                               .arg(folder.path())}));
-    ::unlink(latin1.constData()); // no path the temporary folder makes of its name leads to it
+              QStringList({QStringLiteral("Skipping folder %1/Lieder \ufffdt\ufffd: its name is not UTF-8; "
+                                          "renamed, it is listed")
+                               .arg(temporary.path())}));
 }
 
 TEST(FolderListingTest, SortsIgnoringCaseThenByCharacters)

@@ -8,12 +8,16 @@
 #include "song.h"
 #include "songs.h"
 
+#include <QFile>
 #include <QFont>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,6 +76,24 @@ TEST_F(TableModels, SongListColumnsAndDraggedFiles)
     const std::unique_ptr<QMimeData> data(model.mimeData({model.index(0, 0), model.index(0, 1)}));
     EXPECT_EQ(data->urls(), QList<QUrl>({QUrl::fromLocalFile(path(QStringLiteral("b.pro")))}));
     EXPECT_EQ(model.supportedDragActions(), Qt::CopyAction);
+}
+
+// Another program given the dragged file's URL finds the file by its own bytes, whatever its name.
+TEST_F(TableModels, ADraggedFileWhoseNameIsNotUtf8KeepsItsBytesInItsUrl)
+{
+    const QByteArray raw = QFile::encodeName(path(QString())) + "/Caf\xe9 #1.pro";
+    ASSERT_EQ(::close(::creat(raw.constData(), 0644)), 0);
+    library.refresh();
+    SongsTableModel model(library);
+    library.setFilter(QStringLiteral("caf"));
+    model.reload();
+    ASSERT_EQ(model.rowCount(), 1);
+    const std::unique_ptr<QMimeData> data(model.mimeData({model.index(0, 0)}));
+    ASSERT_EQ(data->urls().size(), 1);
+    const QUrl url = data->urls().at(0);
+    EXPECT_EQ(url.scheme(), QStringLiteral("file"));
+    EXPECT_EQ(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()), raw);
+    ::unlink(raw.constData());
 }
 
 TEST_F(TableModels, PlaylistColumnsShowTheLibrarysSongs)

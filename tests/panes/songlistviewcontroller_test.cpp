@@ -23,6 +23,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 class SongListTest : public PanesTestWindow
@@ -281,6 +284,53 @@ TEST_F(SongListTest, ChangingTheCategoryWritesTheNewFileThenRemovesTheOldOne)
     songList().changeCategoryOfSelectedSongs();
     EXPECT_TRUE(QFile::exists(path("Amazing Grace - Traditional.pro")));
     EXPECT_FALSE(QFile::exists(path("Rock Pop/Amazing Grace - Traditional.pro")));
+}
+
+// A file whose name is not UTF-8 beside one whose name holds U+FFFD itself, as Qt would spell the first: every
+// command acts on the file the row stands for.
+TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAnother)
+{
+    const QByteArray folder = QFile::encodeName(path(QString()));
+    const QByteArray raw = folder + "/Caf\xe9.pro";
+    const QByteArray decoy = folder + "/Caf\xef\xbf\xbd.pro";
+    for (const QByteArray &name : {raw, decoy}) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0);
+        const QByteArray text = name == raw ? "{key: C}\n[C]Caf\xc3\xa9 au lait\n" : "{title: Decoy}\n";
+        ASSERT_EQ(::write(fd, text.constData(), text.size()), text.size());
+        ::close(fd);
+    }
+    songList().refresh();
+    const QString shown = QStringLiteral("Caf\ufffd");
+    ASSERT_NE(rowOfTitle(shown), -1) << rowTitles().join(u',').toStdString();
+    clickRow(rowOfTitle(shown));
+    ASSERT_TRUE(currentSong());
+    EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
+
+    // Deleting cannot reach it through the Trash: the file stays, the decoy too.
+    {
+        LogCapture log;
+        selectRows({shown});
+        dialogs.answers = {Dialogs::Answer::Default};
+        songList().deleteSelectedSongs();
+        EXPECT_TRUE(
+            log.hasLineStartingWith(QStringLiteral("Cannot move %1/Caf\ufffd.pro to the Trash").arg(path(QString()))))
+            << log.lines().join(u'\n').toStdString();
+    }
+    EXPECT_EQ(::access(raw.constData(), F_OK), 0);
+    EXPECT_EQ(::access(decoy.constData(), F_OK), 0);
+
+    // Re-filed, it is written under a readable name in the new folder and its own old file goes.
+    songList().refresh();
+    clickRow(rowOfTitle(shown));
+    dialogs.textAnswers = {QStringLiteral("Archive")};
+    songList().changeCategoryOfSelectedSongs();
+    EXPECT_NE(::access(raw.constData(), F_OK), 0) << "the old file was removed";
+    EXPECT_EQ(::access(decoy.constData(), F_OK), 0) << "the other file was left alone";
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(QFileInfo(currentSong()->path()).path(), path(QStringLiteral("Archive")));
+    EXPECT_TRUE(read(currentSong()->path()).contains("Caf\xc3\xa9 au lait")) << currentSong()->path().toStdString();
+    ::unlink(decoy.constData());
 }
 
 TEST_F(SongListTest, ACategoryNeverLeadsOutOfTheSongFolder)

@@ -2,6 +2,9 @@
 #include "textfile.h"
 
 #include "failingwrites.h"
+#include "fileidentity.h"
+#include "filename.h"
+#include "filestamp.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -12,8 +15,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(TextFile, DecodesByTheCascade)
 {
@@ -171,6 +177,98 @@ TEST(TextFile, WritesOverAFileWhoseNameIsAtTheLimit)
         EXPECT_EQ(TestFiles::read(path), "old") << int(step);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << int(step);
     }
+}
+
+namespace {
+
+// The names in a folder as the file system holds them, hidden ones too.
+QList<QByteArray> rawNamesIn(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    DIR *listing = ::opendir(folder.constData());
+    while (const dirent *entry = listing ? ::readdir(listing) : nullptr)
+        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+            names.append(entry->d_name);
+    if (listing)
+        ::closedir(listing);
+    return names;
+}
+
+QByteArray rawRead(const QByteArray &path)
+{
+    QByteArray bytes(4096, '\0');
+    const int fd = ::open(path.constData(), O_RDONLY);
+    const ssize_t got = fd < 0 ? -1 : ::read(fd, bytes.data(), bytes.size());
+    if (fd >= 0)
+        ::close(fd);
+    bytes.truncate(got < 0 ? 0 : got);
+    return bytes;
+}
+
+void rawWrite(const QByteArray &path, const QByteArray &bytes, mode_t mode)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode);
+    ASSERT_GE(fd, 0) << path.toHex().constData();
+    ASSERT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
+    ::close(fd);
+    ::chmod(path.constData(), mode);
+}
+
+} // namespace
+
+// A name that is not UTF-8 is read, looked at and saved under its own bytes: no second file appears.
+TEST(TextFile, ReadsAndWritesFilesWhoseNamesAreNotUtf8)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray names[] = {"caf\xe9.pro", "\x80\xff\xc0\xaf.pro", QByteArray(246, 'x') + "\xe9.pro"};
+    for (const QByteArray &name : names) {
+        SCOPED_TRACE(name.toHex().constData());
+        const QByteArray raw = folder + '/' + name;
+        rawWrite(raw, "{title: Old}\n", 0640);
+        const QString path = FileName::fromBytes(raw);
+
+        QString error;
+        EXPECT_EQ(TextFile::read(path, TextFile::LastResort::Latin1, &error), QStringLiteral("{title: Old}\n"))
+            << qPrintable(error);
+        EXPECT_EQ(FileStamp::of(path).size, 13);
+        EXPECT_TRUE(FileIdentity::isSameFile(path, path));
+        for (const QString &text : {QStringLiteral("{title: Caf\u00e9}\n"), QStringLiteral("{title: Again}\n")}) {
+            EXPECT_TRUE(TextFile::write(path, text, &error)) << qPrintable(error);
+            EXPECT_EQ(rawRead(raw), text.toUtf8());
+        }
+        EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({name}));
+        struct stat status;
+        ASSERT_EQ(::stat(raw.constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0640u) << "permissions kept";
+
+        for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+            const FailingWrites failing(step);
+            EXPECT_FALSE(TextFile::write(path, QStringLiteral("new"))) << int(step);
+            EXPECT_EQ(rawRead(raw), "{title: Again}\n") << int(step);
+            EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({name})) << int(step);
+        }
+        ::unlink(raw.constData());
+    }
+}
+
+// A folder whose name is not UTF-8 cannot hold the save's temporary file: the save fails and writes nothing.
+TEST(TextFile, RefusesToSaveIntoAFolderWhoseNameIsNotUtf8)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/Lieder \xe9t\xe9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
+    rawWrite(folder + "/song.pro", "old", 0644);
+    const QString path = FileName::fromBytes(folder + "/song.pro");
+    EXPECT_EQ(TextFile::read(path, TextFile::LastResort::Latin1), QStringLiteral("old"));
+    QString error;
+    EXPECT_FALSE(TextFile::write(path, QStringLiteral("new"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(rawRead(folder + "/song.pro"), "old");
+    EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({"song.pro"}));
+    EXPECT_EQ(rawNamesIn(QFile::encodeName(dir.path())), QList<QByteArray>({"Lieder \xe9t\xe9"}));
+    ::unlink((folder + "/song.pro").constData());
+    ::rmdir(folder.constData());
 }
 
 TEST(TextFile, AFailedStepLeavesTheOldFileWhole)
