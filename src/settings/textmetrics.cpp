@@ -88,6 +88,19 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
     return *metrics;
 }
 
+void TextMetrics::prepare(const QFont &font)
+{
+    static const QString common = [] {
+        QString characters;
+        for (char16_t c = u' '; c <= u'~'; ++c)
+            characters += QChar(c);
+        for (char16_t c = u'\u00C0'; c <= u'\u00FF'; ++c)
+            characters += QChar(c);
+        return characters;
+    }();
+    shared(font).m_measured.horizontalAdvance(common);
+}
+
 qreal TextMetrics::capHeight() const
 {
     if (!m_capHeight)

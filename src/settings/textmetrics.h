@@ -35,6 +35,9 @@ public:
     // scaled by the ratio of their sizes. Shaping every word again at each zoom a song is tried at costs far more
     // than it changes: unhinted advances follow the size to a few thousandths of a point in a line.
     static TextMetrics zoomed(const QFont &font, const QFont &unzoomed);
+    // Looks the font up and loads the advances of the characters most songs are written in, so that the first
+    // song laid out in it does not pay for them. Fonts belong to the thread: call it on the one that lays out.
+    static void prepare(const QFont &font);
 
     // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
     // time, and layout asks for them for every line.
