@@ -57,11 +57,13 @@ void layout(benchmark::State &state, const BenchSong &song, float width)
     countLines(state, song);
 }
 
-// The first layout in the process, before any other benchmark: it also pays whatever a layout makes once (fonts,
-// shaping, patterns). One sample per process: bench/run.sh runs it in a few more processes for a median, to
-// set beside a later layout of the same song (layout/width:560).
+// The first layout in the process, before any other benchmark: it also pays whatever a layout makes once and
+// start-up has not prepared (shaping the song's words, patterns). One sample per process: bench/run.sh runs it in a few
+// more processes for a median, to set beside a later layout of the same song (layout/width:560).
 void firstLayout(benchmark::State &state, const BenchSong &song)
 {
+    // As the application does at start-up, before the user picks a song.
+    SongView::prepareFonts();
     BenchDelegate delegate(song.text);
     SongView view;
     view.setDelegate(&delegate);

@@ -7,6 +7,7 @@
 #include "messageboxdialogs.h"
 #include "paths.h"
 #include "singleinstance.h"
+#include "songview.h"
 #include "tcppeersession.h"
 #include "translations.h"
 #include "vellorinappdelegate.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -43,5 +45,7 @@ int main(int argc, char *argv[])
     delegate.applicationDidFinishLaunching();
     for (const QString &path : files)
         delegate.openFile(path);
+    // Once the window shows, while the user picks a song.
+    QTimer::singleShot(0, &SongView::prepareFonts);
     return app.exec();
 }

@@ -99,6 +99,15 @@ void SongView::setFonts(const FontPrefs &text, const FontPrefs &chord, const Fon
     setFont(m_highlightfont, m_highlightMetrics, highlight, zoom);
 }
 
+void SongView::prepareFonts()
+{
+    const Prefs *shared = AppContext::instance()->prefs();
+    const Prefs &prefs = shared ? *shared : defaultPrefs();
+    for (const auto &font : {prefs.textfontprefs(), prefs.chordfontprefs(), prefs.commentfontprefs(),
+                             prefs.tabfontprefs(), prefs.highlightfontprefs()})
+        TextMetrics::prepare(font->fontWithScale(1.0f));
+}
+
 void SongView::calcLineInfosForText(const QString &text, float width)
 {
     m_chordDiagramSize = diagramSizeFor(*prefs());

@@ -192,6 +192,9 @@ public:
     // out at another zoom shapes none of its words again.
     void setFonts(const FontPrefs &text, const FontPrefs &chord, const FontPrefs &comment, const FontPrefs &tab,
                   const FontPrefs &highlight, float zoom);
+    // Looks up the settings' song fonts and what measuring text in them needs once, on this thread, so that the
+    // first song shown is laid out as fast as the next. For idle time at start-up.
+    static void prepareFonts();
 
 private:
     friend class GridLine;

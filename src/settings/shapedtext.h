@@ -1,5 +1,6 @@
-// Text shaped once and drawn again and again from its glyphs: a song's words are measured while it is laid out
-// and drawn on every repaint and printed page, and shaping them each time was most of the cost of drawing.
+// Text shaped once and drawn again and again from its glyphs: a song's words are drawn on every repaint and
+// printed page, and shaping them each time was most of the cost of drawing. Only words drawn are shaped here:
+// layout measures with TextMetrics, to the same advance.
 #pragma once
 
 #include <QFont>

@@ -1,7 +1,6 @@
 // Measuring and drawing text in points on every device.
 #include "textmetrics.h"
 
-#include "shapedtext.h"
 #include "textbatch.h"
 
 #include <QCache>
@@ -38,6 +37,7 @@ TextMetrics::TextMetrics(const QFont &font)
 
 TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
+    , m_measured(metrics)
     , m_ascent(metrics.ascent() / magnification)
     , m_descent(metrics.descent() / magnification)
     , m_leading(metrics.leading() / magnification)
@@ -88,10 +88,23 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
     return *metrics;
 }
 
+void TextMetrics::prepare(const QFont &font)
+{
+    static const QString common = [] {
+        QString characters;
+        for (char16_t c = u' '; c <= u'~'; ++c)
+            characters += QChar(c);
+        for (char16_t c = u'\u00C0'; c <= u'\u00FF'; ++c)
+            characters += QChar(c);
+        return characters;
+    }();
+    shared(font).m_measured.horizontalAdvance(common);
+}
+
 qreal TextMetrics::capHeight() const
 {
     if (!m_capHeight)
-        m_capHeight = QFontMetricsF(measuredFont(m_font), referenceDevice()).capHeight() / magnification;
+        m_capHeight = m_measured.capHeight() / magnification;
     return *m_capHeight;
 }
 
@@ -101,7 +114,7 @@ qreal TextMetrics::width(const QString &text) const
     if (known == m_widths->constEnd()) {
         if (m_widths->size() >= kKeptWidths)
             m_widths->clear();
-        known = m_widths->insert(text, ShapedText::cached(text, m_font).width());
+        known = m_widths->insert(text, m_measured.horizontalAdvance(text) / magnification);
     }
     return *known * m_widthScale;
 }

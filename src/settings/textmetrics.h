@@ -35,6 +35,9 @@ public:
     // scaled by the ratio of their sizes. Shaping every word again at each zoom a song is tried at costs far more
     // than it changes: unhinted advances follow the size to a few thousandths of a point in a line.
     static TextMetrics zoomed(const QFont &font, const QFont &unzoomed);
+    // Looks the font up and loads the advances of the characters most songs are written in, so that the first
+    // song laid out in it does not pay for them. Fonts belong to the thread: call it on the one that lays out.
+    static void prepare(const QFont &font);
 
     // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
     // time, and layout asks for them for every line.
@@ -46,8 +49,9 @@ public:
     qreal capHeight() const;
     // Extra space the font asks between lines.
     qreal leading() const { return m_leading; }
-    // Widths are kept per text: a song measures the same words again and again. A width comes from the text
-    // shaped for drawing (ShapedText), so drawing a word after laying it out shapes nothing again.
+    // Widths are kept per text: a song measures the same words again and again. A width is the advance Qt's
+    // own metrics give on the reference device, the same to the last bit as the text shaped for drawing
+    // (ShapedText) but without making its glyph runs: most words of a long song are laid out and never drawn.
     qreal width(const QString &text) const;
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
@@ -71,8 +75,10 @@ public:
 private:
     TextMetrics(const QFont &font, const QFontMetricsF &metrics);
 
-    // The font widths are shaped in, and the scale from its widths to this font's.
+    // The font widths are shaped in, its metrics on the reference device, and the scale from its widths to
+    // this font's.
     QFont m_font;
+    QFontMetricsF m_measured;
     qreal m_widthScale = 1;
     qreal m_ascent;
     qreal m_descent;

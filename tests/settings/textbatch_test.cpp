@@ -106,6 +106,23 @@ TEST(ShapedText, MeasuresAsTheFontMetricsOfTheReferenceDevice)
     }
 }
 
+TEST(ShapedText, StandsWhereTheLayoutMeasuredIt)
+{
+    // Layout measures words without shaping them for drawing; a word drawn later must be exactly as wide, at
+    // the font's own size and at a zoom measured from it.
+    for (double points : {7.5, 12.0, 13.3}) {
+        const QFont font = dejaVu(points);
+        QFont zoomedFont = font;
+        zoomedFont.setPointSizeF(points * 2);
+        for (const QString &text : kTexts) {
+            EXPECT_EQ(TextMetrics::shared(font).width(text), ShapedText(text, font).width())
+                << text.toStdString() << " at " << points << " pt";
+            EXPECT_EQ(TextMetrics::zoomed(zoomedFont, font).width(text), ShapedText(text, font).width() * 2)
+                << text.toStdString() << " zoomed from " << points << " pt";
+        }
+    }
+}
+
 TEST(TextBatch, DrawsWhatQtsOwnTextDrawingDraws)
 {
     for (const QString &text : kTexts) {
