@@ -11,12 +11,14 @@ for size in 1000 10000; do
   for bench in "$root"/build-Release/bench/bench_*; do
     VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen "$bench"
   done
-  # A first load is one sample per process: a few more processes give its median.
+  # A first load or start is one sample per process: a few more processes give its median.
   for run in 1 2 3 4; do
     VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen \
       "$root/build-Release/bench/bench_library" --benchmark_filter=BM_FirstLoadLibrary
     VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen \
       "$root/build-Release/bench/bench_render" --benchmark_filter='first layout'
+    VELLORIN_BENCH_CORPUS="$corpus_root/n$size" QT_QPA_PLATFORM=offscreen \
+      "$root/build-Release/bench/bench_startup" --benchmark_filter='BM_StartToSongDrawn/'
   done
 done
 # The song list's search and sorting at stage scale.

@@ -52,7 +52,7 @@ void VellorinAppDelegate::refresh()
         Log::write(QStringLiteral("Reading %1 again: another program changed it").arg(m_currentSong->path()));
         m_currentSong->reloadFromDisk();
     }
-    refreshListPanes();
+    refreshListPanes(LibraryRead::JustDone);
     if (m_songViewViewController)
         m_songViewViewController->refresh();
     if (m_panes.songEdit)

@@ -46,6 +46,8 @@ public:
     virtual void changeCategoryOfSelectedSongs() = 0;
     // The search field takes the keyboard, its text selected.
     virtual void focusSearchField() = 0;
+    // Shows what the library holds without reading it again, for callers that have just read it.
+    virtual void showLibrary() = 0;
 };
 
 class SongEditPane

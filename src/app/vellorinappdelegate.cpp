@@ -108,7 +108,7 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
     setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
-    refreshListPanes();
+    refreshListPanes(LibraryRead::JustDone);
     if (!m_prefs->songDirectoryPath().isEmpty())
         startWatchingSongFolder();
     registerForDraggedFiles();
@@ -208,10 +208,14 @@ void VellorinAppDelegate::restoreCurrentSong()
         m_panes.songEdit->refresh();
 }
 
-void VellorinAppDelegate::refreshListPanes()
+void VellorinAppDelegate::refreshListPanes(LibraryRead read)
 {
-    if (m_panes.songList)
-        m_panes.songList->refresh();
+    if (m_panes.songList) {
+        if (read == LibraryRead::JustDone)
+            m_panes.songList->showLibrary();
+        else
+            m_panes.songList->refresh();
+    }
     if (m_prefs->showPlaylists() && m_panes.playlists)
         m_panes.playlists->refresh();
     updateCommandStates();

@@ -318,7 +318,9 @@ private:
     void restoreSongDirectory();
     void makePaneControllers();
     void restoreCurrentSong();
-    void refreshListPanes();
+    // The library is read once per refresh: panes refreshed right after a read only show what it holds.
+    enum class LibraryRead { Needed, JustDone };
+    void refreshListPanes(LibraryRead read = LibraryRead::Needed);
 
     // The song library.
     void refreshLibrary();

@@ -125,17 +125,31 @@ void SongListViewController::buildPane()
     layout->addWidget(m_songsTable, 1);
 }
 
+bool SongListViewController::hasSongFolder()
+{
+    const Prefs *prefs = settings();
+    if (prefs && library() && !prefs->songDirectoryPath().isEmpty())
+        return true;
+    Log::write(QStringLiteral("No song dir set"));
+    return false;
+}
+
 void SongListViewController::refresh()
 {
-    Prefs *prefs = settings();
-    Songs *songs = library();
-    if (!prefs || !songs || prefs->songDirectoryPath().isEmpty()) {
-        Log::write(QStringLiteral("No song dir set"));
+    if (!hasSongFolder())
         return;
-    }
     if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
         delegate->saveCurrentSongInteractive(false);
-    songs->refresh();
+    library()->refresh();
+    showLibrary();
+}
+
+void SongListViewController::showLibrary()
+{
+    if (!hasSongFolder())
+        return;
+    Prefs *prefs = settings();
+    Songs *songs = library();
     m_dirButton->setToolTip(tr("Song Folder %1").arg(prefs->songDirectoryPath()));
     if (!m_model) {
         m_model = new SongsTableModel(*songs, this);

@@ -37,6 +37,8 @@ public:
     // --- SongListPane ---
     // Reads the library again and shows it: categories, rows, the current song selected.
     void refresh() override;
+    // Shows the library as it stands: categories, rows, the current song selected.
+    void showLibrary() override;
     // Asks for the song folder and switches the library to it.
     void selectSongDir() override;
     QWidget *widget() override { return this; }
@@ -116,6 +118,8 @@ private:
     // The shared objects; nullptr while they do not exist.
     static Prefs *settings();
     static Songs *library();
+    // A library with a song folder to show; logged when there is none.
+    static bool hasSongFolder();
 
     Dialogs &m_dialogs;
     SelectionVeto m_veto;

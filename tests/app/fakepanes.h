@@ -33,6 +33,7 @@ public:
         m_log.calls.append(QStringLiteral("songList.changeCategoryOfSelectedSongs"));
     }
     void focusSearchField() override { m_log.calls.append(QStringLiteral("songList.focusSearchField")); }
+    void showLibrary() override { m_log.calls.append(QStringLiteral("songList.showLibrary")); }
     QWidget *widget() override { return view ? view.data() : (view = new QWidget).data(); }
     // The title column's share, written into a layout and taken from one.
     void saveLayout(VellorinWindowLayout &layout) const override { layout.setSonglistcol0(titleShare); }

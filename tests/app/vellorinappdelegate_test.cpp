@@ -48,7 +48,7 @@ TEST_F(AppDelegateTest, LaunchWithoutASongFolderAsksForOneHalfASecondLater)
     EXPECT_TRUE(delegate->prefs()->songDirectoryPath().isEmpty());
     EXPECT_EQ(delegate->chords(), nullptr);
     EXPECT_TRUE(delegate->startUpDone());
-    EXPECT_EQ(calls.calls, QStringList{QStringLiteral("songList.refresh")});
+    EXPECT_EQ(calls.calls, QStringList{QStringLiteral("songList.showLibrary")});
     ASSERT_NE(delegate->window(), nullptr);
     EXPECT_TRUE(delegate->window()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return calls.count(QStringLiteral("songList.selectSongDir")) == 1; }, 2000));
@@ -103,8 +103,9 @@ TEST_F(AppDelegateTest, LaunchRestoresTheCategoryAndTheSongLastShown)
     EXPECT_EQ(delegate->currentSong()->titleSubtitleReference(), QStringLiteral("B - X"));
     EXPECT_TRUE(delegate->songs()->containsPath(delegate->currentSong()->path())) << "the library's own song";
     EXPECT_TRUE(delegate->isNormalSong());
-    // The editor shows it at once, then the lists are refreshed; the song pane follows from the event loop.
-    EXPECT_EQ(calls.calls, (QStringList{QStringLiteral("songEdit.refresh"), QStringLiteral("songList.refresh")}));
+    // The editor shows it at once, then the list shows the library just read (never reading it again); the song
+    // pane follows from the event loop.
+    EXPECT_EQ(calls.calls, (QStringList{QStringLiteral("songEdit.refresh"), QStringLiteral("songList.showLibrary")}));
     QCoreApplication::processEvents();
     EXPECT_EQ(delegate->window()->windowTitle(), QStringLiteral("Vellorin - B - X"));
     EXPECT_EQ(delegate->songViewViewController()->songView().transpose(), -2);

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <fcntl.h>
@@ -76,6 +77,26 @@ TEST_F(SongListTest, ShowsTheFoldersSongsByCategory)
     songList().refresh();
     EXPECT_EQ(delegate->songs()->currentCategory(), std::nullopt);
     EXPECT_EQ(rowTitles().size(), 3);
+}
+
+TEST_F(SongListTest, TheLaunchAndAFolderChangeReadTheLibraryOnce)
+{
+    const auto libraryReads = [](const LogCapture &log) {
+        return log.lines().filter(QRegularExpression(QStringLiteral("^Songs refresh$"))).size();
+    };
+    delegate.reset();
+    {
+        LogCapture log;
+        launch();
+        EXPECT_EQ(libraryReads(log), 1);
+        EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam", "Wild Rover", "Yesterday"}));
+    }
+    // Another program adds a song: the refresh the folder watcher starts reads once and lists it.
+    write("Blues/Crossroads.pro", "{title: Crossroads}\n[E]I went down\n");
+    LogCapture log;
+    delegate->refresh();
+    EXPECT_EQ(libraryReads(log), 1);
+    EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam", "Crossroads", "Wild Rover", "Yesterday"}));
 }
 
 TEST_F(SongListTest, SelectingARowShowsItsSongInTheSongPane)
