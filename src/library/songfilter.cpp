@@ -2,6 +2,7 @@
 #include "songfilter.h"
 
 #include "pdfsong.h"
+#include "searchableplaintext.h"
 #include "searchtext.h"
 #include "song.h"
 
@@ -80,7 +81,7 @@ template <typename Work> void inRanges(size_t count, Work work)
 
 QByteArray SongFilter::searchableText(const QString &songText)
 {
-    return foldedUtf8(Song::plainTextOf(songText));
+    return SearchablePlainText::of(songText);
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)

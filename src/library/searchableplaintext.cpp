@@ -1,0 +1,158 @@
+// Stripping a song text's markup and folding what is left, in one pass.
+#include "searchableplaintext.h"
+
+#include "searchtext.h"
+#include "song.h"
+
+#include <optional>
+
+namespace {
+
+// Line breaks and spaces beyond "\n", "\r", "\t" and " " (which the pattern also counts as such), and halves of
+// characters outside the basic plane: texts holding any are stripped by the pattern itself.
+bool isLeftToPattern(char16_t c)
+{
+    if (c < 0x80)
+        return c == 0x0b || c == 0x0c;
+    return c == 0x85 || c == 0xa0 || c == 0x1680 || c == 0x180e || (c >= 0x2000 && c <= 0x200a) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202f || c == 0x205f || c == 0x3000 || QChar::isSurrogate(c);
+}
+
+bool isLineBreak(char16_t c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+bool isSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || isLineBreak(c);
+}
+
+// The folded text built from the characters kept: ASCII lowered at once, every other run of characters
+// folded as a whole. Folding works character by character apart from reordering combining marks, which
+// never crosses an ASCII character, so the result is that of folding the whole kept text.
+class FoldedBuilder
+{
+public:
+    explicit FoldedBuilder(qsizetype capacity) { m_folded.reserve(capacity); }
+
+    void keep(char16_t c)
+    {
+        if (c >= 0x80) {
+            m_wide.append(QChar(c));
+            return;
+        }
+        flushWide();
+        m_folded.append(char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c));
+    }
+
+    QByteArray take()
+    {
+        flushWide();
+        return std::move(m_folded);
+    }
+
+private:
+    void flushWide()
+    {
+        if (m_wide.isEmpty())
+            return;
+        m_folded.append(SearchText::folded(m_wide).toUtf8());
+        m_wide.clear();
+    }
+
+    QByteArray m_folded;
+    QString m_wide;
+};
+
+// Where the first of the two characters, or a line break, stands at or after from; size if neither does.
+qsizetype findOnLine(const char16_t *text, qsizetype size, qsizetype from, char16_t wanted)
+{
+    while (from < size && text[from] != wanted && !isLineBreak(text[from]))
+        ++from;
+    return from;
+}
+
+// Past a bracketed chord, or a directive in braces, on one line; nothing when it is not closed on its line.
+std::optional<qsizetype> pastClosed(const char16_t *text, qsizetype size, qsizetype at, char16_t closing)
+{
+    const qsizetype end = findOnLine(text, size, at + 1, closing);
+    if (end < size && text[end] == closing)
+        return end + 1;
+    return std::nullopt;
+}
+
+// Past the opening of a directive whose name starts with "c", up to its last colon before spaces and the
+// colon after them: "{c: " or "{comment_italic:". Its text stays.
+std::optional<qsizetype> pastCOpening(const char16_t *text, qsizetype size, qsizetype at)
+{
+    if (at + 1 >= size || text[at + 1] != u'c')
+        return std::nullopt;
+    qsizetype wordEnd = at + 2;
+    while (wordEnd < size && !isSpace(text[wordEnd]))
+        ++wordEnd;
+    qsizetype afterSpaces = wordEnd;
+    while (afterSpaces < size && isSpace(text[afterSpaces]))
+        ++afterSpaces;
+    if (afterSpaces < size && text[afterSpaces] == u':')
+        return afterSpaces + 1;
+    for (qsizetype colon = wordEnd - 1; colon >= at + 2; --colon)
+        if (text[colon] == u':')
+            return colon + 1;
+    return std::nullopt;
+}
+
+// Past a comment line and its line break: "#" at the start of a line.
+qsizetype pastCommentLine(const char16_t *text, qsizetype size, qsizetype at)
+{
+    const qsizetype end = findOnLine(text, size, at, u'\n');
+    if (end == size)
+        return size;
+    return text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n' ? end + 2 : end + 1;
+}
+
+// Past the markup at, if there is any: what the pattern would remove there.
+std::optional<qsizetype> pastMarkup(const char16_t *text, qsizetype size, qsizetype at)
+{
+    switch (text[at]) {
+    case u'[':
+        return pastClosed(text, size, at, u']');
+    case u'{':
+        if (const std::optional<qsizetype> past = pastCOpening(text, size, at))
+            return past;
+        return pastClosed(text, size, at, u'}');
+    case u'#':
+        if (at == 0 || isLineBreak(text[at - 1]))
+            return pastCommentLine(text, size, at);
+        return std::nullopt;
+    case u'}':
+        return at + 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QByteArray SearchablePlainText::of(const QString &songText)
+{
+    const char16_t *text = reinterpret_cast<const char16_t *>(songText.utf16());
+    const qsizetype size = songText.size();
+    for (qsizetype at = 0; at < size; ++at)
+        if (isLeftToPattern(text[at]))
+            return byPattern(songText);
+    FoldedBuilder folded(size);
+    for (qsizetype at = 0; at < size;) {
+        if (const std::optional<qsizetype> past = pastMarkup(text, size, at)) {
+            at = *past;
+            continue;
+        }
+        folded.keep(text[at++]);
+    }
+    return folded.take();
+}
+
+QByteArray SearchablePlainText::byPattern(const QString &songText)
+{
+    return SearchText::folded(Song::plainTextOf(songText)).toUtf8();
+}
