@@ -4,6 +4,10 @@
 #include "searchtext.h"
 #include "song.h"
 
+#include <array>
+#include <atomic>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -28,9 +32,76 @@ bool isSpace(char16_t c)
     return c == u' ' || c == u'\t' || isLineBreak(c);
 }
 
-// The folded text built from the characters kept: ASCII lowered at once, every other run of characters
-// folded as a whole. Folding works character by character apart from reordering combining marks, which
-// never crosses an ASCII character, so the result is that of folding the whole kept text.
+// How one character outside ASCII folds on its own, when that is how it folds within any text.
+struct CharacterFold
+{
+    static constexpr int kMaxBytes = 15;
+    char bytes[kMaxBytes];
+    qint8 length = -1; // -1: it folds only within its run of such characters
+};
+
+// Folding reorders combining marks that follow a base character and drops the nonspacing ones. A character
+// whose decomposition starts with a base character and adds no other kind of mark therefore folds the same
+// alone as within any text: no mark of the text can move across it or among its own.
+CharacterFold foldAlone(char16_t c)
+{
+    CharacterFold fold;
+    if (QChar::isSurrogate(c) || QChar::combiningClass(c) != 0)
+        return fold;
+    const QString decomposed = QString(QChar(c)).normalized(QString::NormalizationForm_D);
+    if (decomposed.front().combiningClass() != 0)
+        return fold;
+    for (const QChar part : decomposed)
+        if (part.combiningClass() != 0 && part.category() != QChar::Mark_NonSpacing)
+            return fold;
+    const QByteArray folded = SearchText::folded(QString(QChar(c))).toUtf8();
+    if (folded.size() > CharacterFold::kMaxBytes)
+        return fold;
+    std::memcpy(fold.bytes, folded.constData(), size_t(folded.size()));
+    fold.length = qint8(folded.size());
+    return fold;
+}
+
+// How the characters outside ASCII fold alone, worked out a block of 256 at a time when a text first holds
+// one of the block: a text uses few blocks, and all of them are shared by every thread.
+class CharacterFolds
+{
+public:
+    static const CharacterFold &of(char16_t c)
+    {
+        static CharacterFolds folds;
+        const Block *block = folds.m_blocks[c >> 8].load(std::memory_order_acquire);
+        if (!block)
+            block = folds.made(c >> 8);
+        return (*block)[c & 0xff];
+    }
+
+private:
+    using Block = std::array<CharacterFold, 256>;
+
+    ~CharacterFolds()
+    {
+        for (std::atomic<const Block *> &block : m_blocks)
+            delete block.load();
+    }
+
+    const Block *made(int index)
+    {
+        auto block = std::make_unique<Block>();
+        for (int low = 0; low < 256; ++low)
+            (*block)[low] = foldAlone(char16_t(index << 8 | low));
+        // Threads that made the same block at once keep the first one installed.
+        const Block *installed = nullptr;
+        if (m_blocks[index].compare_exchange_strong(installed, block.get(), std::memory_order_acq_rel))
+            return block.release();
+        return installed;
+    }
+
+    std::array<std::atomic<const Block *>, 256> m_blocks{};
+};
+
+// The folded text built from the characters kept: ASCII lowered at once, most other characters by how they
+// fold alone, and the rest folded as runs. The result is that of folding the whole kept text.
 class FoldedBuilder
 {
 public:
@@ -38,31 +109,37 @@ public:
 
     void keep(char16_t c)
     {
-        if (c >= 0x80) {
-            m_wide.append(QChar(c));
+        if (c < 0x80) {
+            flushRun();
+            m_folded.append(char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c));
             return;
         }
-        flushWide();
-        m_folded.append(char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c));
+        const CharacterFold &fold = CharacterFolds::of(c);
+        if (fold.length < 0) {
+            m_run.append(QChar(c));
+            return;
+        }
+        flushRun();
+        m_folded.append(fold.bytes, fold.length);
     }
 
     QByteArray take()
     {
-        flushWide();
+        flushRun();
         return std::move(m_folded);
     }
 
 private:
-    void flushWide()
+    void flushRun()
     {
-        if (m_wide.isEmpty())
+        if (m_run.isEmpty())
             return;
-        m_folded.append(SearchText::folded(m_wide).toUtf8());
-        m_wide.clear();
+        m_folded.append(SearchText::folded(m_run).toUtf8());
+        m_run.clear();
     }
 
     QByteArray m_folded;
-    QString m_wide;
+    QString m_run;
 };
 
 // Where the first of the two characters, or a line break, stands at or after from; size if neither does.

@@ -44,6 +44,9 @@ TEST(SearchablePlainText, IsThePatternsPlainTextFolded)
         u"e\u0301 [C]\u0301a\u0300 \u00df \u0130stanbul \u03a3\u039f\u03a3",
         u"\u65e5\u672c\u8a9e [Am]\u6b4c\u8a5e {c: \u00dcber}",
         u"caf[C]\u00e9 Stra\u00dfe \ufb01ne \u212b",
+        // marks that reorder across characters: spacing ones, and characters decomposing to marks alone
+        u"\u1100\u302f\u0301\u302e x\u302f\u0f73\u302e \u0f73\u0f71\u0300",
+        u"\ud55c\uad6d\uc5b4 \u0410\u0411\u0412 \u0391\u0390\u1f88 \u0130\u0131 \u01c5\u1e9e",
         // line breaks, spaces and characters the pass leaves to the pattern
         u"[C\u2028]x {c\u00a0: y} {c:z\u0085w}",
         u"#note\u2029kept\u000bthen\u000c# more",
