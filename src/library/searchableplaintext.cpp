@@ -4,6 +4,7 @@
 #include "searchtext.h"
 #include "song.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
@@ -105,13 +106,15 @@ private:
 class FoldedBuilder
 {
 public:
-    explicit FoldedBuilder(qsizetype capacity) { m_folded.reserve(capacity); }
+    explicit FoldedBuilder(qsizetype capacity) { m_folded.resize(capacity); }
 
     void keep(char16_t c)
     {
         if (c < 0x80) {
             flushRun();
-            m_folded.append(char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c));
+            if (m_length == m_folded.size())
+                m_folded.resize(m_length * 2 + 16);
+            m_folded.data()[m_length++] = char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
             return;
         }
         const CharacterFold &fold = CharacterFolds::of(c);
@@ -120,12 +123,13 @@ public:
             return;
         }
         flushRun();
-        m_folded.append(fold.bytes, fold.length);
+        append(fold.bytes, fold.length);
     }
 
     QByteArray take()
     {
         flushRun();
+        m_folded.truncate(m_length);
         return std::move(m_folded);
     }
 
@@ -134,11 +138,22 @@ private:
     {
         if (m_run.isEmpty())
             return;
-        m_folded.append(SearchText::folded(m_run).toUtf8());
+        const QByteArray folded = SearchText::folded(m_run).toUtf8();
+        append(folded.constData(), folded.size());
         m_run.clear();
     }
 
+    void append(const char *bytes, qsizetype length)
+    {
+        if (m_length + length > m_folded.size())
+            m_folded.resize(std::max(m_length + length, m_length * 2 + 16));
+        std::memcpy(m_folded.data() + m_length, bytes, size_t(length));
+        m_length += length;
+    }
+
+    // Written in place: appending byte by byte would check the array's sharing each time.
     QByteArray m_folded;
+    qsizetype m_length = 0;
     QString m_run;
 };
 
@@ -226,6 +241,14 @@ QByteArray SearchablePlainText::of(const QString &songText)
         }
         folded.keep(text[at++]);
     }
+    return folded.take();
+}
+
+QByteArray SearchablePlainText::folded(const QString &text)
+{
+    FoldedBuilder folded(text.size());
+    for (const QChar c : text)
+        folded.keep(c.unicode());
     return folded.take();
 }
 

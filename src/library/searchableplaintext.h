@@ -11,6 +11,10 @@ public:
     // every song of a large library: markup is stepped over by hand and plain ASCII is lowered byte by byte.
     static QByteArray of(const QString &songText);
 
+    // SearchText::folded(text) as UTF-8, made in the same one pass: what titles, keys and the typed text are
+    // compared in.
+    static QByteArray folded(const QString &text);
+
 private:
     // The same by the markup pattern itself, for texts whose line breaks, spaces or surrogates the pass by
     // hand leaves to it.

@@ -28,7 +28,7 @@ constexpr qsizetype kKeptAnswers = 32;
 
 QByteArray foldedUtf8(const QString &text)
 {
-    return SearchText::folded(text).toUtf8();
+    return SearchablePlainText::folded(text);
 }
 
 // UTF-8 is self-synchronising: one folded text holds another exactly when their UTF-8 forms do. Sixteen
@@ -183,6 +183,14 @@ void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
     m_answersSongs = songs;
     m_answersSearchPDFs = searchPDFs;
     m_answersStores = Song::storesOfAnySong();
+}
+
+void SongFilter::takePrepared(std::vector<PreparedText> prepared)
+{
+    // A kept answer may point at a text replaced here; answers are dropped with the list they were for anyway.
+    m_answers.clear();
+    for (PreparedText &text : prepared)
+        m_texts[text.song].plainText.seed(text.text, std::move(text.searchable));
 }
 
 void SongFilter::keepOnly(const QList<SongPtr> &songs)

@@ -62,6 +62,23 @@ TEST(SearchablePlainText, IsThePatternsPlainTextFolded)
     }
 }
 
+TEST(SearchablePlainText, FoldsAsTheSearchDoes)
+{
+    const char16_t *texts[] = {
+        u"",
+        u"Heart of GOLD",
+        u"Caf\u00e9 \u00c5ngstr\u00f6m Stra\u00dfe na\u00efve",
+        u"e\u0301 A\u030a \u0130\u0131 \u03a3\u039f\u03a3 \u1f88\u0390 \ufb01",
+        u"\u1100\u302f\u0301\u302e\u0f73\u302e \ud55c\uad6d \u65e5\u672c",
+        u"F#m Bb/D {c: x} [C] \t\u00a0\u2028",
+        u"\U0001F3B8 \U0001D400",
+    };
+    for (const char16_t *text : texts) {
+        const QString field = QString::fromUtf16(text);
+        EXPECT_EQ(SearchablePlainText::folded(field), SearchText::folded(field).toUtf8()) << field.toStdString();
+    }
+}
+
 TEST(SearchablePlainText, GivesThePatternsAnswerForEverySampleSong)
 {
     // A longer text mixing every kind of markup, read with each line ending.
