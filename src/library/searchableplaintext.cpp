@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -165,21 +164,24 @@ qsizetype findOnLine(const char16_t *text, qsizetype size, qsizetype from, char1
     return from;
 }
 
-// Past a bracketed chord, or a directive in braces, on one line; nothing when it is not closed on its line.
-std::optional<qsizetype> pastClosed(const char16_t *text, qsizetype size, qsizetype at, char16_t closing)
+// Each "past" below gives where the markup at ends, or at itself when there is none there (markup is never
+// empty). Plain positions rather than optional ones: this runs for every character of every song.
+
+// Past a bracketed chord, or a directive in braces, closed on its line.
+qsizetype pastClosed(const char16_t *text, qsizetype size, qsizetype at, char16_t closing)
 {
     const qsizetype end = findOnLine(text, size, at + 1, closing);
     if (end < size && text[end] == closing)
         return end + 1;
-    return std::nullopt;
+    return at;
 }
 
 // Past the opening of a directive whose name starts with "c", up to its last colon before spaces and the
 // colon after them: "{c: " or "{comment_italic:". Its text stays.
-std::optional<qsizetype> pastCOpening(const char16_t *text, qsizetype size, qsizetype at)
+qsizetype pastCOpening(const char16_t *text, qsizetype size, qsizetype at)
 {
     if (at + 1 >= size || text[at + 1] != u'c')
-        return std::nullopt;
+        return at;
     qsizetype wordEnd = at + 2;
     while (wordEnd < size && !isSpace(text[wordEnd]))
         ++wordEnd;
@@ -191,7 +193,7 @@ std::optional<qsizetype> pastCOpening(const char16_t *text, qsizetype size, qsiz
     for (qsizetype colon = wordEnd - 1; colon >= at + 2; --colon)
         if (text[colon] == u':')
             return colon + 1;
-    return std::nullopt;
+    return at;
 }
 
 // Past a comment line and its line break: "#" at the start of a line.
@@ -203,24 +205,24 @@ qsizetype pastCommentLine(const char16_t *text, qsizetype size, qsizetype at)
     return text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n' ? end + 2 : end + 1;
 }
 
-// Past the markup at, if there is any: what the pattern would remove there.
-std::optional<qsizetype> pastMarkup(const char16_t *text, qsizetype size, qsizetype at)
+// Past what the pattern would remove at.
+qsizetype pastMarkup(const char16_t *text, qsizetype size, qsizetype at)
 {
     switch (text[at]) {
     case u'[':
         return pastClosed(text, size, at, u']');
     case u'{':
-        if (const std::optional<qsizetype> past = pastCOpening(text, size, at))
+        if (const qsizetype past = pastCOpening(text, size, at); past != at)
             return past;
         return pastClosed(text, size, at, u'}');
     case u'#':
         if (at == 0 || isLineBreak(text[at - 1]))
             return pastCommentLine(text, size, at);
-        return std::nullopt;
+        return at;
     case u'}':
         return at + 1;
     default:
-        return std::nullopt;
+        return at;
     }
 }
 
@@ -235,8 +237,8 @@ QByteArray SearchablePlainText::of(const QString &songText)
             return byPattern(songText);
     FoldedBuilder folded(size);
     for (qsizetype at = 0; at < size;) {
-        if (const std::optional<qsizetype> past = pastMarkup(text, size, at)) {
-            at = *past;
+        if (const qsizetype past = pastMarkup(text, size, at); past != at) {
+            at = past;
             continue;
         }
         folded.keep(text[at++]);

@@ -3,7 +3,6 @@
 
 #include "pdfsong.h"
 #include "searchableplaintext.h"
-#include "searchtext.h"
 #include "song.h"
 
 #include <QSet>
