@@ -105,24 +105,19 @@ private:
 class FoldedBuilder
 {
 public:
-    explicit FoldedBuilder(qsizetype capacity) { m_folded.resize(capacity); }
+    explicit FoldedBuilder(qsizetype capacity) { reserve(capacity); }
 
     void keep(char16_t c)
     {
-        if (c < 0x80) {
+        if (c >= 0x80) {
+            keepWide(c);
+            return;
+        }
+        if (!m_run.isEmpty())
             flushRun();
-            if (m_length == m_folded.size())
-                m_folded.resize(m_length * 2 + 16);
-            m_folded.data()[m_length++] = char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
-            return;
-        }
-        const CharacterFold &fold = CharacterFolds::of(c);
-        if (fold.length < 0) {
-            m_run.append(QChar(c));
-            return;
-        }
-        flushRun();
-        append(fold.bytes, fold.length);
+        if (m_length == m_capacity)
+            reserve(m_length * 2 + 16);
+        m_data[m_length++] = char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
     }
 
     QByteArray take()
@@ -133,6 +128,17 @@ public:
     }
 
 private:
+    void keepWide(char16_t c)
+    {
+        const CharacterFold &fold = CharacterFolds::of(c);
+        if (fold.length < 0) {
+            m_run.append(QChar(c));
+            return;
+        }
+        flushRun();
+        append(fold.bytes, fold.length);
+    }
+
     void flushRun()
     {
         if (m_run.isEmpty())
@@ -144,15 +150,24 @@ private:
 
     void append(const char *bytes, qsizetype length)
     {
-        if (m_length + length > m_folded.size())
-            m_folded.resize(std::max(m_length + length, m_length * 2 + 16));
-        std::memcpy(m_folded.data() + m_length, bytes, size_t(length));
+        if (m_length + length > m_capacity)
+            reserve(std::max(m_length + length, m_length * 2 + 16));
+        std::memcpy(m_data + m_length, bytes, size_t(length));
         m_length += length;
     }
 
-    // Written in place: appending byte by byte would check the array's sharing each time.
+    void reserve(qsizetype capacity)
+    {
+        m_folded.resize(capacity);
+        m_data = m_folded.data();
+        m_capacity = capacity;
+    }
+
+    // Written through a pointer of its own: appending byte by byte would check the array's sharing each time.
     QByteArray m_folded;
+    char *m_data = nullptr;
     qsizetype m_length = 0;
+    qsizetype m_capacity = 0;
     QString m_run;
 };
 
