@@ -95,7 +95,7 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
     // The search's form of each text is prepared here too, while the text is at hand and the threads are busy
-    // anyway: the first search then folds nothing.
+    // anyway: the first search then folds no song text, only titles, subtitles and keys.
     QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) {
         file->content = SongFileContent::read(file->path, file->stamp.size);
         if (file->content->text)
