@@ -2,7 +2,7 @@
 #include "songfilter.h"
 
 #include "pdfsong.h"
-#include "searchtext.h"
+#include "searchableplaintext.h"
 #include "song.h"
 
 #include <QSet>
@@ -27,7 +27,7 @@ constexpr qsizetype kKeptAnswers = 32;
 
 QByteArray foldedUtf8(const QString &text)
 {
-    return SearchText::folded(text).toUtf8();
+    return SearchablePlainText::folded(text);
 }
 
 // UTF-8 is self-synchronising: one folded text holds another exactly when their UTF-8 forms do. Sixteen
@@ -80,7 +80,7 @@ template <typename Work> void inRanges(size_t count, Work work)
 
 QByteArray SongFilter::searchableText(const QString &songText)
 {
-    return foldedUtf8(Song::plainTextOf(songText));
+    return SearchablePlainText::of(songText);
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
@@ -182,6 +182,14 @@ void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
     m_answersSongs = songs;
     m_answersSearchPDFs = searchPDFs;
     m_answersStores = Song::storesOfAnySong();
+}
+
+void SongFilter::takePrepared(std::vector<PreparedText> prepared)
+{
+    // A kept answer may point at a text replaced here; answers are dropped with the list they were for anyway.
+    m_answers.clear();
+    for (PreparedText &text : prepared)
+        m_texts[text.song].plainText.seed(text.text, std::move(text.searchable));
 }
 
 void SongFilter::keepOnly(const QList<SongPtr> &songs)

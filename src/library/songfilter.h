@@ -31,6 +31,16 @@ public:
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
+    // The folded plain text of a text song, made elsewhere (while a library loads, on its threads) from
+    // the text the song held then.
+    struct PreparedText
+    {
+        const Song *song;
+        QString text;
+        QByteArray searchable;
+    };
+    // Keeps the plain texts prepared, so the first search folds only what has changed since.
+    void takePrepared(std::vector<PreparedText> prepared);
     // Forgets the folded texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 

@@ -94,16 +94,26 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    QtConcurrent::blockingMap(
-        &pool, unread, [](SongFile *file) { file->content = SongFileContent::read(file->path, file->stamp.size); });
+    // The search's form of each text is prepared here too, while the text is at hand and the threads are busy
+    // anyway: the first search then folds no song text, only titles, subtitles and keys.
+    QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) {
+        file->content = SongFileContent::read(file->path, file->stamp.size);
+        if (file->content->text)
+            file->searchable = SongFilter::searchableText(*file->content->text);
+    });
 }
 
 SongPtr SongFolderReader::songFor(SongFile &file)
 {
     SongPtr song = file.song;
-    if (!song)
-        song = file.isText ? std::make_shared<Song>(file.path, file.stamp, std::move(*file.content))
-                           : std::static_pointer_cast<Song>(std::make_shared<PDFSong>(file.path, file.stamp));
+    if (!song && file.isText) {
+        const bool read = file.content->text.has_value();
+        song = std::make_shared<Song>(file.path, file.stamp, std::move(*file.content));
+        if (read)
+            m_searchableTexts.push_back({song.get(), song->text(), std::move(file.searchable)});
+    } else if (!song) {
+        song = std::make_shared<PDFSong>(file.path, file.stamp);
+    }
     m_current.insert(file.path, {song, file.stamp, song->storeGeneration()});
     return song;
 }

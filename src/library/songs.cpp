@@ -113,6 +113,7 @@ QList<SongPtr> Songs::readAllSongs(const QString &root, const QList<FolderListin
     for (const QString &category : std::as_const(categories))
         songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
     m_reader.endPass();
+    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
     return songs;
 }
 

@@ -118,8 +118,9 @@ void Song::takeReadMetadata(const SongMetadataScan &scan)
     // The one pass over the text that the title takes finds these as well; the caches hold them from here as
     // they would from their first use.
     m_cachedTags = scan.tags();
-    if (!scan.key().isEmpty())
-        m_songkey = scan.key();
+    // The scan saw every key directive there is: a song without one takes its key from its first few chords
+    // now, rather than from another pass over its whole text at its first use (the first search asks them all).
+    m_songkey = scan.key().isEmpty() ? keyFromFirstChords(m_text) : scan.key();
 }
 
 bool Song::reloadFromDisk()
