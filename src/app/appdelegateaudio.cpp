@@ -95,9 +95,9 @@ std::optional<QString> VellorinAppDelegate::copyMusicIntoSongFolder(const QStrin
         // A PDF's recording is found by the PDF's own name: that file is the one to replace.
         const QFileInfo pdf(song.path());
         destination = pdf.dir().filePath(pdf.completeBaseName() + QStringLiteral(".mp3"));
-    } else if (QFileInfo::exists(destination) && !FileIdentity::isSameFile(file, destination)) {
+    } else {
         // Another song's recording of the same name keeps its file.
-        destination = QDir(folder).filePath(Song::uniqueNameForFile(fileName, folder));
+        destination = Song::copyDestination(file, destination);
     }
     // The chosen file already is the destination (a PDF's own recording): nothing to delete or copy.
     if (FileIdentity::isSameFile(file, destination))

@@ -104,9 +104,7 @@ std::optional<QString> SongEditViewController::imageLine(const QString &source) 
             return std::nullopt;
         }
         // Another song's image of the same name keeps its file.
-        const QFileInfo taken(destination);
-        if (taken.exists())
-            destination = taken.dir().filePath(Song::uniqueNameForFile(taken.fileName(), taken.path()));
+        destination = Song::copyDestination(source, destination);
         QString error;
         if (!TextFile::copy(source, destination, &error)) {
             Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(source, destination, error));

@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "fileextension.h"
+#include "fileidentity.h"
 #include "log.h"
 #include "songfilecontent.h"
 #include "songmetadatascan.h"
@@ -241,6 +242,14 @@ QString Song::fileBaseName() const
     if (!m_subtitle.isEmpty())
         name += QStringLiteral(" - ") + m_subtitle;
     return name;
+}
+
+QString Song::copyDestination(const QString &source, const QString &destination)
+{
+    const QFileInfo taken(destination);
+    if (!taken.exists() || FileIdentity::isSameFile(source, destination))
+        return destination;
+    return taken.dir().filePath(uniqueNameForFile(taken.fileName(), taken.path()));
 }
 
 QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, const QString &freeName)

@@ -90,6 +90,9 @@ public:
     // rename replaces.
     static QString uniqueNameForFile(const QString &fileName, const QString &folder,
                                      const QString &freeName = QString());
+    // Where a copy of source is put when it is meant to go to destination: destination itself when it is free
+    // or already is source, else a unique name beside it, so that another file of that name is never replaced.
+    static QString copyDestination(const QString &source, const QString &destination);
     // The name of an export of the song into the folder: fileBaseName() with the extension, made unique (as
     // uniqueNameForFile) only when the folder holds a file of that very name.
     QString exportFileName(const QString &extension, const QString &folder) const;
