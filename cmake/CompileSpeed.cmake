@@ -17,6 +17,9 @@ set(VELLORIN_PCH_TESTS <gmock/gmock.h> <gtest/gtest.h> <QSignalSpy> <QTemporaryD
 # One precompiled header per layer, made once by a target of its own that links no more than the Qt modules
 # of its headers: GCC uses a precompiled header only where every macro it was made with is defined the same,
 # and each library adds the QT_<module>_LIB definitions of the modules it links.
+# GStreamer's and Avahi's compile flags define _REENTRANT (which glibc ignores) for the libraries that use them
+# and those above; defined everywhere, it cannot set those libraries apart from the shared headers.
+add_compile_definitions(_REENTRANT)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/vellorin_pch.cpp CONTENT "// The source that makes a precompiled header.\n")
 add_library(vellorin_pch_gui OBJECT ${CMAKE_BINARY_DIR}/vellorin_pch.cpp)
 target_link_libraries(vellorin_pch_gui PRIVATE Qt6::Core Qt6::Gui)
