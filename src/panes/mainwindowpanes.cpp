@@ -4,6 +4,7 @@
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "midi.h"
+#include "panecontext.h"
 #include "playlistsviewcontroller.h"
 #include "songeditviewcontroller.h"
 #include "songlistviewcontroller.h"
@@ -13,12 +14,6 @@
 #include "vellorinappdelegate.h"
 
 namespace {
-
-SongPtr currentSong()
-{
-    const VellorinAppDelegate *application = VellorinAppDelegate::instance();
-    return application ? application->currentSong() : nullptr;
-}
 
 template <typename Call> void onApplication(Call call)
 {
@@ -74,7 +69,7 @@ PaneMaker MainWindowPanes::maker(Dialogs &dialogs, Clock &clock)
 {
     return [&dialogs, &clock](MainWindow &) {
         auto *songList = new SongListViewController(dialogs, clock);
-        auto *editor = new SongEditViewController(&currentSong, editorSources(dialogs));
+        auto *editor = new SongEditViewController(&PaneContext::currentSong, editorSources(dialogs));
         connectEditor(*editor);
         auto *playlists = new PlaylistsViewController(dialogs, clock);
         auto *tags = new TagsViewController(dialogs, clock);

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "log.h"
 #include "notesong.h"
+#include "panecontext.h"
 #include "playlists.h"
 #include "playlisttablemodel.h"
 #include "prefs.h"
@@ -28,17 +29,6 @@ namespace {
 VellorinAppDelegate *application()
 {
     return VellorinAppDelegate::instance();
-}
-
-SongPtr currentSong()
-{
-    const VellorinAppDelegate *delegate = application();
-    return delegate ? delegate->currentSong() : nullptr;
-}
-
-Prefs *settings()
-{
-    return AppContext::instance()->prefs();
 }
 
 PlayLists *allPlaylists()
@@ -169,7 +159,7 @@ void PlaylistsViewController::buildContextMenu()
 void PlaylistsViewController::refresh()
 {
     Log::write(QStringLiteral("Playlist refresh"));
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     PlayLists *playlists = allPlaylists();
     if (!prefs || !playlists)
         return;
@@ -190,7 +180,7 @@ std::shared_ptr<PlayList> PlaylistsViewController::playlistToShow() const
 {
     // Reading the files again made new playlists: the one shown is found again by its title.
     const PlayLists &playlists = *allPlaylists();
-    const QString stored = settings()->currentPlaylist().value_or(QString());
+    const QString stored = PaneContext::settings()->currentPlaylist().value_or(QString());
     std::shared_ptr<PlayList> playlist;
     if (m_currentPlayList)
         playlist = playlists.playlistWithTitle(m_currentPlayList->title());
@@ -225,8 +215,8 @@ void PlaylistsViewController::playlistsPopupSelected(int index)
     m_currentPlayList = playlist;
     reloadRows();
     selectCurrentSong();
-    settings()->setCurrentPlaylist(playlist->title());
-    settings()->save();
+    PaneContext::settings()->setCurrentPlaylist(playlist->title());
+    PaneContext::settings()->save();
     updateCommandStates();
 }
 
@@ -287,7 +277,7 @@ bool PlaylistsViewController::showsCurrentSong(int row) const
     const SongPtr entry = entryForRow(row);
     if (!entry)
         return false;
-    const SongPtr current = currentSong();
+    const SongPtr current = PaneContext::currentSong();
     if (entry->isNote())
         return isSameEntry(entry, current);
     return showsSong(resolved(entry), current);
@@ -378,7 +368,7 @@ QList<SongPtr> PlaylistsViewController::selectedSongs() const
 
 QList<SongPtr> PlaylistsViewController::selectedRealSongs() const
 {
-    const SongPtr current = currentSong();
+    const SongPtr current = PaneContext::currentSong();
     QList<SongPtr> songs;
     for (const SongPtr &entry : selectedSongs())
         if (const SongPtr song = resolved(entry))
@@ -448,8 +438,8 @@ void PlaylistsViewController::newPlaylist()
     if (!added)
         return; // its file could not be made, which the user has been told
     m_currentPlayList = added;
-    settings()->setCurrentPlaylist(m_currentPlayList->title());
-    settings()->save();
+    PaneContext::settings()->setCurrentPlaylist(m_currentPlayList->title());
+    PaneContext::settings()->save();
     refresh();
 }
 
@@ -462,8 +452,8 @@ void PlaylistsViewController::renamePlaylist()
     // A failed write keeps the old file and title; the playlist has told the user.
     if (title.isEmpty() || !m_currentPlayList->rename(title))
         return;
-    settings()->setCurrentPlaylist(m_currentPlayList->title());
-    settings()->save();
+    PaneContext::settings()->setCurrentPlaylist(m_currentPlayList->title());
+    PaneContext::settings()->save();
     refresh();
 }
 
@@ -565,7 +555,7 @@ void PlaylistsViewController::reorder(const std::function<void(PlayList &)> &ord
 
 void PlaylistsViewController::toggleSortPlaylistsByDate()
 {
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     prefs->setSortPlaylistsByDate(!prefs->sortPlaylistsByDate());
     // Kept at once, as every choice of the user: a quit that follows no other save would lose it.
     prefs->save();
@@ -575,8 +565,8 @@ void PlaylistsViewController::toggleSortPlaylistsByDate()
 void PlaylistsViewController::tagSwitched(const QString &tag, bool switchedOn)
 {
     if (switchedOn) {
-        settings()->setCurrentTag(tag);
-        settings()->save();
+        PaneContext::settings()->setCurrentTag(tag);
+        PaneContext::settings()->save();
     }
     // The library reads the tagged files again, so its tag index holds the change.
     if (Songs *songs = AppContext::instance()->songs())

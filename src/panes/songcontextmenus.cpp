@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
+#include "panecontext.h"
 #include "pdfsong.h"
 #include "playlist.h"
 #include "playlists.h"
@@ -19,16 +20,6 @@
 #include <QUrl>
 
 #include <algorithm>
-
-namespace {
-
-SongPtr currentSong()
-{
-    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    return delegate ? delegate->currentSong() : nullptr;
-}
-
-} // namespace
 
 SongContextMenus::SongContextMenus(Dialogs &dialogs, Hooks hooks, QWidget *parent)
     : QObject(parent)
@@ -176,7 +167,7 @@ QList<SongPtr> SongContextMenus::songsForNewTag() const
     QList<SongPtr> songs;
     if (m_hooks.songsToTag)
         songs = m_hooks.songsToTag();
-    else if (const SongPtr current = currentSong())
+    else if (const SongPtr current = PaneContext::currentSong())
         songs = {current};
     songs.removeIf([](const SongPtr &song) { return !canCarryTags(*song); });
     return songs;
@@ -184,7 +175,7 @@ QList<SongPtr> SongContextMenus::songsForNewTag() const
 
 void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, bool on)
 {
-    const SongPtr current = currentSong();
+    const SongPtr current = PaneContext::currentSong();
     AppContext::instance()->temporaryStopFSRefresh();
     QStringList notTagged;
     QString why;
@@ -250,7 +241,7 @@ QString SongContextMenus::textForSongs(const QList<SongPtr> &songs, bool withTim
 void SongContextMenus::showInFinder()
 {
     // The desktop offers no common way to point at one file: the file manager opens the folder holding it.
-    const SongPtr song = currentSong();
+    const SongPtr song = PaneContext::currentSong();
     if (!song || song->path().isEmpty())
         return;
     UrlOpener::open(QUrl::fromLocalFile(QFileInfo(song->path()).absolutePath()));

@@ -4,6 +4,7 @@
 #include "doubleclicktextview.h"
 #include "editorfindbar.h"
 #include "log.h"
+#include "panecontext.h"
 #include "pdfsong.h"
 #include "prefs.h"
 #include "songsyntaxhighlighter.h"
@@ -17,11 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-Prefs *settings()
-{
-    return AppContext::instance()->prefs();
-}
 
 // The text as the view shows it: the document turns every CR-LF, lone CR and paragraph separator into a
 // paragraph break, which the view's text reads as a line feed.
@@ -121,7 +117,7 @@ bool SongEditViewController::isDirty()
 
 void SongEditViewController::performSyntaxColoring()
 {
-    const Prefs *prefs = settings();
+    const Prefs *prefs = PaneContext::settings();
     const float zoom = !prefs || prefs->autozoom() ? 1.0f : prefs->zoomScale();
     Song probe;
     probe.setText(m_textView->rawText());
@@ -190,7 +186,7 @@ void SongEditViewController::viewTextChanged()
     if (text == m_viewText)
         return;
     m_viewText = std::move(text);
-    const Prefs *prefs = settings();
+    const Prefs *prefs = PaneContext::settings();
     if (prefs && prefs->allowAutoCorrectInEditor())
         m_updateTimer.start();
     else
@@ -207,7 +203,7 @@ void SongEditViewController::showText(const QString &text)
 
 void SongEditViewController::syncViewWithEditor()
 {
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     if (!prefs)
         return;
     prefs->setSyncViewWithEditor(!prefs->syncViewWithEditor());
@@ -217,7 +213,7 @@ void SongEditViewController::syncViewWithEditor()
 
 void SongEditViewController::allowAutoCorrectInEditor()
 {
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     if (!prefs)
         return;
     prefs->setAllowAutoCorrectInEditor(!prefs->allowAutoCorrectInEditor());
@@ -227,7 +223,7 @@ void SongEditViewController::allowAutoCorrectInEditor()
 
 void SongEditViewController::contentViewDidChangeBounds()
 {
-    const Prefs *prefs = settings();
+    const Prefs *prefs = PaneContext::settings();
     if (!prefs || !prefs->syncViewWithEditor())
         return;
     Q_EMIT syncSongView(m_textView->cursorForPosition(QPoint(0, 0)).position());

@@ -4,6 +4,7 @@
 #include "categories.h"
 #include "clock.h"
 #include "log.h"
+#include "panecontext.h"
 #include "prefs.h"
 #include "songcolumns.h"
 #include "songcontextmenus.h"
@@ -27,12 +28,6 @@
 #include <cstdlib>
 
 namespace {
-
-SongPtr currentSong()
-{
-    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    return delegate ? delegate->currentSong() : nullptr;
-}
 
 // The file date as the menu shows it: the locale's medium date (its long form without the weekday, the month
 // abbreviated) and its short time.
@@ -274,7 +269,7 @@ void SongListViewController::search()
         return;
     songs->setFilter(m_searchField->text());
     reloadRows();
-    const SongPtr shown = currentSong();
+    const SongPtr shown = PaneContext::currentSong();
     int target = shown ? m_songsTable->rowOfPath(shown->path()) : -1;
     if (target < 0) {
         // The current song is filtered out. Switching to the first row while the editor holds unsaved changes

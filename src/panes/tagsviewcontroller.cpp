@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
+#include "panecontext.h"
 #include "prefs.h"
 #include "songcolumns.h"
 #include "songcontextmenus.h"
@@ -19,20 +20,9 @@
 
 namespace {
 
-SongPtr currentSong()
-{
-    const VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
-    return delegate ? delegate->currentSong() : nullptr;
-}
-
 Songs *library()
 {
     return AppContext::instance()->songs();
-}
-
-Prefs *settings()
-{
-    return AppContext::instance()->prefs();
 }
 
 } // namespace
@@ -89,7 +79,7 @@ void TagsViewController::buildContextMenu()
 void TagsViewController::refresh()
 {
     Songs *songs = library();
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     if (!songs || !prefs)
         return;
     if (VellorinAppDelegate *delegate = VellorinAppDelegate::instance())
@@ -110,7 +100,7 @@ void TagsViewController::fillPopupMenu()
     // Each item holds its tag; the first, the songs without tags, holds the empty tag.
     const QSignalBlocker quiet(m_tagsPopup);
     const Songs &songs = *library();
-    const QString stored = settings()->currentTag().value_or(QString());
+    const QString stored = PaneContext::settings()->currentTag().value_or(QString());
     m_tagsPopup->clear();
     m_tagsPopup->addItem(tr("Songs w/o tags"), QString());
     for (const QString &tag : SongContextMenus::sortedTagNames(songs.songsByTag())) {
@@ -136,13 +126,13 @@ void TagsViewController::selectTag(int index)
     if (index < 0 || !library())
         return;
     m_currentTag = m_tagsPopup->itemData(index).toString();
-    settings()->setCurrentTag(m_currentTag);
-    settings()->save();
+    PaneContext::settings()->setCurrentTag(m_currentTag);
+    PaneContext::settings()->save();
     fillSongs();
     reloadRows();
     selectCurrentSong();
     m_removeTagMenuItem->setEnabled(!m_currentTag.isEmpty());
-    m_menus->fillTagsPopupMenuForSong(currentSong().get());
+    m_menus->fillTagsPopupMenuForSong(PaneContext::currentSong().get());
 }
 
 void TagsViewController::selectCurrentSong()
@@ -185,7 +175,7 @@ SongPtr TagsViewController::prevSong() const
 
 void TagsViewController::sortByColumn(int column)
 {
-    Prefs *prefs = settings();
+    Prefs *prefs = PaneContext::settings();
     Songs *songs = library();
     if (!prefs || !songs)
         return;
@@ -218,7 +208,7 @@ void TagsViewController::tagsChanged()
 
 void TagsViewController::deleteSelectedSong()
 {
-    const SongPtr song = currentSong();
+    const SongPtr song = PaneContext::currentSong();
     if (!song || song->path().isEmpty())
         return;
     Dialogs::Alert alert;
