@@ -25,6 +25,11 @@ public:
     bool chords = false;
     // In points.
     float height = 0;
+    // A lyric line's rows, which its height is made of: the chord row above the words, and the row of words.
+    bool chordRow = false;
+    bool wordRow = false;
+    // The text line goes on in the next record: it did not fit the column whole.
+    bool broken = false;
     // The cells of a grid row; none for other lines.
     std::optional<QList<GridCell>> gridCells;
     // The picture of an image line; null for other lines.

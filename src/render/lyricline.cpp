@@ -43,7 +43,7 @@ TextRange LyricLine::draw(TextRange range, float &y, bool chorusMode)
     const bool chordsAbove = !m_view.inlinechords();
     const bool hasChords =
         m_view.showChords() && QStringView(m_text).mid(range.location, end - range.location).contains(u'[');
-    const float chordRow = hasChords && chordsAbove ? chordRowHeight() : 0;
+    const float chordRow = hasChords && chordsAbove ? chordRowHeight(m_view) : 0;
     const int marker = m_view.prefs()->chorusMarker();
 
     Pen pen;
@@ -90,10 +90,14 @@ TextRange LyricLine::draw(TextRange range, float &y, bool chorusMode)
     m_view.raiseMaxwidth(pen.x);
     m_view.raiseMaxwidth(pen.chordX);
     const qsizetype consumed = pos >= end ? range.length : pos - range.location;
-    if (hasChords && !QStringView(m_text).mid(range.location, consumed).contains(u'['))
+    m_chordRow = chordRow != 0;
+    if (hasChords && !QStringView(m_text).mid(range.location, consumed).contains(u'[')) {
         y -= chordRow; // a wrapped continuation without chords has no chord row
+        m_chordRow = false;
+    }
     const bool lyrics = m_view.showLyrics();
-    if ((lyrics && pen.hasLyrics) || pen.hasComment || (lyrics && !hasChords) || (lyrics && !chordsAbove))
+    m_wordRow = (lyrics && pen.hasLyrics) || pen.hasComment || (lyrics && !hasChords) || (lyrics && !chordsAbove);
+    if (m_wordRow)
         y += m_view.m_textMetrics.height();
     if (chorusMode)
         drawChorusMarker(marker, top, y);
@@ -150,12 +154,21 @@ qsizetype LyricLine::fittingPartOfWord(qsizetype pos, qsizetype afterWord, const
     return breaks[fitting];
 }
 
-float LyricLine::chordRowHeight() const
+float LyricLine::chordRowHeight(const SongView &view)
 {
-    if (m_view.appPrefs().showChordDiagrams())
-        return float(m_view.chordDiagramSize().height());
-    const TextMetrics &chord = m_view.m_chordMetrics;
-    return float(m_view.showLyrics() ? chord.capHeight() + chord.descent() : chord.height());
+    if (view.appPrefs().showChordDiagrams())
+        return float(view.chordDiagramSize().height());
+    const TextMetrics &chord = view.m_chordMetrics;
+    return float(view.showLyrics() ? chord.capHeight() + chord.descent() : chord.height());
+}
+
+float LyricLine::heightOfRows(const SongView &view, bool chordRow, bool wordRow)
+{
+    // The steps of draw from y = 0, in its float arithmetic.
+    float y = chordRow ? chordRowHeight(view) : 0;
+    if (wordRow)
+        y += view.m_textMetrics.height();
+    return y;
 }
 
 float LyricLine::spaceWidth() const

@@ -26,6 +26,11 @@ public:
     // fits, broken between characters) and moves y down by the
     // line's height; returns the part of the range consumed.
     TextRange draw(TextRange range, float &y, bool chorusMode);
+    // The rows of the line last drawn: a chord row above its words, a row of words.
+    bool hasChordRow() const { return m_chordRow; }
+    bool hasWordRow() const { return m_wordRow; }
+    // The height draw gives a line of those rows from a top of 0, at the view's zoom.
+    static float heightOfRows(const SongView &view, bool chordRow, bool wordRow);
 
 private:
     // What the walk through a word is inside of.
@@ -48,7 +53,7 @@ private:
         qsizetype linkCount;
     };
 
-    float chordRowHeight() const;
+    static float chordRowHeight(const SongView &view);
     float spaceWidth() const;
     bool overflows(const Pen &pen) const;
     // Where a word may be broken: between grapheme clusters of its lyrics, never inside a chord or a
@@ -110,4 +115,6 @@ private:
     // The record's texts, drawn together when it is done.
     TextBatch m_texts;
     const DirectiveOwner m_owner;
+    bool m_chordRow = false;
+    bool m_wordRow = false;
 };

@@ -14,25 +14,43 @@
 void PrintChordRows::calcChordLinesForWidth(const SongView &view, const Prefs &settings, float width,
                                             const QStringList &names)
 {
+    setChords(view, settings, names);
+    calcRowsForWidth(width);
+}
+
+void PrintChordRows::setChords(const SongView &view, const Prefs &settings, const QStringList &names)
+{
     m_view = &view;
-    m_chordlines.clear();
     m_songchordnames = shownNames(view, names);
     m_definedOnly = settings.printOnlyDefinedChords();
-    m_perRow = ChordGrid::chordsPerRow(settings.numPrintChordsPerRow(), view.numColumns());
+    m_perRowSetting = settings.numPrintChordsPerRow();
+    m_noRows = !settings.printChords() || names.isEmpty() || DiagramSettings::current().instrument.isKeyboard();
+    m_drawable.clear();
+    if (m_noRows)
+        return;
+    m_drawable.reserve(listSize());
+    for (qsizetype i = 0; i < listSize(); ++i)
+        m_drawable.append(m_definedOnly || chordAt(i).has_value());
+}
+
+void PrintChordRows::calcRowsForWidth(float width)
+{
+    m_chordlines.clear();
+    m_perRow = ChordGrid::chordsPerRow(m_perRowSetting, m_view->numColumns());
     Log::write(QStringLiteral("calcChordLinesForWidth for width %1 numColumns %2 numchords %3")
                    .arg(width)
-                   .arg(view.numColumns())
+                   .arg(m_view->numColumns())
                    .arg(m_perRow));
-    if (!settings.printChords() || names.isEmpty() || DiagramSettings::current().instrument.isKeyboard())
+    if (m_noRows)
         return;
     const float cell = width / float(m_perRow);
     float height = 1.2f * cell;
-    if (view.printing())
+    if (m_view->printing())
         height = std::round(height);
     // Rows count drawable chords rather than adding up cell widths, whose float sum can pass the width early.
     int inRow = m_perRow;
-    for (qsizetype i = 0; i < listSize(); ++i) {
-        if (!m_definedOnly && !chordAt(i))
+    for (qsizetype i = 0; i < m_drawable.size(); ++i) {
+        if (!m_drawable[i])
             continue;
         if (inRow == m_perRow) {
             if (!m_chordlines.isEmpty())
@@ -47,7 +65,7 @@ void PrintChordRows::calcChordLinesForWidth(const SongView &view, const Prefs &s
         ++inRow;
     }
     if (!m_chordlines.isEmpty())
-        m_chordlines.last().range.length = listSize() - m_chordlines.last().range.location;
+        m_chordlines.last().range.length = m_drawable.size() - m_chordlines.last().range.location;
 }
 
 QStringList PrintChordRows::shownNames(const SongView &view, const QStringList &names)

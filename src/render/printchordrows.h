@@ -23,6 +23,10 @@ public:
     // chord names in order of first use; the rows hold them spelled as the view shows them, each once. Rows are made
     // when settings ask for printed chords, the song has chord names and the instrument is not a keyboard.
     void calcChordLinesForWidth(const SongView &view, const Prefs &settings, float width, const QStringList &names);
+    // The two halves of the above, for a song whose rows are tried at several widths: the chord list, with each
+    // entry's diagram looked up once, then the rows for a column of the width at the view's column count.
+    void setChords(const SongView &view, const Prefs &settings, const QStringList &names);
+    void calcRowsForWidth(float width);
 
     const QList<LineInfo> &chordlines() const { return m_chordlines; }
     const QStringList &songchordnames() const { return m_songchordnames; }
@@ -41,6 +45,11 @@ private:
     const SongView *m_view = nullptr;
     QList<LineInfo> m_chordlines;
     QStringList m_songchordnames;
+    // Per entry of the chord list: it has a diagram, so it takes a cell.
+    QList<bool> m_drawable;
     bool m_definedOnly = false;
+    // No rows at all: the settings print no chords, the song has none, or the instrument is a keyboard.
+    bool m_noRows = true;
+    int m_perRowSetting = 1;
     int m_perRow = 1;
 };

@@ -3,6 +3,7 @@
 
 #include "gridline.h"
 #include "log.h"
+#include "lyricline.h"
 #include "prefs.h"
 #include "songsettings.h"
 #include "songview.h"
@@ -14,7 +15,10 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -212,7 +216,7 @@ TextRange SongLayout::layOutLine(TextRange range, Classified kind)
         else if (kind == Classified::Subtitle)
             record.range = m_view.drawSubTitle(m_text, range, m_usableWidth, y, nullptr);
         else
-            record.range = m_view.drawLine(m_text, range, m_usableWidth, y, m_chorus, nullptr);
+            record.range = layOutLyricLine(range, y, record);
         next = {record.range.end(), range.length - record.range.length};
     }
     record.height = roundedForPrint(y);
@@ -225,7 +229,85 @@ TextRange SongLayout::layOutLine(TextRange range, Classified kind)
     // Blank text after a line is passed over: a rest of blanks, or one blank line after a tab or grid line.
     if (next.location < m_text.size() && QStringView(m_text).mid(next.location, next.length).trimmed().isEmpty())
         next = lineAt(next.end());
+    else if (kind == Classified::LaidOut && !m_inTab && !m_inGrid && next.length > 0)
+        m_view.m_lines.last().broken = true;
     return next;
+}
+
+TextRange SongLayout::layOutLyricLine(TextRange range, float &y, LineInfo &record)
+{
+    LyricLine line(m_view, m_text, m_usableWidth, nullptr);
+    const TextRange consumed = line.draw(range, y, m_chorus);
+    record.chordRow = line.hasChordRow();
+    record.wordRow = line.hasWordRow();
+    return consumed;
+}
+
+std::optional<QList<LineInfo>> SongLayout::linesAtViewZoom()
+{
+    QList<LineInfo> lines = m_view.m_lines;
+    const bool measurable = std::none_of(
+        lines.cbegin(), lines.cend(), [](const LineInfo &line) { return line.tab || line.gridCells || line.broken; });
+    if (!measurable)
+        return std::nullopt;
+    // The view keeps the fonts and the title state of its last layout, whose lines are read here.
+    SongView &view = m_view;
+    const std::array<QFont, 5> fonts = {view.m_textfont, view.m_chordfont, view.m_commentfont, view.m_tabfont,
+                                        view.m_highlightfont};
+    const std::array<TextMetrics, 5> laidOut = {view.m_textMetrics, view.m_chordMetrics, view.m_commentMetrics,
+                                                view.m_tabMetrics, view.m_highlightMetrics};
+    const float titlefontsize = view.m_titlefontsize;
+    const float titlewidth = view.m_titlewidth;
+    setFonts(*view.prefs());
+    const bool unwrapped = noLineOutgrows(laidOut);
+    view.m_titlefontsize = 0;
+    for (LineInfo &line : lines) {
+        if (!unwrapped)
+            break;
+        float y = 0;
+        if (line.title)
+            view.drawTitle(m_text, line.range, m_usableWidth, y, nullptr);
+        else if (line.subtitle)
+            view.drawSubTitle(m_text, line.range, m_usableWidth, y, nullptr);
+        else if (!line.image.isNull())
+            view.drawImage(line.image, m_usableWidth, y, nullptr);
+        else if (!line.newPage)
+            y = LyricLine::heightOfRows(view, line.chordRow, line.wordRow);
+        line.height = roundedForPrint(y);
+    }
+    std::tie(view.m_textfont, view.m_chordfont, view.m_commentfont, view.m_tabfont, view.m_highlightfont) =
+        std::tuple_cat(fonts);
+    std::tie(view.m_textMetrics, view.m_chordMetrics, view.m_commentMetrics, view.m_tabMetrics,
+             view.m_highlightMetrics) = std::tuple_cat(laidOut);
+    view.m_titlefontsize = titlefontsize;
+    view.m_titlewidth = titlewidth;
+    if (!unwrapped)
+        return std::nullopt;
+    return lines;
+}
+
+bool SongLayout::noLineOutgrows(const std::array<TextMetrics, 5> &laidOut) const
+{
+    // A lyric line is as wide as a sum of widths in the text, chord, comment and highlight fonts and of chord
+    // diagrams, which no zoom changes. So no line at the view's zoom is wider than the widest laid out times
+    // the largest ratio of a font's widths now to its widths then.
+    const SongView &view = m_view;
+    const std::array<std::pair<const TextMetrics &, const TextMetrics &>, 4> fonts = {{
+        {view.m_textMetrics, laidOut[0]},
+        {view.m_chordMetrics, laidOut[1]},
+        {view.m_commentMetrics, laidOut[2]},
+        {view.m_highlightMetrics, laidOut[4]},
+    }};
+    const QString space = QStringLiteral(" ");
+    double ratio = view.appPrefs().showChordDiagrams() ? 1.0 : 0.0;
+    for (const auto &[now, then] : fonts) {
+        const qreal before = then.width(space);
+        if (!(before > 0))
+            return false;
+        ratio = std::max(ratio, now.width(space) / before);
+    }
+    // The margin stands far above what rounding the sums to floats can add.
+    return double(view.m_maxwidth) * ratio * 1.001 <= double(m_usableWidth);
 }
 
 void SongLayout::appendRecord(LineInfo record)

@@ -4,9 +4,13 @@
 #include "lineclassifier.h"
 #include "lineinfo.h"
 #include "song.h"
+#include "textmetrics.h"
 
 #include <QList>
 #include <QString>
+
+#include <array>
+#include <optional>
 
 class Prefs;
 class SongView;
@@ -21,6 +25,10 @@ public:
     SongLayout(SongView &view, const QString &text, float width);
 
     void run();
+    // The view's records of its last layout with the heights this pass would give them at the view's zoom,
+    // measured without laying the text out again; none when only a new layout can tell: a line broken over
+    // records, a tab or grid line, or a line that might no longer fit the width. The view keeps its last layout.
+    std::optional<QList<LineInfo>> linesAtViewZoom();
 
 private:
     enum class Classified { Dropped, LaidOut, Title, Subtitle };
@@ -29,11 +37,16 @@ private:
     void setFonts(const Prefs &prefs);
     // Sorts one line into its kind and applies the effects of directive lines.
     Classified classify(const QString &line, const QString &trimmed);
+    // No lyric line measured in the view's fonts would be wider than the usable width, given the fonts the view's
+    // lines were laid out in (text, chord, comment, tab, highlight) and the widest of them.
+    bool noLineOutgrows(const std::array<TextMetrics, 5> &laidOut) const;
     // The line is for this view: "{sot-<user>}" or "{sot-<instrument>" (likewise "sog").
     bool sectionIsForThisView(const QString &trimmed, const QString &name) const;
     void startTabOrGridSection(const QString &trimmed, const QString &name, bool forSomeone);
     // Makes the record of a laid-out line; returns the range the next iteration looks at.
     TextRange layOutLine(TextRange range, Classified kind);
+    // A lyric line's part that fits, with the rows its record's height is made of.
+    TextRange layOutLyricLine(TextRange range, float &y, LineInfo &record);
     void appendRecord(LineInfo record);
     void endTabSection();
     // Aligns the cells of the grid section's rows in columns and grows the rows that wrap.

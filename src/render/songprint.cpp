@@ -96,10 +96,13 @@ void SongPrint::calcAutoZoomPrintInfosForText(const QString &text, const QRectF 
     if (m_view.maxwidth() == 0 || songHeight == 0)
         return;
     Log::write(QStringLiteral("maxwidth %1").arg(m_view.maxwidth()));
+    QStringList chordNames = uniqueChordNames();
+    m_rows.setChords(m_view, m_settings, chordNames);
     const double zoom = searchAutoZoomColumns(area.size(), songHeight, m_settings.printMultiColumns() ? 4 : 1);
     // Auto-zoom never enlarges, and keeps a 2 % reserve.
     m_view.setZoomScale(float(std::min(1.0, zoom * 0.98)));
     const int columns = m_view.numColumns();
+    const float columnWidth = float(area.width() / columns);
     for (int attempt = 1; attempt <= kAutoZoomTries; ++attempt) {
         Log::write(
             QStringLiteral("Auto zoom printing calculates zoomScale %1, numColumns %2, totalHeightWithChords %3, "
@@ -109,16 +112,45 @@ void SongPrint::calcAutoZoomPrintInfosForText(const QString &text, const QRectF 
                 .arg(songHeight)
                 .arg(area.width())
                 .arg(area.height()));
-        // At full size in one column the lines laid out above are already the song's lines.
-        if (m_view.zoomScale() != 1.0f || columns != 1)
-            layOut(text, float(area.width() / columns));
+        // At full size in one column the lines laid out above are already the song's lines. A zoom that the
+        // heights of the lines laid out last show to be too large is passed over without a layout of its own;
+        // the last try is always laid out, since its pages are kept.
+        if (m_view.zoomScale() != 1.0f || columns != 1) {
+            const std::optional<QList<LineInfo>> measured =
+                attempt < kAutoZoomTries ? m_view.linesAtZoom(text, columnWidth) : std::nullopt;
+            if (measured &&
+                !fitsOnePage(PrintWalk(joinLines(*measured, m_rows.chordlines()), columns, area.height(), false),
+                             area.height())) {
+                m_view.setZoomScale(m_view.zoomScale() * 0.97f);
+                continue;
+            }
+            layOutAgain(text, columnWidth, chordNames);
+        }
         walk(area.size(), false);
-        if (pageCount() > 1)
-            Log::write(QStringLiteral("Autozoom printing would create more than one page"));
-        else if (m_printPages.isEmpty() || m_printPages.first().rect.height() <= area.height())
+        if (fitsOnePage(*m_walk, area.height()))
             return;
         if (attempt < kAutoZoomTries)
             m_view.setZoomScale(m_view.zoomScale() * 0.97f);
+    }
+}
+
+bool SongPrint::fitsOnePage(const PrintWalk &walk, double pageHeight)
+{
+    if (walk.pageCount() > 1) {
+        Log::write(QStringLiteral("Autozoom printing would create more than one page"));
+        return false;
+    }
+    const QList<PrintPageInfo> pages = walk.pages(0);
+    return pages.isEmpty() || pages.first().rect.height() <= pageHeight;
+}
+
+void SongPrint::layOutAgain(const QString &text, float columnWidth, QStringList &chordNames)
+{
+    m_view.calcLineInfosForText(text, columnWidth);
+    // The rows hold the song's chords, which no zoom changes: they are made again only if the names differ.
+    if (QStringList names = uniqueChordNames(); names != chordNames) {
+        chordNames = std::move(names);
+        m_rows.calcChordLinesForWidth(m_view, m_settings, columnWidth, chordNames);
     }
 }
 
@@ -127,7 +159,7 @@ double SongPrint::searchAutoZoomColumns(QSizeF area, double songHeight, int colu
     const double border = m_view.outerborder();
     for (;; --columns) {
         m_view.setNumColumns(columns);
-        m_rows.calcChordLinesForWidth(m_view, m_settings, float(area.width() / columns), uniqueChordNames());
+        m_rows.calcRowsForWidth(float(area.width() / columns));
         double total = songHeight;
         for (const LineInfo &row : m_rows.chordlines())
             total += row.height;

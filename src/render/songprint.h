@@ -60,11 +60,18 @@ public:
 
 private:
     void layOut(const QString &text, float columnWidth);
+    // Lays the song out again at the view's zoom for a try of auto-zoom; chordNames: the names the chord rows
+    // hold, updated when the rows must be made again.
+    void layOutAgain(const QString &text, float columnWidth, QStringList &chordNames);
     void walk(QSizeF area, bool pageBreaks);
     void clearPages();
     // Column count and zoom of print auto-zoom before the tries: the most columns (4 or 1 to start with) that
-    // the song still needs at the zoom that fits them, and that zoom.
+    // the song still needs at the zoom that fits them, and that zoom. The chord rows' chords are set; their rows
+    // are left made for the columns chosen.
     double searchAutoZoomColumns(QSizeF area, double songHeight, int columns);
+    // A walk of auto-zoom's tries puts the song on one page no taller than the height; it logs when the song
+    // takes more pages.
+    static bool fitsOnePage(const PrintWalk &walk, double pageHeight);
     void drawSeparators(QPainter &painter, int columns, double columnWidth, double pageHeight) const;
     // The titles of the view's chord records, each once, in order of first use.
     QStringList uniqueChordNames() const;

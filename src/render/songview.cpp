@@ -115,6 +115,11 @@ void SongView::calcLineInfosForText(const QString &text, float width)
     ++m_layoutGeneration;
 }
 
+std::optional<QList<LineInfo>> SongView::linesAtZoom(const QString &text, float width)
+{
+    return SongLayout(*this, text, width).linesAtViewZoom();
+}
+
 void SongView::adjustFrameForView(QSizeF visibleSize, bool autozoom)
 {
     SongFrame(*this).adjustFrameForView(visibleSize, autozoom);

@@ -50,6 +50,10 @@ public:
     void calcLineInfosForText(const QString &text, float width);
     // The sum of all record heights plus the border above and below.
     float heightOfSong() const;
+    // The records of the last layout with the heights that laying the text out again at the view's zoom for the
+    // width would give them, found without laying it out; none when only a new layout can tell (a line broken
+    // over records, a tab or grid line, a line that might not fit the width). The view keeps its last layout.
+    std::optional<QList<LineInfo>> linesAtZoom(const QString &text, float width);
 
     // --- On screen (a thin widget shows the view; sizes in points, positions in view coordinates) ---
     // Lays the song out for the visible size of the view's scroll area, chooses its columns and, with autozoom,

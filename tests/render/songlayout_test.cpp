@@ -414,3 +414,81 @@ TEST_F(SongLayoutTest, settingsForDisplayComeFromTheApplication)
     layOutSong(QStringLiteral("[C]la\n"));
     EXPECT_FLOAT_EQ(view.lines()[0].height, float(chordRowHeight() + textHeight())); // names, not diagrams
 }
+
+// Print auto-zoom passes over a zoom that these heights show too large without laying the song out there: they
+// must be the very heights a layout at that zoom gives, or it could choose another zoom.
+TEST_F(SongLayoutTest, LinesAtAnotherZoomHaveTheHeightsALayoutThereGives)
+{
+    prefs.setShowTitleSubtitle(true);
+    const QString songText = QStringLiteral("{title: A Title Long Enough To Be Made Smaller In A Narrow Column}\n"
+                                            "{subtitle: Someone}\n"
+                                            "[C]Words under [G]chords\n"
+                                            "Words alone\n"
+                                            "[Am] [F]\n"
+                                            "\n"
+                                            "{c: A comment}\n"
+                                            "Words {ci: in-line comment} and [D]more\n"
+                                            "{soc}\n[D]In the [E]chorus\n{eoc}\n"
+                                            "{soh}[C]Highlighted{eoh} words\n"
+                                            "{new_page}\n"
+                                            "Last line\n");
+    struct Case
+    {
+        const char *name;
+        bool printing;
+        bool lyrics;
+        bool inlineChords;
+        bool diagrams;
+    };
+    const Case cases[] = {
+        {"printing", true, true, false, false},      {"on screen", false, true, false, false},
+        {"chords only", true, false, false, false},  {"in-line chords", true, true, true, false},
+        {"chord diagrams", true, true, false, true},
+    };
+    for (const Case &c : cases) {
+        view.setPrinting(c.printing);
+        view.setShowLyrics(c.lyrics);
+        prefs.setInlinechords(c.inlineChords);
+        prefs.setShowChordDiagrams(c.diagrams);
+        for (const float zoom : {0.93f, 0.71f, 0.52f}) {
+            const float width = 555.0f / 2;
+            view.setZoomScale(1.0f);
+            layOut(songText, 555);
+            const QList<LineInfo> before = view.lines();
+            view.setZoomScale(zoom);
+            const std::optional<QList<LineInfo>> measured = view.linesAtZoom(text, width);
+            EXPECT_EQ(view.lines().size(), before.size()) << c.name << " keeps its layout";
+            view.calcLineInfosForText(text, width);
+            ASSERT_TRUE(measured) << c.name << " at " << zoom;
+            ASSERT_EQ(measured->size(), view.lines().size()) << c.name << " at " << zoom;
+            for (qsizetype i = 0; i < measured->size(); ++i) {
+                EXPECT_EQ(measured->at(i).range, view.lines().at(i).range) << c.name << " at " << zoom << " line " << i;
+                EXPECT_EQ(measured->at(i).height, view.lines().at(i).height)
+                    << c.name << " at " << zoom << " line " << i;
+            }
+        }
+    }
+}
+
+TEST_F(SongLayoutTest, LinesAtAnotherZoomAreNotMeasuredWhereALineMightWrapDifferently)
+{
+    const QString wide = QStringLiteral("[C]A line of words wide enough to fill a column");
+    struct Case
+    {
+        const char *name;
+        QString body;
+        float width;
+    };
+    const Case cases[] = {
+        {"a line broken over records", wide, 150},
+        {"a line that would not fit the narrower width", wide, 400},
+        {"a tab line", QStringLiteral("{sot}\ne|---0---|\n{eot}\n"), 400},
+        {"a grid row", QStringLiteral("{sog}\n| C . | G . |\n{eog}\n"), 400},
+    };
+    for (const Case &c : cases) {
+        view.setZoomScale(1.0f);
+        layOutSong(c.body, c.width);
+        view.setZoomScale(0.9f);
+        EXPECT_FALSE(view.linesAtZoom(text, c.width / 2)) << c.name;
+    }
+}
