@@ -182,23 +182,23 @@ qreal CharAdvances::learnPairs(QStringView text, bool *learnt)
     const Shaped shaped = shape(text.toString(), m_font);
     if (shaped.glyphs.size() != text.size())
         return shaped.advance;
-    // Each glyph's advance as shaped in the text, its own advance and its kerning with the next.
-    QList<qint64> shapedAdvances;
+    // Each glyph's kerning with the next: its advance as shaped in the text less its own.
+    QList<qint64> kernings;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qreal next = i + 1 < text.size() ? shaped.positions[i + 1].x() : shaped.advance;
         const std::optional<qint64> advance = inUnits(next - shaped.positions[i].x());
         const std::optional<Glyph> own = character(text[i].unicode());
         if (!advance || !own || own->index != shaped.glyphs[i])
             return shaped.advance;
-        shapedAdvances.append(*advance - own->advance);
+        kernings.append(*advance - own->advance);
     }
     // The last glyph kerns with nothing: were its advance changed, the text shaped otherwise than pair by pair.
-    if (shapedAdvances.last() != 0)
+    if (kernings.last() != 0)
         return shaped.advance;
     if (m_pairs.size() >= kKeptPairs)
         m_pairs.clear();
     for (qsizetype i = 0; i + 1 < text.size(); ++i)
-        m_pairs.insert(pairKey(text[i], text[i + 1]), shapedAdvances[i]);
+        m_pairs.insert(pairKey(text[i], text[i + 1]), kernings[i]);
     if (learnt)
         *learnt = true;
     return shaped.advance;
