@@ -58,8 +58,9 @@ void layout(benchmark::State &state, const BenchSong &song, float width)
 }
 
 // The first layout in the process, before any other benchmark: it also pays whatever a layout makes once and
-// start-up has not prepared (shaping the song's words, patterns). One sample per process: bench/run.sh runs it in a few
-// more processes for a median, to set beside a later layout of the same song (layout/width:560).
+// start-up has not prepared (the kerning of letter pairs start-up did not learn, patterns, the records' first
+// growth). One sample per process: bench/run.sh runs it in a few more processes for a median, to set beside a
+// later layout of the same song (layout/width:560).
 void firstLayout(benchmark::State &state, const BenchSong &song)
 {
     // As the application does at start-up, before the user picks a song.

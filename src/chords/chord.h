@@ -168,3 +168,7 @@ private:
     QString m_title;
     QRectF m_bounds;
 };
+
+// Its members move as plain memory, so a growing list of chords (a song's chord hits) moves them without
+// copying each one.
+Q_DECLARE_TYPEINFO(Chord, Q_RELOCATABLE_TYPE);

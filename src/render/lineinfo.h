@@ -44,3 +44,7 @@ public:
     QColor highlightcolor;
     float titlefontsize = 0;
 };
+
+// Its members move as plain memory, so the growing list of a long song's records moves them without copying
+// each one.
+Q_DECLARE_TYPEINFO(LineInfo, Q_RELOCATABLE_TYPE);

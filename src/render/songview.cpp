@@ -106,6 +106,8 @@ void SongView::prepareFonts()
     for (const auto &font : {prefs.textfontprefs(), prefs.chordfontprefs(), prefs.commentfontprefs(),
                              prefs.tabfontprefs(), prefs.highlightfontprefs()})
         TextMetrics::prepare(font->fontWithScale(1.0f));
+    for (const QFont &heading : TitleLine::headingFonts(prefs))
+        TextMetrics::lookUp(heading);
 }
 
 void SongView::calcLineInfosForText(const QString &text, float width)

@@ -37,14 +37,22 @@ TextRange TitleLine::drawSubTitle(const QString &text, TextRange range, float wi
     return range;
 }
 
+QList<QFont> TitleLine::headingFonts(const Prefs &prefs)
+{
+    return {headingFont(prefs, kTitleScale, true), headingFont(prefs, kSubtitleScale, false)};
+}
+
+QFont TitleLine::headingFont(const Prefs &prefs, float scale, bool bold)
+{
+    QFont font = prefs.textfontprefs()->fontWithScale(scale);
+    font.setBold(font.bold() || bold);
+    return font;
+}
+
 float TitleLine::drawHeading(const QString &heading, float unzoomedScale, float scale, bool bold, float width, float &y)
 {
     const FontPrefs &fontPrefs = *m_view.prefs()->textfontprefs();
-    auto fontAt = [&](float atScale) {
-        QFont font = fontPrefs.fontWithScale(atScale);
-        font.setBold(font.bold() || bold);
-        return font;
-    };
+    auto fontAt = [&](float atScale) { return headingFont(*m_view.prefs(), atScale, bold); };
     // At another zoom the heading is measured from its face at its unzoomed size, as the song's words are.
     auto sizeIn = [&](const QFont &font) {
         if (m_view.zoomScale() == 1.0f)

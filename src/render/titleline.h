@@ -4,6 +4,10 @@
 #include "song.h"
 #include "textbatch.h"
 
+#include <QFont>
+#include <QList>
+
+class Prefs;
 class QPainter;
 class SongView;
 
@@ -18,8 +22,11 @@ public:
     TextRange drawTitle(const QString &text, TextRange range, float width, float &y);
     // The value of "st", "subtitle" or "artist" at 0.8 times the title scale (1.2 times the zoom without a title).
     TextRange drawSubTitle(const QString &text, TextRange range, float width, float &y);
+    // The title's and subtitle's fonts at zoom 1, when they fit.
+    static QList<QFont> headingFonts(const Prefs &prefs);
 
 private:
+    static QFont headingFont(const Prefs &prefs, float scale, bool bold);
     // Draws the text at the scale, shrunk to the width; returns the scale used. unzoomedScale: the heading's scale
     // at zoom 1.
     float drawHeading(const QString &heading, float unzoomedScale, float scale, bool bold, float width, float &y);

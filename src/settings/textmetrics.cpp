@@ -1,6 +1,7 @@
 // Measuring and drawing text in points on every device.
 #include "textmetrics.h"
 
+#include "charadvances.h"
 #include "textbatch.h"
 
 #include <QCache>
@@ -42,6 +43,7 @@ TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     , m_descent(metrics.descent() / magnification)
     , m_leading(metrics.leading() / magnification)
     , m_widths(std::make_shared<QHash<QString, qreal>>())
+    , m_advances(std::make_shared<CharAdvances>(measuredFont(font)))
 {}
 
 TextMetrics TextMetrics::shared(const QFont &font)
@@ -98,7 +100,15 @@ void TextMetrics::prepare(const QFont &font)
             characters += QChar(c);
         return characters;
     }();
-    shared(font).m_measured.horizontalAdvance(common);
+    // Small letters and the marks between words: every pair of them is learnt at once. Pairs with capitals,
+    // digits and other signs are learnt from the first words that hold them.
+    static const QString pairCharacters = QStringLiteral("abcdefghijklmnopqrstuvwxyz ,.'");
+    shared(font).m_advances->prepare(common, pairCharacters);
+}
+
+void TextMetrics::lookUp(const QFont &font)
+{
+    QFontMetricsF(measuredFont(font), referenceDevice()).ascent();
 }
 
 qreal TextMetrics::capHeight() const
@@ -114,7 +124,8 @@ qreal TextMetrics::width(const QString &text) const
     if (known == m_widths->constEnd()) {
         if (m_widths->size() >= kKeptWidths)
             m_widths->clear();
-        known = m_widths->insert(text, m_measured.horizontalAdvance(text) / magnification);
+        const std::optional<qreal> summed = m_advances->width(text);
+        known = m_widths->insert(text, (summed ? *summed : m_measured.horizontalAdvance(text)) / magnification);
     }
     return *known * m_widthScale;
 }
@@ -122,7 +133,7 @@ qreal TextMetrics::width(const QString &text) const
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)
 {
     const TextMetrics metrics(font);
-    return {metrics.width(text), metrics.height()};
+    return {metrics.m_measured.horizontalAdvance(text) / magnification, metrics.height()};
 }
 
 void TextMetrics::drawAtPoint(QPainter *painter, const QString &text, QPointF topLeft, const QFont &font,

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class CharAdvances;
 class QPainter;
 class QPaintDevice;
 
@@ -35,9 +36,11 @@ public:
     // scaled by the ratio of their sizes. Shaping every word again at each zoom a song is tried at costs far more
     // than it changes: unhinted advances follow the size to a few thousandths of a point in a line.
     static TextMetrics zoomed(const QFont &font, const QFont &unzoomed);
-    // Looks the font up and loads the advances of the characters most songs are written in, so that the first
-    // song laid out in it does not pay for them. Fonts belong to the thread: call it on the one that lays out.
+    // Looks the font up and shapes the characters most songs are written in, so that the first song laid out in
+    // it does not pay for them. Fonts belong to the thread: call it on the one that lays out.
     static void prepare(const QFont &font);
+    // Looks the font up in the font system, as measuring any text in it first does.
+    static void lookUp(const QFont &font);
 
     // The font's measures are kept as numbers: asking the font for them again costs a font engine look-up each
     // time, and layout asks for them for every line.
@@ -52,11 +55,13 @@ public:
     // Widths are kept per text: a song measures the same words again and again. A width is the advance Qt's
     // own metrics give on the reference device, the same to the last bit as the text shaped for drawing
     // (ShapedText) but without making its glyph runs: most words of a long song are laid out and never drawn.
+    // A new text in the Latin script is summed from its characters (CharAdvances), any other shaped whole.
     qreal width(const QString &text) const;
     // The baseline of text whose top is at y.
     qreal baseline(qreal top) const { return top + ascent(); }
 
-    // Width and height of the text in the font.
+    // Width and height of the text in the font, shaped whole: for texts met once in a font (a heading at the
+    // scale that fits it).
     static QSizeF sizeWithFont(const QString &text, const QFont &font);
     // Draws the text with its top-left corner at the point. The painter's coordinates are points: it is
     // scaled by pointScale() of its device. An invalid colour draws in black. Many texts are drawn more
@@ -86,4 +91,6 @@ private:
     mutable std::optional<qreal> m_capHeight;
     // Widths in m_font, shared by copies and by the metrics of its zoomed sizes.
     std::shared_ptr<QHash<QString, qreal>> m_widths;
+    // The advances of its characters and their pairs, shared in the same way.
+    std::shared_ptr<CharAdvances> m_advances;
 };
