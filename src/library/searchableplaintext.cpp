@@ -120,6 +120,13 @@ public:
         m_data[m_length++] = char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
     }
 
+    // Ends what was kept so far with a byte of its own: what follows folds as a text of its own.
+    void close(char byte)
+    {
+        flushRun();
+        append(&byte, 1);
+    }
+
     QByteArray take()
     {
         flushRun();
@@ -266,6 +273,20 @@ QByteArray SearchablePlainText::folded(const QString &text)
     FoldedBuilder folded(text.size());
     for (const QChar c : text)
         folded.keep(c.unicode());
+    return folded.take();
+}
+
+QByteArray SearchablePlainText::foldedEach(std::initializer_list<QStringView> texts, char closing)
+{
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size() + 1;
+    FoldedBuilder folded(size);
+    for (const QStringView text : texts) {
+        for (const QChar c : text)
+            folded.keep(c.unicode());
+        folded.close(closing);
+    }
     return folded.take();
 }
 
