@@ -41,6 +41,12 @@ bool keeps(QString &kept, const QString &now)
     return same;
 }
 
+// Title, subtitle and key folded, in one array.
+QByteArray headingOf(const QString &title, const QString &subtitle, const QString &key)
+{
+    return SearchablePlainText::foldedEach({title, subtitle, key}, kEndOfText);
+}
+
 bool isPDFSong(const Song &song)
 {
     return dynamic_cast<const PDFSong *>(&song);
@@ -97,14 +103,7 @@ template <typename Work> void inRanges(size_t count, Work work)
 SongFilter::SongTexts SongFilter::textsOf(const QString &title, const QString &subtitle, const QString &key,
                                           const QString &text)
 {
-    return {nullptr,
-            false,
-            title,
-            subtitle,
-            key,
-            text,
-            SearchablePlainText::foldedEach({title, subtitle, key}, kEndOfText),
-            SearchablePlainText::of(text)};
+    return {nullptr, false, title, subtitle, key, text, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
@@ -151,7 +150,7 @@ std::vector<SongFilter::Haystacks> SongFilter::upToDate(const QList<SongPtr> &so
             const Refold &refold = refolds[index];
             SongTexts &texts = m_texts[size_t(refold.texts)];
             if (refold.heading)
-                texts.heading = SearchablePlainText::foldedEach({texts.title, texts.subtitle, texts.key}, kEndOfText);
+                texts.heading = headingOf(texts.title, texts.subtitle, texts.key);
             if (refold.plain)
                 texts.plain =
                     texts.isPDF ? SearchablePlainText::folded(texts.text) : SearchablePlainText::of(texts.text);

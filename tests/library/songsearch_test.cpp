@@ -42,7 +42,7 @@ protected:
         const char *keys[] = {"C", "Am", "f#", "Bb", nullptr};
         const char *folders[] = {"", "Folk/", "Rock/", "Chansons/"};
         write(QStringLiteral("Folk/Rover.cho"), "[Am]Over the hills\n", 3);
-        write(QStringLiteral("Stone.pdf"), pdfWithText(QStringLiteral("Heart of stone")), 4);
+        write(QStringLiteral("Sea Stone.pdf"), pdfWithText(QStringLiteral("Heart of stone")), 4);
         for (int number = 0; number < count; ++number) {
             const QString title =
                 QStringLiteral("Song %1 %2").arg(number).arg(number % 7 ? "Blue Sky" : "Heart of Gold");
