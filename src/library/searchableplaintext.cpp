@@ -10,6 +10,10 @@
 #include <cstring>
 #include <memory>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Line breaks and spaces beyond "\n", "\r", "\t" and " " (which the pattern also counts as such), and halves of
@@ -20,6 +24,52 @@ bool isLeftToPattern(char16_t c)
         return c == 0x0b || c == 0x0c;
     return c == 0x85 || c == 0xa0 || c == 0x1680 || c == 0x180e || (c >= 0x2000 && c <= 0x200a) || c == 0x2028 ||
            c == 0x2029 || c == 0x202f || c == 0x205f || c == 0x3000 || QChar::isSurrogate(c);
+}
+
+// Eight characters at once: a mask of two bits for each that is outside ASCII or one of the ASCII characters
+// given.
+#ifdef __SSE2__
+template <char16_t... Wanted> unsigned outsideAsciiOrOneOf(const char16_t *eight)
+{
+    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i *>(eight));
+    const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(chars, _mm_set1_epi16(short(0xff80))), _mm_setzero_si128());
+    __m128i found = _mm_andnot_si128(ascii, _mm_set1_epi16(-1));
+    ((found = _mm_or_si128(found, _mm_cmpeq_epi16(chars, _mm_set1_epi16(short(Wanted))))), ...);
+    return unsigned(_mm_movemask_epi8(found));
+}
+#endif
+
+// Whether the text holds a character that the pass by hand leaves to the pattern; most texts are ASCII, which
+// is ruled out eight characters at a time.
+bool holdsLeftToPattern(const char16_t *text, qsizetype size)
+{
+    qsizetype at = 0;
+#ifdef __SSE2__
+    for (; at + 8 <= size; at += 8)
+        if (outsideAsciiOrOneOf<0x0b, 0x0c>(text + at) && std::any_of(text + at, text + at + 8, isLeftToPattern))
+            return true;
+#endif
+    return std::any_of(text + at, text + size, isLeftToPattern);
+}
+
+// Characters no markup starts with, which fold to themselves lowered.
+bool isPlainAscii(char16_t c)
+{
+    return c < 0x80 && c != u'[' && c != u'{' && c != u'}' && c != u'#';
+}
+
+// How many characters from at on are plain ASCII: most of a song's lyrics, found eight at a time.
+qsizetype plainAsciiRun(const char16_t *text, qsizetype size, qsizetype at)
+{
+    qsizetype end = at;
+#ifdef __SSE2__
+    for (; end + 8 <= size; end += 8)
+        if (const unsigned stops = outsideAsciiOrOneOf<u'[', u'{', u'}', u'#'>(text + end))
+            return end + qsizetype(__builtin_ctz(stops) / 2) - at;
+#endif
+    while (end < size && isPlainAscii(text[end]))
+        ++end;
+    return end - at;
 }
 
 bool isLineBreak(char16_t c)
@@ -118,6 +168,27 @@ public:
         if (m_length == m_capacity)
             reserve(m_length * 2 + 16);
         m_data[m_length++] = char(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
+    }
+
+    // Ends what was kept so far with a byte of its own: what follows folds as a text of its own.
+    void close(char byte)
+    {
+        flushRun();
+        append(&byte, 1);
+    }
+
+    // Plain ASCII characters (isPlainAscii), lowered.
+    void keepPlainAscii(const char16_t *chars, qsizetype count)
+    {
+        flushRun();
+        if (m_length + count > m_capacity)
+            reserve(std::max(m_length + count, m_length * 2 + 16));
+        char *out = m_data + m_length;
+        for (qsizetype index = 0; index < count; ++index) {
+            const char16_t c = chars[index];
+            out[index] = char(c + (char16_t(c - u'A') < 26 ? u'a' - u'A' : 0));
+        }
+        m_length += count;
     }
 
     QByteArray take()
@@ -247,11 +318,15 @@ QByteArray SearchablePlainText::of(const QString &songText)
 {
     const char16_t *text = reinterpret_cast<const char16_t *>(songText.utf16());
     const qsizetype size = songText.size();
-    for (qsizetype at = 0; at < size; ++at)
-        if (isLeftToPattern(text[at]))
-            return byPattern(songText);
+    if (holdsLeftToPattern(text, size))
+        return byPattern(songText);
     FoldedBuilder folded(size);
     for (qsizetype at = 0; at < size;) {
+        if (const qsizetype run = plainAsciiRun(text, size, at)) {
+            folded.keepPlainAscii(text + at, run);
+            at += run;
+            continue;
+        }
         if (const qsizetype past = pastMarkup(text, size, at); past != at) {
             at = past;
             continue;
@@ -266,6 +341,20 @@ QByteArray SearchablePlainText::folded(const QString &text)
     FoldedBuilder folded(text.size());
     for (const QChar c : text)
         folded.keep(c.unicode());
+    return folded.take();
+}
+
+QByteArray SearchablePlainText::foldedEach(std::initializer_list<QStringView> texts, char closing)
+{
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size() + 1;
+    FoldedBuilder folded(size);
+    for (const QStringView text : texts) {
+        for (const QChar c : text)
+            folded.keep(c.unicode());
+        folded.close(closing);
+    }
     return folded.take();
 }
 

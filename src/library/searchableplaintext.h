@@ -3,6 +3,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+
+#include <initializer_list>
 
 class SearchablePlainText
 {
@@ -14,6 +17,8 @@ public:
     // SearchText::folded(text) as UTF-8, made in the same one pass: what titles, keys and the typed text are
     // compared in.
     static QByteArray folded(const QString &text);
+    // Each text folded as by folded() and followed by the byte closing, all in one array.
+    static QByteArray foldedEach(std::initializer_list<QStringView> texts, char closing);
 
 private:
     // The same by the markup pattern itself, for texts whose line breaks, spaces or surrogates the pass by

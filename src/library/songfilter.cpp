@@ -1,14 +1,15 @@
 // Searching songs by their folded texts.
 #include "songfilter.h"
 
+#include "derived.h"
 #include "pdfsong.h"
 #include "searchableplaintext.h"
 #include "song.h"
 
-#include <QSet>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <cstring>
 #include <string.h>
 
@@ -25,15 +26,36 @@ constexpr qsizetype kSongsWorthThreads = 2000;
 // Enough answers for a word typed letter by letter and a few letters deleted again.
 constexpr qsizetype kKeptAnswers = 32;
 
-QByteArray foldedUtf8(const QString &text)
+// Closes each text of a heading: UTF-8 never holds this byte, so neither does a folded search.
+constexpr char kEndOfText = char(0xff);
+
+// A string kept for what was folded from it, as now: true when the folded text stays the same, the string
+// being the very one it was (see Derived) or holding the same characters. Then the one now is kept, so that
+// next time the very string is recognised at a glance.
+bool keeps(QString &kept, const QString &now)
 {
-    return SearchablePlainText::folded(text);
+    if (Derived<QByteArray>::isSameString(kept, now))
+        return true;
+    const bool same = kept == now;
+    kept = now;
+    return same;
+}
+
+// Title, subtitle and key folded, in one array.
+QByteArray headingOf(const QString &title, const QString &subtitle, const QString &key)
+{
+    return SearchablePlainText::foldedEach({title, subtitle, key}, kEndOfText);
+}
+
+bool isPDFSong(const Song &song)
+{
+    return dynamic_cast<const PDFSong *>(&song);
 }
 
 // UTF-8 is self-synchronising: one folded text holds another exactly when their UTF-8 forms do. Sixteen
 // places are tried at once by their first and last bytes, which rules most of them out; the C library's search
 // takes the rest.
-bool holds(const QByteArray &haystack, const QByteArray &needle)
+bool holds(QByteArrayView haystack, const QByteArray &needle)
 {
     const char *text = haystack.constData();
     const char *wanted = needle.constData();
@@ -78,9 +100,10 @@ template <typename Work> void inRanges(size_t count, Work work)
 
 } // namespace
 
-QByteArray SongFilter::searchableText(const QString &songText)
+SongFilter::SongTexts SongFilter::textsOf(const QString &title, const QString &subtitle, const QString &key,
+                                          const QString &text)
 {
-    return SearchablePlainText::of(songText);
+    return {nullptr, false, title, subtitle, key, text, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
@@ -93,7 +116,7 @@ void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
 
 QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs)
 {
-    const QByteArray needle = foldedUtf8(text);
+    const QByteArray needle = SearchablePlainText::folded(text);
     prepare(songs, searchPDFs);
     // The narrowest kept answer this search lies within: each song the search finds, it found.
     const Answer *within = nullptr;
@@ -110,44 +133,68 @@ QList<SongPtr> SongFilter::matching(const QList<SongPtr> &songs, const QString &
     return m_answers.last().songs;
 }
 
-std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &songs, bool searchPDFs)
+std::vector<SongFilter::Haystacks> SongFilter::upToDate(const QList<SongPtr> &songs, bool searchPDFs)
 {
-    // Songs are read here, on the main thread; the threads fold strings alone.
-    struct Fold
-    {
-        Derived<QByteArray> *target;
-        QString source;
-        QByteArray (*fold)(const QString &);
-        QByteArray value;
-    };
-    std::vector<Fold> folds;
-    const auto foldIfChanged = [&folds](Derived<QByteArray> &target, const QString &source,
-                                        QByteArray (*fold)(const QString &)) {
-        if (!target.isFrom(source))
-            folds.push_back({&target, source, fold, {}});
-    };
-    std::vector<Searched> searched;
-    searched.reserve(size_t(songs.size()));
+    // Songs are read here, on the main thread; the threads fold the strings kept from them alone.
+    std::vector<qsizetype> indexes;
+    indexes.reserve(size_t(songs.size()));
+    std::vector<Refold> refolds;
     for (const SongPtr &song : songs) {
-        SongTexts &texts = m_texts[song.get()];
-        foldIfChanged(texts.title, song->title(), foldedUtf8);
-        foldIfChanged(texts.subtitle, song->subtitle(), foldedUtf8);
-        foldIfChanged(texts.key, song->key(), foldedUtf8);
-        // A text song is searched by its text's plain text, a PDF song by its document's text, if at all.
-        const bool isPDF = dynamic_cast<const PDFSong *>(song.get());
-        if (!isPDF)
-            foldIfChanged(texts.plainText, song->text(), searchableText);
-        else if (searchPDFs)
-            foldIfChanged(texts.plainText, song->plainText(), foldedUtf8);
-        searched.push_back({&texts, !isPDF || searchPDFs});
+        const Refold refold = checked(*song, searchPDFs);
+        indexes.push_back(refold.texts);
+        if (refold.heading || refold.plain)
+            refolds.push_back(refold);
     }
-    inRanges(folds.size(), [&folds](std::pair<size_t, size_t> range) {
-        for (size_t index = range.first; index < range.second; ++index)
-            folds[index].value = folds[index].fold(folds[index].source);
+    inRanges(refolds.size(), [this, &refolds](std::pair<size_t, size_t> range) {
+        for (size_t index = range.first; index < range.second; ++index) {
+            const Refold &refold = refolds[index];
+            SongTexts &texts = m_texts[size_t(refold.texts)];
+            if (refold.heading)
+                texts.heading = headingOf(texts.title, texts.subtitle, texts.key);
+            if (refold.plain)
+                texts.plain =
+                    texts.isPDF ? SearchablePlainText::folded(texts.text) : SearchablePlainText::of(texts.text);
+        }
     });
-    for (Fold &fold : folds)
-        fold.target->seed(fold.source, std::move(fold.value));
+    // Once everything is folded: a song listed twice is folded once, and both point at the result.
+    std::vector<Haystacks> searched;
+    searched.reserve(indexes.size());
+    for (const qsizetype index : indexes) {
+        const SongTexts &texts = m_texts[size_t(index)];
+        searched.push_back(
+            {texts.heading, !texts.isPDF || searchPDFs ? QByteArrayView(texts.plain) : QByteArrayView()});
+    }
     return searched;
+}
+
+SongFilter::Refold SongFilter::checked(const Song &song, bool searchPDFs)
+{
+    Refold refold{0, false, false};
+    if (const auto found = m_textsIndexes.constFind(&song); found != m_textsIndexes.cend()) {
+        refold.texts = *found;
+    } else {
+        refold.texts = qsizetype(m_texts.size());
+        refold.heading = true;
+        m_textsIndexes.insert(&song, refold.texts);
+        m_texts.push_back({&song, isPDFSong(song), {}, {}, {}, {}, {}, {}});
+    }
+    SongTexts &texts = m_texts[size_t(refold.texts)];
+    // Each string is looked at, so that all are the song's when the heading is folded again.
+    refold.heading |= !keeps(texts.title, song.title());
+    refold.heading |= !keeps(texts.subtitle, song.subtitle());
+    refold.heading |= !keeps(texts.key, song.key());
+    // A song made where a song of the other kind was: its plain text is another text.
+    if (refold.heading && isPDFSong(song) != texts.isPDF) {
+        texts.isPDF = !texts.isPDF;
+        texts.text = QString();
+        texts.plain = QByteArray();
+    }
+    // A text song is searched by its text's plain text, a PDF song by its document's text, if at all.
+    if (!texts.isPDF)
+        refold.plain = !keeps(texts.text, song.text());
+    else if (searchPDFs)
+        refold.plain = !keeps(texts.text, song.plainText());
+    return refold;
 }
 
 SongFilter::Answer SongFilter::scan(const Answer &within, const QByteArray &needle)
@@ -155,14 +202,14 @@ SongFilter::Answer SongFilter::scan(const Answer &within, const QByteArray &need
     std::vector<char> matches(within.searched.size());
     inRanges(matches.size(), [&](std::pair<size_t, size_t> range) {
         for (size_t index = range.first; index < range.second; ++index) {
-            const Searched &song = within.searched[index];
-            const SongTexts &texts = *song.texts;
-            matches[index] = holds(texts.title.value(), needle) || holds(texts.subtitle.value(), needle) ||
-                             holds(texts.key.value(), needle) ||
-                             (song.byPlainText && holds(texts.plainText.value(), needle));
+            const Haystacks &song = within.searched[index];
+            matches[index] = holds(song.heading, needle) || holds(song.plain, needle);
         }
     });
     Answer found{needle, {}, {}};
+    const qsizetype count = std::count(matches.begin(), matches.end(), char(true));
+    found.songs.reserve(count);
+    found.searched.reserve(size_t(count));
     for (size_t index = 0; index < matches.size(); ++index) {
         if (matches[index]) {
             found.songs.append(within.songs.at(qsizetype(index)));
@@ -184,19 +231,45 @@ void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
     m_answersStores = Song::storesOfAnySong();
 }
 
-void SongFilter::takePrepared(std::vector<PreparedText> prepared)
+void SongFilter::takePrepared(std::vector<SongTexts> prepared)
 {
-    // A kept answer may point at a text replaced here; answers are dropped with the list they were for anyway.
+    // A kept answer may point into texts replaced here; answers are dropped with the list they were for anyway.
     m_answers.clear();
-    for (PreparedText &text : prepared)
-        m_texts[text.song].plainText.seed(text.text, std::move(text.searchable));
+    m_texts.reserve(m_texts.size() + prepared.size());
+    m_textsIndexes.reserve(qsizetype(m_texts.size() + prepared.size()));
+    for (SongTexts &texts : prepared) {
+        if (const auto found = m_textsIndexes.constFind(texts.song); found != m_textsIndexes.cend()) {
+            m_texts[size_t(*found)] = std::move(texts);
+            continue;
+        }
+        m_textsIndexes.insert(texts.song, qsizetype(m_texts.size()));
+        m_texts.push_back(std::move(texts));
+    }
 }
 
 void SongFilter::keepOnly(const QList<SongPtr> &songs)
 {
     m_answers.clear();
-    QSet<const Song *> kept;
-    for (const SongPtr &song : songs)
-        kept.insert(song.get());
-    std::erase_if(m_texts, [&kept](const auto &entry) { return !kept.contains(entry.first); });
+    std::vector<bool> listed(m_texts.size());
+    size_t kept = 0;
+    for (const SongPtr &song : songs) {
+        const auto found = m_textsIndexes.constFind(song.get());
+        if (found != m_textsIndexes.cend() && !listed[size_t(*found)]) {
+            listed[size_t(*found)] = true;
+            ++kept;
+        }
+    }
+    // After a load that read every song again or found them all as they were, every song's texts are kept.
+    if (kept == m_texts.size())
+        return;
+    std::vector<SongTexts> texts;
+    texts.reserve(kept);
+    m_textsIndexes.clear();
+    for (size_t index = 0; index < m_texts.size(); ++index) {
+        if (listed[index]) {
+            m_textsIndexes.insert(m_texts[index].song, qsizetype(texts.size()));
+            texts.push_back(std::move(m_texts[index]));
+        }
+    }
+    m_texts = std::move(texts);
 }

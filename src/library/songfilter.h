@@ -1,23 +1,23 @@
 // The search of the song list: which songs hold a text, ignoring case and diacritics.
 #pragma once
 
-#include "derived.h"
-
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // Keeps every song's searched texts folded and in UTF-8, so typing a search folds only the typed text and
-// scans compact bytes. A folded text is reused only while the song still hands out the very string it was
-// folded from (a saved or reloaded song makes new ones; see Derived), so the answers are those of folding
-// afresh. What changed since the last search is folded on several threads.
+// scans compact bytes. A folded text is reused only while the song still hands out the string it was folded
+// from, the very string or one of the same characters, so the answers are those of folding afresh. What
+// changed since the last search is folded on several threads; a library load folds what it reads on its own
+// threads (textsOf), so the first search after it only checks that every song still holds those strings.
 //
 // Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
 // holds found, and a letter deleted again finds its earlier answer; no keystroke reads a song. Kept answers
@@ -26,49 +26,62 @@ using SongPtr = std::shared_ptr<Song>;
 class SongFilter
 {
 public:
-    // The plain text of a song text, folded, as UTF-8: what a text song is searched by. Any thread.
-    static QByteArray searchableText(const QString &songText);
+    // What a song is searched by, folded, as UTF-8, with the strings it was folded from.
+    struct SongTexts
+    {
+        const Song *song = nullptr;
+        bool isPDF = false;
+        QString title;
+        QString subtitle;
+        QString key;
+        // A text song's text, or a PDF song's document text once it was searched.
+        QString text;
+        // Title, subtitle and key, each closed by a byte UTF-8 never holds, so no search finds text across two.
+        QByteArray heading;
+        // The plain text of a text song's text, or a PDF song's document text.
+        QByteArray plain;
+    };
+
+    // The searched texts of a text song holding these strings; song is left for the caller. Any thread.
+    static SongTexts textsOf(const QString &title, const QString &subtitle, const QString &key, const QString &text);
+
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
-    // The folded plain text of a text song, made elsewhere (while a library loads, on its threads) from
-    // the text the song held then.
-    struct PreparedText
-    {
-        const Song *song;
-        QString text;
-        QByteArray searchable;
-    };
-    // Keeps the plain texts prepared, so the first search folds only what has changed since.
-    void takePrepared(std::vector<PreparedText> prepared);
-    // Forgets the folded texts of songs not in the list, and every kept answer.
+    // Keeps texts made elsewhere (while a library loads, on its threads), so the first search folds only
+    // what has changed since.
+    void takePrepared(std::vector<SongTexts> prepared);
+    // Forgets the texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 
 private:
-    struct SongTexts
+    // What the scan reads of a song, pointing into its texts: laid out one after the other for the list.
+    struct Haystacks
     {
-        Derived<QByteArray> title;
-        Derived<QByteArray> subtitle;
-        Derived<QByteArray> key;
-        Derived<QByteArray> plainText;
-    };
-    // The folded texts of a song and whether its plain text is searched.
-    struct Searched
-    {
-        const SongTexts *texts;
-        bool byPlainText;
+        QByteArrayView heading;
+        QByteArrayView plain; // empty when the plain text is not searched
     };
     // The songs a search found, in the list's order, each with its texts.
     struct Answer
     {
         QByteArray needle;
         QList<SongPtr> songs;
-        std::vector<Searched> searched;
+        std::vector<Haystacks> searched;
+    };
+    // What of a song's texts (by their index in m_texts) must be folded again.
+    struct Refold
+    {
+        qsizetype texts;
+        bool heading;
+        bool plain;
     };
 
-    // The folded texts of the songs, in their order, brought up to date with their strings; what changed is
-    // folded on several threads.
-    std::vector<Searched> upToDate(const QList<SongPtr> &songs, bool searchPDFs);
+    // The texts of the songs, in their order, brought up to date with their strings; what changed is folded on
+    // several threads.
+    std::vector<Haystacks> upToDate(const QList<SongPtr> &songs, bool searchPDFs);
+    // Finds the song's texts (adding them when it has none) and brings the strings they were folded from up to
+    // date; says what must be folded again.
+    Refold checked(const Song &song, bool searchPDFs);
     // The songs of the answer whose texts hold the folded needle, scanned on several threads.
     Answer scan(const Answer &within, const QByteArray &needle);
     // Keeps the whole list as the answer to the empty search, its texts brought up to date, unless kept.
@@ -76,8 +89,10 @@ private:
     // Drops the kept answers when something they were worked out from may have changed.
     void dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs);
 
-    // A node map: the texts stay where they are while others are added.
-    std::unordered_map<const Song *, SongTexts> m_texts;
+    // Every song's texts side by side; the answers point into their folded bytes, never at the texts
+    // themselves, so adding texts moves nothing they see.
+    std::vector<SongTexts> m_texts;
+    QHash<const Song *, qsizetype> m_textsIndexes;
     QList<Answer> m_answers;
     QList<SongPtr> m_answersSongs;
     bool m_answersSearchPDFs = false;

@@ -52,6 +52,7 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();
     QList<SongFile> files;
+    files.reserve(entries.size());
     for (const FolderListing::Entry &entry : entries) {
         if (entry.isDir) {
             if (subfolders)
@@ -80,7 +81,7 @@ std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QStri
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return std::nullopt;
-    return SongFile{path, stamp, isText, knownSong(m_previous.value(path), stamp), std::nullopt};
+    return SongFile{path, stamp, isText, knownSong(m_previous.value(path), stamp), std::nullopt, {}};
 }
 
 void SongFolderReader::readNewTexts(QList<SongFile> &files)
@@ -94,12 +95,15 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    // The search's form of each text is prepared here too, while the text is at hand and the threads are busy
-    // anyway: the first search then folds no song text, only titles, subtitles and keys.
+    // What the search reads of each song is prepared here too, while the text is at hand and the threads are
+    // busy anyway: from the strings the song takes from the content, so the first search folds nothing.
     QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) {
         file->content = SongFileContent::read(file->path, file->stamp.size);
-        if (file->content->text)
-            file->searchable = SongFilter::searchableText(*file->content->text);
+        if (const std::optional<QString> &text = file->content->text) {
+            const SongMetadataScan &scan = file->content->metadata;
+            file->searched =
+                SongFilter::textsOf(scan.title(), scan.subtitle(), Song::keyOfReadText(scan, *text), *text);
+        }
     });
 }
 
@@ -109,8 +113,10 @@ SongPtr SongFolderReader::songFor(SongFile &file)
     if (!song && file.isText) {
         const bool read = file.content->text.has_value();
         song = std::make_shared<Song>(file.path, file.stamp, std::move(*file.content));
-        if (read)
-            m_searchableTexts.push_back({song.get(), song->text(), std::move(file.searchable)});
+        if (read) {
+            file.searched.song = song.get();
+            m_searchableTexts.push_back(std::move(file.searched));
+        }
     } else if (!song) {
         song = std::make_shared<PDFSong>(file.path, file.stamp);
     }

@@ -28,9 +28,9 @@ public:
     // Starts a read of the whole library: what this pass does not read again is forgotten at its end.
     void beginPass();
     void endPass();
-    // The searchable plain texts of the songs made from files read since the last take, prepared on the
-    // reading threads.
-    std::vector<SongFilter::PreparedText> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
+    // The searched texts of the songs made from files read since the last take, prepared on the reading
+    // threads.
+    std::vector<SongFilter::SongTexts> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
     // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
     // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
     // when asked. A folder that cannot be listed gives no songs and is logged.
@@ -50,7 +50,7 @@ private:
         bool isText = false;
         SongPtr song;
         std::optional<SongFileContent> content;
-        QByteArray searchable; // the content's text as searched, once read
+        SongFilter::SongTexts searched; // what the song made from the content is searched by, once read
     };
     struct ReadFile
     {
@@ -74,5 +74,5 @@ private:
     QHash<QString, ReadFile> m_current;
     // Titles of tab songs depend on this setting, so a change of it means reading every file again.
     bool m_supportTabs = true;
-    std::vector<SongFilter::PreparedText> m_searchableTexts;
+    std::vector<SongFilter::SongTexts> m_searchableTexts;
 };

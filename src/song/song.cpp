@@ -121,7 +121,7 @@ void Song::takeReadMetadata(const SongMetadataScan &scan)
     m_cachedTags = scan.tags();
     // The scan saw every key directive there is: a song without one takes its key from its first few chords
     // now, rather than from another pass over its whole text at its first use (the first search asks them all).
-    m_songkey = scan.key().isEmpty() ? keyFromFirstChords(m_text) : scan.key();
+    m_songkey = keyOfReadText(scan, m_text);
 }
 
 bool Song::reloadFromDisk()

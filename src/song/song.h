@@ -232,6 +232,9 @@ public:
     bool setZoomScale(float zoom);
     // The key directive, else the key of the first valid chord among the first three.
     QString key() const;
+    // The key a song takes from a text just read, as key() finds it: what the scan of the text found, else the
+    // key of its first chords. Any thread.
+    static QString keyOfReadText(const SongMetadataScan &scan, const QString &text);
     bool setKey(const QString &key);
     bool hasKey() const;
 

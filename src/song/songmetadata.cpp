@@ -5,6 +5,7 @@
 #include "chord.h"
 #include "filename.h"
 #include "log.h"
+#include "songmetadatascan.h"
 #include "songsettings.h"
 #include "textchars.h"
 #include "textnumber.h"
@@ -258,6 +259,11 @@ QString Song::keyFromFirstChords(const QString &text)
         at = close + 1;
     }
     return QString();
+}
+
+QString Song::keyOfReadText(const SongMetadataScan &scan, const QString &text)
+{
+    return scan.key().isEmpty() ? keyFromFirstChords(text) : scan.key();
 }
 
 QString Song::key() const

@@ -77,6 +77,17 @@ TEST(SearchablePlainText, FoldsAsTheSearchDoes)
         const QString field = QString::fromUtf16(text);
         EXPECT_EQ(SearchablePlainText::folded(field), SearchText::folded(field).toUtf8()) << field.toStdString();
     }
+    // Texts folded one after the other, each closed by its byte, fold as each does alone: marks at the start of
+    // one never move into the one before.
+    for (size_t first = 0; first < std::size(texts); ++first) {
+        const QString a = QString::fromUtf16(texts[first]);
+        const QString b = QString::fromUtf16(texts[(first + 4) % std::size(texts)]);
+        const QString c = QStringLiteral("\u0301") + a;
+        EXPECT_EQ(SearchablePlainText::foldedEach({a, b, c}, '|'), SearchText::folded(a).toUtf8() + '|' +
+                                                                       SearchText::folded(b).toUtf8() + '|' +
+                                                                       SearchText::folded(c).toUtf8() + '|')
+            << a.toStdString();
+    }
 }
 
 TEST(SearchablePlainText, GivesThePatternsAnswerForEverySampleSong)
@@ -89,5 +100,48 @@ TEST(SearchablePlainText, GivesThePatternsAnswerForEverySampleSong)
     for (const QString &lineEnd : {QStringLiteral("\n"), QStringLiteral("\r\n"), QStringLiteral("\r")}) {
         const QString text = QString(song).replace(QLatin1Char('\n'), lineEnd);
         EXPECT_EQ(SearchablePlainText::of(text), byPattern(text)) << text.toStdString();
+    }
+}
+
+TEST(SearchablePlainText, GivesThePatternsAnswerForTextsMadeOfMarkupPieces)
+{
+    // The pieces the pass takes its decisions on, joined in many orders: runs of plain ASCII longer and shorter
+    // than the eight characters looked at together, markup starting and ending anywhere within them.
+    const char16_t *pieces[] = {
+        u"[",
+        u"]",
+        u"{",
+        u"}",
+        u"#",
+        u"c",
+        u"C",
+        u":",
+        u" ",
+        u"\t",
+        u"\n",
+        u"\r",
+        u"\r\n",
+        u"Word ",
+        u"\u00e9",
+        u"e\u0301",
+        u"\u0301",
+        u"{c:",
+        u"{ci ",
+        u"{title: ",
+        u"[Am]",
+        u"\u00df",
+        u"A LONGER PLAIN LINE, OF TEXT! ",
+        u"x7~@`Z",
+    };
+    quint32 state = 12345;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    for (int count = 0; count < 1000; ++count) {
+        QString songText;
+        for (quint32 piece = next() % 48; piece > 0; --piece)
+            songText += QString::fromUtf16(pieces[next() % std::size(pieces)]);
+        EXPECT_EQ(SearchablePlainText::of(songText), byPattern(songText)) << songText.toStdString();
     }
 }

@@ -3,6 +3,7 @@
 #include "songs.h"
 
 #include "libraryfolder.h"
+#include "pdfsong.h"
 #include "searchtext.h"
 #include "song.h"
 #include "songcolumns.h"
@@ -19,15 +20,30 @@ bool holdsHeart(int number)
     return number % 3 == 0 || number % 7 == 0;
 }
 
+// Each row is what the search field holds after one change: letters typed, deleted, pasted or replaced.
+const QStringList kTyped[] = {
+    {"h", "he", "hea", "hear", "heart", "hear", "hea", "he", "h"},
+    {"HEART", "HEARTS", "HEART", "heart of", "heart of gold"},
+    {"c", "ca", "caf", "caf\u00e9", "cafe", "CAF\u00c9 AU", "caf"},
+    {"song 1", "song 12", "song 1", "song 12"},
+    {"walking down the road", "walking", "w"},
+    {"f", "f#", "bb", "b", "em"},                            // keys, and chords that are no text
+    {"r", "ro", "rov", "rover", "over the", "stone", "pdf"}, // a title from its file name, a PDF song
+    {"zzz", "z", "", "true", "soul"},
+};
+
 class SongSearchTest : public LibraryFolder
 {
 protected:
-    SongSearchTest()
+    // Besides the numbered songs, a song named by its file alone and a PDF song.
+    explicit SongSearchTest(int count = kSongs)
     {
         context.songsObject = &songs;
         const char *keys[] = {"C", "Am", "f#", "Bb", nullptr};
         const char *folders[] = {"", "Folk/", "Rock/", "Chansons/"};
-        for (int number = 0; number < kSongs; ++number) {
+        write(QStringLiteral("Folk/Rover.cho"), "[Am]Over the hills\n", 3);
+        write(QStringLiteral("Sea Stone.pdf"), pdfWithText(QStringLiteral("Heart of stone")), 4);
+        for (int number = 0; number < count; ++number) {
             const QString title =
                 QStringLiteral("Song %1 %2").arg(number).arg(number % 7 ? "Blue Sky" : "Heart of Gold");
             QString more;
@@ -52,12 +68,31 @@ protected:
         const QString needle = SearchText::folded(text);
         QList<SongPtr> found;
         for (const SongPtr &song : songs.songs()) {
-            const QString fields[] = {song->title(), song->subtitle(), song->key(), Song::plainTextOf(song->text())};
+            const bool isPDF = dynamic_cast<const PDFSong *>(song.get());
+            const QString plainText = !isPDF               ? Song::plainTextOf(song->text())
+                                      : prefs.searchPDFs() ? song->plainText()
+                                                           : QString();
+            const QString fields[] = {song->title(), song->subtitle(), song->key(), plainText};
             if (std::any_of(std::begin(fields), std::end(fields),
                             [&needle](const QString &field) { return SearchText::folded(field).contains(needle); }))
                 found.append(song);
         }
         return found;
+    }
+
+    // Types each row of the table, checking every keystroke's rows.
+    void expectEveryKeystrokeAsAPlainScan()
+    {
+        for (const QStringList &texts : kTyped) {
+            for (const QString &text : texts) {
+                songs.setFilter(text);
+                if (text.isEmpty()) {
+                    EXPECT_FALSE(songs.filteredSongs().has_value());
+                    continue;
+                }
+                EXPECT_EQ(songs.rows(), plainScan(text)) << text.toStdString();
+            }
+        }
     }
 
     static QSet<QString> paths(const QList<SongPtr> &list)
@@ -75,26 +110,42 @@ protected:
 
 TEST_F(SongSearchTest, EveryKeystrokeFindsWhatAPlainScanFinds)
 {
-    // Each row is what the search field holds after one change: letters typed, deleted, pasted or replaced.
-    const QStringList typed[] = {
-        {"h", "he", "hea", "hear", "heart", "hear", "hea", "he", "h"},
-        {"HEART", "HEARTS", "HEART", "heart of", "heart of gold"},
-        {"c", "ca", "caf", "caf\u00e9", "cafe", "CAF\u00c9 AU", "caf"},
-        {"song 1", "song 12", "song 1", "song 12"},
-        {"walking down the road", "walking", "w"},
-        {"f", "f#", "bb", "b", "em"}, // keys, and chords that are no text
-        {"zzz", "z", "", "true", "soul"},
-    };
-    for (const QStringList &texts : typed) {
-        for (const QString &text : texts) {
-            songs.setFilter(text);
-            if (text.isEmpty()) {
-                EXPECT_FALSE(songs.filteredSongs().has_value());
-                continue;
-            }
-            EXPECT_EQ(songs.rows(), plainScan(text)) << text.toStdString();
-        }
+    expectEveryKeystrokeAsAPlainScan();
+}
+
+// Enough songs for the search to fold and scan on several threads.
+class LargeSongSearchTest : public SongSearchTest
+{
+protected:
+    LargeSongSearchTest()
+        : SongSearchTest(2100)
+    {}
+};
+
+TEST_F(LargeSongSearchTest, EveryKeystrokeFindsWhatAPlainScanFinds)
+{
+    expectEveryKeystrokeAsAPlainScan();
+}
+
+TEST_F(SongSearchTest, PDFSongsAreSearchedByTheirDocumentsOnlyWhileTheSettingIsOn)
+{
+    for (const bool searchPDFs : {true, false, true}) {
+        prefs.setSearchPDFs(searchPDFs);
+        expectEveryKeystrokeAsAPlainScan();
     }
+}
+
+TEST_F(SongSearchTest, ASongWhoseTitleChangedIsSearchedByItsNewTitle)
+{
+    expectEveryKeystrokeAsAPlainScan();
+    // As the editor saves: the new text, then the title and subtitle read from it.
+    const SongPtr song = songs.songs().first();
+    song->setText(QString::fromUtf8(songText(QStringLiteral("Rovers Return"), QStringLiteral("Heart Street"),
+                                             QStringLiteral("{key: Dm}\n[C]Over the sea\n"))));
+    ASSERT_TRUE(song->save());
+    song->refreshTitleSubtitle();
+    ASSERT_EQ(song->title(), QStringLiteral("Rovers Return"));
+    expectEveryKeystrokeAsAPlainScan();
 }
 
 TEST_F(SongSearchTest, ASongSavedBetweenKeystrokesIsSearchedByItsNewText)
