@@ -23,7 +23,7 @@
 namespace {
 
 // The longest name a new file gets, in bytes of its UTF-8 form: the 255 a Linux file system takes, less the 7
-// bytes an atomic save adds for the temporary file it writes beside the file.
+// bytes other programs' atomic saves add for the temporary file they write beside it ("name.XXXXXX").
 constexpr qsizetype kMaxFileNameBytes = 255 - 7;
 
 bool isForbiddenInFileName(QChar c)
