@@ -3,6 +3,8 @@
 #include "vellorinappdelegate.h"
 
 #include "dialogs.h"
+#include "filepath.h"
+#include "filestamp.h"
 #include "log.h"
 #include "mainwindow.h"
 #include "panesplitview.h"
@@ -10,6 +12,7 @@
 #include "prefs.h"
 #include "songs.h"
 #include "songviewviewcontroller.h"
+#include "textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,8 +148,11 @@ SongPtr VellorinAppDelegate::importDroppedPdf(const QString &path)
     const QString folder = m_prefs->songDirectoryPath();
     const QString target = QDir(folder).filePath(QFileInfo(path).fileName());
     temporaryStopFSRefresh();
-    if (folder.isEmpty() || (!QFile::copy(path, target) && !QFileInfo(target).isFile())) {
-        Log::write(QStringLiteral("Could not copy %1 to %2").arg(path, target));
+    QString error = QStringLiteral("no song folder is set");
+    const bool there = !folder.isEmpty() && (FilePath::isFile(target) ||
+                                             (!FileStamp::of(target).exists() && TextFile::copy(path, target, &error)));
+    if (!there) {
+        Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(path, target, error));
         Dialogs::Alert alert;
         alert.title = tr("The PDF %1 could not be copied into the song folder.").arg(QFileInfo(path).fileName());
         alert.defaultButton = tr("OK");

@@ -1,5 +1,6 @@
 #include "filekind.h"
 
+#include "filepath.h"
 #include "pdfsong.h"
 #include "song.h"
 #include "textfile.h"
@@ -23,8 +24,8 @@ FileKind::Kind FileKind::of(const QString &path)
 
 bool FileKind::isBinary(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FilePath::isFile(path) || !FilePath::openForReading(path, file))
         return true;
     return TextFile::isBinary(file.read(TextFile::kBinaryCheckBytes));
 }

@@ -4,6 +4,7 @@
 #include "chordview.h"
 #include "dialogs.h"
 #include "filename.h"
+#include "filepath.h"
 #include "folderwatcher.h"
 #include "log.h"
 #include "mainmenus.h"
@@ -18,6 +19,7 @@
 #include "songs.h"
 #include "songviewviewcontroller.h"
 #include "songviewwidget.h"
+#include "textfile.h"
 #include "userdefaults.h"
 
 #include <QAction>
@@ -321,7 +323,7 @@ SongPtr VellorinAppDelegate::songForFile(const QString &path)
 
 void VellorinAppDelegate::openSong(const SongPtr &song)
 {
-    if (song->loadFailed() || !QFileInfo(song->path()).isFile()) {
+    if (song->loadFailed() || !FilePath::isFile(song->path())) {
         alertCannotRead(song->path());
         return;
     }
@@ -366,8 +368,9 @@ bool VellorinAppDelegate::importPdf(PDFSong &song, const QString &category)
         folder.setPath(folder.filePath(category));
     const QString target = folder.filePath(Song::uniqueNameForFile(QFileInfo(song.path()).fileName(), folder.path()));
     temporaryStopFSRefresh();
-    if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(song.path(), target)) {
-        Log::write(QStringLiteral("Could not copy %1 to %2").arg(song.path(), target));
+    QString error;
+    if (!FilePath::makeFolders(folder.path(), &error) || !TextFile::copy(song.path(), target, &error)) {
+        Log::write(QStringLiteral("Could not copy %1 to %2: %3").arg(song.path(), target, error));
         reportSaveFailure(song);
         return false;
     }

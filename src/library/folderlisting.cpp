@@ -3,10 +3,6 @@
 #include "folderlisting.h"
 
 #include "filename.h"
-#include "log.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <optional>
@@ -66,12 +62,6 @@ QList<FolderListing::Entry> FolderListing::sortedEntries(const QString &folder, 
         if (!isDir)
             continue;
         const QString name = decodedName(entry->d_name);
-        if (*isDir && FileName::hasRawBytes(name)) {
-            // A song in it could be read but not saved (the save's temporary file is made by name).
-            Log::write(QStringLiteral("Skipping folder %1: its name is not UTF-8; renamed, it is listed")
-                           .arg(QDir(folder).filePath(name)));
-            continue;
-        }
         const bool withStamp = stamps == Stamps::With && !*isDir;
         entries.append({name, *isDir, withStamp ? FileStamp::at(::dirfd(listing), entry->d_name) : FileStamp()});
     }

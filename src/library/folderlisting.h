@@ -21,7 +21,7 @@ public:
     enum class Stamps { Without, With };
 
     // The entries by name ignoring case (names that differ only in case by their characters), without the
-    // hidden ones, editors' lock files ("~$song.pro"), broken links, pipes, sockets and devices, and names that
-    // are not UTF-8 (logged); a link counts as what it points to. A folder that cannot be listed gives none.
+    // hidden ones, editors' lock files ("~$song.pro"), broken links, pipes, sockets and devices; a link counts
+    // as what it points to. Names need not be UTF-8 (see FileName). A folder that cannot be listed gives none.
     static QList<Entry> sortedEntries(const QString &folder, Stamps stamps = Stamps::Without);
 };

@@ -3,6 +3,8 @@
 
 #include "appcontext.h"
 #include "fileidentity.h"
+#include "filepath.h"
+#include "filestamp.h"
 #include "log.h"
 #include "notesong.h"
 #include "prefs.h"
@@ -22,6 +24,13 @@ namespace {
 
 const QString kExtension = QStringLiteral("lst");
 const QString kPdfSubtitle = QStringLiteral("PDF");
+
+// The file's modification time, read by the bytes of its name; invalid when there is no file.
+QDateTime modificationDate(const QString &path)
+{
+    const std::optional<qint64> modified = FileStamp::of(path).modifiedMSecs();
+    return modified ? QDateTime::fromMSecsSinceEpoch(*modified) : QDateTime();
+}
 
 QStringList nonEmptyTrimmedLines(const QString &text)
 {
@@ -68,7 +77,7 @@ std::shared_ptr<PlayList> PlayList::fromFile(const QString &path)
         Log::write(QStringLiteral("Error reading %1: %2").arg(path, error));
     std::shared_ptr<PlayList> playlist = fromString(text.value_or(QString()));
     playlist->m_path = path;
-    playlist->m_date = QFileInfo(path).lastModified();
+    playlist->m_date = modificationDate(path);
     playlist->m_loadFailed = !text;
     return playlist;
 }
@@ -181,7 +190,7 @@ bool PlayList::writeTo(const QString &path)
     } else {
         AppContext::instance()->temporaryStopFSRefresh();
         if (TextFile::write(path, asString(), &error)) {
-            m_date = QFileInfo(path).lastModified();
+            m_date = modificationDate(path);
             return true;
         }
     }
@@ -198,7 +207,7 @@ QString PlayList::defaultPathWithCategory(const QString &category)
         return QString();
     if (!category.isEmpty())
         folder = QDir(folder).filePath(category);
-    QDir().mkpath(folder); // a failure shows when the write fails
+    FilePath::makeFolders(folder); // a failure shows when the write fails
     if (m_title.isEmpty())
         m_title = QStringLiteral("Playlist");
     return QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder));

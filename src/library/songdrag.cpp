@@ -22,9 +22,7 @@ QMimeData *SongDrag::fileUrls(const std::set<int> &rows, const std::function<Son
         const SongPtr song = songForRow(row);
         if (!song || song->path().isEmpty())
             continue; // unresolved entries and notes have no file to drag
-        const QUrl url = FileName::hasRawBytes(song->path())
-                             ? QUrl::fromEncoded("file://" + FileName::toBytes(song->path()).toPercentEncoding("/"))
-                             : QUrl::fromLocalFile(song->path());
+        const QUrl url = FileName::toUrl(song->path());
         Log::write(QStringLiteral("Adding %1").arg(url.toString()));
         urls.append(url);
     }

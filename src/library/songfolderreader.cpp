@@ -1,6 +1,7 @@
 // Listing a song folder and making (or reusing) one Song per song file.
 #include "songfolderreader.h"
 
+#include "filepath.h"
 #include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
@@ -44,10 +45,10 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
     timer.start();
     QList<SongPtr> songs;
     const QDir dir(folder);
-    if (!dir.exists() || !dir.isReadable()) {
-        Log::write(
-            QStringLiteral("Error reading %1: %2")
-                .arg(folder, dir.exists() ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
+    const bool exists = FileStamp::of(folder).exists();
+    if (!exists || !FilePath::isReadable(folder)) {
+        Log::write(QStringLiteral("Error reading %1: %2")
+                       .arg(folder, exists ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
         return songs;
     }
     const bool supportPDF = LibrarySettings::prefs().supportPDF();

@@ -1,5 +1,6 @@
 #include "gstaudiodurationprobe.h"
 
+#include "filename.h"
 #include "gstinit.h"
 #include "log.h"
 
@@ -50,7 +51,7 @@ double GstAudioDurationProbe::durationSeconds(const QString &path)
     GstDiscoverer *discoverer = gst_discoverer_new(discoverTimeout, nullptr);
     if (!discoverer)
         return 0;
-    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+    const QByteArray uri = FileName::toUrl(path).toEncoded();
     GstDiscovererInfo *info = gst_discoverer_discover_uri(discoverer, uri.constData(), nullptr);
     double seconds = 0;
     if (info && gst_discoverer_info_get_result(info) == GST_DISCOVERER_OK)

@@ -1,10 +1,9 @@
 #include "gstaudioplayer.h"
 
+#include "filename.h"
+#include "filepath.h"
 #include "gstinit.h"
 #include "log.h"
-
-#include <QFileInfo>
-#include <QUrl>
 
 #include <memory>
 
@@ -134,11 +133,11 @@ void GstAudioPlayer::setFile(const QString &path)
     }
     if (path.isEmpty())
         return;
-    if (!QFileInfo(path).isFile()) {
+    if (!FilePath::isFile(path)) {
         fail(QStringLiteral("No such file"));
         return;
     }
-    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+    const QByteArray uri = FileName::toUrl(path).toEncoded();
     g_object_set(m_playbin, "uri", uri.constData(), nullptr);
     gst_element_set_state(m_playbin, GST_STATE_PAUSED);
 }

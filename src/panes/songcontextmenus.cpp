@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
+#include "filename.h"
 #include "panecontext.h"
 #include "pdfsong.h"
 #include "playlist.h"
@@ -244,5 +245,5 @@ void SongContextMenus::showInFinder()
     const SongPtr song = PaneContext::currentSong();
     if (!song || song->path().isEmpty())
         return;
-    UrlOpener::open(QUrl::fromLocalFile(QFileInfo(song->path()).absolutePath()));
+    UrlOpener::open(FileName::toUrl(QFileInfo(song->path()).absolutePath()));
 }

@@ -103,6 +103,13 @@ bool FileName::hasRawBytes(const QString &name)
     return false;
 }
 
+QUrl FileName::toUrl(const QString &path)
+{
+    if (!hasRawBytes(path))
+        return QUrl::fromLocalFile(path);
+    return QUrl::fromEncoded("file://" + toBytes(path).toPercentEncoding("/"));
+}
+
 QString FileName::displayName(const QString &name)
 {
     QString shown = name;

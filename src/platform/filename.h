@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QUrl>
 
 class FileName
 {
@@ -16,6 +17,8 @@ public:
     static QByteArray toBytes(const QString &name);
     // True when the name holds bytes that are not UTF-8 (so Qt's own file classes cannot spell it).
     static bool hasRawBytes(const QString &name);
+    // The file: URL of a path, by its own bytes (Qt's own spells the path as UTF-8, which leads elsewhere).
+    static QUrl toUrl(const QString &path);
     // The name for people to read: each byte that is not UTF-8 shown as U+FFFD.
     static QString displayName(const QString &name);
 };

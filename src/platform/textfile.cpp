@@ -3,21 +3,23 @@
 
 #include "filebytes.h"
 #include "filename.h"
+#include "filepath.h"
 #include "filestamp.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -124,18 +126,87 @@ TextFile::WriteHook &writeHook()
     return hook;
 }
 
+// A step failed by the test hook fails as on a full disk.
 bool failsByHook(TextFile::WriteStep step)
 {
-    return writeHook() && writeHook()(step);
+    if (!writeHook() || !writeHook()(step))
+        return false;
+    errno = ENOSPC;
+    return true;
 }
 
-// The reason of a failed step: the file's own when it has one.
-QString failure(const QSaveFile &file, const char *step)
+QString reason(int number)
 {
-    const QString reason =
-        file.error() == QFileDevice::NoError ? QStringLiteral("no space left on device?") : file.errorString();
-    return QStringLiteral("%1 failed: %2").arg(QLatin1String(step), reason);
+    return number == 0 ? QStringLiteral("no space left on device?") : qt_error_string(number);
 }
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The file a save rewrites: a link's target, so that the link stays a link.
+QByteArray savedFile(QByteArray path)
+{
+    constexpr int kMaxLinks = 40; // as the system follows at most
+    for (int link = 0; link < kMaxLinks; ++link) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            break;
+        const QByteArray next(target, length);
+        path = next.startsWith('/') ? next : folderOf(path) + '/' + next;
+    }
+    return path;
+}
+
+// A save's temporary file in the folder of the file it replaces, under a short hidden name of its own (so it
+// fits beside a name of any length); removed again unless it took the file's place.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const QByteArray &folder)
+    {
+        constexpr int kAttempts = 16;
+        for (int attempt = 0; attempt < kAttempts && m_fd < 0; ++attempt) {
+            m_path =
+                folder + "/.vellorin-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".saving";
+            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        m_openError = m_fd < 0 ? errno : 0;
+        m_created = m_fd >= 0;
+    }
+    ~TemporaryFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (m_created)
+            ::unlink(m_path.constData());
+    }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+    int openError() const { return m_openError; }
+    // Closes the file, which may still report a failed write, and renames it to target in one step.
+    bool replace(const QByteArray &target)
+    {
+        if (::close(std::exchange(m_fd, -1)) != 0 || ::rename(m_path.constData(), target.constData()) != 0)
+            return false;
+        m_created = false;
+        return true;
+    }
+
+private:
+    QByteArray m_path;
+    int m_fd = -1;
+    int m_openError = 0;
+    bool m_created = false;
+};
 
 std::optional<QString> decodeOrSayWhy(const QByteArray &bytes, TextFile::LastResort lastResort, QString *error)
 {
@@ -235,13 +306,14 @@ bool TextFile::write(const QString &path, const QString &text, QString *error)
 
 bool TextFile::copy(const QString &source, const QString &destination, QString *error)
 {
-    QFile in(source);
+    QFile in;
+    QString why;
     const auto readFailure = [&] {
         if (error)
-            *error = QStringLiteral("read failed: %1").arg(in.errorString());
+            *error = QStringLiteral("read failed: %1").arg(why.isEmpty() ? in.errorString() : why);
         return false;
     };
-    if (!in.open(QIODevice::ReadOnly))
+    if (!FilePath::openForReading(source, in, &why))
         return readFailure();
     const bool copied = writeThrough(
         destination,
@@ -270,32 +342,37 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
 
 bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent, QString *error)
 {
-    // The atomic save writes beside the file under its name and 7 bytes more, which a name near the file
-    // system's limit leaves no room for, and spells the name as UTF-8, which would make another file of a name
-    // that is not: such a file is written under a short hidden name that then takes its place.
-    const QString standIn = standInFor(path);
-    QSaveFile file(standIn.isEmpty() ? path : standIn);
-    const auto fail = [&](const QString &why) {
-        file.cancelWriting(); // the temporary file goes; the old file was never touched
+    // Everything goes by the bytes of the names, so a name that is not UTF-8, in the file or a folder on the way,
+    // is written as it is; the temporary name is short whatever the file's name is.
+    const QByteArray target = savedFile(FileName::toBytes(path));
+    struct stat old;
+    const bool replaces = ::stat(target.constData(), &old) == 0;
+    const auto fail = [error](const char *step, const QString &why) {
         if (error)
-            *error = why;
+            *error = QStringLiteral("%1 failed: %2").arg(QLatin1String(step), why);
         return false;
     };
-    if (FileName::hasRawBytes(QFileInfo(path).path()))
-        return fail(QStringLiteral("open failed: the folder's name is not UTF-8"));
-    if (failsByHook(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
-        return fail(failure(file, "open"));
+    if (replaces && S_ISDIR(old.st_mode))
+        return fail("open", QStringLiteral("it is a folder"));
+    if (replaces && ::access(target.constData(), W_OK) != 0)
+        return fail("open", qt_error_string(errno)); // a file the user may not write keeps its text
+    TemporaryFile temporary(folderOf(target));
+    if (failsByHook(WriteStep::Open) || !temporary.isOpen())
+        return fail("open", reason(temporary.openError()));
+    QFile file;
+    if (!file.open(temporary.fd(), QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail("open", file.errorString());
     const qint64 size = failsByHook(WriteStep::Write) ? -1 : writeContent(file);
     if (size < 0)
-        return fail(failure(file, "write"));
-    // commit() may answer true after the buffered bytes failed to reach the disk, having already put the
-    // empty temporary file in place of the old one: the flush is checked before anything is replaced.
-    if (failsByHook(WriteStep::Flush) || !file.flush())
-        return fail(failure(file, "flush"));
-    if (failsByHook(WriteStep::Commit) || !file.commit())
-        return fail(failure(file, "commit"));
-    if (!standIn.isEmpty() && !takePlace(standIn, path, error))
-        return false;
+        return fail("write", file.error() == QFileDevice::NoError ? reason(errno) : file.errorString());
+    // A full disk may show only when the bytes reach it: nothing is replaced before they are there.
+    if (failsByHook(WriteStep::Flush) || !file.flush() || ::fsync(temporary.fd()) != 0)
+        return fail("flush", reason(errno));
+    // A file that was there keeps its permissions; a new one has the usual ones, as the open made them.
+    if (replaces && ::fchmod(temporary.fd(), old.st_mode & 07777) != 0)
+        return fail("commit", reason(errno));
+    if (failsByHook(WriteStep::Commit) || !temporary.replace(target))
+        return fail("commit", reason(errno));
     const qint64 written = FileStamp::of(path).size;
     if (written != size) {
         if (error)
@@ -303,34 +380,6 @@ bool TextFile::writeThrough(const QString &path, const std::function<qint64(QIOD
         return false;
     }
     return true;
-}
-
-QString TextFile::standInFor(const QString &path)
-{
-    constexpr qsizetype kMaxNameBytes = 255;
-    constexpr qsizetype kTemporarySuffixBytes = 7; // ".XXXXXX"
-    const QFileInfo info(path);
-    const QByteArray name = FileName::toBytes(info.fileName());
-    if (name.size() + kTemporarySuffixBytes <= kMaxNameBytes && !FileName::hasRawBytes(info.fileName()))
-        return QString();
-    const QByteArray hash = QCryptographicHash::hash(name, QCryptographicHash::Sha1);
-    return info.dir().filePath(QStringLiteral(".%1.saving").arg(QString::fromLatin1(hash.toHex().left(16))));
-}
-
-bool TextFile::takePlace(const QString &standIn, const QString &path, QString *error)
-{
-    // A file that was there keeps its permissions, as the atomic save keeps them.
-    const QByteArray target = FileName::toBytes(path);
-    struct stat status;
-    if (::stat(target.constData(), &status) == 0)
-        ::chmod(FileName::toBytes(standIn).constData(), status.st_mode & 0777);
-    if (::rename(FileName::toBytes(standIn).constData(), target.constData()) == 0)
-        return true;
-    const QString why = qt_error_string(errno);
-    QFile::remove(standIn);
-    if (error)
-        *error = QStringLiteral("commit failed: %1").arg(why);
-    return false;
 }
 
 void TextFile::setWriteHook(WriteHook hook)

@@ -38,6 +38,8 @@ public:
     // Atomic writes: the old file stays whole until the new one is complete on disk. Every step is checked
     // (a full disk may only show when the written bytes are flushed), and afterwards that the file on disk
     // has the size written; any failure answers false, says why in *error, and writes nothing over the file.
+    // A file that was there keeps its permissions, a link stays a link to the file rewritten, a file the user
+    // may not write is not replaced, and any name the file system holds is written under its own bytes.
     static bool write(const QString &path, const QString &text, QString *error = nullptr);
     static bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
     // The source's bytes written the same way over the destination, a piece at a time (a linked recording may be
@@ -55,9 +57,4 @@ private:
     // The checked steps of every write around writeContent, which answers how many bytes it wrote (-1: failed).
     static bool writeThrough(const QString &path, const std::function<qint64(QIODevice &)> &writeContent,
                              QString *error);
-    // A short hidden name beside a file whose name leaves no room for the save's temporary name or holds bytes
-    // that are not UTF-8; empty for any other file.
-    static QString standInFor(const QString &path);
-    // Renames the written stand-in to path, replacing the file there in one step.
-    static bool takePlace(const QString &standIn, const QString &path, QString *error);
 };

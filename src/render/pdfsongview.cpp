@@ -1,8 +1,10 @@
 // A PDF song on any QPainter: screen slots and printed pages.
 #include "pdfsongview.h"
 
+#include "filepath.h"
 #include "log.h"
 
+#include <QFile>
 #include <QLineF>
 #include <QPainter>
 #include <QPdfDocument>
@@ -37,11 +39,18 @@ void PDFSongView::setPath(const QString &path)
     m_path = path;
     m_cache.clear();
     m_document->close();
+    m_file.reset();
     if (path.isEmpty())
         return;
-    const QPdfDocument::Error error = m_document->load(path);
-    if (error != QPdfDocument::Error::None)
-        Log::write(QStringLiteral("Cannot open PDF %1 (error %2)").arg(path).arg(int(error)));
+    m_file = std::make_unique<QFile>();
+    QString error;
+    if (!FilePath::openForReading(path, *m_file, &error)) {
+        Log::write(QStringLiteral("Cannot open PDF %1: %2").arg(path, error));
+        return;
+    }
+    m_document->load(m_file.get());
+    if (m_document->status() != QPdfDocument::Status::Ready)
+        Log::write(QStringLiteral("Cannot open PDF %1 (error %2)").arg(path).arg(int(m_document->error())));
 }
 
 int PDFSongView::pageCount() const

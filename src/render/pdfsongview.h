@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QFile;
 class QPainter;
 class QPdfDocument;
 
@@ -82,6 +83,7 @@ private:
     QImage renderPage(int page, QSize pixels) const;
 
     QString m_path;
+    std::unique_ptr<QFile> m_file; // opened by the name's own bytes; the document reads it while it lives
     std::unique_ptr<QPdfDocument> m_document;
     QSizeF m_viewSize;
     PDFPageCache m_cache;

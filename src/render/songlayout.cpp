@@ -1,6 +1,7 @@
 // One layout pass: a song's text cut into line records.
 #include "songlayout.h"
 
+#include "filepath.h"
 #include "gridline.h"
 #include "log.h"
 #include "lyricline.h"
@@ -11,7 +12,9 @@
 #include "textnumber.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -368,7 +371,9 @@ bool SongLayout::addImage(const QString &trimmed)
         return false;
     const QString path = imagePath(match.captured(1));
     QImage image;
-    if (path.isEmpty() || !image.load(path)) {
+    if (QFile file; !path.isEmpty() && FilePath::openForReading(path, file))
+        image = QImageReader(&file).read(); // by the path's own bytes: a category's name need not be UTF-8
+    if (image.isNull()) {
         const QString shown = path.isEmpty() ? match.captured(1) : QUrl::fromLocalFile(path).toString();
         Log::write(QStringLiteral("Image %1 not found").arg(shown));
         return true;

@@ -3,6 +3,7 @@
 
 #include "fileextension.h"
 #include "filename.h"
+#include "filepath.h"
 #include "log.h"
 #include "songsettings.h"
 
@@ -38,16 +39,19 @@ QString PDFSong::musicpath() const
 {
     const QFileInfo file(path());
     const QString audio = file.dir().filePath(file.completeBaseName() + QStringLiteral(".mp3"));
-    return QFileInfo::exists(audio) ? audio : QString();
+    return FileStamp::of(audio).exists() ? audio : QString();
 }
 
 QString PDFSong::plainText() const
 {
     if (m_songplaintext)
         return *m_songplaintext;
+    QFile file; // read by the document while it lives
     QPdfDocument document;
     QStringList pages;
-    if (document.load(path()) == QPdfDocument::Error::None)
+    if (FilePath::openForReading(path(), file))
+        document.load(&file);
+    if (document.status() == QPdfDocument::Status::Ready)
         for (int page = 0; page < document.pageCount(); ++page)
             pages.append(document.getAllText(page).text());
     m_songplaintext = pages.join(u'\n');
@@ -57,8 +61,9 @@ QString PDFSong::plainText() const
 bool PDFSong::reloadFromDisk()
 {
     m_songplaintext.reset();
-    updateDate(FileStamp::of(path()));
-    return QFileInfo::exists(path());
+    const FileStamp stamp = FileStamp::of(path());
+    updateDate(stamp);
+    return stamp.exists();
 }
 
 bool PDFSong::save()
@@ -83,12 +88,8 @@ bool PDFSong::changeCategory(const QString &category, bool overwrite)
     QString error;
     if (songFolder.isEmpty())
         error = QStringLiteral("no song folder is set");
-    else if (!QDir().mkpath(folder))
-        error = QStringLiteral("the folder cannot be made");
-    else if (QFileInfo::exists(destination))
-        error = QStringLiteral("a file of that name is there already");
-    else if (QFile file(path()); !file.rename(destination))
-        error = file.errorString();
+    else if (FilePath::makeFolders(folder, &error))
+        FilePath::move(path(), destination, &error); // never over another file
     if (!error.isEmpty()) {
         Log::write(QStringLiteral("Could not move %1 to %2: %3").arg(description(), destination, error));
         m_saveFailure = error;

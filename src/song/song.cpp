@@ -4,6 +4,8 @@
 #include "appcontext.h"
 #include "fileextension.h"
 #include "fileidentity.h"
+#include "filepath.h"
+#include "filestamp.h"
 #include "log.h"
 #include "songfilecontent.h"
 #include "songmetadatascan.h"
@@ -21,7 +23,7 @@
 namespace {
 
 // The longest name a new file gets, in bytes of its UTF-8 form: the 255 a Linux file system takes, less the 7
-// bytes an atomic save adds for the temporary file it writes beside the file.
+// bytes other programs' atomic saves add for the temporary file they write beside it ("name.XXXXXX").
 constexpr qsizetype kMaxFileNameBytes = 255 - 7;
 
 bool isForbiddenInFileName(QChar c)
@@ -70,8 +72,7 @@ QString candidateName(const QString &base, int number, const QString &extension)
 QSet<QString> foldedEntryNames(const QString &folder, const QString &freeName)
 {
     QSet<QString> names;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-    for (const QString &entry : entries)
+    for (const QString &entry : FilePath::entryNames(folder))
         if (entry != freeName)
             names.insert(entry.toCaseFolded());
     return names;
@@ -232,7 +233,7 @@ QString Song::defaultPath() const
         return QString();
     if (!m_category.isEmpty())
         folder = QDir(folder).filePath(m_category);
-    QDir().mkpath(folder); // a failure shows when the write fails
+    FilePath::makeFolders(folder); // a failure shows when the write fails
     return QDir(folder).filePath(uniqueNameForFile(fileBaseName() + QStringLiteral(".pro"), folder));
 }
 
@@ -247,7 +248,7 @@ QString Song::fileBaseName() const
 QString Song::copyDestination(const QString &source, const QString &destination)
 {
     const QFileInfo taken(destination);
-    if (!taken.exists() || FileIdentity::isSameFile(source, destination))
+    if (!FileStamp::of(destination).exists() || FileIdentity::isSameFile(source, destination))
         return destination;
     return taken.dir().filePath(uniqueNameForFile(taken.fileName(), taken.path()));
 }
@@ -269,7 +270,7 @@ QString Song::uniqueNameForFile(const QString &fileName, const QString &folder, 
         const QString candidate = candidateName(base, number, extension);
         const QString folded = candidate.toCaseFolded();
         // Where names ignore case, the free entry itself exists under any case of its name.
-        if (!taken.contains(folded) && (folded == foldedFreeName || !QFileInfo::exists(dir.filePath(candidate))))
+        if (!taken.contains(folded) && (folded == foldedFreeName || !FileStamp::of(dir.filePath(candidate)).exists()))
             return candidate;
     }
 }

@@ -4,6 +4,7 @@
 #include "appcontext.h"
 #include "chord.h"
 #include "chords.h"
+#include "filestamp.h"
 #include "log.h"
 #include "songsettings.h"
 #include "songtextdata.h"
@@ -93,7 +94,7 @@ QString Song::musicpath() const
             return QString();
         path = QDir(songFolder).filePath(path);
     }
-    return QFileInfo::exists(path) ? path : QString();
+    return FileStamp::of(path).exists() ? path : QString();
 }
 
 bool Song::setMusicpath(const QString &path)

@@ -2,12 +2,15 @@
 // song files; the current category is "Rock", which holds first.pro.
 #include "launcheddelegate.h"
 
+#include "filename.h"
 #include "panesplitview.h"
 #include "pdfsong.h"
+#include "rawfiles.h"
 #include "songs.h"
 #include "vellorinwindowlayout.h"
 
 #include <QDirIterator>
+#include <QFile>
 
 #include <functional>
 
@@ -223,6 +226,22 @@ TEST_F(FileCommandsTest, AnOpenedPdfIsCopiedIntoTheSongFolderAndOneThatCannotBeI
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("score.pdf"))));
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("The PDF score.pdf could not be copied into the song folder."));
+}
+
+// A PDF whose name is not UTF-8 is copied in by its own bytes, and shown.
+TEST_F(FileCommandsTest, AnOpenedPdfWhoseNameIsNotUtf8IsCopiedUnderItsOwnBytes)
+{
+    const QByteArray source = QFile::encodeName(elsewhere.path()) + "/Bl\xe4tter.pdf";
+    RawFiles::write(source, "%PDF-1.4 opened");
+    dialogs.openPanelAnswers = {{FileName::fromBytes(source)}};
+    delegate->openDocument();
+    ASSERT_NE(dynamic_cast<PDFSong *>(delegate->currentSong().get()), nullptr);
+    const QByteArray copied = QFile::encodeName(root()) + "/Bl\xe4tter.pdf";
+    EXPECT_EQ(FileName::toBytes(delegate->currentSong()->path()), copied);
+    EXPECT_EQ(RawFiles::read(copied), "%PDF-1.4 opened");
+    EXPECT_TRUE(RawFiles::exists(source));
+    RawFiles::removeTree(copied);
+    RawFiles::removeTree(source);
 }
 
 TEST_F(FileCommandsTest, SavingWritesTheEditsWithoutAskingAndRefreshesTheLists)

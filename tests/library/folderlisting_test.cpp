@@ -3,6 +3,7 @@
 
 #include "filename.h"
 #include "logcapture.h"
+#include "rawfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,31 +88,29 @@ TEST(FolderListingTest, LeavesOutLockFilesAndLinksToPipes)
     EXPECT_EQ(log.lines(), QStringList());
 }
 
-// A file name that is not UTF-8 is listed under a name that leads back to its bytes; a folder of such a name,
-// whose songs could not be saved, is left out with a word to the user.
-TEST(FolderListingTest, ListsFileNamesThatAreNotUtf8UnderTheirOwnBytes)
+// A name that is not UTF-8, of a file or a folder, is listed under a name that leads back to its bytes.
+TEST(FolderListingTest, ListsNamesThatAreNotUtf8UnderTheirOwnBytes)
 {
     QTemporaryDir temporary;
     const QByteArray folder = QFile::encodeName(temporary.path());
     for (const char *name : {"caf\xe9.pro", "\x80\xff.pro", "S\xc3\xa4nger.pro"})
-        ASSERT_EQ(::close(::creat((folder + '/' + name).constData(), 0644)), 0);
-    ASSERT_EQ(::mkdir((folder + "/Lieder \xe9t\xe9").constData(), 0755), 0);
+        RawFiles::write(folder + '/' + name, {});
+    RawFiles::makeFolder(folder + "/Lieder \xe9t\xe9");
 
     LogCapture log;
     const QList<FolderListing::Entry> entries =
         FolderListing::sortedEntries(temporary.path(), FolderListing::Stamps::With);
     QList<QByteArray> files;
+    QList<QByteArray> folders;
     for (const FolderListing::Entry &entry : entries) {
-        EXPECT_FALSE(entry.isDir);
-        EXPECT_TRUE(entry.stamp.exists()) << qPrintable(FileName::displayName(entry.name));
-        files.append(FileName::toBytes(entry.name));
+        EXPECT_EQ(entry.stamp.exists(), !entry.isDir) << qPrintable(FileName::displayName(entry.name));
+        (entry.isDir ? folders : files).append(FileName::toBytes(entry.name));
     }
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, QList<QByteArray>({"S\xc3\xa4nger.pro", "caf\xe9.pro", "\x80\xff.pro"}));
-    EXPECT_EQ(log.lines(),
-              QStringList({QStringLiteral("Skipping folder %1/Lieder \ufffdt\ufffd: its name is not UTF-8; "
-                                          "renamed, it is listed")
-                               .arg(temporary.path())}));
+    EXPECT_EQ(folders, QList<QByteArray>({"Lieder \xe9t\xe9"}));
+    EXPECT_EQ(log.lines(), QStringList());
+    RawFiles::removeTree(folder + "/Lieder \xe9t\xe9");
 }
 
 TEST(FolderListingTest, SortsIgnoringCaseThenByCharacters)

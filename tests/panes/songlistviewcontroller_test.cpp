@@ -4,15 +4,18 @@
 
 #include "categories.h"
 #include "doubleclicktextview.h"
+#include "filename.h"
 #include "logcapture.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "panesplitview.h"
 #include "panestestwindow.h"
 #include "prefs.h"
+#include "rawfiles.h"
 #include "songeditviewcontroller.h"
 #include "songs.h"
 #include "songtableview.h"
+#include "testfiles.h"
 #include "vellorinappdelegate.h"
 #include "vellorinwindowlayout.h"
 
@@ -22,8 +25,10 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -449,4 +454,61 @@ TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)
     table().setColumnHidden(3, false);
     songList().loadLayout(layout);
     EXPECT_TRUE(table().isColumnHidden(3));
+}
+
+// A category whose folder's name is not UTF-8 is a category like any other: its songs are listed and shown, a
+// text song is saved and tagged in place, and both kinds move out to another category and back, each file
+// under the folder's own bytes.
+TEST_F(SongListTest, ACategoryWhoseNameIsNotUtf8HoldsSongsLikeAnyOther)
+{
+    const QByteArray folderName = "Lieder \xe9t\xe9";
+    const QByteArray raw = QFile::encodeName(path(QString())) + '/' + folderName;
+    RawFiles::makeFolder(raw);
+    RawFiles::write(raw + "/Heimweh.pro", "{title: Heimweh}\n[C]Caf\xc3\xa9 au lait\n");
+    QTemporaryDir elsewhere;
+    const QString sheet =
+        TestFiles::writePdfPages(QDir(elsewhere.path()).filePath(QStringLiteral("Blatt.pdf")), {"Moonlight"});
+    ASSERT_EQ(::rename(QFile::encodeName(sheet).constData(), (raw + "/Blatt.pdf").constData()), 0);
+    const QString category = FileName::fromBytes(folderName);
+
+    LogCapture log;
+    songList().refresh();
+    chooseCategory(Categories::CategoryTag, category);
+    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
+
+    clickRow(rowOfTitle("Heimweh"));
+    ASSERT_TRUE(currentSong());
+    EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
+    EXPECT_TRUE(currentSong()->setCapo(2));
+    EXPECT_TRUE(currentSong()->addTag(QStringLiteral("Abend")));
+    const QByteArray saved = RawFiles::read(raw + "/Heimweh.pro");
+    EXPECT_TRUE(saved.contains("{Capo: 2}") && saved.contains("{tag: Abend}") && saved.contains("Caf\xc3\xa9 au lait"))
+        << saved.constData();
+
+    const auto moveSelected = [this](const QString &to) {
+        dialogs.textAnswers = {to};
+        songList().changeCategoryOfSelectedSongs();
+    };
+    for (const char *title : {"Heimweh", "Blatt"}) {
+        SCOPED_TRACE(title);
+        selectRows({QString::fromLatin1(title)});
+        moveSelected(QStringLiteral("Archive"));
+        EXPECT_EQ(RawFiles::namesIn(raw).size(), 1) << "moved out, nothing left behind";
+        chooseCategory(Categories::CategoryTag, QStringLiteral("Archive"));
+        selectRows({QString::fromLatin1(title)});
+        moveSelected(category);
+        EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(path(QStringLiteral("Archive")))), QList<QByteArray>());
+        chooseCategory(Categories::CategoryTag, category);
+    }
+    EXPECT_EQ(RawFiles::namesIn(raw), (QList<QByteArray>{"Blatt.pdf", "Heimweh.pro"}));
+    EXPECT_EQ(RawFiles::read(raw + "/Heimweh.pro"), saved);
+    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
+
+    clickRow(rowOfTitle("Blatt"));
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(FileName::toBytes(currentSong()->path()), raw + "/Blatt.pdf");
+    EXPECT_TRUE(currentSong()->plainText().contains(QStringLiteral("Moonlight"))) << "the PDF was opened";
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Could not")), QStringList());
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Error")), QStringList());
+    RawFiles::removeTree(raw);
 }

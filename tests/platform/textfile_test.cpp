@@ -5,6 +5,7 @@
 #include "fileidentity.h"
 #include "filename.h"
 #include "filestamp.h"
+#include "rawfiles.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -179,43 +179,6 @@ TEST(TextFile, WritesOverAFileWhoseNameIsAtTheLimit)
     }
 }
 
-namespace {
-
-// The names in a folder as the file system holds them, hidden ones too.
-QList<QByteArray> rawNamesIn(const QByteArray &folder)
-{
-    QList<QByteArray> names;
-    DIR *listing = ::opendir(folder.constData());
-    while (const dirent *entry = listing ? ::readdir(listing) : nullptr)
-        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
-            names.append(entry->d_name);
-    if (listing)
-        ::closedir(listing);
-    return names;
-}
-
-QByteArray rawRead(const QByteArray &path)
-{
-    QByteArray bytes(4096, '\0');
-    const int fd = ::open(path.constData(), O_RDONLY);
-    const ssize_t got = fd < 0 ? -1 : ::read(fd, bytes.data(), bytes.size());
-    if (fd >= 0)
-        ::close(fd);
-    bytes.truncate(got < 0 ? 0 : got);
-    return bytes;
-}
-
-void rawWrite(const QByteArray &path, const QByteArray &bytes, mode_t mode)
-{
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode);
-    ASSERT_GE(fd, 0) << path.toHex().constData();
-    ASSERT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
-    ::close(fd);
-    ::chmod(path.constData(), mode);
-}
-
-} // namespace
-
 // A name that is not UTF-8 is read, looked at and saved under its own bytes: no second file appears.
 TEST(TextFile, ReadsAndWritesFilesWhoseNamesAreNotUtf8)
 {
@@ -225,7 +188,7 @@ TEST(TextFile, ReadsAndWritesFilesWhoseNamesAreNotUtf8)
     for (const QByteArray &name : names) {
         SCOPED_TRACE(name.toHex().constData());
         const QByteArray raw = folder + '/' + name;
-        rawWrite(raw, "{title: Old}\n", 0640);
+        RawFiles::write(raw, "{title: Old}\n", 0640);
         const QString path = FileName::fromBytes(raw);
 
         QString error;
@@ -235,9 +198,9 @@ TEST(TextFile, ReadsAndWritesFilesWhoseNamesAreNotUtf8)
         EXPECT_TRUE(FileIdentity::isSameFile(path, path));
         for (const QString &text : {QStringLiteral("{title: Caf\u00e9}\n"), QStringLiteral("{title: Again}\n")}) {
             EXPECT_TRUE(TextFile::write(path, text, &error)) << qPrintable(error);
-            EXPECT_EQ(rawRead(raw), text.toUtf8());
+            EXPECT_EQ(RawFiles::read(raw), text.toUtf8());
         }
-        EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({name}));
+        EXPECT_EQ(RawFiles::namesIn(folder), QList<QByteArray>({name}));
         struct stat status;
         ASSERT_EQ(::stat(raw.constData(), &status), 0);
         EXPECT_EQ(status.st_mode & 0777, 0640u) << "permissions kept";
@@ -245,30 +208,74 @@ TEST(TextFile, ReadsAndWritesFilesWhoseNamesAreNotUtf8)
         for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
             const FailingWrites failing(step);
             EXPECT_FALSE(TextFile::write(path, QStringLiteral("new"))) << int(step);
-            EXPECT_EQ(rawRead(raw), "{title: Again}\n") << int(step);
-            EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({name})) << int(step);
+            EXPECT_EQ(RawFiles::read(raw), "{title: Again}\n") << int(step);
+            EXPECT_EQ(RawFiles::namesIn(folder), QList<QByteArray>({name})) << int(step);
         }
         ::unlink(raw.constData());
     }
 }
 
-// A folder whose name is not UTF-8 cannot hold the save's temporary file: the save fails and writes nothing.
-TEST(TextFile, RefusesToSaveIntoAFolderWhoseNameIsNotUtf8)
+// A folder whose name is not UTF-8 holds the save's temporary file under its own bytes, as any folder does.
+TEST(TextFile, SavesIntoAFolderWhoseNameIsNotUtf8)
 {
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path()) + "/Lieder \xe9t\xe9";
-    ASSERT_EQ(::mkdir(folder.constData(), 0755), 0);
-    rawWrite(folder + "/song.pro", "old", 0644);
+    RawFiles::makeFolder(folder);
+    RawFiles::write(folder + "/song.pro", "old", 0640);
     const QString path = FileName::fromBytes(folder + "/song.pro");
     EXPECT_EQ(TextFile::read(path, TextFile::LastResort::Latin1), QStringLiteral("old"));
     QString error;
-    EXPECT_FALSE(TextFile::write(path, QStringLiteral("new"), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(rawRead(folder + "/song.pro"), "old");
-    EXPECT_EQ(rawNamesIn(folder), QList<QByteArray>({"song.pro"}));
-    EXPECT_EQ(rawNamesIn(QFile::encodeName(dir.path())), QList<QByteArray>({"Lieder \xe9t\xe9"}));
-    ::unlink((folder + "/song.pro").constData());
-    ::rmdir(folder.constData());
+    EXPECT_TRUE(TextFile::write(path, QStringLiteral("new \u00e9"), &error)) << qPrintable(error);
+    EXPECT_EQ(RawFiles::read(folder + "/song.pro"), "new \xc3\xa9");
+    const QString fresh = FileName::fromBytes(folder + "/caf\xe9.pro");
+    EXPECT_TRUE(TextFile::write(fresh, QStringLiteral("fresh"), &error)) << qPrintable(error);
+    EXPECT_EQ(RawFiles::read(folder + "/caf\xe9.pro"), "fresh");
+    EXPECT_EQ(RawFiles::namesIn(folder), QList<QByteArray>({"caf\xe9.pro", "song.pro"}));
+    EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(dir.path())), QList<QByteArray>({"Lieder \xe9t\xe9"}));
+    struct stat status;
+    ASSERT_EQ(::stat((folder + "/song.pro").constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u) << "permissions kept";
+
+    for (const TextFile::WriteStep step : FailingWrites::kAllSteps) {
+        const FailingWrites failing(step);
+        EXPECT_FALSE(TextFile::write(path, QStringLiteral("lost"), &error)) << int(step);
+        EXPECT_FALSE(error.isEmpty()) << int(step);
+        EXPECT_EQ(RawFiles::read(folder + "/song.pro"), "new \xc3\xa9") << int(step);
+        EXPECT_EQ(RawFiles::namesIn(folder), QList<QByteArray>({"caf\xe9.pro", "song.pro"})) << int(step);
+    }
+    RawFiles::removeTree(folder);
+}
+
+// What the save replaces: a link's target (the link stays), never a file the user may not write; a new file
+// has the permissions any new file gets.
+TEST(TextFile, KeepsLinksReadOnlyFilesAndUsualPermissions)
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    RawFiles::write(folder + "/target.pro", "old");
+    ASSERT_EQ(::symlink("target.pro", (folder + "/link.pro").constData()), 0);
+    QString error;
+    ASSERT_TRUE(TextFile::write(dir.filePath(QStringLiteral("link.pro")), QStringLiteral("new"), &error))
+        << qPrintable(error);
+    struct stat status;
+    ASSERT_EQ(::lstat((folder + "/link.pro").constData(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_EQ(RawFiles::read(folder + "/target.pro"), "new");
+
+    RawFiles::write(folder + "/locked.pro", "kept", 0444);
+    if (::access((folder + "/locked.pro").constData(), W_OK) != 0) { // not when the tests run as root
+        EXPECT_FALSE(TextFile::write(dir.filePath(QStringLiteral("locked.pro")), QStringLiteral("lost"), &error));
+        EXPECT_TRUE(error.startsWith(QStringLiteral("open failed"))) << qPrintable(error);
+        EXPECT_EQ(RawFiles::read(folder + "/locked.pro"), "kept");
+    }
+
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_TRUE(TextFile::write(dir.filePath(QStringLiteral("fresh.pro")), QStringLiteral("x"), &error));
+    ASSERT_EQ(::stat((folder + "/fresh.pro").constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0666u & ~mask);
+    EXPECT_EQ(RawFiles::namesIn(folder), QList<QByteArray>({"fresh.pro", "link.pro", "locked.pro", "target.pro"}))
+        << "no temporary file is left behind";
 }
 
 TEST(TextFile, AFailedStepLeavesTheOldFileWhole)

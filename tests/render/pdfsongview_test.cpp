@@ -1,14 +1,19 @@
 // PDF songs: slots of one or two pages, fitting and centring, cached screen drawing and printed pages.
 #include "pdfsongview.h"
 
+#include "filename.h"
 #include "logcapture.h"
 #include "pdffixture.h"
+#include "rawfiles.h"
 #include "rendertesthelpers.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -180,4 +185,18 @@ TEST(PDFSongView, PrintedPagesAreRenderedAtABoundedResolution)
     const QSize poster = PDFSongView::printImageSize(QSizeF(2384, 3370), 1200 / 72.0);
     EXPECT_LE(qint64(poster.width()) * poster.height(), PDFSongView::kMaxPrintPixels);
     EXPECT_GT(qint64(poster.width()) * poster.height(), PDFSongView::kMaxPrintPixels * 99 / 100);
+}
+
+// A PDF whose folder's and own names are not UTF-8 is opened by those bytes.
+TEST_F(PDFSongViewTest, OpensAFileWhoseNameIsNotUtf8)
+{
+    const QByteArray raw = QFile::encodeName(folder.path()) + "/Lieder \xe9t\xe9";
+    RawFiles::makeFolder(raw);
+    ASSERT_EQ(::rename(QFile::encodeName(pdf({a4, letter})).constData(), (raw + "/Bl\xe4tter.pdf").constData()), 0);
+    PDFSongView view;
+    view.setPath(FileName::fromBytes(raw + "/Bl\xe4tter.pdf"));
+    EXPECT_EQ(view.pageCount(), 2);
+    EXPECT_EQ(view.pageSize(1), letter);
+    view.setPath(QString());
+    RawFiles::removeTree(raw);
 }
