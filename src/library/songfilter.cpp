@@ -119,12 +119,20 @@ std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &son
         QString source;
         QByteArray (*fold)(const QString &);
         QByteArray value;
+        Derived<QByteArray, quint64> *plainTextTarget = nullptr; // instead of target
+        quint64 textRevision = 0;
     };
     std::vector<Fold> folds;
     const auto foldIfChanged = [&folds](Derived<QByteArray> &target, const QString &source,
                                         QByteArray (*fold)(const QString &)) {
         if (!target.isFrom(source))
             folds.push_back({&target, source, fold, {}});
+    };
+    // The song's text is asked for only when it changed: it may have to be read from the file.
+    const auto foldPlainTextIfChanged = [&folds](Derived<QByteArray, quint64> &target, const Song &song,
+                                                 QString (Song::*text)() const, QByteArray (*fold)(const QString &)) {
+        if (!target.isFrom(song.textRevision()))
+            folds.push_back({nullptr, (song.*text)(), fold, {}, &target, song.textRevision()});
     };
     std::vector<Searched> searched;
     searched.reserve(size_t(songs.size()));
@@ -136,17 +144,21 @@ std::vector<SongFilter::Searched> SongFilter::upToDate(const QList<SongPtr> &son
         // A text song is searched by its text's plain text, a PDF song by its document's text, if at all.
         const bool isPDF = dynamic_cast<const PDFSong *>(song.get());
         if (!isPDF)
-            foldIfChanged(texts.plainText, song->text(), searchableText);
+            foldPlainTextIfChanged(texts.plainText, *song, &Song::text, searchableText);
         else if (searchPDFs)
-            foldIfChanged(texts.plainText, song->plainText(), foldedUtf8);
+            foldPlainTextIfChanged(texts.plainText, *song, &Song::plainText, foldedUtf8);
         searched.push_back({&texts, !isPDF || searchPDFs});
     }
     inRanges(folds.size(), [&folds](std::pair<size_t, size_t> range) {
         for (size_t index = range.first; index < range.second; ++index)
             folds[index].value = folds[index].fold(folds[index].source);
     });
-    for (Fold &fold : folds)
-        fold.target->seed(fold.source, std::move(fold.value));
+    for (Fold &fold : folds) {
+        if (fold.plainTextTarget)
+            fold.plainTextTarget->seed(fold.textRevision, std::move(fold.value));
+        else
+            fold.target->seed(fold.source, std::move(fold.value));
+    }
     return searched;
 }
 
@@ -189,7 +201,7 @@ void SongFilter::takePrepared(std::vector<PreparedText> prepared)
     // A kept answer may point at a text replaced here; answers are dropped with the list they were for anyway.
     m_answers.clear();
     for (PreparedText &text : prepared)
-        m_texts[text.song].plainText.seed(text.text, std::move(text.searchable));
+        m_texts[text.song].plainText.seed(text.textRevision, std::move(text.searchable));
 }
 
 void SongFilter::keepOnly(const QList<SongPtr> &songs)

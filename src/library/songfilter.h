@@ -15,9 +15,10 @@ class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // Keeps every song's searched texts folded and in UTF-8, so typing a search folds only the typed text and
-// scans compact bytes. A folded text is reused only while the song still hands out the very string it was
-// folded from (a saved or reloaded song makes new ones; see Derived), so the answers are those of folding
-// afresh. What changed since the last search is folded on several threads.
+// scans compact bytes. A folded title, subtitle or key is reused only while the song still hands out the very
+// string it was folded from (a saved or reloaded song makes new ones; see Derived), a folded plain text only while
+// the song's text revision stays the same, so the answers are those of folding afresh. What changed since the
+// last search is folded on several threads.
 //
 // Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
 // holds found, and a letter deleted again finds its earlier answer; no keystroke reads a song. Kept answers
@@ -32,11 +33,11 @@ public:
     // holds it; a PDF song's plain text (its document's text) only when searchPDFs is on.
     QList<SongPtr> matching(const QList<SongPtr> &songs, const QString &text, bool searchPDFs);
     // The folded plain text of a text song, made elsewhere (while a library loads, on its threads) from
-    // the text the song held then.
+    // the text of the song's revision then.
     struct PreparedText
     {
         const Song *song;
-        QString text;
+        quint64 textRevision;
         QByteArray searchable;
     };
     // Keeps the plain texts prepared, so the first search folds only what has changed since.
@@ -50,7 +51,7 @@ private:
         Derived<QByteArray> title;
         Derived<QByteArray> subtitle;
         Derived<QByteArray> key;
-        Derived<QByteArray> plainText;
+        Derived<QByteArray, quint64> plainText; // by the song's text revision
     };
     // The folded texts of a song and whether its plain text is searched.
     struct Searched

@@ -56,7 +56,7 @@ QString PDFSong::plainText() const
 
 bool PDFSong::reloadFromDisk()
 {
-    m_songplaintext.reset();
+    resetCachedValues();
     updateDate(FileStamp::of(path()));
     return QFileInfo::exists(path());
 }
