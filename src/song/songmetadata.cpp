@@ -60,7 +60,8 @@ std::optional<QString> keyOfChord(const QString &chord)
 void Song::refreshTitleSubtitle()
 {
     // Lookups that stop once their answers are known; the tags and key that a file just read takes are left out.
-    takeTitleSubtitle(valueInText(heldText(), TitleDirectives::title()), valueInText(heldText(), TitleDirectives::subtitle()));
+    takeTitleSubtitle(valueInText(heldText(), TitleDirectives::title()),
+                      valueInText(heldText(), TitleDirectives::subtitle()));
 }
 
 void Song::takeTitleSubtitle(const QString &title, const QString &subtitle)
@@ -145,7 +146,8 @@ void Song::deleteCapo()
 int Song::tempo() const
 {
     if (m_songtempo == 0) {
-        const QString value = valueInText(heldText(), QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
+        const QString value =
+            valueInText(heldText(), QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
         m_songtempo = TextNumber::leadingInt(value);
     }
     return m_songtempo;

@@ -3,6 +3,7 @@
 
 #include "song.h"
 #include "tagdirective.h"
+#include "textchars.h"
 #include "titledirectives.h"
 
 #include <QStringList>
@@ -27,11 +28,26 @@ bool isName(QStringView name, QStringView wanted)
     return true;
 }
 
-// Whether a directive whose name may give a playing time opens behind the "{": most songs have none, and
-// their playing time is then known without a lookup.
-bool mayNamePlayingTime(QStringView rest)
+// Whether the directive opening behind a "{" may give a playing time: most songs have none, or only a time
+// signature, and their playing time is then known without the lookups.
+bool mayGivePlayingTime(QStringView rest)
 {
-    return rest.startsWith(u"time", Qt::CaseInsensitive) || rest.startsWith(u"duration", Qt::CaseInsensitive);
+    // Most directives are ruled out by their first letter; the rare others are compared as the lookups do.
+    if (rest.isEmpty() ||
+        (rest[0].unicode() < 0x80 && (rest[0].unicode() | 0x20) != u't' && (rest[0].unicode() | 0x20) != u'd'))
+        return false;
+    if (rest.startsWith(u"duration", Qt::CaseInsensitive))
+        return true;
+    if (!rest.startsWith(u"time", Qt::CaseInsensitive))
+        return false;
+    // A value holding "/" is a time signature; a time value ends at its "}" or at the end of its line.
+    for (const QChar c : rest) {
+        if (c == u'/')
+            return false;
+        if (c == u'}' || TextChars::isLineTerminator(c))
+            return true;
+    }
+    return true;
 }
 
 // The directive names looked up ignoring case: where the value of the first directive of each starts.
@@ -120,7 +136,7 @@ SongMetadataScan::SongMetadataScan(const QString &text)
     bool playingTimeNamed = false;
     // QString's search for one character is the vectorised one.
     for (qsizetype brace = text.indexOf(u'{'); brace >= 0; brace = text.indexOf(u'{', brace + 1)) {
-        playingTimeNamed = playingTimeNamed || mayNamePlayingTime(view.sliced(brace + 1));
+        playingTimeNamed = playingTimeNamed || mayGivePlayingTime(view.sliced(brace + 1));
         const qsizetype colon = nameEnd(view, brace);
         if (colon < 0)
             continue;

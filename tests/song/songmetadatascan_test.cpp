@@ -72,6 +72,7 @@ TEST(SongMetadataScanTest, FindsThePlayingTimeAudioLinkAndMidiIndexAsTheLookups)
         "{Duration: 95}\n{time: 6/8}",
         "{duration:1:30}{time: 2:00}",
         "{timer: 1}",
+        "{time: 6/8}\n{TIME 3/4}\n{time: 2:00 / 3}",
         // Names in any case; a name with a blank or another character in it is another name.
         "{MusicPath: b.mp3}{Midi-Index: PC3}",
         "{midi index: PC1}{midi\rindex: PC2}{midi-index : PC3}",
