@@ -135,7 +135,8 @@ Song::TextHold &Song::TextHold::operator=(TextHold &&other) noexcept
 const QString &Song::heldText() const
 {
     // Reading the file again changes only what the song knew of its file, unless another program changed it,
-    // which any read of the song then finds; a song object is never const itself.
+    // which any read of the song then finds. A song made const (a file looked at once) is used while its text is
+    // still held from its construction, so only songs made to change are changed here.
     if (!m_text)
         const_cast<Song *>(this)->readTextAgain();
     noteTextUse();
