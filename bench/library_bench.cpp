@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "corpus.h"
 #include "heappolicy.h"
+#include "memoryuse.h"
 #include "plainread.h"
 #include "playlist.h"
 #include "playlists.h"
@@ -113,7 +114,9 @@ static void BM_ReadSongBytes(benchmark::State &state)
 
 // The first load of the process, before any other: it also pays for growing the heap and for what Qt sets
 // up on first use. Registered first, and meaningful only while it runs first (alone it is one sample: run
-// the program a few times and take the median). "floors" as for BM_LoadLibrary.
+// the program a few times and take the median). "floors" as for BM_LoadLibrary. Memory in MiB: "held_MiB" the
+// heap the loaded library holds, "free_MiB" the freed heap the allocator keeps then, "peak_MiB" the process's
+// largest resident set by then (the process before the load included).
 static void BM_FirstLoadLibrary(benchmark::State &state)
 {
     if (!haveCorpus(state))
@@ -124,12 +127,17 @@ static void BM_FirstLoadLibrary(benchmark::State &state)
     }
     const double floorSeconds = PlainRead(Corpus::folder()).medianSeconds();
     std::chrono::duration<double> elapsed{};
+    const qint64 heapBefore = MemoryUse::heapInUse();
+    constexpr double mebibyte = 1024.0 * 1024.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         Songs library;
         loadLibrary(library);
         benchmark::DoNotOptimize(library.songs().size());
         elapsed = std::chrono::steady_clock::now() - start;
+        state.counters["held_MiB"] = double(MemoryUse::heapInUse() - heapBefore) / mebibyte;
+        state.counters["free_MiB"] = double(MemoryUse::heapKeptFree()) / mebibyte;
+        state.counters["peak_MiB"] = double(MemoryUse::peakResident()) / mebibyte;
     }
     state.counters["floors"] = elapsed.count() / floorSeconds;
 }

@@ -22,6 +22,7 @@ void VellorinAppDelegate::setCurrentSong(const SongPtr &song)
 void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
 {
     m_currentSong = song;
+    m_currentSongText = Song::TextHold(song);
     // Every way of showing a song updates this, so a PDF song or a note is never treated as a text song. Without a
     // song there is nothing to transpose either.
     m_isNormalSong = song && isTextSong(*song);

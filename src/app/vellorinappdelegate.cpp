@@ -203,6 +203,7 @@ void VellorinAppDelegate::restoreCurrentSong()
         return;
     // Shown as it was: no settings save, no message to peers, no MIDI output.
     m_currentSong = song;
+    m_currentSongText = Song::TextHold(song);
     m_isNormalSong = isTextSong(*song);
     if (isSongViewVisible())
         QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });

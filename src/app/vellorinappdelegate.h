@@ -462,6 +462,8 @@ private:
     std::unique_ptr<Songs> m_songs;
     std::unique_ptr<PlayLists> m_playlists;
     SongPtr m_currentSong;
+    // Its file may be moved or trashed while it is shown: its text stays at hand.
+    Song::TextHold m_currentSongText;
     std::unique_ptr<MainWindow> m_window;
     // Owned by the window.
     MainMenus *m_menus = nullptr;

@@ -194,8 +194,9 @@ public:
     QByteArray take()
     {
         flushRun();
-        m_folded.truncate(m_length);
-        return std::move(m_folded);
+        // Room was made for the whole song text, markup and all, and a search keeps every song's folded text: it
+        // gets a block of its own size, while the builder's goes back to the heap for the next song.
+        return QByteArray(m_data, m_length);
     }
 
 private:

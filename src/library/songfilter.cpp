@@ -103,7 +103,7 @@ template <typename Work> void inRanges(size_t count, Work work)
 SongFilter::SongTexts SongFilter::textsOf(const QString &title, const QString &subtitle, const QString &key,
                                           const QString &text)
 {
-    return {nullptr, false, title, subtitle, key, text, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
+    return {nullptr, false, title, subtitle, key, 0, {}, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
@@ -151,9 +151,12 @@ std::vector<SongFilter::Haystacks> SongFilter::upToDate(const QList<SongPtr> &so
             SongTexts &texts = m_texts[size_t(refold.texts)];
             if (refold.heading)
                 texts.heading = headingOf(texts.title, texts.subtitle, texts.key);
-            if (refold.plain)
-                texts.plain =
-                    texts.isPDF ? SearchablePlainText::folded(texts.text) : SearchablePlainText::of(texts.text);
+            if (refold.plain && texts.isPDF) {
+                texts.plain = SearchablePlainText::folded(texts.text);
+            } else if (refold.plain) {
+                texts.plain = SearchablePlainText::of(texts.text);
+                texts.text = QString();
+            }
         }
     });
     // Once everything is folded: a song listed twice is folded once, and both point at the result.
@@ -186,13 +189,19 @@ SongFilter::Refold SongFilter::checked(const Song &song, bool searchPDFs)
     // A song made where a song of the other kind was: its plain text is another text.
     if (refold.heading && isPDFSong(song) != texts.isPDF) {
         texts.isPDF = !texts.isPDF;
+        texts.textRevision = 0;
         texts.text = QString();
         texts.plain = QByteArray();
     }
-    // A text song is searched by its text's plain text, a PDF song by its document's text, if at all.
-    if (!texts.isPDF)
-        refold.plain = !keeps(texts.text, song.text());
-    else if (searchPDFs)
+    // A text song is searched by its text's plain text, a PDF song by its document's text, if at all. A text
+    // song's text is asked for only when it changed: it may have to be read from its file.
+    if (!texts.isPDF) {
+        refold.plain = texts.textRevision != song.textRevision();
+        if (refold.plain) {
+            texts.textRevision = song.textRevision();
+            texts.text = song.text();
+        }
+    } else if (searchPDFs)
         refold.plain = !keeps(texts.text, song.plainText());
     return refold;
 }

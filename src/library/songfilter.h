@@ -14,10 +14,11 @@ class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // Keeps every song's searched texts folded and in UTF-8, so typing a search folds only the typed text and
-// scans compact bytes. A folded text is reused only while the song still hands out the string it was folded
-// from, the very string or one of the same characters, so the answers are those of folding afresh. What
-// changed since the last search is folded on several threads; a library load folds what it reads on its own
-// threads (textsOf), so the first search after it only checks that every song still holds those strings.
+// scans compact bytes. A folded title, subtitle or key is reused only while the song still hands out the string
+// it was folded from, the very string or one of the same characters, a folded plain text only while the song's
+// text revision stays the same, so the answers are those of folding afresh. What changed since the last search
+// is folded on several threads; a library load folds what it reads on its own threads (textsOf), so the first
+// search after it only checks that every song still holds those strings and revisions.
 //
 // Searching as the user types: each answer is kept, so a search that grows filters only the songs a search it
 // holds found, and a letter deleted again finds its earlier answer; no keystroke reads a song. Kept answers
@@ -34,7 +35,10 @@ public:
         QString title;
         QString subtitle;
         QString key;
-        // A text song's text, or a PDF song's document text once it was searched.
+        // A text song: the revision of its text the plain text was folded from; 0 before it was folded.
+        quint64 textRevision = 0;
+        // A PDF song's document text once it was searched; a text song's text only while it waits to be folded,
+        // so that no song's whole text is kept here.
         QString text;
         // Title, subtitle and key, each closed by a byte UTF-8 never holds, so no search finds text across two.
         QByteArray heading;
@@ -42,7 +46,8 @@ public:
         QByteArray plain;
     };
 
-    // The searched texts of a text song holding these strings; song is left for the caller. Any thread.
+    // The searched texts of a text song holding these strings; song and textRevision are left for the caller.
+    // Any thread.
     static SongTexts textsOf(const QString &title, const QString &subtitle, const QString &key, const QString &text);
 
     // The songs, in their order, whose title, subtitle or key holds the text, or else whose plain text

@@ -15,6 +15,13 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+namespace {
+
+// Enough files to keep every reading thread busy, few enough that their texts take little memory at once.
+constexpr qsizetype kFilesPerBatch = 512;
+
+} // namespace
+
 void SongFolderReader::beginPass()
 {
     const bool supportTabs = LibrarySettings::prefs().supportTabs();
@@ -62,15 +69,19 @@ QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, con
             files.append(std::move(*file));
         }
     }
-    readNewTexts(files);
-    for (SongFile &file : files) {
-        if (file.content && file.content->error == TextFile::notTextReason()) {
-            Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
-            continue; // an image or a program under a song's name is no song, and is never written
+    // A batch at a time: the texts of a large folder never wait in memory all at once for their songs.
+    for (qsizetype from = 0; from < files.size(); from += kFilesPerBatch) {
+        const std::span<SongFile> batch(files.data() + from, std::min(kFilesPerBatch, files.size() - from));
+        readNewTexts(batch);
+        for (SongFile &file : batch) {
+            if (file.content && file.content->error == TextFile::notTextReason()) {
+                Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
+                continue; // an image or a program under a song's name is no song, and is never written
+            }
+            SongPtr song = songFor(file);
+            song->setCategory(category);
+            songs.append(song);
         }
-        SongPtr song = songFor(file);
-        song->setCategory(category);
-        songs.append(song);
     }
     Log::write(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
     return songs;
@@ -85,7 +96,7 @@ std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QStri
     return SongFile{path, stamp, isText, knownSong(m_previous.value(path), stamp), std::nullopt, {}};
 }
 
-void SongFolderReader::readNewTexts(QList<SongFile> &files)
+void SongFolderReader::readNewTexts(std::span<SongFile> files)
 {
     QList<SongFile *> unread;
     for (SongFile &file : files)
@@ -104,6 +115,7 @@ void SongFolderReader::readNewTexts(QList<SongFile> &files)
             const SongMetadataScan &scan = file->content->metadata;
             file->searched =
                 SongFilter::textsOf(scan.title(), scan.subtitle(), Song::keyOfReadText(scan, *text), *text);
+            file->content->leaveTextToFile();
         }
     });
 }
@@ -112,10 +124,11 @@ SongPtr SongFolderReader::songFor(SongFile &file)
 {
     SongPtr song = file.song;
     if (!song && file.isText) {
-        const bool read = file.content->text.has_value();
+        const bool read = file.content->wasRead();
         song = std::make_shared<Song>(file.path, file.stamp, std::move(*file.content));
         if (read) {
             file.searched.song = song.get();
+            file.searched.textRevision = song->textRevision();
             m_searchableTexts.push_back(std::move(file.searched));
         }
     } else if (!song) {

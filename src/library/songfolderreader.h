@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -63,7 +64,7 @@ private:
     // The file at path, whose stamp the listing has just taken, when it is a song file.
     std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF) const;
     // Reads the text files no song of the last pass holds, several at once.
-    static void readNewTexts(QList<SongFile> &files);
+    static void readNewTexts(std::span<SongFile> files);
     // The song of the file: the last pass's, else one made from what was read.
     SongPtr songFor(SongFile &file);
     // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or

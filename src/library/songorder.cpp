@@ -131,10 +131,9 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
                     0};
         if (comparison == Comparison::Key)
             row.key = &keys.key.from(song->key(), caseFoldedKey);
-        // A playing time of 0 counts as not read, so the song reads its text again each time it is asked.
+        // The song keeps its playing time, read with its file.
         if (comparison == Comparison::Time)
-            row.playingTime =
-                keys.playingTime.from(song->text(), [&song](const QString &) { return song->playingTime(); });
+            row.playingTime = song->playingTime();
         rows.push_back(row);
     }
     const auto before = [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; };

@@ -11,9 +11,9 @@
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
-// Sorting folds each title, subtitle and key once (Song::comparisonKey) and reads each playing time once, and
-// keeps them for the next sort while the song's strings stay the same (see Derived) and the article setting
-// stays as it was; the order is always that of Song's comparisons. A list already in order is left as it is.
+// Sorting folds each title, subtitle and key once (Song::comparisonKey) and keeps them for the next sort while the
+// song's strings stay the same (see Derived) and the article setting stays as it was; the order is always that of
+// Song's comparisons. A list already in order is left as it is.
 class SongOrder
 {
 public:
@@ -34,7 +34,6 @@ private:
         DerivedString title;
         DerivedString subtitle;
         DerivedString key; // case-folded
-        Derived<int> playingTime;
     };
 
     // A node map: the keys stay where they are while others are added.

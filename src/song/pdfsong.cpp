@@ -60,7 +60,7 @@ QString PDFSong::plainText() const
 
 bool PDFSong::reloadFromDisk()
 {
-    m_songplaintext.reset();
+    resetCachedValues();
     const FileStamp stamp = FileStamp::of(path());
     updateDate(stamp);
     return stamp.exists();

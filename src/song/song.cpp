@@ -81,7 +81,8 @@ QSet<QString> foldedEntryNames(const QString &folder, const QString &freeName)
 } // namespace
 
 Song::Song()
-    : m_text(QStringLiteral("{title: }\n{subtitle: }\n"))
+    : m_textRevision(++s_textRevisions)
+    , m_text(QStringLiteral("{title: }\n{subtitle: }\n"))
 {}
 
 Song::Song(const QString &path)
@@ -99,19 +100,127 @@ Song::Song(const QString &path, const FileStamp &stamp, SongFileContent content)
     takeFileContent(stamp, std::move(content));
 }
 
-Song::~Song() = default;
+Song::~Song()
+{
+    RecentSongTexts::leave(*this);
+}
+
+Song::TextHold::TextHold(SongPtr song)
+    : m_song(std::move(song))
+{
+    if (!m_song)
+        return;
+    m_song->heldText();
+    ++m_song->m_textHolds;
+    RecentSongTexts::leave(*m_song);
+}
+
+Song::TextHold::~TextHold()
+{
+    if (m_song && --m_song->m_textHolds == 0)
+        m_song->noteTextUse();
+}
+
+Song::TextHold::TextHold(TextHold &&other) noexcept
+    : m_song(std::exchange(other.m_song, nullptr))
+{}
+
+Song::TextHold &Song::TextHold::operator=(TextHold &&other) noexcept
+{
+    // The new song is held before the old one is let go, which may be the same.
+    TextHold old(std::move(*this));
+    m_song = std::exchange(other.m_song, nullptr);
+    return *this;
+}
+
+const QString &Song::heldText() const
+{
+    // Reading the file again changes only what the song knew of its file, unless another program changed it,
+    // which any read of the song then finds. A song made const (a file looked at once) is used while its text is
+    // still held from its construction, so only songs made to change are changed here.
+    if (!m_text)
+        const_cast<Song *>(this)->readTextAgain();
+    noteTextUse();
+    return *m_text;
+}
+
+void Song::readTextAgain()
+{
+    const FileStamp before = FileStamp::of(m_path);
+    SongFileContent content = SongFileContent::read(m_path, before.size);
+    if (content.text && before == m_stamp && FileStamp::of(m_path) == m_stamp) {
+        m_text = std::move(content.text);
+        return;
+    }
+    // Taken as a reload takes it, with the text, title and metadata together; but the file still counts as
+    // changed since the song read it, so that the next save settles that first, as it would with the old text
+    // held, and the text stays in memory until then.
+    Log::write(QStringLiteral("Reading %1 again: another program changed it since it was read").arg(m_path));
+    const FileStamp read = m_stamp;
+    resetCachedValues();
+    takeFileContent(before, std::move(content));
+    m_stamp = read;
+    m_textIsFiles = false;
+    RecentSongTexts::leave(*this);
+}
+
+bool Song::canLeaveTextToFile() const
+{
+    return m_textIsFiles && m_textHolds == 0 && !m_loadFailed && !m_path.isEmpty() && m_stamp.exists();
+}
+
+void Song::noteTextUse() const
+{
+    if (m_text && canLeaveTextToFile())
+        RecentSongTexts::use(const_cast<Song &>(*this));
+}
+
+void Song::forgetText()
+{
+    if (!canLeaveTextToFile())
+        return;
+    m_text.reset();
+    m_songplaintext.reset();
+}
+
+void Song::changeText(QString text)
+{
+    m_text = std::move(text);
+    // What the song list and MIDI ask of every song follows the text at once, as it did before it was kept.
+    m_songplayingtime.reset();
+    m_musicpathValue.reset();
+    m_midiIndexValue.reset();
+    m_textIsFiles = false;
+    m_textRevision = ++s_textRevisions;
+    RecentSongTexts::leave(*this);
+}
+
+void Song::setPath(const QString &path)
+{
+    if (path == m_path)
+        return;
+    // Read from the old file while it is still there: the text is no longer the new file's.
+    heldText();
+    m_textIsFiles = false;
+    RecentSongTexts::leave(*this);
+    m_stamp = {};
+    m_path = path;
+}
 
 void Song::takeFileContent(const FileStamp &stamp, SongFileContent content)
 {
     // Taken before reading: a change made while reading then shows as a change at the next save.
     m_stamp = stamp;
-    m_loadFailed = !content.text;
-    m_text = std::move(content.text).value_or(QString());
+    m_loadFailed = !content.wasRead();
+    m_text = content.textLeftToFile ? std::nullopt : std::optional(std::move(content.text).value_or(QString()));
+    m_textIsFiles = !m_loadFailed;
+    m_textRevision = ++s_textRevisions;
     countStore();
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, content.error));
     updateDate(stamp);
     takeReadMetadata(content.metadata);
+    noteTextUse();
 }
 
 void Song::takeReadMetadata(const SongMetadataScan &scan)
@@ -119,10 +228,14 @@ void Song::takeReadMetadata(const SongMetadataScan &scan)
     takeTitleSubtitle(scan.title(), scan.subtitle());
     // The one pass over the text that the title takes finds these as well; the caches hold them from here as
     // they would from their first use.
-    m_cachedTags = scan.tags();
+    m_cachedTags = scan.tags().values();
     // The scan saw every key directive there is: a song without one takes its key from its first few chords
     // now, rather than from another pass over its whole text at its first use (the first search asks them all).
-    m_songkey = keyOfReadText(scan, m_text);
+    // Asked only without a key directive: a text left to its file would be read again for nothing.
+    m_songkey = scan.key().isEmpty() ? keyFromFirstChords(heldText()) : scan.key();
+    m_songplayingtime = scan.playingTime();
+    m_musicpathValue = scan.musicpath();
+    m_midiIndexValue = scan.midiIndex();
 }
 
 bool Song::reloadFromDisk()
@@ -171,10 +284,12 @@ bool Song::save()
     resetCachedValues();
     AppContext::instance()->temporaryStopFSRefresh();
     QString error;
-    if (!TextFile::write(m_path, m_text, &error))
+    if (!TextFile::write(m_path, heldText(), &error))
         return fail(m_path, error);
     m_stamp = FileStamp::of(m_path);
+    m_textIsFiles = true;
     countStore();
+    noteTextUse();
     return true;
 }
 
@@ -190,6 +305,10 @@ bool Song::fileChangedFrom(const FileStamp &now) const
 
 void Song::forgetChangeOnDisk()
 {
+    // The text held is the version to write, no longer the file's.
+    heldText();
+    m_textIsFiles = false;
+    RecentSongTexts::leave(*this);
     m_stamp = FileStamp::of(m_path);
 }
 
@@ -197,11 +316,13 @@ bool Song::saveText(const QString &text)
 {
     if (m_loadFailed)
         return save(); // refuses and logs for a file that could not be read
-    const QString before = std::exchange(m_text, text);
-    return saveChange(before);
+    const bool beforeIsFiles = m_textIsFiles;
+    const QString before = heldText();
+    changeText(text);
+    return saveChange(before, beforeIsFiles);
 }
 
-bool Song::saveChange(const QString &before)
+bool Song::saveChange(const QString &before, bool beforeIsFiles)
 {
     m_saveFailure.clear();
     // A file another program changed is read again instead of written; it then holds the text already.
@@ -209,7 +330,9 @@ bool Song::saveChange(const QString &before)
     if (save())
         return true;
     if (!readAgain) {
-        m_text = before; // the song keeps what its file holds
+        changeText(before); // the song keeps what its file holds
+        m_textIsFiles = beforeIsFiles;
+        noteTextUse();
         resetCachedValues();
     }
     return false;
@@ -220,10 +343,13 @@ void Song::resetCachedValues() const
     m_songkey.reset();
     m_songplaintext.reset();
     m_songtempo = 0;
-    m_songplayingtime = 0;
+    m_songplayingtime.reset();
     m_songmetronome = 0;
     m_songzoomscale = 0;
     m_cachedTags.reset();
+    m_musicpathValue.reset();
+    m_midiIndexValue.reset();
+    m_textRevision = ++s_textRevisions;
 }
 
 QString Song::defaultPath() const
@@ -301,7 +427,7 @@ bool Song::isChordProFile(const QString &path)
 QString Song::plainText() const
 {
     if (!m_songplaintext)
-        m_songplaintext = plainTextOf(m_text);
+        m_songplaintext = plainTextOf(heldText());
     return *m_songplaintext;
 }
 

@@ -3,6 +3,7 @@
 
 #include "filestamp.h"
 #include "midievent.h"
+#include "recentsongtexts.h"
 #include "textrange.h"
 
 #include <QDateTime>
@@ -27,6 +28,11 @@ using SongPtr = std::shared_ptr<Song>;
 // The text is the single source of truth: every piece of metadata lives in it as a directive
 // ("{name: value}"), and every setter rewrites the text and saves the file at once. Readers cache
 // what they read until the next save. All offsets and lengths are UTF-16 units.
+//
+// A text that is the same as its file's stays in memory only while the song is held (TextHold) or among the
+// recently used (RecentSongTexts); otherwise the song reads it from its file again when asked. A file that is
+// no longer the one read (another stamp) is then read as a reload reads it, never as the old text. Every other
+// text (unsaved changes, no file yet, a file that could not be read) is always kept.
 class Song
 {
 public:
@@ -102,9 +108,27 @@ public:
     static bool isChordProFile(const QString &path);
 
     // --- Stored fields ---
-    const QString &text() const { return m_text; }
+    // A copy that stays valid whatever happens to the song's own (see above).
+    QString text() const { return heldText(); }
     // Stores the text; clears no cached value (the next save does).
-    void setText(const QString &text) { m_text = text; }
+    void setText(const QString &text) { changeText(text); }
+    // Changes whenever text() or plainText() may answer differently; never the same for two songs, so whoever keeps
+    // what it worked out from a song's text can tell when to work it out again.
+    quint64 textRevision() const { return m_textRevision; }
+    // Keeps the song's text in memory while it lives, whatever other songs are read meanwhile: for the song on
+    // display, whose file may be moved or trashed while it is shown.
+    class TextHold
+    {
+    public:
+        TextHold() = default;
+        explicit TextHold(SongPtr song);
+        ~TextHold();
+        TextHold(TextHold &&other) noexcept;
+        TextHold &operator=(TextHold &&other) noexcept;
+
+    private:
+        SongPtr m_song;
+    };
     const QString &title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
     const QString &subtitle() const { return m_subtitle; }
@@ -114,13 +138,8 @@ public:
     void setCategory(const QString &category) { m_category = category; }
     // The song's file; empty for a song not saved yet.
     const QString &path() const { return m_path; }
-    // A new path forgets what the song knew of its old file.
-    void setPath(const QString &path)
-    {
-        if (path != m_path)
-            m_stamp = {};
-        m_path = path;
-    }
+    // A new path forgets what the song knew of its old file; the text stays in memory from then on.
+    void setPath(const QString &path);
     // The file's modification time in local time; invalid when unknown.
     QDateTime date() const;
     void setDate(const QDateTime &date);
@@ -221,6 +240,8 @@ public:
     bool setTempo(int tempo);
     // Seconds.
     int playingTime() const;
+    // The same for a song text; any thread may ask.
+    static int playingTimeOf(const QString &text);
     bool setPlayingTime(qint64 seconds);
     // The numerator of the time signature ("3/4" gives 3); 0 without one.
     qint64 metronomeTicksPerBar() const;
@@ -318,15 +339,30 @@ public:
     int compareTime(const Song &other) const;
 
 protected:
-    // Clears every cached directive value.
+    // Clears every cached directive value; the text revision changes.
     void resetCachedValues() const;
 
     // Cached values that subclasses and the tag operations fill; nullopt means not read yet.
     mutable std::optional<QString> m_songplaintext;
-    mutable std::optional<QSet<QString>> m_cachedTags;
+    // A list rather than a set: a set takes a kilobyte even for one tag, and a library keeps every song's tags.
+    mutable std::optional<QStringList> m_cachedTags;
     QString m_saveFailure;
 
 private:
+    friend class RecentSongTexts;
+
+    // The text, read from the file again when it was left to it.
+    const QString &heldText() const;
+    // Reads the text from the file again: the same text while the file is the one read, else the file as it is now,
+    // as reloadFromDisk() takes it, still counted as changed on disk.
+    void readTextAgain();
+    // The text is in use now: a text that is the file's joins the recently used.
+    void noteTextUse() const;
+    bool canLeaveTextToFile() const;
+    // Leaves the text to the file (RecentSongTexts, for a song that can).
+    void forgetText();
+    // Every change of the text but reading or saving the file: it is kept in memory until it is saved.
+    void changeText(QString text);
     // Takes the content read from the file, whose stamp was taken just before; the date and title follow.
     void takeFileContent(const FileStamp &stamp, SongFileContent content);
     // The title and subtitle of the directives, else of a tab song's first lines, else of the file's name.
@@ -337,17 +373,21 @@ private:
     // Sets the text and saves, unless the file could not be read. A failed save takes the text back, so that
     // the song holds what its file holds (saveFailure() says why).
     bool saveText(const QString &text);
-    // Saves the text as changed from before; when that fails, the text is before again.
-    bool saveChange(const QString &before);
+    // Saves the text as changed from before (which was the file's when beforeIsFiles); when that fails, the text is
+    // before again.
+    bool saveChange(const QString &before, bool beforeIsFiles);
     // The first playing time in a "time" directive (one without "/"); "" when none.
-    QString playingTimeInTimeDirective() const;
+    static QString playingTimeInTimeDirective(const QString &text);
     int compareNewerDateFirst(const Song &other) const;
     static QString keyFromFirstChords(const QString &text);
     static float pixPerMsForTempo(float tempo);
 
     // Cached directive values; 0 or nullopt means not read yet, so a stored 0 is read again.
     mutable int m_songtempo = 0;
-    mutable int m_songplayingtime = 0;
+    mutable std::optional<int> m_songplayingtime;
+    // The raw values of the directives the song list and MIDI ask of every song.
+    mutable std::optional<QString> m_musicpathValue;
+    mutable std::optional<QString> m_midiIndexValue;
     mutable int m_songmetronome = 0;
     mutable float m_songzoomscale = 0;
     mutable std::optional<QString> m_songkey;
@@ -355,9 +395,16 @@ private:
     bool m_loadFailed = false;
     int m_storeGeneration = 0;
     static inline std::atomic<quint64> s_storesOfAnySong{0};
+    mutable quint64 m_textRevision = 0;
+    static inline std::atomic<quint64> s_textRevisions{0};
     QString m_title;
     QString m_subtitle;
-    QString m_text;
+    // Nothing while the text is left to the file.
+    mutable std::optional<QString> m_text;
+    // The text is the file's as it was when m_stamp was taken, so the file can give it again.
+    bool m_textIsFiles = false;
+    int m_textHolds = 0;
+    mutable RecentSongTexts::Links m_recent;
     QString m_category;
     QString m_path;
     // The file as this song last read or wrote it.

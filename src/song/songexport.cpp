@@ -94,7 +94,7 @@ bool Song::exportTabtoURL(const QString &path) const
 {
     QString tab;
     TextRange range;
-    while (const std::optional<QString> line = getNextLineForText(m_text, range)) {
+    while (const std::optional<QString> line = getNextLineForText(heldText(), range)) {
         if (line->startsWith(u'#'))
             continue;
         QString lyrics = stripControlSequencesFromLine(*line);

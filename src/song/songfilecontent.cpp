@@ -11,3 +11,11 @@ SongFileContent SongFileContent::read(const QString &path, qint64 expectedSize)
         content.metadata = SongMetadataScan(*content.text);
     return content;
 }
+
+void SongFileContent::leaveTextToFile()
+{
+    if (!text || metadata.title().isEmpty() || metadata.key().isEmpty())
+        return; // the song takes its title or key from the text
+    text.reset();
+    textLeftToFile = true;
+}

@@ -14,7 +14,14 @@ struct SongFileContent
     // The file at path, expected to hold expectedSize bytes (-1: unknown), decoded as a song is.
     static SongFileContent read(const QString &path, qint64 expectedSize);
 
-    std::optional<QString> text; // nothing when the file could not be read
-    QString error;               // why it could not
+    // Drops the text when a song made from the content needs no more than the metadata to be listed (a title and
+    // a key directive): it reads the text from its file when asked. A library load keeps few texts so.
+    void leaveTextToFile();
+    // The file was read, whether its text is still here or not.
+    bool wasRead() const { return text || textLeftToFile; }
+
+    std::optional<QString> text; // nothing when the file could not be read, or the text was left to it
+    bool textLeftToFile = false;
+    QString error; // why it could not be read
     SongMetadataScan metadata{QString()};
 };

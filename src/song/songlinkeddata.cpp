@@ -15,44 +15,44 @@
 QSet<QString> Song::tags() const
 {
     if (!m_cachedTags)
-        m_cachedTags = SongTextData::tags(m_text);
-    return *m_cachedTags;
+        m_cachedTags = SongTextData::tags(heldText()).values();
+    return QSet<QString>(m_cachedTags->cbegin(), m_cachedTags->cend());
 }
 
 bool Song::addTag(const QString &tag)
 {
     m_cachedTags.reset();
-    return saveText(SongTextData::textWithTag(m_text, sanitizedDirectiveValue(tag)));
+    return saveText(SongTextData::textWithTag(heldText(), sanitizedDirectiveValue(tag)));
 }
 
 bool Song::deleteTag(const QString &tag)
 {
     m_cachedTags.reset();
-    const std::optional<QString> text = SongTextData::textWithoutTag(m_text, tag);
+    const std::optional<QString> text = SongTextData::textWithoutTag(heldText(), tag);
     return text && saveText(*text);
 }
 
 QStringList Song::users() const
 {
-    return SongTextData::users(m_text);
+    return SongTextData::users(heldText());
 }
 
 void Song::addDefineChord(const Chord &chord, const Instrument &instrument)
 {
-    m_text = SongTextData::textWithChordDefinition(m_text, chord.definition(instrument));
+    changeText(SongTextData::textWithChordDefinition(heldText(), chord.definition(instrument)));
 }
 
 void Song::removeDefineChord(const Chord &chord)
 {
-    if (const std::optional<QString> text = SongTextData::textWithoutChordDefinition(m_text, chord.title()))
-        m_text = *text;
+    if (const std::optional<QString> text = SongTextData::textWithoutChordDefinition(heldText(), chord.title()))
+        changeText(*text);
     else
         Log::write(QStringLiteral("Definition for chord %1 not found in song %2").arg(chord.title(), m_title));
 }
 
 std::optional<Chord> Song::definedChordForName(const QString &name) const
 {
-    const std::optional<QString> definition = SongTextData::chordDefinition(m_text, name);
+    const std::optional<QString> definition = SongTextData::chordDefinition(heldText(), name);
     if (!definition)
         return std::nullopt;
     const Chord chord = Chord::fromDefinition(*definition);
@@ -75,17 +75,19 @@ std::optional<Chord> Song::chordForName(const QString &name) const
 
 QString Song::instrument() const
 {
-    return valueInTextForUserControl(m_text, QStringLiteral("instrument")).replace(u' ', u'_');
+    return valueInTextForUserControl(heldText(), QStringLiteral("instrument")).replace(u' ', u'_');
 }
 
 std::optional<QString> Song::tuning() const
 {
-    return SongTextData::tuning(valueInTextForUserControl(m_text, QStringLiteral("tuning")));
+    return SongTextData::tuning(valueInTextForUserControl(heldText(), QStringLiteral("tuning")));
 }
 
 QString Song::musicpath() const
 {
-    QString path = valueInText(m_text, QStringLiteral("musicpath"));
+    if (!m_musicpathValue)
+        m_musicpathValue = valueInText(heldText(), QStringLiteral("musicpath"));
+    QString path = *m_musicpathValue;
     if (path.isEmpty())
         return QString();
     if (!path.startsWith(u'/')) {
@@ -99,18 +101,19 @@ QString Song::musicpath() const
 
 bool Song::setMusicpath(const QString &path)
 {
-    return saveText(replaceValueInText(m_text, QStringLiteral("musicpath"), path));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("musicpath"), path));
 }
 
 QList<MidiEvent> Song::midiEventsToSend() const
 {
-    return MidiEvent::midiEventsFromString(valueInTextForUserControl(m_text, QStringLiteral("midi")));
+    return MidiEvent::midiEventsFromString(valueInTextForUserControl(heldText(), QStringLiteral("midi")));
 }
 
 std::optional<QString> Song::midiIndex() const
 {
-    const QString index = valueInText(m_text, QStringLiteral("midi-index"));
-    return index.isEmpty() ? std::nullopt : std::optional<QString>(index);
+    if (!m_midiIndexValue)
+        m_midiIndexValue = valueInText(heldText(), QStringLiteral("midi-index"));
+    return m_midiIndexValue->isEmpty() ? std::nullopt : m_midiIndexValue;
 }
 
 QList<MidiEvent> Song::midiEventsToSelectSong() const
@@ -120,10 +123,10 @@ QList<MidiEvent> Song::midiEventsToSelectSong() const
 
 quint32 Song::checksum() const
 {
-    return SongTextData::checksum(m_text);
+    return SongTextData::checksum(heldText());
 }
 
 void Song::replaceUmlauts()
 {
-    m_text = SongTextData::replacedUmlauts(m_text);
+    changeText(SongTextData::replacedUmlauts(heldText()));
 }

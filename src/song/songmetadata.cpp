@@ -61,7 +61,8 @@ std::optional<QString> keyOfChord(const QString &chord)
 void Song::refreshTitleSubtitle()
 {
     // Lookups that stop once their answers are known; the tags and key that a file just read takes are left out.
-    takeTitleSubtitle(valueInText(m_text, TitleDirectives::title()), valueInText(m_text, TitleDirectives::subtitle()));
+    takeTitleSubtitle(valueInText(heldText(), TitleDirectives::title()),
+                      valueInText(heldText(), TitleDirectives::subtitle()));
 }
 
 void Song::takeTitleSubtitle(const QString &title, const QString &subtitle)
@@ -70,8 +71,8 @@ void Song::takeTitleSubtitle(const QString &title, const QString &subtitle)
     m_subtitle = subtitle;
     if (m_title.isEmpty() && SongSettings::supportTabs()) {
         TextRange range;
-        m_title = tabTitleLine(getNextLineForText(m_text, range));
-        m_subtitle = tabTitleLine(getNextLineForText(m_text, range));
+        m_title = tabTitleLine(getNextLineForText(heldText(), range));
+        m_subtitle = tabTitleLine(getNextLineForText(heldText(), range));
     }
     if (m_title.isEmpty() && !m_path.isEmpty())
         m_title = FileName::displayName(QFileInfo(m_path).completeBaseName());
@@ -113,7 +114,7 @@ SongPtr Song::fromTitleSubtitleReference(const QString &reference)
 qint64 Song::capo() const
 {
     // A capo sits on a fret of the neck; any other number is a slip, never a transposition.
-    const qint64 capo = TextNumber::leadingInteger(valueInTextForUserControl(m_text, QStringLiteral("capo")));
+    const qint64 capo = TextNumber::leadingInteger(valueInTextForUserControl(heldText(), QStringLiteral("capo")));
     return capo >= 0 && capo <= kHighestCapo ? capo : 0;
 }
 
@@ -121,11 +122,12 @@ bool Song::setCapo(qint64 capo)
 {
     // Only the plain directive is written; a user's or instrument's own capo keeps winning.
     if (capo == 0) {
-        const QString before = m_text;
+        const bool beforeIsFiles = m_textIsFiles;
+        const QString before = heldText();
         deleteCapo();
-        return saveChange(before);
+        return saveChange(before, beforeIsFiles);
     }
-    return saveText(replaceValueInText(m_text, QStringLiteral("Capo"), QString::number(capo)));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("Capo"), QString::number(capo)));
 }
 
 void Song::deleteCapo()
@@ -136,15 +138,17 @@ void Song::deleteCapo()
         Log::write(QStringLiteral("Regexp error %1").arg(capoDirective.errorString()));
         return;
     }
-    const QRegularExpressionMatch match = capoDirective.match(m_text);
+    QString text = heldText();
+    const QRegularExpressionMatch match = capoDirective.match(text);
     if (match.hasMatch())
-        m_text.remove(match.capturedStart(), match.capturedLength());
+        changeText(text.remove(match.capturedStart(), match.capturedLength()));
 }
 
 int Song::tempo() const
 {
     if (m_songtempo == 0) {
-        const QString value = valueInText(m_text, QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
+        const QString value =
+            valueInText(heldText(), QStringList{QStringLiteral("tempo-mac"), QStringLiteral("tempo")});
         m_songtempo = TextNumber::leadingInt(value);
     }
     return m_songtempo;
@@ -152,13 +156,13 @@ int Song::tempo() const
 
 bool Song::setTempo(int tempo)
 {
-    return saveText(replaceValueInText(m_text, QStringLiteral("tempo-mac"), QString::number(tempo)));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("tempo-mac"), QString::number(tempo)));
 }
 
-QString Song::playingTimeInTimeDirective() const
+QString Song::playingTimeInTimeDirective(const QString &text)
 {
     // "time" holds either the playing time or, with a "/", the time signature.
-    const QStringList values = valuesInText(m_text, QStringLiteral("time"));
+    const QStringList values = valuesInText(text, QStringLiteral("time"));
     for (const QString &value : values)
         if (!value.isEmpty() && !value.contains(u'/'))
             return value;
@@ -167,18 +171,21 @@ QString Song::playingTimeInTimeDirective() const
 
 int Song::playingTime() const
 {
-    if (m_songplayingtime == 0) {
-        QString value = playingTimeInTimeDirective();
-        if (value.isEmpty())
-            value = valueInText(m_text, QStringLiteral("duration"));
-        const QStringList parts = value.split(u':');
-        const qint64 seconds = parts.size() >= 2
-                                   ? 60 * qint64(TextNumber::leadingInt(parts[0])) + TextNumber::leadingInt(parts[1])
-                                   : TextNumber::leadingInteger(value);
-        m_songplayingtime =
-            int(std::clamp<qint64>(seconds, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    }
-    return m_songplayingtime;
+    if (!m_songplayingtime)
+        m_songplayingtime = playingTimeOf(heldText());
+    return *m_songplayingtime;
+}
+
+int Song::playingTimeOf(const QString &text)
+{
+    QString value = playingTimeInTimeDirective(text);
+    if (value.isEmpty())
+        value = valueInText(text, QStringLiteral("duration"));
+    const QStringList parts = value.split(u':');
+    const qint64 seconds = parts.size() >= 2
+                               ? 60 * qint64(TextNumber::leadingInt(parts[0])) + TextNumber::leadingInt(parts[1])
+                               : TextNumber::leadingInteger(value);
+    return int(std::clamp<qint64>(seconds, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 bool Song::setPlayingTime(qint64 seconds)
@@ -186,17 +193,17 @@ bool Song::setPlayingTime(qint64 seconds)
     seconds = std::clamp<qint64>(seconds, 0, std::numeric_limits<int>::max());
     const QString value = QString::asprintf("%lld:%02lld", seconds / 60, seconds % 60);
     // Written where the reader looks first: a playing time in "time" wins over "duration".
-    const QString time = playingTimeInTimeDirective();
+    const QString time = playingTimeInTimeDirective(heldText());
     if (!time.isEmpty())
-        return saveText(replaceValueInText(m_text, QStringLiteral("time"), value, time));
-    if (!valueInText(m_text, QStringLiteral("duration")).isEmpty())
-        return saveText(replaceValueInText(m_text, QStringLiteral("duration"), value));
-    return saveText(addValueInText(m_text, QStringLiteral("time"), value));
+        return saveText(replaceValueInText(heldText(), QStringLiteral("time"), value, time));
+    if (!valueInText(heldText(), QStringLiteral("duration")).isEmpty())
+        return saveText(replaceValueInText(heldText(), QStringLiteral("duration"), value));
+    return saveText(addValueInText(heldText(), QStringLiteral("time"), value));
 }
 
 qint64 Song::metronomeTicksPerBar() const
 {
-    const QStringList values = valuesInText(m_text, QStringLiteral("time"));
+    const QStringList values = valuesInText(heldText(), QStringLiteral("time"));
     for (const QString &value : values)
         if (value.contains(u'/'))
             return TextNumber::leadingInteger(QStringView(value).left(value.indexOf(u'/')));
@@ -208,12 +215,12 @@ QList<float> Song::pauses() const
     QList<float> pauses;
     const QString key = QStringLiteral("{pause:");
     qsizetype at = 0;
-    while ((at = m_text.indexOf(key, at, Qt::CaseInsensitive)) >= 0) {
+    while ((at = heldText().indexOf(key, at, Qt::CaseInsensitive)) >= 0) {
         at += key.size();
-        const qsizetype close = m_text.indexOf(u'}', at);
+        const qsizetype close = heldText().indexOf(u'}', at);
         if (close < 0)
             break;
-        pauses.append(TextNumber::leadingFloat(QStringView(m_text).sliced(at, close - at)));
+        pauses.append(TextNumber::leadingFloat(QStringView(heldText()).sliced(at, close - at)));
     }
     return pauses;
 }
@@ -221,19 +228,19 @@ QList<float> Song::pauses() const
 int Song::tempoMetronome() const
 {
     if (m_songmetronome == 0)
-        m_songmetronome = TextNumber::leadingInt(valueInText(m_text, QStringLiteral("metronome")));
+        m_songmetronome = TextNumber::leadingInt(valueInText(heldText(), QStringLiteral("metronome")));
     return m_songmetronome;
 }
 
 bool Song::setTempoMetronome(int tempo)
 {
-    return saveText(replaceValueInText(m_text, QStringLiteral("metronome"), QString::number(tempo)));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("metronome"), QString::number(tempo)));
 }
 
 float Song::zoomScale() const
 {
     if (m_songzoomscale == 0) {
-        const QString value = valueInText(m_text, QStringList{QStringLiteral("zoom-mac"), QStringLiteral("zoom")});
+        const QString value = valueInText(heldText(), QStringList{QStringLiteral("zoom-mac"), QStringLiteral("zoom")});
         m_songzoomscale = TextNumber::leadingFloat(value);
     }
     return m_songzoomscale;
@@ -241,7 +248,7 @@ float Song::zoomScale() const
 
 bool Song::setZoomScale(float zoom)
 {
-    return saveText(replaceValueInText(m_text, QStringLiteral("zoom-mac"), QString::number(double(zoom), 'f', 6)));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("zoom-mac"), QString::number(double(zoom), 'f', 6)));
 }
 
 // The key of the first valid chord among the first three bracketed chords; "" when none.
@@ -269,20 +276,20 @@ QString Song::keyOfReadText(const SongMetadataScan &scan, const QString &text)
 QString Song::key() const
 {
     if (!m_songkey) {
-        QString key = valueInText(m_text, QStringLiteral("key"));
-        m_songkey = key.isEmpty() ? keyFromFirstChords(m_text) : key;
+        QString key = valueInText(heldText(), QStringLiteral("key"));
+        m_songkey = key.isEmpty() ? keyFromFirstChords(heldText()) : key;
     }
     return *m_songkey;
 }
 
 bool Song::hasKey() const
 {
-    return !valueInText(m_text, QStringLiteral("key")).isEmpty();
+    return !valueInText(heldText(), QStringLiteral("key")).isEmpty();
 }
 
 bool Song::setKey(const QString &key)
 {
-    return saveText(replaceValueInText(m_text, QStringLiteral("key"), key));
+    return saveText(replaceValueInText(heldText(), QStringLiteral("key"), key));
 }
 
 // All arithmetic of the auto-scroll conversions is in 32-bit floats, truncated toward zero, so that a

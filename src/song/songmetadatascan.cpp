@@ -3,6 +3,7 @@
 
 #include "song.h"
 #include "tagdirective.h"
+#include "textchars.h"
 #include "titledirectives.h"
 
 #include <QStringList>
@@ -11,7 +12,7 @@
 namespace {
 
 // Whether the name is the wanted one (lower-case ASCII) ignoring case, as QStringView::compare tells it: ASCII
-// letters alone are compared here, the rare other characters (a few fold to ASCII letters) by Qt.
+// is compared here, the rare other characters (a few fold to ASCII letters) by Qt.
 bool isName(QStringView name, QStringView wanted)
 {
     if (name.size() != wanted.size())
@@ -20,8 +21,31 @@ bool isName(QStringView name, QStringView wanted)
         const char16_t unit = name[i].unicode();
         if (unit >= 0x80)
             return name.compare(wanted, Qt::CaseInsensitive) == 0;
-        if ((unit | 0x20) != wanted[i].unicode())
+        const char16_t want = wanted[i].unicode();
+        if (unit != want && !(want >= u'a' && want <= u'z' && (unit | 0x20) == want))
             return false;
+    }
+    return true;
+}
+
+// Whether the directive opening behind a "{" may give a playing time: most songs have none, or only a time
+// signature, and their playing time is then known without the lookups.
+bool mayGivePlayingTime(QStringView rest)
+{
+    // Most directives are ruled out by their first letter; the rare others are compared as the lookups do.
+    if (rest.isEmpty() ||
+        (rest[0].unicode() < 0x80 && (rest[0].unicode() | 0x20) != u't' && (rest[0].unicode() | 0x20) != u'd'))
+        return false;
+    if (rest.startsWith(u"duration", Qt::CaseInsensitive))
+        return true;
+    if (!rest.startsWith(u"time", Qt::CaseInsensitive))
+        return false;
+    // A value holding "/" is a time signature; a time value ends at its "}" or at the end of its line.
+    for (const QChar c : rest) {
+        if (c == u'/')
+            return false;
+        if (c == u'}' || TextChars::isLineTerminator(c))
+            return true;
     }
     return true;
 }
@@ -36,6 +60,8 @@ public:
             for (const QString &name : *names)
                 add(name);
         add(QStringLiteral("key"));
+        add(QStringLiteral("musicpath"));
+        add(QStringLiteral("midi-index"));
     }
 
     // Takes the directive whose name runs from the "{" at brace to the ":" at colon.
@@ -52,7 +78,7 @@ public:
                 return slot.start;
         return -1;
     }
-    static qsizetype longestName() { return 8; } // "subtitle"
+    static qsizetype longestName() { return 10; } // "midi-index"
 
 private:
     struct Slot
@@ -65,7 +91,7 @@ private:
         Q_ASSERT(name.size() <= longestName());
         m_slots.append({name, -1});
     }
-    QVarLengthArray<Slot, 6> m_slots;
+    QVarLengthArray<Slot, 8> m_slots;
 };
 
 // Where the ":" that ends a directive name opening at the "{" at brace stands; -1 when none stands within
@@ -77,6 +103,13 @@ qsizetype nameEnd(QStringView text, qsizetype brace)
         if (text[at] == u':')
             return at;
     return -1;
+}
+
+// The value of the first directive of the name; "" without one.
+QString valueOf(const QString &text, const ValueStarts &starts, const QString &name)
+{
+    const qsizetype start = starts.startOf(name);
+    return start >= 0 ? Song::valueFromInText(text, start) : QString();
 }
 
 // The first non-empty value among the first directives of the names, in the names' order.
@@ -100,8 +133,10 @@ SongMetadataScan::SongMetadataScan(const QString &text)
     ValueStarts starts;
     // A tag directive's value may hold a "{": the tags go on behind its "}", as a search for the next does.
     qsizetype tagsFrom = 0;
+    bool playingTimeNamed = false;
     // QString's search for one character is the vectorised one.
     for (qsizetype brace = text.indexOf(u'{'); brace >= 0; brace = text.indexOf(u'{', brace + 1)) {
+        playingTimeNamed = playingTimeNamed || mayGivePlayingTime(view.sliced(brace + 1));
         const qsizetype colon = nameEnd(view, brace);
         if (colon < 0)
             continue;
@@ -115,7 +150,9 @@ SongMetadataScan::SongMetadataScan(const QString &text)
     }
     m_title = firstNonEmptyValue(text, starts, TitleDirectives::title());
     m_subtitle = firstNonEmptyValue(text, starts, TitleDirectives::subtitle());
-    const qsizetype keyStart = starts.startOf(QStringLiteral("key"));
-    if (keyStart >= 0)
-        m_key = Song::valueFromInText(text, keyStart);
+    m_key = valueOf(text, starts, QStringLiteral("key"));
+    m_musicpath = valueOf(text, starts, QStringLiteral("musicpath"));
+    m_midiIndex = valueOf(text, starts, QStringLiteral("midi-index"));
+    if (playingTimeNamed)
+        m_playingTime = Song::playingTimeOf(text);
 }

@@ -16,11 +16,11 @@ void Song::transpose(qint64 step, QChar favor)
     // One spelling for every chord of the song, decided once from the new key.
     if (favor.isNull())
         favor = SongTransposition::automaticFavor(key(), step);
-    QString text = SongTransposition::transposedChords(m_text, step, favor);
+    QString text = SongTransposition::transposedChords(heldText(), step, favor);
     const QString songKey = valueOnLineInText(text, QStringLiteral("key"));
     if (!songKey.isEmpty())
         text = replaceValueInText(text, QStringLiteral("key"), Chord::transpose(songKey, step, favor));
-    m_text = text;
+    changeText(std::move(text));
     m_songkey.reset();
 }
 
@@ -36,12 +36,12 @@ std::optional<QString> Song::keyForTransposeDelta(qint64 step, QChar favor) cons
 
 QList<TextRange> Song::gridRanges() const
 {
-    return SongTransposition::gridRanges(m_text);
+    return SongTransposition::gridRanges(heldText());
 }
 
 bool Song::isNNS() const
 {
-    return SongTransposition::isNNS(m_text);
+    return SongTransposition::isNNS(heldText());
 }
 
 bool Song::convertToNNS()
@@ -49,7 +49,7 @@ bool Song::convertToNNS()
     // Numbers mean nothing without their key: one taken from the chords is written down, so that converting
     // back finds it.
     const QString songKey = key();
-    QString text = SongTransposition::convertedToNNS(m_text, songKey);
+    QString text = SongTransposition::convertedToNNS(heldText(), songKey);
     if (!hasKey() && !songKey.isEmpty())
         text = addValueInText(text, QStringLiteral("key"), songKey);
     return saveText(text);
@@ -57,7 +57,7 @@ bool Song::convertToNNS()
 
 bool Song::convertFromNNS()
 {
-    return saveText(SongTransposition::convertedFromNNS(m_text, key()));
+    return saveText(SongTransposition::convertedFromNNS(heldText(), key()));
 }
 
 bool Song::isTabFile(const QString &path)
@@ -67,16 +67,16 @@ bool Song::isTabFile(const QString &path)
 
 bool Song::isChordpro() const
 {
-    return !SongSettings::supportTabs() || !valueInText(m_text, TitleDirectives::title()).isEmpty();
+    return !SongSettings::supportTabs() || !valueInText(heldText(), TitleDirectives::title()).isEmpty();
 }
 
 void Song::convertTab()
 {
-    QString converted = convertedTabText(m_text);
-    if (valueInText(m_text, TitleDirectives::title()).isEmpty())
+    QString converted = convertedTabText(heldText());
+    if (valueInText(heldText(), TitleDirectives::title()).isEmpty())
         converted.prepend(
             QStringLiteral("{title: %1}\n").arg(FileName::displayName(QFileInfo(m_path).completeBaseName())));
-    m_text = converted;
+    changeText(std::move(converted));
 }
 
 QString Song::convertedTabText(const QString &text)

@@ -375,11 +375,28 @@ TEST_F(SongsTest, ALoadOfManyFilesGivesEachSongItsOwnFile)
         EXPECT_EQ(loaded->title(), alone.title());
         EXPECT_EQ(loaded->key(), alone.key());
         EXPECT_EQ(loaded->tags(), alone.tags());
+        EXPECT_EQ(loaded->playingTime(), alone.playingTime());
         EXPECT_FALSE(loaded->loadFailed());
     }
     EXPECT_EQ(songs.allSongs().first()->title(), QStringLiteral("Song 000 Caf\u00e9"));
     EXPECT_EQ(songs.allSongs().at(99)->title(), QStringLiteral("Song 297 Caf\u00e9"));
     EXPECT_EQ(songs.allSongs().at(100)->title(), QStringLiteral("Song 001 Caf\u00e9"));
+}
+
+// A library keeps few texts: a song whose file another program changed since the load gives the new text with its
+// title, never the old one, and settles the change before it writes.
+TEST_F(SongsTest, ASongLoadedAndChangedOnDiskIsReadAsAReload)
+{
+    writeSampleFolder();
+    songs.refresh();
+    const SongPtr grace = songs.allSongs().first();
+    ASSERT_EQ(grace->title(), QStringLiteral("Amazing Grace"));
+    const QByteArray changed = songText(QStringLiteral("Amazing Grace 2"), QString(), QStringLiteral("{key: A}\n"));
+    write(QStringLiteral("Amazing Grace.pro"), changed);
+    EXPECT_EQ(grace->text(), QString::fromUtf8(changed));
+    EXPECT_EQ(grace->title(), QStringLiteral("Amazing Grace 2"));
+    EXPECT_FALSE(grace->setKey(QStringLiteral("B")));
+    EXPECT_EQ(read(path(QStringLiteral("Amazing Grace.pro"))), changed);
 }
 
 // A sync tool replaces a file by renaming a new one over it; one of the same size and modification time was

@@ -59,3 +59,32 @@ TEST(SongMetadataScanTest, FindsWhatEachLookupFinds)
         EXPECT_EQ(scan.tags(), SongTextData::tags(c.text)) << qPrintable(c.text);
     }
 }
+
+// What the song list and MIDI ask of every song without its text: the same as the lookups of the song.
+TEST(SongMetadataScanTest, FindsThePlayingTimeAudioLinkAndMidiIndexAsTheLookups)
+{
+    const QString cases[] = {
+        "",
+        "{title: A}\n{time: 3:05}\n{musicpath: a.mp3}\n{midi-index: CC1:2}",
+        // A time signature is no playing time; a later playing time in either form is.
+        "{time: 3/4}\n{TIME: 2:10}",
+        "{time: 3/4}\n{time 4:00}",
+        "{Duration: 95}\n{time: 6/8}",
+        "{duration:1:30}{time: 2:00}",
+        "{timer: 1}",
+        "{time: 6/8}\n{TIME 3/4}\n{time: 2:00 / 3}",
+        // Names in any case; a name with a blank or another character in it is another name.
+        "{MusicPath: b.mp3}{Midi-Index: PC3}",
+        "{midi index: PC1}{midi\rindex: PC2}{midi-index : PC3}",
+        "{musicpath: }{musicpath: later.mp3}",
+        "{musicpath: open\nrest",
+    };
+    for (const QString &text : cases) {
+        const SongMetadataScan scan(text);
+        EXPECT_EQ(scan.playingTime(), Song::playingTimeOf(text)) << qPrintable(text);
+        EXPECT_EQ(scan.musicpath(), Song::valueInText(text, QStringLiteral("musicpath"))) << qPrintable(text);
+        EXPECT_EQ(scan.midiIndex(), Song::valueInText(text, QStringLiteral("midi-index"))) << qPrintable(text);
+    }
+    EXPECT_EQ(SongMetadataScan("{time: 3/4}\n{TIME: 2:10}").playingTime(), 130);
+    EXPECT_EQ(SongMetadataScan("{MusicPath: b.mp3}{Midi-Index: PC3}").midiIndex(), QStringLiteral("PC3"));
+}
