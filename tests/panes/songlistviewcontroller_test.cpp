@@ -12,6 +12,7 @@
 #include "panestestwindow.h"
 #include "prefs.h"
 #include "rawfiles.h"
+#include "scopedenv.h"
 #include "songeditviewcontroller.h"
 #include "songs.h"
 #include "songtableview.h"
@@ -314,7 +315,7 @@ TEST_F(SongListTest, ChangingTheCategoryWritesTheNewFileThenRemovesTheOldOne)
 
 // A file whose name is not UTF-8 beside one whose name holds U+FFFD itself, as Qt would spell the first: every
 // command acts on the file the row stands for.
-TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAnother)
+TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledDeletedAndNeverMistakenForAnother)
 {
     const QByteArray folder = QFile::encodeName(path(QString()));
     const QByteArray raw = folder + "/Caf\xe9.pro";
@@ -333,19 +334,6 @@ TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAno
     ASSERT_TRUE(currentSong());
     EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
 
-    // Deleting cannot reach it through the Trash: the file stays, the decoy too.
-    {
-        LogCapture log;
-        selectRows({shown});
-        dialogs.answers = {Dialogs::Answer::Default};
-        songList().deleteSelectedSongs();
-        EXPECT_TRUE(
-            log.hasLineStartingWith(QStringLiteral("Cannot move %1/Caf\ufffd.pro to the Trash").arg(path(QString()))))
-            << log.lines().join(u'\n').toStdString();
-    }
-    EXPECT_EQ(::access(raw.constData(), F_OK), 0);
-    EXPECT_EQ(::access(decoy.constData(), F_OK), 0);
-
     // Re-filed, it is written under a readable name in the new folder and its own old file goes.
     songList().refresh();
     clickRow(rowOfTitle(shown));
@@ -356,159 +344,49 @@ TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAno
     ASSERT_TRUE(currentSong());
     EXPECT_EQ(QFileInfo(currentSong()->path()).path(), path(QStringLiteral("Archive")));
     EXPECT_TRUE(read(currentSong()->path()).contains("Caf\xc3\xa9 au lait")) << currentSong()->path().toStdString();
+
+    // Deleted, it goes to the Trash under its own bytes, and the other file stays.
+    RawFiles::write(raw, "{key: C}\n[C]Caf\xc3\xa9 au lait\n");
+    songList().refresh();
+    chooseCategory(Categories::UnfiledTag);
+    const qsizetype asked = dialogs.asked.size();
+    LogCapture log;
+    selectRows({shown});
+    dialogs.answers = {Dialogs::Answer::Default};
+    songList().deleteSelectedSongs();
+    EXPECT_FALSE(RawFiles::exists(raw));
+    EXPECT_EQ(RawFiles::read(QFile::encodeName(QDir::home().filePath(".local/share/Trash/files")) + "/Caf\xe9.pro"),
+              "{key: C}\n[C]Caf\xc3\xa9 au lait\n");
+    EXPECT_EQ(::access(decoy.constData(), F_OK), 0) << "the other file was left alone";
+    EXPECT_EQ(rowTitles().indexOf(shown), -1);
+    EXPECT_EQ(dialogs.asked.size(), asked + 1) << "only the question";
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Cannot move")), QStringList());
     ::unlink(decoy.constData());
 }
 
-TEST_F(SongListTest, ACategoryNeverLeadsOutOfTheSongFolder)
+// A song whose file cannot go to the Trash stays listed and shown with its edits, and the user is told once.
+TEST_F(SongListTest, ASongThatCannotGoToTheTrashStaysAndTheFailureIsTold)
 {
-    clickRow(rowOfTitle("Amazing Grace"));
-    for (const char *typed : {"..", "../..", ".hidden"}) {
-        dialogs.textAnswers = {QString::fromLatin1(typed)};
-        dialogs.answers = {Dialogs::Answer::Default};
-        songList().changeCategoryOfSelectedSongs();
-        EXPECT_TRUE(QFile::exists(path("Amazing Grace.pro"))) << typed;
-    }
-    EXPECT_EQ(dialogs.asked.size(), 3);
-}
-
-TEST_F(SongListTest, AReFiledSongWhoseNewFileCannotBeWrittenStaysWhereItWas)
-{
-    clickRow(rowOfTitle("Amazing Grace"));
-    // A file where the category folder would be: the folder cannot be made, the song cannot be written there.
-    write("Archive", "not a folder");
-    dialogs.textAnswers = {QStringLiteral("Archive")};
-    LogCapture log;
-    songList().changeCategoryOfSelectedSongs();
-    EXPECT_TRUE(log.hasLineStartingWith("Error writing "));
-    EXPECT_EQ(read(path("Amazing Grace.pro")),
-              "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
-    EXPECT_EQ(currentSong()->path(), path("Amazing Grace.pro"));
-    EXPECT_EQ(currentSong()->category(), "");
-    ASSERT_EQ(dialogs.asked.size(), 1);
-    EXPECT_EQ(dialogs.asked.constFirst().title,
-              "The category \u201cArchive\u201d for \u201cAmazing Grace\u201d could not be saved.");
-    EXPECT_TRUE(dialogs.asked.constFirst().informativeText.endsWith("Nothing on disk was changed."));
-}
-
-TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)
-{
-    delegate->window()->resize(1000, 600);
-    delegate->window()->show();
+    QTemporaryDir data;
+    const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    RawFiles::write(QFile::encodeName(data.path()) + "/Trash", "a file where the Trash would be");
     clickRow(rowOfTitle("Yesterday"));
-    QCoreApplication::processEvents();
-    // Each column's share of the table's width.
-    const auto columnShares = [this] {
-        QList<double> shares;
-        for (int column = 0; column < 3; ++column)
-            shares.append(table().columnWidth(column) / double(table().viewport()->width()));
-        return shares;
-    };
-    const QList<double> before = columnShares();
-    ASSERT_GT(before.at(1), 0);
-    EXPECT_NEAR(before.at(0) + before.at(1) + before.at(2), 1.0, 0.02) << "the columns shown fill the table";
-
-    PaneSplitView &panes = *delegate->splitView();
-    for (int round = 0; round < 2; ++round) {
-        panes.setSegmentSelected(PaneSplitView::ListPane, false);
-        panes.changeViewSelector();
-        QCoreApplication::processEvents();
-        delegate->applicationWillBecomeActive(); // refreshes the hidden list
-        panes.setSegmentSelected(PaneSplitView::ListPane, true);
-        panes.changeViewSelector();
-        QCoreApplication::processEvents();
-    }
-    const QList<double> after = columnShares();
-    for (int column = 0; column < 3; ++column)
-        EXPECT_NEAR(after.at(column), before.at(column), 0.02) << column;
-    EXPECT_EQ(songList().selectedSongs().value(0), currentSong());
-}
-
-TEST_F(SongListTest, CommandsOnTheCurrentSongsFileActOnTheCurrentSong)
-{
-    // Shown through another object than the list's (a file opened from the desktop, say): the selection's
-    // commands must change the object that holds the edits.
-    clickRow(rowOfTitle("Yesterday"));
-    const auto shown = std::make_shared<Song>(path("Blues/Yesterday.pro"));
-    delegate->setCurrentSong(shown);
-    table().selectAll();
-    const QList<SongPtr> selected = songList().selectedSongs();
-    ASSERT_EQ(selected.size(), 4);
-    EXPECT_EQ(selected.at(rowOfTitle("Yesterday")), shown);
-    EXPECT_EQ(selected.at(rowOfTitle("Wild Rover")), delegate->songs()->songForRow(rowOfTitle("Wild Rover")));
-}
-
-TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)
-{
-    table().resize(400, 300);
-    VellorinWindowLayout layout;
-    songList().saveLayout(layout);
-    EXPECT_GT(layout.songlistcol0(), 0);
-    EXPECT_EQ(layout.songlistcol3(), 0) << "the Time column is hidden";
-
-    layout.setSonglistcol0(0.5);
-    layout.setSonglistcol3(0.2);
-    songList().loadLayout(layout);
-    EXPECT_NEAR(table().columnWidth(0), 0.5 * table().viewport()->width(), 1);
-    EXPECT_TRUE(table().isColumnHidden(3)) << "loading leaves the Time column's visibility alone";
-    layout.setSonglistcol3(0);
-    table().setColumnHidden(3, false);
-    songList().loadLayout(layout);
-    EXPECT_TRUE(table().isColumnHidden(3));
-}
-
-// A category whose folder's name is not UTF-8 is a category like any other: its songs are listed and shown, a
-// text song is saved and tagged in place, and both kinds move out to another category and back, each file
-// under the folder's own bytes.
-TEST_F(SongListTest, ACategoryWhoseNameIsNotUtf8HoldsSongsLikeAnyOther)
-{
-    const QByteArray folderName = "Lieder \xe9t\xe9";
-    const QByteArray raw = QFile::encodeName(path(QString())) + '/' + folderName;
-    RawFiles::makeFolder(raw);
-    RawFiles::write(raw + "/Heimweh.pro", "{title: Heimweh}\n[C]Caf\xc3\xa9 au lait\n");
-    QTemporaryDir elsewhere;
-    const QString sheet =
-        TestFiles::writePdfPages(QDir(elsewhere.path()).filePath(QStringLiteral("Blatt.pdf")), {"Moonlight"});
-    ASSERT_EQ(::rename(QFile::encodeName(sheet).constData(), (raw + "/Blatt.pdf").constData()), 0);
-    const QString category = FileName::fromBytes(folderName);
-
+    typeIntoEditor("edited");
+    selectRows({"Yesterday", "Wild Rover"});
+    dialogs.answers = {Dialogs::Answer::Default, Dialogs::Answer::Default};
     LogCapture log;
-    songList().refresh();
-    chooseCategory(Categories::CategoryTag, category);
-    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
-
-    clickRow(rowOfTitle("Heimweh"));
+    songList().deleteSelectedSongs();
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.asked.at(1).title,
+              "The songs \u201cWild Rover\u201d, \u201cYesterday\u201d could not be moved to the Trash.");
+    EXPECT_TRUE(dialogs.asked.at(1).informativeText.endsWith("What could not be moved stays where it was."))
+        << qPrintable(dialogs.asked.at(1).informativeText);
+    EXPECT_TRUE(
+        log.hasLineStartingWith(QStringLiteral("Cannot move %1 to the Trash: ").arg(path("Blues/Yesterday.pro"))));
+    EXPECT_TRUE(QFile::exists(path("Blues/Yesterday.pro")));
+    EXPECT_TRUE(QFile::exists(path("Live/Wild Rover.pro")));
+    EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam", "Wild Rover", "Yesterday"}));
     ASSERT_TRUE(currentSong());
-    EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
-    EXPECT_TRUE(currentSong()->setCapo(2));
-    EXPECT_TRUE(currentSong()->addTag(QStringLiteral("Abend")));
-    const QByteArray saved = RawFiles::read(raw + "/Heimweh.pro");
-    EXPECT_TRUE(saved.contains("{Capo: 2}") && saved.contains("{tag: Abend}") && saved.contains("Caf\xc3\xa9 au lait"))
-        << saved.constData();
-
-    const auto moveSelected = [this](const QString &to) {
-        dialogs.textAnswers = {to};
-        songList().changeCategoryOfSelectedSongs();
-    };
-    for (const char *title : {"Heimweh", "Blatt"}) {
-        SCOPED_TRACE(title);
-        selectRows({QString::fromLatin1(title)});
-        moveSelected(QStringLiteral("Archive"));
-        EXPECT_EQ(RawFiles::namesIn(raw).size(), 1) << "moved out, nothing left behind";
-        chooseCategory(Categories::CategoryTag, QStringLiteral("Archive"));
-        selectRows({QString::fromLatin1(title)});
-        moveSelected(category);
-        EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(path(QStringLiteral("Archive")))), QList<QByteArray>());
-        chooseCategory(Categories::CategoryTag, category);
-    }
-    EXPECT_EQ(RawFiles::namesIn(raw), (QList<QByteArray>{"Blatt.pdf", "Heimweh.pro"}));
-    EXPECT_EQ(RawFiles::read(raw + "/Heimweh.pro"), saved);
-    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
-
-    clickRow(rowOfTitle("Blatt"));
-    ASSERT_TRUE(currentSong());
-    EXPECT_EQ(FileName::toBytes(currentSong()->path()), raw + "/Blatt.pdf");
-    EXPECT_TRUE(currentSong()->plainText().contains(QStringLiteral("Moonlight"))) << "the PDF was opened";
-    EXPECT_EQ(log.lines().filter(QStringLiteral("Could not")), QStringList());
-    EXPECT_EQ(log.lines().filter(QStringLiteral("Error")), QStringList());
-    RawFiles::removeTree(raw);
+    EXPECT_EQ(currentSong()->path(), path("Blues/Yesterday.pro"));
+    EXPECT_TRUE(currentSong()->text().contains("edited")) << "the edits were not dropped";
 }
