@@ -1,6 +1,7 @@
 // Listing the category folders and counting their songs.
 #include "categories.h"
 
+#include "filename.h"
 #include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
@@ -89,7 +90,7 @@ QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
         items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag});
     for (const QString &category : m_categories) {
         const int count = withCount ? numberOfSongsInCategory(category) : 0;
-        items.append({titled(category, count, withCount), CategoryTag});
+        items.append({titled(FileName::displayName(category), count, withCount), CategoryTag, category});
         total += count;
     }
     items.prepend({titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag});

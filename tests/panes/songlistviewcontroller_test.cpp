@@ -44,12 +44,14 @@ protected:
         launch();
     }
 
+    // Chooses the first item of the tag whose title shows the name, as a person reading the titles would.
     void chooseCategory(int tag, const QString &name = QString())
     {
         QComboBox &popup = *songList().categoryPopupButton();
         for (int index = 0; index < popup.count(); ++index) {
             if (popup.itemData(index).toInt() == tag &&
-                (name.isEmpty() || popup.itemText(index).startsWith(name + QStringLiteral(" (")))) {
+                (name.isEmpty() ||
+                 popup.itemText(index).startsWith(FileName::displayName(name) + QStringLiteral(" (")))) {
                 popup.setCurrentIndex(index);
                 return songList().selectCategory(index);
             }
@@ -389,4 +391,197 @@ TEST_F(SongListTest, ASongThatCannotGoToTheTrashStaysAndTheFailureIsTold)
     ASSERT_TRUE(currentSong());
     EXPECT_EQ(currentSong()->path(), path("Blues/Yesterday.pro"));
     EXPECT_TRUE(currentSong()->text().contains("edited")) << "the edits were not dropped";
+}
+
+// A category folder whose name is not UTF-8, beside one whose name holds U+FFFD itself: both are titled readably,
+// and each title leads to its own folder.
+TEST_F(SongListTest, TheCategoryPopupTitlesAFolderReadablyAndChoosesTheRealOne)
+{
+    const QByteArray folder = QFile::encodeName(path(QString()));
+    const QByteArray raw = folder + "/Lieder \xe9t\xe9";
+    const QByteArray readable = folder + "/Lieder \xef\xbf\xbdt\xef\xbf\xbd";
+    RawFiles::makeFolder(raw);
+    RawFiles::makeFolder(readable);
+    RawFiles::write(raw + "/Heimweh.pro", "{title: Heimweh}\n");
+    RawFiles::write(readable + "/Fernweh.pro", "{title: Fernweh}\n");
+    songList().refresh();
+    QComboBox &popup = *songList().categoryPopupButton();
+    const QString title = QStringLiteral("Lieder \ufffdt\ufffd (1)");
+    QList<int> indices;
+    for (int index = 0; index < popup.count(); ++index) {
+        EXPECT_FALSE(FileName::hasRawBytes(popup.itemText(index))) << qPrintable(popup.itemText(index));
+        if (popup.itemText(index) == title)
+            indices.append(index);
+    }
+    ASSERT_EQ(indices.size(), 2);
+    QStringList shownSongs;
+    for (const int index : indices) {
+        popup.setCurrentIndex(index);
+        songList().selectCategory(index);
+        shownSongs.append(rowTitles().join(u','));
+        const QString category = delegate->songs()->currentCategory().value_or(QString());
+        EXPECT_EQ(FileName::toBytes(QDir(path(QString())).filePath(category)),
+                  rowTitles() == QStringList{"Heimweh"} ? raw : readable);
+        // Refreshed, the popup still shows the chosen item under its readable title.
+        songList().refresh();
+        EXPECT_EQ(popup.currentText(), title);
+        EXPECT_EQ(delegate->songs()->currentCategory(), category);
+    }
+    shownSongs.sort();
+    EXPECT_EQ(shownSongs, (QStringList{"Fernweh", "Heimweh"}));
+    RawFiles::removeTree(raw);
+}
+
+TEST_F(SongListTest, ACategoryNeverLeadsOutOfTheSongFolder)
+{
+    clickRow(rowOfTitle("Amazing Grace"));
+    for (const char *typed : {"..", "../..", ".hidden"}) {
+        dialogs.textAnswers = {QString::fromLatin1(typed)};
+        dialogs.answers = {Dialogs::Answer::Default};
+        songList().changeCategoryOfSelectedSongs();
+        EXPECT_TRUE(QFile::exists(path("Amazing Grace.pro"))) << typed;
+    }
+    EXPECT_EQ(dialogs.asked.size(), 3);
+}
+
+TEST_F(SongListTest, AReFiledSongWhoseNewFileCannotBeWrittenStaysWhereItWas)
+{
+    clickRow(rowOfTitle("Amazing Grace"));
+    // A file where the category folder would be: the folder cannot be made, the song cannot be written there.
+    write("Archive", "not a folder");
+    dialogs.textAnswers = {QStringLiteral("Archive")};
+    LogCapture log;
+    songList().changeCategoryOfSelectedSongs();
+    EXPECT_TRUE(log.hasLineStartingWith("Error writing "));
+    EXPECT_EQ(read(path("Amazing Grace.pro")),
+              "{title: Amazing Grace}\n{subtitle: Traditional}\n{key: G}\n[G]Amazing [C]grace\n");
+    EXPECT_EQ(currentSong()->path(), path("Amazing Grace.pro"));
+    EXPECT_EQ(currentSong()->category(), "");
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked.constFirst().title,
+              "The category \u201cArchive\u201d for \u201cAmazing Grace\u201d could not be saved.");
+    EXPECT_TRUE(dialogs.asked.constFirst().informativeText.endsWith("Nothing on disk was changed."));
+}
+
+TEST_F(SongListTest, HidingAndShowingTheListKeepsItsColumnsAndSelection)
+{
+    delegate->window()->resize(1000, 600);
+    delegate->window()->show();
+    clickRow(rowOfTitle("Yesterday"));
+    QCoreApplication::processEvents();
+    // Each column's share of the table's width.
+    const auto columnShares = [this] {
+        QList<double> shares;
+        for (int column = 0; column < 3; ++column)
+            shares.append(table().columnWidth(column) / double(table().viewport()->width()));
+        return shares;
+    };
+    const QList<double> before = columnShares();
+    ASSERT_GT(before.at(1), 0);
+    EXPECT_NEAR(before.at(0) + before.at(1) + before.at(2), 1.0, 0.02) << "the columns shown fill the table";
+
+    PaneSplitView &panes = *delegate->splitView();
+    for (int round = 0; round < 2; ++round) {
+        panes.setSegmentSelected(PaneSplitView::ListPane, false);
+        panes.changeViewSelector();
+        QCoreApplication::processEvents();
+        delegate->applicationWillBecomeActive(); // refreshes the hidden list
+        panes.setSegmentSelected(PaneSplitView::ListPane, true);
+        panes.changeViewSelector();
+        QCoreApplication::processEvents();
+    }
+    const QList<double> after = columnShares();
+    for (int column = 0; column < 3; ++column)
+        EXPECT_NEAR(after.at(column), before.at(column), 0.02) << column;
+    EXPECT_EQ(songList().selectedSongs().value(0), currentSong());
+}
+
+TEST_F(SongListTest, CommandsOnTheCurrentSongsFileActOnTheCurrentSong)
+{
+    // Shown through another object than the list's (a file opened from the desktop, say): the selection's
+    // commands must change the object that holds the edits.
+    clickRow(rowOfTitle("Yesterday"));
+    const auto shown = std::make_shared<Song>(path("Blues/Yesterday.pro"));
+    delegate->setCurrentSong(shown);
+    table().selectAll();
+    const QList<SongPtr> selected = songList().selectedSongs();
+    ASSERT_EQ(selected.size(), 4);
+    EXPECT_EQ(selected.at(rowOfTitle("Yesterday")), shown);
+    EXPECT_EQ(selected.at(rowOfTitle("Wild Rover")), delegate->songs()->songForRow(rowOfTitle("Wild Rover")));
+}
+
+TEST_F(SongListTest, ColumnWidthsGoIntoTheWindowLayoutAndBack)
+{
+    table().resize(400, 300);
+    VellorinWindowLayout layout;
+    songList().saveLayout(layout);
+    EXPECT_GT(layout.songlistcol0(), 0);
+    EXPECT_EQ(layout.songlistcol3(), 0) << "the Time column is hidden";
+
+    layout.setSonglistcol0(0.5);
+    layout.setSonglistcol3(0.2);
+    songList().loadLayout(layout);
+    EXPECT_NEAR(table().columnWidth(0), 0.5 * table().viewport()->width(), 1);
+    EXPECT_TRUE(table().isColumnHidden(3)) << "loading leaves the Time column's visibility alone";
+    layout.setSonglistcol3(0);
+    table().setColumnHidden(3, false);
+    songList().loadLayout(layout);
+    EXPECT_TRUE(table().isColumnHidden(3));
+}
+
+// A category whose folder's name is not UTF-8 is a category like any other: its songs are listed and shown, a
+// text song is saved and tagged in place, and both kinds move out to another category and back, each file
+// under the folder's own bytes.
+TEST_F(SongListTest, ACategoryWhoseNameIsNotUtf8HoldsSongsLikeAnyOther)
+{
+    const QByteArray folderName = "Lieder \xe9t\xe9";
+    const QByteArray raw = QFile::encodeName(path(QString())) + '/' + folderName;
+    RawFiles::makeFolder(raw);
+    RawFiles::write(raw + "/Heimweh.pro", "{title: Heimweh}\n[C]Caf\xc3\xa9 au lait\n");
+    QTemporaryDir elsewhere;
+    const QString sheet =
+        TestFiles::writePdfPages(QDir(elsewhere.path()).filePath(QStringLiteral("Blatt.pdf")), {"Moonlight"});
+    ASSERT_EQ(::rename(QFile::encodeName(sheet).constData(), (raw + "/Blatt.pdf").constData()), 0);
+    const QString category = FileName::fromBytes(folderName);
+
+    LogCapture log;
+    songList().refresh();
+    chooseCategory(Categories::CategoryTag, category);
+    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
+
+    clickRow(rowOfTitle("Heimweh"));
+    ASSERT_TRUE(currentSong());
+    EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
+    EXPECT_TRUE(currentSong()->setCapo(2));
+    EXPECT_TRUE(currentSong()->addTag(QStringLiteral("Abend")));
+    const QByteArray saved = RawFiles::read(raw + "/Heimweh.pro");
+    EXPECT_TRUE(saved.contains("{Capo: 2}") && saved.contains("{tag: Abend}") && saved.contains("Caf\xc3\xa9 au lait"))
+        << saved.constData();
+
+    const auto moveSelected = [this](const QString &to) {
+        dialogs.textAnswers = {to};
+        songList().changeCategoryOfSelectedSongs();
+    };
+    for (const char *title : {"Heimweh", "Blatt"}) {
+        SCOPED_TRACE(title);
+        selectRows({QString::fromLatin1(title)});
+        moveSelected(QStringLiteral("Archive"));
+        EXPECT_EQ(RawFiles::namesIn(raw).size(), 1) << "moved out, nothing left behind";
+        chooseCategory(Categories::CategoryTag, QStringLiteral("Archive"));
+        selectRows({QString::fromLatin1(title)});
+        moveSelected(category);
+        EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(path(QStringLiteral("Archive")))), QList<QByteArray>());
+        chooseCategory(Categories::CategoryTag, category);
+    }
+    EXPECT_EQ(RawFiles::namesIn(raw), (QList<QByteArray>{"Blatt.pdf", "Heimweh.pro"}));
+    EXPECT_EQ(RawFiles::read(raw + "/Heimweh.pro"), saved);
+    EXPECT_EQ(rowTitles(), (QStringList{"Blatt", "Heimweh"}));
+
+    clickRow(rowOfTitle("Blatt"));
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(FileName::toBytes(currentSong()->path()), raw + "/Blatt.pdf");
+    EXPECT_TRUE(currentSong()->plainText().contains(QStringLiteral("Moonlight"))) << "the PDF was opened";
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Could not")), QStringList());
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Error")), QStringList());
+    RawFiles::removeTree(raw);
 }
