@@ -569,7 +569,9 @@ TEST_F(SongListTest, ACategoryWhoseNameIsNotUtf8HoldsSongsLikeAnyOther)
         EXPECT_EQ(RawFiles::namesIn(raw).size(), 1) << "moved out, nothing left behind";
         chooseCategory(Categories::CategoryTag, QStringLiteral("Archive"));
         selectRows({QString::fromLatin1(title)});
-        moveSelected(category);
+        // Offered by its readable name, which is what the person chooses.
+        moveSelected(FileName::displayName(category));
+        EXPECT_TRUE(dialogs.textPromptsShown.constLast().choices.contains(FileName::displayName(category)));
         EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(path(QStringLiteral("Archive")))), QList<QByteArray>());
         chooseCategory(Categories::CategoryTag, category);
     }
