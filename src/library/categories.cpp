@@ -87,12 +87,14 @@ QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
     // The root is counted even without the "Unfiled" item, so "All Songs" counts every song file.
     int total = withCount ? numberOfSongsInCategory(QString()) : 0;
     if (m_hasUnfiled)
-        items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag});
+        items.append(
+            {titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag, {}});
     for (const QString &category : m_categories) {
         const int count = withCount ? numberOfSongsInCategory(category) : 0;
         items.append({titled(FileName::displayName(category), count, withCount), CategoryTag, category});
         total += count;
     }
-    items.prepend({titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag});
+    items.prepend(
+        {titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag, {}});
     return items;
 }

@@ -115,7 +115,7 @@ QList<PopupMenuItem> PlayLists::popupMenuItems(bool withCount) const
         const QString title = withCount
                                   ? Util::addCount(playlist.songsCount(), playlist.totalPlayingTime(), playlist.title())
                                   : playlist.title();
-        items.append({title, int(index)});
+        items.append({title, int(index), {}});
     }
     return items;
 }

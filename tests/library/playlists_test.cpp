@@ -145,9 +145,10 @@ TEST_F(PlayListsTest, AnEditedNoteSavesThePlaylistsHoldingIt)
 TEST_F(PlayListsTest, PopupItemsWithCountsAndTimes)
 {
     PlayLists playlists;
-    QList<PopupMenuItem> expected = {{"Alpha set (1, 1:05)", 0}, {"beta set (1, 3:00)", 1}, {"Gig (2, 4:05)", 2}};
+    QList<PopupMenuItem> expected = {
+        {"Alpha set (1, 1:05)", 0, {}}, {"beta set (1, 3:00)", 1, {}}, {"Gig (2, 4:05)", 2, {}}};
     EXPECT_EQ(playlists.popupMenuItems(true), expected);
-    expected = {{"Alpha set", 0}, {"beta set", 1}, {"Gig", 2}};
+    expected = {{"Alpha set", 0, {}}, {"beta set", 1, {}}, {"Gig", 2, {}}};
     EXPECT_EQ(playlists.popupMenuItems(false), expected);
     // A song without a time: only the count.
     playlists.playListAtIndex(2)->addSong(Song::fromTitleSubtitleReference(QStringLiteral("Blank")));
