@@ -240,10 +240,21 @@ void VellorinAppDelegate::reportSaveFailure(const Song &song)
 
 void VellorinAppDelegate::reportFailedWrite(const QString &what, const QString &why)
 {
+    reportFailure(tr("%1 could not be saved.").arg(what), why, tr("Nothing on disk was changed."));
+}
+
+void VellorinAppDelegate::reportFailedTrash(const QString &what, const QString &why)
+{
+    reportFailure(tr("%1 could not be moved to the Trash.").arg(what), why,
+                  tr("What could not be moved stays where it was."));
+}
+
+void VellorinAppDelegate::reportFailure(const QString &title, const QString &why, const QString &outcome)
+{
     Dialogs::Alert alert;
-    alert.title = tr("%1 could not be saved.").arg(what);
+    alert.title = title;
     const QString reason = why.isEmpty() ? QString() : why.at(0).toUpper() + why.mid(1) + QStringLiteral(". ");
-    alert.informativeText = reason + tr("Nothing on disk was changed.");
+    alert.informativeText = reason + outcome;
     alert.defaultButton = tr("OK");
     m_dialogs.runAlert(alert);
 }

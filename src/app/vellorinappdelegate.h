@@ -65,6 +65,8 @@ public:
     void temporaryStopFSRefresh() override;
     // An alert naming what could not be saved, why, and that the file on disk is as it was.
     void reportFailedWrite(const QString &what, const QString &why) override;
+    // An alert naming what could not be moved to the Trash, why, and that it is still where it was.
+    void reportFailedTrash(const QString &what, const QString &why) override;
     // Hands the library's current songs to the MIDI song selection, while MIDI is on.
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
@@ -347,6 +349,8 @@ private:
     // Writes the current song, playlists following a changed title; false when the write failed.
     bool saveCurrentSong();
     void reportSaveFailure(const Song &song);
+    // One alert: what failed, the reason as a sentence, and what that left on disk.
+    void reportFailure(const QString &title, const QString &why, const QString &outcome);
     // Before a save the user asked for: when another program changed the song's file since it was read, asks
     // whether to overwrite it, reload it (dropping this program's edits after a second question) or cancel.
     // Nothing when the save may go on; otherwise what the caller answers: true when the song was reloaded

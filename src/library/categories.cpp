@@ -1,6 +1,7 @@
 // Listing the category folders and counting their songs.
 #include "categories.h"
 
+#include "filename.h"
 #include "folderlisting.h"
 #include "librarysettings.h"
 #include "log.h"
@@ -86,12 +87,14 @@ QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
     // The root is counted even without the "Unfiled" item, so "All Songs" counts every song file.
     int total = withCount ? numberOfSongsInCategory(QString()) : 0;
     if (m_hasUnfiled)
-        items.append({titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag});
+        items.append(
+            {titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag, {}});
     for (const QString &category : m_categories) {
         const int count = withCount ? numberOfSongsInCategory(category) : 0;
-        items.append({titled(category, count, withCount), CategoryTag});
+        items.append({titled(FileName::displayName(category), count, withCount), CategoryTag, category});
         total += count;
     }
-    items.prepend({titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag});
+    items.prepend(
+        {titled(QCoreApplication::translate("Categories", "- All Songs -"), total, withCount), AllSongsTag, {}});
     return items;
 }

@@ -29,7 +29,7 @@ public:
     // The same count over the listed entries of that folder.
     static int numberOfSongs(const QString &folder, const QList<FolderListing::Entry> &entries);
     // The items of the category pop-up: "- All Songs -", then "- Unfiled -" when hasUnfiled(), then every
-    // category; with counts as "Name (12)" when asked.
+    // category, titled by its readable name and holding its real one; with counts as "Name (12)" when asked.
     QList<PopupMenuItem> popupMenuItems(bool withCount) const;
 
     // The names, sorted ignoring case.

@@ -42,12 +42,14 @@ public:
     // A new file in the song folder (or the category's folder) named by the title, "Playlist" when the title
     // is empty (the title becomes "Playlist" then).
     QString defaultPathWithCategory(const QString &category);
-    // Moves the file to the Trash; errors are ignored.
-    void deleteFromFileSystem();
+    // Moves the file to the Trash, whatever bytes its name holds. False when it stays, which the user has been
+    // told; true as well for a playlist without a file.
+    bool deleteFromFileSystem();
     // Gives the playlist a new title and a file named by it, in the same folder, or in the song folder for a
     // file in a folder named "Vellorin" (in any case). The new file is written before the old one goes to the
-    // Trash, and the old file's name counts as free. False when the write fails (the old file and the title then
-    // stay as they were).
+    // Trash, and the old file's name counts as free. False when the write fails, or the old file cannot go to the
+    // Trash (the new file is removed again): the old file and the title then stay as they were, and the user has
+    // been told.
     bool rename(const QString &title);
     bool loadFailed() const { return m_loadFailed; }
     // The playlist order: by title ignoring case; or by the file's date, newest first.

@@ -3,6 +3,7 @@
 
 #include "appcontext.h"
 #include "fileidentity.h"
+#include "filename.h"
 #include "filepath.h"
 #include "filestamp.h"
 #include "log.h"
@@ -11,14 +12,17 @@
 #include "song.h"
 #include "textchars.h"
 #include "textfile.h"
+#include "trash.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <utility>
+
+#include <unistd.h>
 
 namespace {
 
@@ -213,12 +217,18 @@ QString PlayList::defaultPathWithCategory(const QString &category)
     return QDir(folder).filePath(Song::uniqueNameForFile(fileNameForTitle(m_title), folder));
 }
 
-void PlayList::deleteFromFileSystem()
+bool PlayList::deleteFromFileSystem()
 {
     if (m_path.isEmpty())
-        return;
+        return true;
     AppContext::instance()->temporaryStopFSRefresh();
-    QFile::moveToTrash(m_path);
+    QString error;
+    if (Trash::moveToTrash(m_path, &error))
+        return true;
+    Log::write(QStringLiteral("Cannot move %1 to the Trash: %2").arg(m_path, error));
+    AppContext::instance()->reportFailedTrash(
+        QCoreApplication::translate("PlayList", "The playlist \u201c%1\u201d").arg(m_title), error);
+    return false;
 }
 
 bool PlayList::rename(const QString &title)
@@ -243,9 +253,23 @@ bool PlayList::rename(const QString &title)
         return false;
     }
     m_path = newPath;
-    if (!FileIdentity::isSameFile(oldPath, newPath))
-        QFile::moveToTrash(oldPath);
-    return true;
+    if (FileIdentity::isSameFile(oldPath, newPath))
+        return true;
+    QString error;
+    if (Trash::moveToTrash(oldPath, &error))
+        return true;
+    // The old file stays, so the new one goes again: the disk holds the playlist once, under its old name.
+    Log::write(QStringLiteral("Cannot move %1 to the Trash: %2").arg(oldPath, error));
+    if (::unlink(FileName::toBytes(newPath).constData()) != 0)
+        Log::write(QStringLiteral("Cannot remove %1: %2").arg(newPath, qt_error_string(errno)));
+    m_path = oldPath;
+    m_title = oldTitle;
+    m_date = modificationDate(oldPath);
+    AppContext::instance()->reportFailedWrite(
+        QCoreApplication::translate("PlayList", "The name \u201c%1\u201d of the playlist \u201c%2\u201d")
+            .arg(title, oldTitle),
+        QStringLiteral("its old file could not be moved to the Trash: ") + error);
+    return false;
 }
 
 QString PlayList::renameFolder() const

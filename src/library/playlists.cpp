@@ -77,12 +77,12 @@ std::shared_ptr<PlayList> PlayLists::addPlaylistWithTitle(const QString &title)
     return playlist;
 }
 
-void PlayLists::deletePlayListAtIndex(int index)
+bool PlayLists::deletePlayListAtIndex(int index)
 {
-    if (index < 0 || index >= m_playlists.size())
-        return;
-    m_playlists.at(index)->deleteFromFileSystem();
+    if (index < 0 || index >= m_playlists.size() || !m_playlists.at(index)->deleteFromFileSystem())
+        return false;
     m_playlists.removeAt(index);
+    return true;
 }
 
 void PlayLists::updatePlaylistsForSong(const Song &oldSong, const Song &newSong)
@@ -115,7 +115,7 @@ QList<PopupMenuItem> PlayLists::popupMenuItems(bool withCount) const
         const QString title = withCount
                                   ? Util::addCount(playlist.songsCount(), playlist.totalPlayingTime(), playlist.title())
                                   : playlist.title();
-        items.append({title, int(index)});
+        items.append({title, int(index), {}});
     }
     return items;
 }

@@ -31,8 +31,9 @@ public:
     // The playlist of this title; a new one (saved when the title is not empty) when there is none. nullptr
     // when the new one's file cannot be written: no playlist is added then.
     std::shared_ptr<PlayList> addPlaylistWithTitle(const QString &title);
-    // Moves the playlist's file to the Trash and drops it from the list.
-    void deletePlayListAtIndex(int index);
+    // Moves the playlist's file to the Trash and drops it from the list. False when the file stays (the user has
+    // been told), and the playlist stays in the list too.
+    bool deletePlayListAtIndex(int index);
     // After a song's title or subtitle changed: the entries naming the old song take the new title and
     // subtitle, and each playlist that changed is saved.
     void updatePlaylistsForSong(const Song &oldSong, const Song &newSong);

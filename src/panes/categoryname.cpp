@@ -1,5 +1,7 @@
 #include "categoryname.h"
 
+#include "filename.h"
+
 std::optional<QString> CategoryName::fromTypedText(const QString &text)
 {
     QString name = text;
@@ -10,4 +12,14 @@ std::optional<QString> CategoryName::fromTypedText(const QString &text)
     if (name.startsWith(u'.'))
         return std::nullopt;
     return name;
+}
+
+QString CategoryName::realName(const QString &text, const QStringList &categories)
+{
+    if (categories.contains(text))
+        return text;
+    for (const QString &category : categories)
+        if (FileName::hasRawBytes(category) && FileName::displayName(category) == text)
+            return category;
+    return text;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -12,4 +13,8 @@ public:
     // means the song folder itself. Nothing for a name that would lead outside the song folder or hide its
     // songs (".", "..", any name starting with ".").
     static std::optional<QString> fromTypedText(const QString &text);
+    // The categories are offered by their readable names (FileName::displayName): the text chosen or typed
+    // names the category spelled exactly so, else the first one shown as it, whose folder name is not UTF-8;
+    // any other text stays as it is.
+    static QString realName(const QString &text, const QStringList &categories);
 };

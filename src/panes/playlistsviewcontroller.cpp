@@ -470,10 +470,8 @@ void PlaylistsViewController::deletePlaylist()
     if (m_dialogs.runAlert(alert) != Dialogs::Answer::Default)
         return;
     const qsizetype index = playlists->playlists().indexOf(m_currentPlayList);
-    if (index >= 0) {
-        playlists->deletePlayListAtIndex(int(index));
+    if (index >= 0 && playlists->deletePlayListAtIndex(int(index)))
         m_currentPlayList.reset();
-    }
     refresh();
 }
 

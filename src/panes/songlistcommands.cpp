@@ -70,14 +70,16 @@ void SongListViewController::changeCategoryOfSelectedSongs()
         return;
     Dialogs::TextPrompt prompt;
     prompt.title = tr("Change Category");
-    prompt.text = songLibrary->currentCategory().value_or(QString());
-    prompt.choices = songLibrary->categories().categories();
+    const QStringList categories = songLibrary->categories().categories();
+    prompt.text = FileName::displayName(songLibrary->currentCategory().value_or(QString()));
+    for (const QString &category : categories)
+        prompt.choices.append(FileName::displayName(category));
     prompt.defaultButton = tr("OK");
     prompt.alternateButton = tr("Cancel");
     const std::optional<QString> typed = m_dialogs.runTextPrompt(prompt);
     if (!typed)
         return;
-    const std::optional<QString> category = CategoryName::fromTypedText(*typed);
+    const std::optional<QString> category = CategoryName::fromTypedText(CategoryName::realName(*typed, categories));
     if (!category) {
         Dialogs::Alert alert;
         alert.title = tr("\"%1\" cannot be a category.").arg(*typed);
@@ -113,7 +115,9 @@ void SongListViewController::changeCategoryOfSelectedSongs()
     }
     if (!notMoved.isEmpty())
         AppContext::instance()->reportFailedWrite(
-            tr("The category \u201c%1\u201d for %2").arg(*category, notMoved.join(QStringLiteral(", "))), why);
+            tr("The category \u201c%1\u201d for %2")
+                .arg(FileName::displayName(*category), notMoved.join(QStringLiteral(", "))),
+            why);
     refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "categories.h"
 #include "clock.h"
+#include "filename.h"
 #include "log.h"
 #include "panecontext.h"
 #include "prefs.h"
@@ -28,6 +29,9 @@
 #include <cstdlib>
 
 namespace {
+
+// The role of a category item's folder name, which its title (readable, with a count) need not spell.
+constexpr int kCategoryNameRole = Qt::UserRole + 1;
 
 // The file date as the menu shows it: the locale's medium date (its long form without the weekday, the month
 // abbreviated) and its short time.
@@ -170,8 +174,10 @@ void SongListViewController::fillCategoryPopup()
 {
     const QSignalBlocker quiet(m_categoryPopupButton);
     m_categoryPopupButton->clear();
-    for (const PopupMenuItem &item : library()->categories().popupMenuItems(true))
+    for (const PopupMenuItem &item : library()->categories().popupMenuItems(true)) {
         m_categoryPopupButton->addItem(item.title, item.tag);
+        m_categoryPopupButton->setItemData(m_categoryPopupButton->count() - 1, item.name, kCategoryNameRole);
+    }
 }
 
 void SongListViewController::dropVanishedCategory()
@@ -203,8 +209,9 @@ void SongListViewController::setCategoryPopupTitle()
     }
     for (int index = 0; index < m_categoryPopupButton->count(); ++index) {
         if (m_categoryPopupButton->itemData(index).toInt() == Categories::CategoryTag &&
-            Util::stripCount(m_categoryPopupButton->itemText(index)) == *category) {
-            m_categoryPopupButton->setItemText(index, Util::addCount(library()->numberOfRows(), *category));
+            m_categoryPopupButton->itemData(index, kCategoryNameRole).toString() == *category) {
+            m_categoryPopupButton->setItemText(
+                index, Util::addCount(library()->numberOfRows(), FileName::displayName(*category)));
             m_categoryPopupButton->setCurrentIndex(index);
             return;
         }
@@ -309,7 +316,7 @@ void SongListViewController::selectCategory(int index)
         songs->setCurrentCategory(QString());
         break;
     default:
-        songs->setCurrentCategory(Util::stripCount(m_categoryPopupButton->itemText(index)));
+        songs->setCurrentCategory(m_categoryPopupButton->itemData(index, kCategoryNameRole).toString());
     }
     songs->refresh();
     songs->setFilter(m_searchField->text());

@@ -1,14 +1,34 @@
 #include "songtrash.h"
 
 #include "appcontext.h"
-#include "filename.h"
+#include "filepath.h"
 #include "log.h"
 #include "panecontrollers.h"
+#include "trash.h"
 #include "vellorinappdelegate.h"
 
-#include <QFile>
+#include <QCoreApplication>
 
 #include <algorithm>
+
+namespace {
+
+// Moves each song's file to the Trash; the titles of those that stayed, quoted, and the last reason why.
+QStringList trashFiles(const QList<SongPtr> &songs, QString &why)
+{
+    QStringList stayed;
+    for (const SongPtr &song : songs) {
+        QString error;
+        if (Trash::moveToTrash(song->path(), &error))
+            continue;
+        Log::write(QStringLiteral("Cannot move %1 to the Trash: %2").arg(song->path(), error));
+        stayed.append(QStringLiteral("\u201c%1\u201d").arg(song->title()));
+        why = error;
+    }
+    return stayed;
+}
+
+} // namespace
 
 bool SongTrash::moveToTrash(const QList<SongPtr> &songs)
 {
@@ -17,21 +37,20 @@ bool SongTrash::moveToTrash(const QList<SongPtr> &songs)
     const bool deletesShown = shown && !shown->path().isEmpty() &&
                               std::any_of(songs.cbegin(), songs.cend(),
                                           [&shown](const SongPtr &song) { return song->path() == shown->path(); });
-    if (deletesShown && delegate->panes().songEdit)
-        delegate->panes().songEdit->discardEdits();
     AppContext::instance()->temporaryStopFSRefresh();
-    bool shownTrashed = false;
-    for (const SongPtr &song : songs) {
-        // The Trash is reached through Qt, which spells names as UTF-8: another name would lead to another file.
-        if (FileName::hasRawBytes(song->path())) {
-            Log::write(QStringLiteral("Cannot move %1 to the Trash: its name is not UTF-8; renamed, it can be")
-                           .arg(song->path()));
-            continue;
-        }
-        if (QFile::moveToTrash(song->path()))
-            shownTrashed = shownTrashed || (deletesShown && song->path() == shown->path());
-    }
-    if (shownTrashed)
+    QString why;
+    const QStringList stayed = trashFiles(songs, why);
+    const bool shownTrashed = deletesShown && !FilePath::isFile(shown->path());
+    if (shownTrashed) {
+        if (delegate->panes().songEdit)
+            delegate->panes().songEdit->discardEdits();
         shown->setPath(QString());
-    return deletesShown;
+    }
+    if (!stayed.isEmpty()) {
+        const char *what = stayed.size() > 1 ? QT_TRANSLATE_NOOP("SongTrash", "The songs %1")
+                                             : QT_TRANSLATE_NOOP("SongTrash", "The song %1");
+        AppContext::instance()->reportFailedTrash(
+            QCoreApplication::translate("SongTrash", what).arg(stayed.join(QStringLiteral(", "))), why);
+    }
+    return shownTrashed;
 }

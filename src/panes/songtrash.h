@@ -8,9 +8,9 @@
 class SongTrash
 {
 public:
-    // Moves the songs' files to the Trash (a file that cannot be moved stays, and the next refresh shows it).
-    // When the current song's file is among them, the editor's edits are dropped first and the current song
-    // names no file once the Trash took it, so that no later save writes it back. Answers whether the current
-    // song was among them.
+    // Moves the songs' files to the Trash, whatever bytes their names hold. A file that cannot be moved stays,
+    // the next refresh shows it, and the user is told in one message. Once the current song's file is gone, the
+    // editor's edits are dropped and the current song names no file, so that no later save writes it back; while
+    // it stays, its edits stay too. Answers whether the current song's file went.
     static bool moveToTrash(const QList<SongPtr> &songs);
 };

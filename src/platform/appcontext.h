@@ -40,6 +40,9 @@ public:
     // Tells the user, in one message, that a write they asked for failed and left the file on disk as it was:
     // what could not be saved ("The playlist \u201cGig\u201d") and why. The caller has logged it already.
     virtual void reportFailedWrite(const QString & /*what*/, const QString & /*why*/) {}
+    // Tells the user, in one message, that moving files to the Trash, which they asked for, failed and left them
+    // where they were: what stayed ("The song “Gig”") and why. The caller has logged it already.
+    virtual void reportFailedTrash(const QString & /*what*/, const QString & /*why*/) {}
 
     // Hands the library's current songs, sorted, to the MIDI song selection after each library refresh;
     // skipped while MIDI is off.

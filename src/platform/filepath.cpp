@@ -108,20 +108,25 @@ QStringList FilePath::entryNames(const QString &folder)
 
 bool FilePath::move(const QString &source, const QString &destination, QString *error)
 {
-    const QByteArray from = FileName::toBytes(source);
-    const QByteArray to = FileName::toBytes(destination);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    const int number = renameWithoutReplacing(source, destination);
+    if (number == 0)
         return true;
-    int number = errno;
-    if (number == EINVAL || number == ENOSYS) {
-        // A file system without the rename that never replaces: the look and the rename are two steps.
-        if (anyEntryAt(to))
-            return failWith(EEXIST, error);
-        if (::rename(from.constData(), to.constData()) == 0)
-            return true;
-        number = errno;
-    }
     if (number == EXDEV)
         return moveAcross(source, destination, error);
     return failWith(number, error);
+}
+
+int FilePath::renameWithoutReplacing(const QString &source, const QString &destination)
+{
+    const QByteArray from = FileName::toBytes(source);
+    const QByteArray to = FileName::toBytes(destination);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int number = errno;
+    if (number != EINVAL && number != ENOSYS)
+        return number;
+    // A file system without the rename that never replaces: the look and the rename are two steps.
+    if (anyEntryAt(to))
+        return EEXIST;
+    return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }

@@ -23,4 +23,7 @@ public:
     // Moves a file to destination, never replacing a file there. Across file systems the file is copied whole
     // first and its old name removed afterwards, so a failure on the way leaves it where it was.
     static bool move(const QString &source, const QString &destination, QString *error = nullptr);
+    // Renames a file or folder within its file system, never replacing an entry at destination: 0 when done, else
+    // the errno of the failure (EEXIST when destination is taken, EXDEV across file systems).
+    static int renameWithoutReplacing(const QString &source, const QString &destination);
 };

@@ -43,12 +43,6 @@ QString Util::addCount(int count, qint64 time, const QString &str)
     return QStringLiteral("%1 (%2, %3:%4)").arg(str).arg(count).arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
-QString Util::stripCount(const QString &str)
-{
-    const qsizetype bracket = str.lastIndexOf(QLatin1String(" ("));
-    return bracket < 0 ? str : str.left(bracket);
-}
-
 QColor Util::colorFromHexString(const QString &hex)
 {
     const auto number = scanHexNumber(QStringView(hex).mid(std::min<qsizetype>(1, hex.size())));

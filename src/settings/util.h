@@ -14,8 +14,6 @@ public:
     static QString addCount(int count, const QString &str);
     // "Live (12, 12:34)" with the time in seconds; a time of 0 gives addCount(count, str).
     static QString addCount(int count, qint64 time, const QString &str);
-    // The text before the last " (", or the whole text when there is none.
-    static QString stripCount(const QString &str);
 
     // "#RRGGBB" or "#AARRGGBB"; the first character is skipped whatever it is. Invalid colour when no
     // hexadecimal digits follow.

@@ -17,7 +17,7 @@ TEST_F(CategoriesTest, WithoutSubfoldersOnlyAllSongs)
     categories.refresh();
     EXPECT_EQ(categories.count(), 0);
     EXPECT_FALSE(categories.hasUnfiled());
-    const QList<PopupMenuItem> expected = {{"- All Songs - (2)", Categories::AllSongsTag}};
+    const QList<PopupMenuItem> expected = {{"- All Songs - (2)", Categories::AllSongsTag, {}}};
     EXPECT_EQ(categories.popupMenuItems(true), expected);
 }
 
@@ -37,15 +37,15 @@ TEST_F(CategoriesTest, CategoriesWithTheirCounts)
     EXPECT_EQ(categories.categoryAtIndex(1), QStringLiteral("Ballads"));
     // The root counts its song and its PDF, not the tab file nor the chord file; tab songs count nowhere.
     const QList<PopupMenuItem> counted = {
-        {"- All Songs - (5)", Categories::AllSongsTag}, {"- Unfiled - (2)", Categories::UnfiledTag},
-        {"acoustic (1)", Categories::CategoryTag},      {"Ballads (1)", Categories::CategoryTag},
-        {"Rock (1)", Categories::CategoryTag},          {"Tabs (0)", Categories::CategoryTag},
+        {"- All Songs - (5)", Categories::AllSongsTag, {}},    {"- Unfiled - (2)", Categories::UnfiledTag, {}},
+        {"acoustic (1)", Categories::CategoryTag, "acoustic"}, {"Ballads (1)", Categories::CategoryTag, "Ballads"},
+        {"Rock (1)", Categories::CategoryTag, "Rock"},         {"Tabs (0)", Categories::CategoryTag, "Tabs"},
     };
     EXPECT_EQ(categories.popupMenuItems(true), counted);
     const QList<PopupMenuItem> bare = {
-        {"- All Songs -", Categories::AllSongsTag}, {"- Unfiled -", Categories::UnfiledTag},
-        {"acoustic", Categories::CategoryTag},      {"Ballads", Categories::CategoryTag},
-        {"Rock", Categories::CategoryTag},          {"Tabs", Categories::CategoryTag},
+        {"- All Songs -", Categories::AllSongsTag, {}},    {"- Unfiled -", Categories::UnfiledTag, {}},
+        {"acoustic", Categories::CategoryTag, "acoustic"}, {"Ballads", Categories::CategoryTag, "Ballads"},
+        {"Rock", Categories::CategoryTag, "Rock"},         {"Tabs", Categories::CategoryTag, "Tabs"},
     };
     EXPECT_EQ(categories.popupMenuItems(false), bare);
 }
@@ -66,7 +66,7 @@ TEST_F(CategoriesTest, NoUnfiledItemWhenTheRootHoldsNoSong)
     Categories categories;
     categories.refresh();
     EXPECT_FALSE(categories.hasUnfiled());
-    const QList<PopupMenuItem> expected = {{"- All Songs - (1)", Categories::AllSongsTag},
-                                           {"Rock (1)", Categories::CategoryTag}};
+    const QList<PopupMenuItem> expected = {{"- All Songs - (1)", Categories::AllSongsTag, {}},
+                                           {"Rock (1)", Categories::CategoryTag, "Rock"}};
     EXPECT_EQ(categories.popupMenuItems(true), expected);
 }

@@ -2,14 +2,22 @@
 #include "playlist.h"
 
 #include "failingwrites.h"
+#include "filename.h"
 #include "libraryfolder.h"
 #include "logcapture.h"
 #include "notesong.h"
+#include "rawfiles.h"
+#include "scopedenv.h"
 #include "song.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+#include <unistd.h>
 
 namespace {
 
@@ -280,6 +288,72 @@ TEST_F(PlayListFile, DeletingMovesTheFileToTheTrash)
     EXPECT_TRUE(QFileInfo::exists(trashedFile(QStringLiteral("Old set.lst"))));
     PlayList unsaved;
     unsaved.deleteFromFileSystem(); // no file: nothing happens
+}
+
+// A playlist in a folder, or a file, whose name is not UTF-8 is renamed into one file: the old one goes to the
+// Trash under its own bytes, and nothing else in the folder is touched.
+TEST_F(PlayListFile, RenamingWhereNamesAreNotUtf8LeavesOneFile)
+{
+    const QByteArray root = QFile::encodeName(folder.path());
+    const QByteArray category = root + "/Lieder \xe9t\xe9";
+    RawFiles::makeFolder(category);
+    struct Case
+    {
+        const char *what;
+        QByteArray folder;
+        QByteArray oldName;
+    };
+    const Case cases[] = {
+        {"folder not UTF-8", category, "set.lst"},
+        {"file not UTF-8", root, "f\xeate.lst"},
+        {"both", category, "f\xeate.lst"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir data;
+        const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const QByteArray trash = QFile::encodeName(data.path()) + "/Trash/files/";
+        const QList<QByteArray> before = RawFiles::namesIn(c.folder);
+        RawFiles::write(c.folder + '/' + c.oldName, "Old\nSong A\n");
+        const auto playlist = PlayList::fromFile(FileName::fromBytes(c.folder + '/' + c.oldName));
+        ASSERT_TRUE(playlist->rename(QStringLiteral("Sunday")));
+        EXPECT_EQ(FileName::toBytes(playlist->path()), c.folder + "/Sunday.lst");
+        QList<QByteArray> after = before;
+        after.append("Sunday.lst");
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(RawFiles::namesIn(c.folder), after);
+        EXPECT_EQ(RawFiles::read(c.folder + "/Sunday.lst"), "Sunday\nSong A\n");
+        EXPECT_EQ(RawFiles::read(trash + c.oldName), "Old\nSong A\n");
+        ::unlink((c.folder + "/Sunday.lst").constData());
+        RawFiles::removeTree(QFile::encodeName(data.path()) + "/Trash");
+    }
+    RawFiles::removeTree(category);
+}
+
+// Where the Trash cannot be reached, deleting keeps the file and renaming keeps the old file and title alone:
+// the disk holds the playlist once, as before, and the user is told.
+TEST_F(PlayListFile, AFileThatCannotGoToTheTrashStaysAndTheFailureIsTold)
+{
+    QTemporaryDir data;
+    const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    RawFiles::write(QFile::encodeName(data.path()) + "/Trash", "a file where the Trash would be");
+    const QString file = write(QStringLiteral("Old set.lst"), "Old set\nSong A\n");
+    const auto playlist = PlayList::fromFile(file);
+    LogCapture log;
+    EXPECT_FALSE(playlist->deleteFromFileSystem());
+    EXPECT_EQ(read(file), "Old set\nSong A\n");
+    ASSERT_EQ(context.failedTrashes.size(), 1);
+    EXPECT_EQ(context.failedTrashes.at(0).first, QStringLiteral("The playlist \u201cOld set\u201d"));
+    EXPECT_TRUE(log.hasLineStartingWith(QStringLiteral("Cannot move %1 to the Trash: ").arg(file)));
+
+    EXPECT_FALSE(playlist->rename(QStringLiteral("Sunday")));
+    EXPECT_EQ(playlist->title(), QStringLiteral("Old set"));
+    EXPECT_EQ(playlist->path(), file);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Old set.lst"});
+    EXPECT_EQ(read(file), "Old set\nSong A\n");
+    ASSERT_EQ(context.failedWrites.size(), 1);
+    EXPECT_EQ(context.failedWrites.at(0).first,
+              QStringLiteral("The name \u201cSunday\u201d of the playlist \u201cOld set\u201d"));
 }
 
 TEST_F(PlayListFile, OnlyLowerCaseLstFilesArePlaylists)

@@ -6,10 +6,13 @@
 #include "logcapture.h"
 #include "notesong.h"
 #include "playlist.h"
+#include "scopedenv.h"
 #include "song.h"
 #include "songs.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -80,6 +83,21 @@ TEST_F(PlayListsTest, AddingAnsweresAnExistingPlaylistAndSavesOnlyTitledOnes)
     EXPECT_EQ(playlists.count(), 4);
 }
 
+// A playlist whose file cannot go to the Trash stays in the list, as it stays on disk.
+TEST_F(PlayListsTest, APlaylistWhoseFileCannotGoToTheTrashStaysListed)
+{
+    QTemporaryDir data;
+    const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    QFile blocker(QDir(data.path()).filePath(QStringLiteral("Trash")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)) << "a file where the Trash would be";
+    PlayLists playlists;
+    const QString gig = playlists.playlistWithTitle(QStringLiteral("Gig"))->path();
+    EXPECT_FALSE(playlists.deletePlayListAtIndex(2));
+    EXPECT_EQ(titles(playlists), QStringList({"Alpha set", "beta set", "Gig"}));
+    EXPECT_TRUE(QFileInfo::exists(gig));
+    EXPECT_EQ(context.failedTrashes.size(), 1);
+}
+
 TEST_F(PlayListsTest, APlaylistWhoseFileCannotBeMadeIsNotAdded)
 {
     PlayLists playlists;
@@ -127,9 +145,10 @@ TEST_F(PlayListsTest, AnEditedNoteSavesThePlaylistsHoldingIt)
 TEST_F(PlayListsTest, PopupItemsWithCountsAndTimes)
 {
     PlayLists playlists;
-    QList<PopupMenuItem> expected = {{"Alpha set (1, 1:05)", 0}, {"beta set (1, 3:00)", 1}, {"Gig (2, 4:05)", 2}};
+    QList<PopupMenuItem> expected = {
+        {"Alpha set (1, 1:05)", 0, {}}, {"beta set (1, 3:00)", 1, {}}, {"Gig (2, 4:05)", 2, {}}};
     EXPECT_EQ(playlists.popupMenuItems(true), expected);
-    expected = {{"Alpha set", 0}, {"beta set", 1}, {"Gig", 2}};
+    expected = {{"Alpha set", 0, {}}, {"beta set", 1, {}}, {"Gig", 2, {}}};
     EXPECT_EQ(playlists.popupMenuItems(false), expected);
     // A song without a time: only the count.
     playlists.playListAtIndex(2)->addSong(Song::fromTitleSubtitleReference(QStringLiteral("Blank")));

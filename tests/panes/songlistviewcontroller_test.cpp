@@ -12,6 +12,7 @@
 #include "panestestwindow.h"
 #include "prefs.h"
 #include "rawfiles.h"
+#include "scopedenv.h"
 #include "songeditviewcontroller.h"
 #include "songs.h"
 #include "songtableview.h"
@@ -43,12 +44,14 @@ protected:
         launch();
     }
 
+    // Chooses the first item of the tag whose title shows the name, as a person reading the titles would.
     void chooseCategory(int tag, const QString &name = QString())
     {
         QComboBox &popup = *songList().categoryPopupButton();
         for (int index = 0; index < popup.count(); ++index) {
             if (popup.itemData(index).toInt() == tag &&
-                (name.isEmpty() || popup.itemText(index).startsWith(name + QStringLiteral(" (")))) {
+                (name.isEmpty() ||
+                 popup.itemText(index).startsWith(FileName::displayName(name) + QStringLiteral(" (")))) {
                 popup.setCurrentIndex(index);
                 return songList().selectCategory(index);
             }
@@ -314,7 +317,7 @@ TEST_F(SongListTest, ChangingTheCategoryWritesTheNewFileThenRemovesTheOldOne)
 
 // A file whose name is not UTF-8 beside one whose name holds U+FFFD itself, as Qt would spell the first: every
 // command acts on the file the row stands for.
-TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAnother)
+TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledDeletedAndNeverMistakenForAnother)
 {
     const QByteArray folder = QFile::encodeName(path(QString()));
     const QByteArray raw = folder + "/Caf\xe9.pro";
@@ -333,19 +336,6 @@ TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAno
     ASSERT_TRUE(currentSong());
     EXPECT_TRUE(currentSong()->text().contains(QStringLiteral("Caf\u00e9 au lait")));
 
-    // Deleting cannot reach it through the Trash: the file stays, the decoy too.
-    {
-        LogCapture log;
-        selectRows({shown});
-        dialogs.answers = {Dialogs::Answer::Default};
-        songList().deleteSelectedSongs();
-        EXPECT_TRUE(
-            log.hasLineStartingWith(QStringLiteral("Cannot move %1/Caf\ufffd.pro to the Trash").arg(path(QString()))))
-            << log.lines().join(u'\n').toStdString();
-    }
-    EXPECT_EQ(::access(raw.constData(), F_OK), 0);
-    EXPECT_EQ(::access(decoy.constData(), F_OK), 0);
-
     // Re-filed, it is written under a readable name in the new folder and its own old file goes.
     songList().refresh();
     clickRow(rowOfTitle(shown));
@@ -356,7 +346,90 @@ TEST_F(SongListTest, ASongWhoseNameIsNotUtf8IsShownRefiledAndNeverMistakenForAno
     ASSERT_TRUE(currentSong());
     EXPECT_EQ(QFileInfo(currentSong()->path()).path(), path(QStringLiteral("Archive")));
     EXPECT_TRUE(read(currentSong()->path()).contains("Caf\xc3\xa9 au lait")) << currentSong()->path().toStdString();
+
+    // Deleted, it goes to the Trash under its own bytes, and the other file stays.
+    RawFiles::write(raw, "{key: C}\n[C]Caf\xc3\xa9 au lait\n");
+    songList().refresh();
+    chooseCategory(Categories::UnfiledTag);
+    const qsizetype asked = dialogs.asked.size();
+    LogCapture log;
+    selectRows({shown});
+    dialogs.answers = {Dialogs::Answer::Default};
+    songList().deleteSelectedSongs();
+    EXPECT_FALSE(RawFiles::exists(raw));
+    EXPECT_EQ(RawFiles::read(QFile::encodeName(QDir::home().filePath(".local/share/Trash/files")) + "/Caf\xe9.pro"),
+              "{key: C}\n[C]Caf\xc3\xa9 au lait\n");
+    EXPECT_EQ(::access(decoy.constData(), F_OK), 0) << "the other file was left alone";
+    EXPECT_EQ(rowTitles().indexOf(shown), -1);
+    EXPECT_EQ(dialogs.asked.size(), asked + 1) << "only the question";
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Cannot move")), QStringList());
     ::unlink(decoy.constData());
+}
+
+// A song whose file cannot go to the Trash stays listed and shown with its edits, and the user is told once.
+TEST_F(SongListTest, ASongThatCannotGoToTheTrashStaysAndTheFailureIsTold)
+{
+    QTemporaryDir data;
+    const ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    RawFiles::write(QFile::encodeName(data.path()) + "/Trash", "a file where the Trash would be");
+    clickRow(rowOfTitle("Yesterday"));
+    typeIntoEditor("edited");
+    selectRows({"Yesterday", "Wild Rover"});
+    dialogs.answers = {Dialogs::Answer::Default, Dialogs::Answer::Default};
+    LogCapture log;
+    songList().deleteSelectedSongs();
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.asked.at(1).title,
+              "The songs \u201cWild Rover\u201d, \u201cYesterday\u201d could not be moved to the Trash.");
+    EXPECT_TRUE(dialogs.asked.at(1).informativeText.endsWith("What could not be moved stays where it was."))
+        << qPrintable(dialogs.asked.at(1).informativeText);
+    EXPECT_TRUE(
+        log.hasLineStartingWith(QStringLiteral("Cannot move %1 to the Trash: ").arg(path("Blues/Yesterday.pro"))));
+    EXPECT_TRUE(QFile::exists(path("Blues/Yesterday.pro")));
+    EXPECT_TRUE(QFile::exists(path("Live/Wild Rover.pro")));
+    EXPECT_EQ(rowTitles(), (QStringList{"Amazing Grace", "amsterdam", "Wild Rover", "Yesterday"}));
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(currentSong()->path(), path("Blues/Yesterday.pro"));
+    EXPECT_TRUE(currentSong()->text().contains("edited")) << "the edits were not dropped";
+}
+
+// A category folder whose name is not UTF-8, beside one whose name holds U+FFFD itself: both are titled readably,
+// and each title leads to its own folder.
+TEST_F(SongListTest, TheCategoryPopupTitlesAFolderReadablyAndChoosesTheRealOne)
+{
+    const QByteArray folder = QFile::encodeName(path(QString()));
+    const QByteArray raw = folder + "/Lieder \xe9t\xe9";
+    const QByteArray readable = folder + "/Lieder \xef\xbf\xbdt\xef\xbf\xbd";
+    RawFiles::makeFolder(raw);
+    RawFiles::makeFolder(readable);
+    RawFiles::write(raw + "/Heimweh.pro", "{title: Heimweh}\n");
+    RawFiles::write(readable + "/Fernweh.pro", "{title: Fernweh}\n");
+    songList().refresh();
+    QComboBox &popup = *songList().categoryPopupButton();
+    const QString title = QStringLiteral("Lieder \ufffdt\ufffd (1)");
+    QList<int> indices;
+    for (int index = 0; index < popup.count(); ++index) {
+        EXPECT_FALSE(FileName::hasRawBytes(popup.itemText(index))) << qPrintable(popup.itemText(index));
+        if (popup.itemText(index) == title)
+            indices.append(index);
+    }
+    ASSERT_EQ(indices.size(), 2);
+    QStringList shownSongs;
+    for (const int index : indices) {
+        popup.setCurrentIndex(index);
+        songList().selectCategory(index);
+        shownSongs.append(rowTitles().join(u','));
+        const QString category = delegate->songs()->currentCategory().value_or(QString());
+        EXPECT_EQ(FileName::toBytes(QDir(path(QString())).filePath(category)),
+                  rowTitles() == QStringList{"Heimweh"} ? raw : readable);
+        // Refreshed, the popup still shows the chosen item under its readable title.
+        songList().refresh();
+        EXPECT_EQ(popup.currentText(), title);
+        EXPECT_EQ(delegate->songs()->currentCategory(), category);
+    }
+    shownSongs.sort();
+    EXPECT_EQ(shownSongs, (QStringList{"Fernweh", "Heimweh"}));
+    RawFiles::removeTree(raw);
 }
 
 TEST_F(SongListTest, ACategoryNeverLeadsOutOfTheSongFolder)
@@ -496,7 +569,9 @@ TEST_F(SongListTest, ACategoryWhoseNameIsNotUtf8HoldsSongsLikeAnyOther)
         EXPECT_EQ(RawFiles::namesIn(raw).size(), 1) << "moved out, nothing left behind";
         chooseCategory(Categories::CategoryTag, QStringLiteral("Archive"));
         selectRows({QString::fromLatin1(title)});
-        moveSelected(category);
+        // Offered by its readable name, which is what the person chooses.
+        moveSelected(FileName::displayName(category));
+        EXPECT_TRUE(dialogs.textPromptsShown.constLast().choices.contains(FileName::displayName(category)));
         EXPECT_EQ(RawFiles::namesIn(QFile::encodeName(path(QStringLiteral("Archive")))), QList<QByteArray>());
         chooseCategory(Categories::CategoryTag, category);
     }

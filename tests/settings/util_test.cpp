@@ -28,16 +28,6 @@ TEST(Util, CountSuffixes)
         EXPECT_EQ(Util::addCount(12, c.seconds, QStringLiteral("Live")), QLatin1String(c.expected)) << c.seconds;
 }
 
-TEST(Util, StripCountTakesOffTheLastBracket)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"Live (12)", "Live"},  {"Live (12, 12:34)", "Live"}, {"Live", "Live"}, {"Sets (old) (3)", "Sets (old)"},
-        {"Sets (old)", "Sets"}, // a name's own bracket goes too
-    };
-    for (const auto &[title, expected] : cases)
-        EXPECT_EQ(Util::stripCount(QLatin1String(title)), QLatin1String(expected)) << title;
-}
-
 TEST(Util, ColorFromHexString)
 {
     struct Case

@@ -22,6 +22,7 @@ public:
     PlayLists *playlists() override { return playlistsObject; }
     void temporaryStopFSRefresh() override { ++fsRefreshPauses; }
     void reportFailedWrite(const QString &what, const QString &why) override { failedWrites.append({what, why}); }
+    void reportFailedTrash(const QString &what, const QString &why) override { failedTrashes.append({what, why}); }
     void indexSongsForMidi(const QList<std::shared_ptr<Song>> &songs) override
     {
         ++midiIndexings;
@@ -37,6 +38,8 @@ public:
     int fsRefreshPauses = 0;
     // Each failed write told to the user: what, and why.
     QList<std::pair<QString, QString>> failedWrites;
+    // Each failed move to the Trash told to the user: what, and why.
+    QList<std::pair<QString, QString>> failedTrashes;
     // Each song file whose other version was kept aside, with the path it was kept at.
     int midiIndexings = 0;
     QList<std::shared_ptr<Song>> midiIndexedSongs;
