@@ -69,8 +69,12 @@ public:
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
     // --- Start, activation and quit ---
-    // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
+    // The launch sequence: song folder, the library's load started, panes, current song, then the settings-driven
+    // states. The library is read on worker threads meanwhile; the current song is read on its own, by the path
+    // remembered with it, and shows before the load ends. Once the load is taken, the list panes show it.
     void applicationDidFinishLaunching();
+    // The user default holding the current song's file, beside the settings' reference to it.
+    static const QString currentSongPathKey;
     // Refreshes the list panes, unless the editor holds unsaved changes or launching has not finished.
     void applicationWillBecomeActive();
     // Before quitting: saves the edited song. False when it could not be saved and the user keeps the program
@@ -317,13 +321,23 @@ private:
     void logVersion() const;
     void restoreSongDirectory();
     void makePaneControllers();
+    // The song shown when the program last ran: at once when its remembered file is still there, else from the
+    // library once that is read.
     void restoreCurrentSong();
+    void restoreCurrentSongFromLibrary();
+    // Shown as it was: no settings save, no message to peers, no MIDI output.
+    void showRestoredSong(const SongPtr &song);
+    void rememberCurrentSongPath(const SongPtr &song);
+    // The library's background load has been taken: the list panes show it.
+    void libraryLoaded();
     // The library is read once per refresh: panes refreshed right after a read only show what it holds.
     enum class LibraryRead { Needed, JustDone };
     void refreshListPanes(LibraryRead read = LibraryRead::Needed);
 
     // The song library.
     void refreshLibrary();
+    // Starts reading the library on worker threads.
+    void loadLibrary();
     void refreshPlaylists();
     void setLibraryCategory(const std::optional<QString> &category);
     std::optional<QString> libraryCategory() const;
@@ -485,6 +499,10 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     AudioDurationProbe *m_audioDurationProbe = nullptr;
     bool m_startUpDone = false;
+    // The current song of the last run waits for the launch's load of the library to be found.
+    bool m_currentSongAwaitsLibrary = false;
+    // The application was left since it launched: becoming active again may find files changed meanwhile.
+    bool m_leftSinceLaunch = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.
     bool m_quitWithoutSaving = false;

@@ -123,6 +123,21 @@ void SongFolderReader::readContent(SongFile &file)
     }
 }
 
+SongPtr SongFolderReader::readAhead(const QString &path, bool supportPDF)
+{
+    const FileStamp stamp = FileStamp::of(path);
+    const std::optional<SongFile> file = stamp.exists() ? songFile(path, stamp, supportPDF) : std::nullopt;
+    if (!file)
+        return nullptr;
+    if (SongPtr known = knownSong(m_previous.value(path), stamp))
+        return known;
+    SongPtr song = file->isText ? std::make_shared<Song>(path, stamp) : std::make_shared<PDFSong>(path, stamp);
+    if (song->loadFailed())
+        return nullptr;
+    m_previous.insert(path, {song, stamp, song->storeGeneration()});
+    return song;
+}
+
 QList<SongPtr> SongFolderReader::songsOf(Scan &scan)
 {
     if (LibrarySettings::prefs().supportTabs() != m_supportTabs) {

@@ -71,6 +71,10 @@ public:
     // from what was read. Ends a pass: what this scan did not find is forgotten.
     QList<SongPtr> songsOf(Scan &scan);
 
+    // The song of the file read on its own, taken as the last pass's song for it: the next pass keeps this
+    // object while the file stays unchanged. Null when the file is no song file or cannot be read.
+    SongPtr readAhead(const QString &path, bool supportPDF);
+
     // The searched texts of the songs made from files read since the last take, prepared on the reading
     // threads.
     std::vector<SongFilter::SongTexts> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }

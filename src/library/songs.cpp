@@ -53,16 +53,15 @@ Songs::~Songs()
 
 void Songs::refresh()
 {
-    Log::write(QStringLiteral("Songs refresh"));
     const QString folder = Prefs::songDirectory();
     if (m_load) {
-        if (m_load->root == folder) {
+        if (m_load->root == folder)
             m_refreshAfterLoad = true;
-            return;
-        }
-        refreshInBackground();
+        else
+            refreshInBackground();
         return;
     }
+    Log::write(QStringLiteral("Songs refresh"));
     QElapsedTimer timer;
     timer.start();
     if (folder.isEmpty())
@@ -73,6 +72,7 @@ void Songs::refresh()
 
 void Songs::refreshInBackground()
 {
+    Log::write(QStringLiteral("Songs refresh"));
     cancelLoad();
     const QString folder = Prefs::songDirectory();
     if (folder.isEmpty())
@@ -108,13 +108,13 @@ void Songs::loadFinished()
     const QElapsedTimer timer = m_load->timer;
     m_load.reset();
     adopt(std::move(scan), timer);
-    if (std::exchange(m_refreshAfterLoad, false))
-        refreshInBackground();
     if (m_loadedHandler)
         m_loadedHandler();
     for (auto &[context, action] : std::exchange(m_whenLoaded, {}))
         if (context)
             action();
+    if (std::exchange(m_refreshAfterLoad, false) && !m_load)
+        refreshInBackground();
 }
 
 void Songs::whenLoaded(QObject *context, std::function<void()> action)
@@ -261,6 +261,20 @@ QString Songs::createSampleSong()
         return QString();
     }
     return path;
+}
+
+SongPtr Songs::readSongAhead(const QString &path)
+{
+    const QString root = Prefs::songDirectory();
+    const QFileInfo file(path);
+    if (root.isEmpty() || path.isEmpty() || file.fileName().startsWith(u'.'))
+        return nullptr;
+    const QFileInfo folder(file.absolutePath());
+    const QString rootPath = QFileInfo(root).absoluteFilePath();
+    const bool inCategory = folder.absolutePath() == rootPath && !folder.fileName().startsWith(u'.');
+    if (folder.absoluteFilePath() != rootPath && !inCategory)
+        return nullptr;
+    return m_reader.readAhead(file.absoluteFilePath(), LibrarySettings::prefs().supportPDF());
 }
 
 void Songs::refreshTags()

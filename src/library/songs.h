@@ -95,6 +95,11 @@ public:
     const QMap<QString, QList<SongPtr>> &songsByTag() const { return m_songsByTag; }
     const QList<SongPtr> &songsWithoutTag() const { return m_songsWithoutTag; }
 
+    // The song of a file directly in the song folder or in a category folder, read on its own before the library
+    // is: the next read of the library keeps this very object for the file while it stays unchanged. Null when
+    // path names no such song file.
+    SongPtr readSongAhead(const QString &path);
+
     // The current category's songs (all songs without one) in the current order.
     const QList<SongPtr> &songs() const { return m_songs; }
     const Categories &categories() const { return m_categories; }
