@@ -80,7 +80,7 @@ SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder,
     // reading thread once what the song and the search need is taken from it.
     for (qsizetype from = 0; from < scan.files.size() && !cancelled; from += kFilesPerBatch)
         readNewTexts(std::span<SongFile>(scan.files.data() + from, std::min(kFilesPerBatch, scan.files.size() - from)),
-                     request);
+                     request, cancelled);
     scan.log.append(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
     return scan;
 }
@@ -94,7 +94,8 @@ std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QStri
     return SongFile{path, stamp, isText, std::nullopt, {}};
 }
 
-void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &request)
+void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &request,
+                                    const std::atomic<bool> &cancelled)
 {
     QList<SongFile *> unread;
     for (SongFile &file : files)
@@ -108,7 +109,11 @@ void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &re
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) { readContent(*file); });
+    // A cancelled scan is thrown away: the files left are skipped, so whoever waits for it waits little.
+    QtConcurrent::blockingMap(&pool, unread, [&cancelled](SongFile *file) {
+        if (!cancelled)
+            readContent(*file);
+    });
 }
 
 void SongFolderReader::readContent(SongFile &file)

@@ -96,8 +96,8 @@ private:
                                  const std::atomic<bool> &cancelled, QStringList *subfolders = nullptr);
     // The file at path, whose stamp the listing has just taken, when it is a song file.
     static std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF);
-    // Reads the text files the request does not know unchanged, several at once.
-    static void readNewTexts(std::span<SongFile> files, const Request &request);
+    // Reads the text files the request does not know unchanged, several at once; none once cancelled.
+    static void readNewTexts(std::span<SongFile> files, const Request &request, const std::atomic<bool> &cancelled);
     // Reads the file's content and what it is searched by.
     static void readContent(SongFile &file);
     // The song of the file: the last pass's (known), else one made from what was read.
