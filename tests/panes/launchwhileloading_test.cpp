@@ -10,7 +10,7 @@
 #include "userdefaults.h"
 #include "vellorinappdelegate.h"
 
-#include <QDeadlineTimer>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -51,6 +51,8 @@ TEST_F(LaunchWhileLoadingTest, TheRememberedSongShowsBeforeTheListFills)
     ASSERT_TRUE(currentSong());
     EXPECT_EQ(currentSong()->path(), path(QStringLiteral("Live/Wild Rover.pro")));
     EXPECT_TRUE(rowTitles().isEmpty());
+    // No count until the categories are known: the song folder's own songs are no total.
+    EXPECT_EQ(songList().categoryPopupButton()->currentText(), QStringLiteral("- All Songs -"));
 
     // The song pane takes it from the event loop, well before the load of every file is taken.
     bool paneShowedItWhileLoading = false;
@@ -62,6 +64,7 @@ TEST_F(LaunchWhileLoadingTest, TheRememberedSongShowsBeforeTheListFills)
 
     // The list then holds every song, the shown one as the very object the pane shows, and selects it.
     EXPECT_EQ(rowTitles().size(), 1504);
+    EXPECT_EQ(songList().categoryPopupButton()->currentText(), QStringLiteral("- All Songs - (1504)"));
     const int row = rowOfTitle(QStringLiteral("Wild Rover"));
     ASSERT_GE(row, 0);
     EXPECT_EQ(library().songForRow(row), currentSong());
