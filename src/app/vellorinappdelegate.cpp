@@ -368,6 +368,11 @@ SongPtr VellorinAppDelegate::songForFile(const QString &path)
 
 void VellorinAppDelegate::openSong(const SongPtr &song)
 {
+    // Whether the song lies in the library, or is imported into it, is known once the library is read.
+    if (m_songs->isLoading()) {
+        m_songs->whenLoaded(this, [this, song] { openSong(song); });
+        return;
+    }
     if (song->loadFailed() || !FilePath::isFile(song->path())) {
         alertCannotRead(song->path());
         return;

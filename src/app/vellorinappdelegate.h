@@ -92,7 +92,7 @@ public:
     void openFilesWaitingForSongFolder();
     // The song a file holds: a PDF song for a PDF file, else a song read from the file.
     static SongPtr songForFile(const QString &path);
-    // Imports the song when it lies outside the current category, and shows it.
+    // Imports the song when it lies outside the current category, and shows it; once the library is read.
     void openSong(const SongPtr &song);
     // The menu command for choosing the song folder.
     void selectSongDir();
@@ -384,6 +384,8 @@ private:
     void showEditorAt(qsizetype caret);
     // What an opened file brings to show: the song, or null (a file applied, refused or not imported).
     SongPtr openChosenFile(const QString &path);
+    // Opens the files the user chose and shows the last song among them.
+    void openChosenFiles(const QStringList &paths);
     // The list the next and previous commands step through; null when that pane is absent.
     ListPane *steppedList() const;
     // The stepped list has a row offset rows from its selection (1: the next one, -1: the previous one).

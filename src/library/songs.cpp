@@ -105,6 +105,8 @@ void Songs::cancelLoad()
 void Songs::loadFinished()
 {
     SongFolderReader::Scan scan = m_load->watcher->future().takeResult();
+    // The watcher is emitting the signal that called this: it goes once that is done.
+    m_load->watcher.release()->deleteLater();
     const QElapsedTimer timer = m_load->timer;
     m_load.reset();
     adopt(std::move(scan), timer);

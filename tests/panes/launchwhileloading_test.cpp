@@ -121,6 +121,21 @@ TEST_F(LaunchWhileLoadingTest, AnotherSongFolderChosenWhileTheLibraryLoadsListsI
     EXPECT_EQ(library().allSongs().size(), 1);
 }
 
+TEST_F(LaunchWhileLoadingTest, ASongOfTheLibraryOpenedWhileItLoadsIsShownWithoutACopy)
+{
+    writeLargeFolder();
+    startLaunch();
+    ASSERT_TRUE(library().isLoading());
+    const QString rover = path(QStringLiteral("Live/Wild Rover.pro"));
+    delegate->openSong(VellorinAppDelegate::songForFile(rover));
+    ASSERT_TRUE(waitForLibrary(library()));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(currentSong()->path(), rover);
+    EXPECT_EQ(QDir(path(QStringLiteral("Live"))).entryList(QDir::Files).size(), 2) << "nothing imported";
+    EXPECT_EQ(rowTitles().size(), 1504);
+}
+
 TEST_F(LaunchWhileLoadingTest, QuittingWhileTheLibraryLoadsEndsCleanlyAndKeepsTheRememberedSong)
 {
     writeLargeFolder();
