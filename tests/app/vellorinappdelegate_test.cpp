@@ -453,6 +453,18 @@ TEST_F(AppDelegateTest, BecomingActiveRefreshesTheListsUnlessTheEditorHoldsEdits
     EXPECT_TRUE(calls.calls.isEmpty());
 }
 
+// The launch has just read the library: the window's first activation must not read it a second time.
+TEST_F(AppDelegateTest, OnlyComingBackToTheApplicationRefreshesTheLists)
+{
+    launch(folder.path());
+    calls.calls.clear();
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(calls.calls.isEmpty());
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(calls.calls, QStringList{QStringLiteral("songList.refresh")});
+}
+
 TEST_F(AppDelegateTest, OpeningAFileFromOutsideImportsItAndShowsIt)
 {
     launch(folder.path());
