@@ -33,7 +33,7 @@ class Songs
 public:
     // Empty; reads nothing until refresh().
     Songs();
-    // Cancels a load under way and waits for its threads, which stop at their next batch of files.
+    // Cancels a load under way and waits for its threads, which skip the files they have not read yet.
     ~Songs();
 
     // Reads the library again: creates the song folder when missing, puts the sample song into an empty
