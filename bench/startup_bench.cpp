@@ -67,12 +67,16 @@ QString oneSongFolder()
     return copied ? folder.path() : QString();
 }
 
-// What the last run of the application left: its song folder and the song shown.
+// What the last run of the application left: its song folder and the song shown, by its reference and its file.
 void rememberFolderAndSong(const QString &folder)
 {
     UserDefaults::setValue(QStringLiteral("songDirSecurityBookmark"), folder);
+    // The one-song folder holds its copy under the same name.
+    const QString song =
+        folder == Corpus::folder() ? corpusSong() : QDir(folder).filePath(QFileInfo(corpusSong()).fileName());
+    UserDefaults::setValue(VellorinAppDelegate::currentSongPathKey, song);
     Prefs stored;
-    stored.setCurrentSong(Song(corpusSong()).titleSubtitleReference());
+    stored.setCurrentSong(Song(song).titleSubtitleReference());
     stored.save();
     UserDefaults::synchronize();
 }

@@ -28,6 +28,7 @@ void VellorinAppDelegate::showSong(const SongPtr &song, bool notifyPeers)
     m_isNormalSong = song && isTextSong(*song);
     m_prefs->setCurrentSong(song ? std::optional<QString>(song->titleSubtitleReference()) : std::nullopt);
     m_prefs->save();
+    rememberCurrentSongPath(song);
     if (m_songViewViewController) {
         if (song)
             showUntransposed(song);

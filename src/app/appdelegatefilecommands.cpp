@@ -87,6 +87,12 @@ void VellorinAppDelegate::openDocument()
     const QStringList paths = m_dialogs.runOpenPanel(panel);
     if (paths.isEmpty() || !saveCurrentSongInteractive(true))
         return;
+    // Whether a file is the library's own or is imported is known once the library is read.
+    m_songs->whenLoaded(this, [this, paths] { openChosenFiles(paths); });
+}
+
+void VellorinAppDelegate::openChosenFiles(const QStringList &paths)
+{
     SongPtr candidate;
     for (const QString &path : paths) {
         if (SongPtr song = openChosenFile(path))

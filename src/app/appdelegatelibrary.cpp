@@ -10,6 +10,11 @@ void VellorinAppDelegate::refreshLibrary()
     m_songs->refresh();
 }
 
+void VellorinAppDelegate::loadLibrary()
+{
+    m_songs->refreshInBackground();
+}
+
 void VellorinAppDelegate::refreshPlaylists()
 {
     m_playlists->refresh();

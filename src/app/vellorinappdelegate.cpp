@@ -37,6 +37,8 @@ namespace {
 const QString songDirKey = QStringLiteral("songDirSecurityBookmark");
 } // namespace
 
+const QString VellorinAppDelegate::currentSongPathKey = QStringLiteral("currentSongPath");
+
 VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, QObject *parent)
     : QObject(parent)
     , m_dialogs(dialogs)
@@ -46,10 +48,15 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
     m_prefs = Prefs::initFromFileSystem();
     m_songs = std::make_unique<Songs>();
     m_playlists = std::make_unique<PlayLists>();
+    m_songs->setLoadedHandler([this] { libraryLoaded(); });
     AppReviewManager::defaultManager().setAppID(QStringLiteral("1000000001"));
     AppReviewManager::defaultManager().setDialogs(&dialogs);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
+        // The window's first activation follows the launch's own read of the library: only coming back to
+        // the application may find files changed while it was left.
+        if (state != Qt::ApplicationActive)
+            m_leftSinceLaunch = m_leftSinceLaunch || m_startUpDone;
+        else if (m_leftSinceLaunch)
             applicationWillBecomeActive();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &VellorinAppDelegate::applicationWillTerminate);
@@ -67,8 +74,9 @@ VellorinAppDelegate::VellorinAppDelegate(Dialogs &dialogs, PaneMaker makePanes, 
 VellorinAppDelegate::~VellorinAppDelegate()
 {
     // Windows going away move the focus and change the active window: no command-state update or activation
-    // handling may then reach the window and panes being destroyed.
+    // handling may then reach the window and panes being destroyed; nor may a library load that ends now.
     disconnect(qApp, nullptr, this, nullptr);
+    m_songs->setLoadedHandler({});
     m_commandState.reset();
     m_folderWatcher.reset();
     // MIDI and sharing stop first: nothing more is sent or chosen. The window and its panes go while the shared
@@ -101,15 +109,16 @@ void VellorinAppDelegate::applicationDidFinishLaunching()
 {
     logVersion();
     restoreSongDirectory();
-    refreshLibrary();
+    setLibraryCategory(m_prefs->currentCategory());
     hidePlayTogetherUnlessPeersCanConnect();
     refreshPlaylists();
     makePaneControllers();
     initSplitView();
     m_window->showWithSavedGeometry();
     QTimer::singleShot(100, m_window.get(), [window = m_window.get()] { window->repaint(); });
-    setLibraryCategory(m_prefs->currentCategory());
     restoreCurrentSong();
+    // After the song pane was asked to show the current song: the song is drawn before the list is filled.
+    loadLibrary();
     refreshListPanes(LibraryRead::JustDone);
     if (!m_prefs->songDirectoryPath().isEmpty())
         startWatchingSongFolder();
@@ -198,17 +207,52 @@ void VellorinAppDelegate::restoreCurrentSong()
     const QString reference = m_prefs->currentSong().value_or(QString());
     if (reference.isEmpty() || m_prefs->songDirectoryPath().isEmpty())
         return;
-    const SongPtr song = librarySongForReference(reference);
-    if (!song)
+    // Settings of earlier versions name the song only; a file changed since may hold another song now. Either
+    // is found in the library once that is read.
+    const SongPtr song = m_songs->readSongAhead(UserDefaults::value(currentSongPathKey).toString());
+    if (song && song->titleSubtitleReference() == reference)
+        showRestoredSong(song);
+    else
+        m_currentSongAwaitsLibrary = true;
+}
+
+void VellorinAppDelegate::restoreCurrentSongFromLibrary()
+{
+    const QString reference = m_prefs->currentSong().value_or(QString());
+    if (!std::exchange(m_currentSongAwaitsLibrary, false) || m_currentSong || reference.isEmpty())
         return;
-    // Shown as it was: no settings save, no message to peers, no MIDI output.
+    if (const SongPtr song = librarySongForReference(reference))
+        showRestoredSong(song);
+}
+
+void VellorinAppDelegate::showRestoredSong(const SongPtr &song)
+{
     m_currentSong = song;
     m_currentSongText = Song::TextHold(song);
     m_isNormalSong = isTextSong(*song);
+    // Settings of earlier versions gain the file, so the next start shows it at once.
+    rememberCurrentSongPath(song);
     if (isSongViewVisible())
         QTimer::singleShot(0, m_songViewViewController, [pane = m_songViewViewController] { pane->refresh(); });
     if (m_panes.songEdit)
         m_panes.songEdit->refresh();
+}
+
+void VellorinAppDelegate::rememberCurrentSongPath(const SongPtr &song)
+{
+    if (song && !song->path().isEmpty())
+        UserDefaults::setValue(currentSongPathKey, song->path());
+    else
+        UserDefaults::remove(currentSongPathKey);
+}
+
+void VellorinAppDelegate::libraryLoaded()
+{
+    restoreCurrentSongFromLibrary();
+    refreshListPanes(LibraryRead::JustDone);
+    // The tags pane takes its lists from the library as it refreshes, which saves the editor's changes first.
+    if (m_prefs->showTags() && m_panes.tags && !canSave())
+        m_panes.tags->refresh();
 }
 
 void VellorinAppDelegate::refreshListPanes(LibraryRead read)
@@ -324,6 +368,11 @@ SongPtr VellorinAppDelegate::songForFile(const QString &path)
 
 void VellorinAppDelegate::openSong(const SongPtr &song)
 {
+    // Whether the song lies in the library, or is imported into it, is known once the library is read.
+    if (m_songs->isLoading()) {
+        m_songs->whenLoaded(this, [this, song] { openSong(song); });
+        return;
+    }
     if (song->loadFailed() || !FilePath::isFile(song->path())) {
         alertCannotRead(song->path());
         return;

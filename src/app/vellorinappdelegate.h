@@ -71,8 +71,12 @@ public:
     void indexSongsForMidi(const QList<SongPtr> &songs) override;
 
     // --- Start, activation and quit ---
-    // The launch sequence: song folder, library, panes, current song, then the settings-driven states.
+    // The launch sequence: song folder, the library's load started, panes, current song, then the settings-driven
+    // states. The library is read on worker threads meanwhile; the current song is read on its own, by the path
+    // remembered with it, and shows before the load ends. Once the load is taken, the list panes show it.
     void applicationDidFinishLaunching();
+    // The user default holding the current song's file, beside the settings' reference to it.
+    static const QString currentSongPathKey;
     // Refreshes the list panes, unless the editor holds unsaved changes or launching has not finished.
     void applicationWillBecomeActive();
     // Before quitting: saves the edited song. False when it could not be saved and the user keeps the program
@@ -90,7 +94,7 @@ public:
     void openFilesWaitingForSongFolder();
     // The song a file holds: a PDF song for a PDF file, else a song read from the file.
     static SongPtr songForFile(const QString &path);
-    // Imports the song when it lies outside the current category, and shows it.
+    // Imports the song when it lies outside the current category, and shows it; once the library is read.
     void openSong(const SongPtr &song);
     // The menu command for choosing the song folder.
     void selectSongDir();
@@ -319,13 +323,23 @@ private:
     void logVersion() const;
     void restoreSongDirectory();
     void makePaneControllers();
+    // The song shown when the program last ran: at once when its remembered file is still there, else from the
+    // library once that is read.
     void restoreCurrentSong();
+    void restoreCurrentSongFromLibrary();
+    // Shown as it was: no settings save, no message to peers, no MIDI output.
+    void showRestoredSong(const SongPtr &song);
+    void rememberCurrentSongPath(const SongPtr &song);
+    // The library's background load has been taken: the list panes show it.
+    void libraryLoaded();
     // The library is read once per refresh: panes refreshed right after a read only show what it holds.
     enum class LibraryRead { Needed, JustDone };
     void refreshListPanes(LibraryRead read = LibraryRead::Needed);
 
     // The song library.
     void refreshLibrary();
+    // Starts reading the library on worker threads.
+    void loadLibrary();
     void refreshPlaylists();
     void setLibraryCategory(const std::optional<QString> &category);
     std::optional<QString> libraryCategory() const;
@@ -374,6 +388,8 @@ private:
     void showEditorAt(qsizetype caret);
     // What an opened file brings to show: the song, or null (a file applied, refused or not imported).
     SongPtr openChosenFile(const QString &path);
+    // Opens the files the user chose and shows the last song among them.
+    void openChosenFiles(const QStringList &paths);
     // The list the next and previous commands step through; null when that pane is absent.
     ListPane *steppedList() const;
     // The stepped list has a row offset rows from its selection (1: the next one, -1: the previous one).
@@ -489,6 +505,10 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     AudioDurationProbe *m_audioDurationProbe = nullptr;
     bool m_startUpDone = false;
+    // The current song of the last run waits for the launch's load of the library to be found.
+    bool m_currentSongAwaitsLibrary = false;
+    // The application was left since it launched: becoming active again may find files changed meanwhile.
+    bool m_leftSinceLaunch = false;
     bool m_isNormalSong = true;
     // The user chose to quit although the edited song could not be saved: quitting does not try again.
     bool m_quitWithoutSaving = false;

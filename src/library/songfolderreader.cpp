@@ -22,107 +22,160 @@ constexpr qsizetype kFilesPerBatch = 512;
 
 } // namespace
 
-void SongFolderReader::beginPass()
+SongFolderReader::Request SongFolderReader::request(const QString &root)
 {
     const bool supportTabs = LibrarySettings::prefs().supportTabs();
     if (supportTabs != m_supportTabs)
         m_previous.clear();
     m_supportTabs = supportTabs;
-    m_current.clear();
+    Request request{root, LibrarySettings::prefs().supportPDF(), {}};
+    request.known.reserve(m_previous.size());
+    for (auto known = m_previous.cbegin(); known != m_previous.cend(); ++known)
+        if (known->song && !known->song->loadFailed())
+            request.known.insert(known.key(), known->stamp);
+    return request;
 }
 
-void SongFolderReader::endPass()
+SongFolderReader::Scan SongFolderReader::scan(const Request &request, const std::atomic<bool> &cancelled)
 {
-    m_previous = std::move(m_current);
-    m_current.clear();
+    Scan scan{request.root, FolderListing::sortedEntries(request.root, FolderListing::Stamps::With), {}};
+    QStringList categories;
+    scan.folders.append(scanFolder(request.root, QString(), scan.rootEntries, request, cancelled, &categories));
+    for (const QString &category : std::as_const(categories)) {
+        if (cancelled)
+            break;
+        const QString folder = QDir(request.root).filePath(category);
+        scan.folders.append(scanFolder(
+            folder, category, FolderListing::sortedEntries(folder, FolderListing::Stamps::With), request, cancelled));
+    }
+    return scan;
 }
 
-QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, const QString &category,
-                                                      QStringList *subfolders)
-{
-    return readSongsInDirectory(folder, category, FolderListing::sortedEntries(folder, FolderListing::Stamps::With),
-                                subfolders);
-}
-
-QList<SongPtr> SongFolderReader::readSongsInDirectory(const QString &folder, const QString &category,
-                                                      const QList<FolderListing::Entry> &entries,
-                                                      QStringList *subfolders)
+SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder, const QString &category,
+                                                          const QList<FolderListing::Entry> &entries,
+                                                          const Request &request, const std::atomic<bool> &cancelled,
+                                                          QStringList *subfolders)
 {
     QElapsedTimer timer;
     timer.start();
-    QList<SongPtr> songs;
-    const QDir dir(folder);
+    FolderScan scan{folder, category, {}, {}};
     const bool exists = FileStamp::of(folder).exists();
     if (!exists || !FilePath::isReadable(folder)) {
-        Log::write(QStringLiteral("Error reading %1: %2")
-                       .arg(folder, exists ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
-        return songs;
+        scan.log.append(
+            QStringLiteral("Error reading %1: %2")
+                .arg(folder, exists ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
+        return scan;
     }
-    const bool supportPDF = LibrarySettings::prefs().supportPDF();
-    QList<SongFile> files;
-    files.reserve(entries.size());
+    const QDir dir(folder);
+    scan.files.reserve(entries.size());
     for (const FolderListing::Entry &entry : entries) {
         if (entry.isDir) {
             if (subfolders)
                 subfolders->append(entry.name);
-        } else if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, supportPDF)) {
-            files.append(std::move(*file));
+        } else if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, request.supportPDF)) {
+            scan.files.append(std::move(*file));
         }
     }
-    // A batch at a time: the texts of a large folder never wait in memory all at once for their songs.
-    for (qsizetype from = 0; from < files.size(); from += kFilesPerBatch) {
-        const std::span<SongFile> batch(files.data() + from, std::min(kFilesPerBatch, files.size() - from));
-        readNewTexts(batch);
-        for (SongFile &file : batch) {
-            if (file.content && file.content->error == TextFile::notTextReason()) {
-                Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
-                continue; // an image or a program under a song's name is no song, and is never written
-            }
-            SongPtr song = songFor(file);
-            song->setCategory(category);
-            songs.append(song);
-        }
-    }
-    Log::write(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
-    return songs;
+    // A batch at a time: the texts of a large folder never wait in memory all at once; each is dropped on its
+    // reading thread once what the song and the search need is taken from it.
+    for (qsizetype from = 0; from < scan.files.size() && !cancelled; from += kFilesPerBatch)
+        readNewTexts(std::span<SongFile>(scan.files.data() + from, std::min(kFilesPerBatch, scan.files.size() - from)),
+                     request, cancelled);
+    scan.log.append(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
+    return scan;
 }
 
 std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
-                                                                     bool supportPDF) const
+                                                                     bool supportPDF)
 {
     const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return std::nullopt;
-    return SongFile{path, stamp, isText, knownSong(m_previous.value(path), stamp), std::nullopt, {}};
+    return SongFile{path, stamp, isText, std::nullopt, {}};
 }
 
-void SongFolderReader::readNewTexts(std::span<SongFile> files)
+void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &request,
+                                    const std::atomic<bool> &cancelled)
 {
     QList<SongFile *> unread;
     for (SongFile &file : files)
-        if (file.isText && !file.song)
-            unread.append(&file);
+        if (file.isText) {
+            const auto known = request.known.constFind(file.path);
+            if (known == request.known.cend() || *known != file.stamp)
+                unread.append(&file);
+        }
     if (unread.isEmpty())
         return;
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
-    // What the search reads of each song is prepared here too, while the text is at hand and the threads are
-    // busy anyway: from the strings the song takes from the content, so the first search folds nothing.
-    QtConcurrent::blockingMap(&pool, unread, [](SongFile *file) {
-        file->content = SongFileContent::read(file->path, file->stamp.size);
-        if (const std::optional<QString> &text = file->content->text) {
-            const SongMetadataScan &scan = file->content->metadata;
-            file->searched =
-                SongFilter::textsOf(scan.title(), scan.subtitle(), Song::keyOfReadText(scan, *text), *text);
-            file->content->leaveTextToFile();
-        }
+    // A cancelled scan is thrown away: the files left are skipped, so whoever waits for it waits little.
+    QtConcurrent::blockingMap(&pool, unread, [&cancelled](SongFile *file) {
+        if (!cancelled)
+            readContent(*file);
     });
 }
 
-SongPtr SongFolderReader::songFor(SongFile &file)
+void SongFolderReader::readContent(SongFile &file)
 {
-    SongPtr song = file.song;
+    // What the search reads of each song is prepared here too, while the text is at hand: from the strings the
+    // song takes from the content, so the first search folds nothing.
+    file.content = SongFileContent::read(file.path, file.stamp.size);
+    if (const std::optional<QString> &text = file.content->text) {
+        const SongMetadataScan &scan = file.content->metadata;
+        file.searched = SongFilter::textsOf(scan.title(), scan.subtitle(), Song::keyOfReadText(scan, *text), *text);
+        file.content->leaveTextToFile();
+    }
+}
+
+SongPtr SongFolderReader::readAhead(const QString &path, bool supportPDF)
+{
+    const FileStamp stamp = FileStamp::of(path);
+    const std::optional<SongFile> file = stamp.exists() ? songFile(path, stamp, supportPDF) : std::nullopt;
+    if (!file)
+        return nullptr;
+    if (SongPtr known = knownSong(m_previous.value(path), stamp))
+        return known;
+    SongPtr song = file->isText ? std::make_shared<Song>(path, stamp) : std::make_shared<PDFSong>(path, stamp);
+    if (song->loadFailed())
+        return nullptr;
+    m_previous.insert(path, {song, stamp, song->storeGeneration()});
+    return song;
+}
+
+QList<SongPtr> SongFolderReader::songsOf(Scan &scan)
+{
+    if (LibrarySettings::prefs().supportTabs() != m_supportTabs) {
+        m_previous.clear();
+        m_supportTabs = !m_supportTabs;
+    }
+    m_current.clear();
+    QList<SongPtr> songs;
+    for (FolderScan &folder : scan.folders) {
+        for (SongFile &file : folder.files) {
+            SongPtr song = knownSong(m_previous.value(file.path), file.stamp);
+            // Not read by the scan, which took the file for unchanged: its song has failed or gone since.
+            if (!song && file.isText && !file.content)
+                readContent(file);
+            if (!song && file.content && file.content->error == TextFile::notTextReason()) {
+                Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
+                continue; // an image or a program under a song's name is no song, and is never written
+            }
+            song = songFor(file, std::move(song));
+            song->setCategory(folder.category);
+            songs.append(song);
+        }
+        for (const QString &line : std::as_const(folder.log))
+            Log::write(line);
+    }
+    m_previous = std::move(m_current);
+    m_current.clear();
+    return songs;
+}
+
+SongPtr SongFolderReader::songFor(SongFile &file, SongPtr known)
+{
+    SongPtr song = std::move(known);
     if (!song && file.isText) {
         const bool read = file.content->wasRead();
         song = std::make_shared<Song>(file.path, file.stamp, std::move(*file.content));

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <span>
@@ -21,38 +22,64 @@ class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // A file counts as unchanged while its path and stamp (size, modification time, inode) are those it was read with; the
-// result is then the same as reading every file afresh. Main thread only; it reads files on worker threads of its
-// own, which touch nothing but the files and their texts.
+// result is then the same as reading every file afresh. A read has two steps: scan() lists the folders and reads the
+// files on any thread (worker threads of its own), touching nothing but the files and their texts; songsOf() then
+// makes or reuses the songs on the main thread. Everything else is main thread only.
 class SongFolderReader
 {
 public:
-    // Starts a read of the whole library: what this pass does not read again is forgotten at its end.
-    void beginPass();
-    void endPass();
-    // The searched texts of the songs made from files read since the last take, prepared on the reading
-    // threads.
-    std::vector<SongFilter::SongTexts> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
-    // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
-    // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
-    // when asked. A folder that cannot be listed gives no songs and is logged.
-    QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
-                                        QStringList *subfolders = nullptr);
-    // The same from a listing of the folder just taken with its stamps (FolderListing::Stamps::With), which
-    // the caller shares with whatever else looks at the folder.
-    QList<SongPtr> readSongsInDirectory(const QString &folder, const QString &category,
-                                        const QList<FolderListing::Entry> &entries, QStringList *subfolders = nullptr);
-
-private:
-    // A song file of a folder being read: its song when the last pass's still holds, else its content once read.
+    // A song file of a folder being read: its content once read, unless the last pass's song still held it.
     struct SongFile
     {
         QString path;
         FileStamp stamp;
         bool isText = false;
-        SongPtr song;
         std::optional<SongFileContent> content;
         SongFilter::SongTexts searched; // what the song made from the content is searched by, once read
     };
+    // One folder as scan() found it.
+    struct FolderScan
+    {
+        QString folder;
+        QString category;
+        QList<SongFile> files;
+        // Its one-line diagnostics, written by songsOf() on the main thread.
+        QStringList log;
+    };
+    // What a scan needs, taken on the main thread: the song folder, the settings that decide what is a song, and
+    // the files the last pass read with their stamps (unchanged files are not read again).
+    struct Request
+    {
+        QString root;
+        bool supportPDF = false;
+        QHash<QString, FileStamp> known;
+    };
+    // The song folder's own songs, then each category's, as scan() found them.
+    struct Scan
+    {
+        QString root;
+        QList<FolderListing::Entry> rootEntries;
+        QList<FolderScan> folders;
+    };
+
+    // What a scan of the song folder at root needs, from the settings and the last pass.
+    Request request(const QString &root);
+    // Lists the song folder and its categories and reads the files that are new or changed since the request's
+    // pass. Any thread; stops early (with what it has) once cancelled is set.
+    static Scan scan(const Request &request, const std::atomic<bool> &cancelled);
+    // The songs the scan found, in its order: the last pass's song for every file it still holds, else one made
+    // from what was read. Ends a pass: what this scan did not find is forgotten.
+    QList<SongPtr> songsOf(Scan &scan);
+
+    // The song of the file read on its own, taken as the last pass's song for it: the next pass keeps this
+    // object while the file stays unchanged. Null when the file is no song file or cannot be read.
+    SongPtr readAhead(const QString &path, bool supportPDF);
+
+    // The searched texts of the songs made from files read since the last take, prepared on the reading
+    // threads.
+    std::vector<SongFilter::SongTexts> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
+
+private:
     struct ReadFile
     {
         SongPtr song;
@@ -61,12 +88,20 @@ private:
         int generation = 0;
     };
 
+    // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
+    // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
+    // when asked. A folder that cannot be listed gives no songs and is logged.
+    static FolderScan scanFolder(const QString &folder, const QString &category,
+                                 const QList<FolderListing::Entry> &entries, const Request &request,
+                                 const std::atomic<bool> &cancelled, QStringList *subfolders = nullptr);
     // The file at path, whose stamp the listing has just taken, when it is a song file.
-    std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF) const;
-    // Reads the text files no song of the last pass holds, several at once.
-    static void readNewTexts(std::span<SongFile> files);
-    // The song of the file: the last pass's, else one made from what was read.
-    SongPtr songFor(SongFile &file);
+    static std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF);
+    // Reads the text files the request does not know unchanged, several at once; none once cancelled.
+    static void readNewTexts(std::span<SongFile> files, const Request &request, const std::atomic<bool> &cancelled);
+    // Reads the file's content and what it is searched by.
+    static void readContent(SongFile &file);
+    // The song of the file: the last pass's (known), else one made from what was read.
+    SongPtr songFor(SongFile &file, SongPtr known);
     // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or
     // written (or read again) by the song itself since. Null when the file must be read anew.
     SongPtr knownSong(const ReadFile &known, const FileStamp &stamp) const;

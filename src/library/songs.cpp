@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <filesystem>
@@ -42,26 +44,109 @@ void createFolder(const QString &folder)
 
 Songs::Songs() = default;
 
+Songs::~Songs()
+{
+    cancelLoad();
+    for (QFuture<SongFolderReader::Scan> &scan : m_cancelledScans)
+        scan.waitForFinished();
+}
+
 void Songs::refresh()
 {
+    const QString folder = Prefs::songDirectory();
+    if (m_load) {
+        if (m_load->root == folder)
+            m_refreshAfterLoad = true;
+        else
+            refreshInBackground();
+        return;
+    }
+    Log::write(QStringLiteral("Songs refresh"));
     QElapsedTimer timer;
     timer.start();
+    if (folder.isEmpty())
+        return;
+    createFolder(folder);
+    adopt(scanNow(folder), timer);
+}
+
+void Songs::refreshInBackground()
+{
     Log::write(QStringLiteral("Songs refresh"));
+    cancelLoad();
     const QString folder = Prefs::songDirectory();
     if (folder.isEmpty())
         return;
     createFolder(folder);
-    // One listing of the song folder serves the categories, the count of its own songs and the reading.
-    QList<FolderListing::Entry> rootEntries = FolderListing::sortedEntries(folder, FolderListing::Stamps::With);
-    m_categories.refresh(rootEntries);
-    // Before the folder is read, so a new library shows the sample song at once.
-    if (m_categories.count() == 0 && Categories::numberOfSongs(folder, rootEntries) == 0) {
+    m_load.emplace();
+    Load &load = *m_load;
+    load.timer.start();
+    load.root = folder;
+    load.watcher = std::make_unique<QFutureWatcher<SongFolderReader::Scan>>();
+    QObject::connect(load.watcher.get(), &QFutureWatcherBase::finished, load.watcher.get(), [this] { loadFinished(); });
+    // A pool of its own: the scan waits on the reading threads, which must never wait for it in turn.
+    static QThreadPool loader;
+    load.watcher->setFuture(
+        QtConcurrent::run(&loader, [request = m_reader.request(folder), cancelled = load.cancelled] {
+            return SongFolderReader::scan(request, *cancelled);
+        }));
+}
+
+void Songs::cancelLoad()
+{
+    if (!m_load)
+        return;
+    *m_load->cancelled = true;
+    m_cancelledScans.append(m_load->watcher->future());
+    m_load.reset();
+    m_cancelledScans.removeIf([](const QFuture<SongFolderReader::Scan> &scan) { return scan.isFinished(); });
+}
+
+void Songs::loadFinished()
+{
+    SongFolderReader::Scan scan = m_load->watcher->future().takeResult();
+    // The watcher is emitting the signal that called this: it goes once that is done.
+    m_load->watcher.release()->deleteLater();
+    const QElapsedTimer timer = m_load->timer;
+    m_load.reset();
+    adopt(std::move(scan), timer);
+    if (m_loadedHandler)
+        m_loadedHandler();
+    for (auto &[context, action] : std::exchange(m_whenLoaded, {}))
+        if (context)
+            action();
+    if (std::exchange(m_refreshAfterLoad, false) && !m_load)
+        refreshInBackground();
+}
+
+void Songs::whenLoaded(QObject *context, std::function<void()> action)
+{
+    if (m_load)
+        m_whenLoaded.emplace_back(context, std::move(action));
+    else
+        action();
+}
+
+SongFolderReader::Scan Songs::scanNow(const QString &root)
+{
+    const std::atomic<bool> carryOn{false};
+    return SongFolderReader::scan(m_reader.request(root), carryOn);
+}
+
+void Songs::adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer)
+{
+    const QString folder = Prefs::songDirectory();
+    if (scan.root != folder)
+        return;
+    m_categories.refresh(scan.rootEntries);
+    // Before the library is taken, so a new library shows the sample song at once.
+    if (m_categories.count() == 0 && Categories::numberOfSongs(folder, scan.rootEntries) == 0) {
         Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
         createSampleSong();
-        rootEntries = FolderListing::sortedEntries(folder, FolderListing::Stamps::With);
+        scan = scanNow(folder);
     }
     m_referenceIndex.clear();
-    m_allSongsCache = readAllSongs(folder, rootEntries);
+    m_allSongsCache = readAllSongs(scan);
     // Each list below is all songs in the current order, filtered: one sort serves them all.
     const QList<SongPtr> ordered = allSongsInOrder();
     takeTags(ordered);
@@ -97,22 +182,21 @@ void Songs::takeCurrentCategory(const QList<SongPtr> &ordered)
 const QList<SongPtr> &Songs::allSongs()
 {
     if (!m_allSongsCache) {
+        static const QList<SongPtr> none;
+        if (m_load)
+            return none; // never read twice: the load under way brings them
         const QString root = Prefs::songDirectory();
-        m_allSongsCache = readAllSongs(root, FolderListing::sortedEntries(root, FolderListing::Stamps::With));
+        if (root.isEmpty())
+            return none;
+        SongFolderReader::Scan scan = scanNow(root);
+        m_allSongsCache = readAllSongs(scan);
     }
     return *m_allSongsCache;
 }
 
-QList<SongPtr> Songs::readAllSongs(const QString &root, const QList<FolderListing::Entry> &rootEntries)
+QList<SongPtr> Songs::readAllSongs(SongFolderReader::Scan &scan)
 {
-    if (root.isEmpty())
-        return {};
-    m_reader.beginPass();
-    QStringList categories;
-    QList<SongPtr> songs = m_reader.readSongsInDirectory(root, QString(), rootEntries, &categories);
-    for (const QString &category : std::as_const(categories))
-        songs += m_reader.readSongsInDirectory(QDir(root).filePath(category), category);
-    m_reader.endPass();
+    QList<SongPtr> songs = m_reader.songsOf(scan);
     m_songFilter.takePrepared(m_reader.takeSearchableTexts());
     return songs;
 }
@@ -179,6 +263,20 @@ QString Songs::createSampleSong()
         return QString();
     }
     return path;
+}
+
+SongPtr Songs::readSongAhead(const QString &path)
+{
+    const QString root = Prefs::songDirectory();
+    const QFileInfo file(path);
+    if (root.isEmpty() || path.isEmpty() || file.fileName().startsWith(u'.'))
+        return nullptr;
+    const QFileInfo folder(file.absolutePath());
+    const QString rootPath = QFileInfo(root).absoluteFilePath();
+    const bool inCategory = folder.absolutePath() == rootPath && !folder.fileName().startsWith(u'.');
+    if (folder.absoluteFilePath() != rootPath && !inCategory)
+        return nullptr;
+    return m_reader.readAhead(file.absoluteFilePath(), LibrarySettings::prefs().supportPDF());
 }
 
 void Songs::refreshTags()

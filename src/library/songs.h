@@ -7,33 +7,56 @@
 #include "songorder.h"
 #include "songreferenceindex.h"
 
+#include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QList>
 #include <QMap>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // Songs directly in the song folder belong to no category (""); each direct, non-hidden sub-folder is a
 // category holding its songs; deeper folders are not read. One library exists (AppContext::songs()).
-// Main thread only.
+// Main thread only; a background load reads the files on threads of its own and hands its result back to the
+// main thread's event loop.
 class Songs
 {
 public:
     // Empty; reads nothing until refresh().
     Songs();
+    // Cancels a load under way and waits for its threads, which skip the files they have not read yet.
+    ~Songs();
 
     // Reads the library again: creates the song folder when missing, puts the sample song into an empty
     // one, reads every song (reusing the Song of each unchanged file), rebuilds the categories and the tag
     // index, takes the current category's songs in the settings' order, and hands them to the MIDI song
     // selection. Keeps the filter and filters the songs just read by it, so the rows are never those of an
     // earlier list. Nothing happens without a song folder.
+    // While a background load runs, nothing is read at once: a load of the same folder is followed by another
+    // (a file may have changed after it listed its folder), a load of another folder is dropped for one of the
+    // folder now set.
     void refresh();
+    // The same read on worker threads: returns at once, and the main thread takes the result, as refresh()
+    // would, once the event loop delivers it; then the loaded handler runs. Until then the library holds what it
+    // held before (nothing, at the start).
+    void refreshInBackground();
+    bool isLoading() const { return bool(m_load); }
+    // Called on the main thread after each background load has been taken.
+    void setLoadedHandler(std::function<void()> handler) { m_loadedHandler = std::move(handler); }
+    // Runs the action at once when no load is under way, else once the load has been taken (and only while
+    // context still exists), after the loaded handler and without waiting for a load that follows it.
+    void whenLoaded(QObject *context, std::function<void()> action);
     // Every song of the folder and its categories: the folder's own songs first, then each category's, by
-    // name ignoring case. Read on first use after a refresh, then kept.
+    // name ignoring case. Read on first use after a refresh, then kept; none while the first load runs.
     const QList<SongPtr> &allSongs();
 
     // nullopt = all songs, "" = the songs outside any category, else a category name. Also stored in the
@@ -72,14 +95,37 @@ public:
     const QMap<QString, QList<SongPtr>> &songsByTag() const { return m_songsByTag; }
     const QList<SongPtr> &songsWithoutTag() const { return m_songsWithoutTag; }
 
+    // The song of a file directly in the song folder or in a category folder, read on its own before the library
+    // is: the next read of the library keeps this very object for the file while it stays unchanged. Null when
+    // path names no such song file.
+    SongPtr readSongAhead(const QString &path);
+
     // The current category's songs (all songs without one) in the current order.
     const QList<SongPtr> &songs() const { return m_songs; }
     const Categories &categories() const { return m_categories; }
     const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
 
 private:
-    // The songs of the song folder root, whose listing with stamps is rootEntries, and of its categories.
-    QList<SongPtr> readAllSongs(const QString &root, const QList<FolderListing::Entry> &rootEntries);
+    // A background load: its scan runs on a worker thread until cancelled.
+    struct Load
+    {
+        std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
+        std::unique_ptr<QFutureWatcher<SongFolderReader::Scan>> watcher;
+        QString root;
+        QElapsedTimer timer;
+    };
+
+    // The scan of the song folder, on this thread.
+    SongFolderReader::Scan scanNow(const QString &root);
+    // Takes the scan as the library (main thread): categories, the sample song in an empty library, songs,
+    // orders, tags, rows and the MIDI index. A scan of a folder that is no longer the song folder is dropped.
+    void adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer);
+    // The background load delivered its scan.
+    void loadFinished();
+    // Stops the load under way; its threads are waited for when the library goes.
+    void cancelLoad();
+    // The songs of a scan of the song folder and its categories, with their searched texts.
+    QList<SongPtr> readAllSongs(SongFolderReader::Scan &scan);
     // All songs in the current order.
     QList<SongPtr> allSongsInOrder();
     // The tag lists and the current category's songs, taken from all songs in the current order.
@@ -105,6 +151,14 @@ private:
     QMap<QString, QList<SongPtr>> m_songsByTag;
     QList<SongPtr> m_songsWithoutTag;
     std::optional<QList<SongPtr>> m_allSongsCache;
+
+    std::optional<Load> m_load;
+    // A refresh was asked while the load ran: another follows it.
+    bool m_refreshAfterLoad = false;
+    std::function<void()> m_loadedHandler;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_whenLoaded;
+    // Scans cancelled but maybe still running: waited for when the library goes.
+    QList<QFuture<SongFolderReader::Scan>> m_cancelledScans;
 
     SongFolderReader m_reader;
     SongReferenceIndex m_referenceIndex;

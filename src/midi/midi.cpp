@@ -1,7 +1,9 @@
 #include "midi.h"
 
+#include "appcontext.h"
 #include "log.h"
 #include "modalgate.h"
+#include "songs.h"
 
 #include <QMetaObject>
 
@@ -144,9 +146,18 @@ void Midi::midiReceived(const VXMidiSource &source, const std::uint8_t *bytes, s
         return;
     Log::write(QStringLiteral("Received Midi packet %1 at %2 from %3")
                    .arg(event->toString(), QString::number(timestamp).rightJustified(2, u'0'), source.name()));
-    // Queued with this controller as context: a step still waiting when it goes is dropped with it.
+    // Queued with this controller as context: a step still waiting when it goes is dropped with it. While the
+    // library loads, the songs to choose from are not indexed yet: the step waits for them.
     QMetaObject::invokeMethod(
-        this, [this, event = *event] { ModalGate::whenNoQuestion(this, [this, event] { selectSong(event); }); },
+        this,
+        [this, event = *event] {
+            ModalGate::whenNoQuestion(this, [this, event] {
+                if (Songs *songs = AppContext::instance()->songs())
+                    songs->whenLoaded(this, [this, event] { selectSong(event); });
+                else
+                    selectSong(event);
+            });
+        },
         Qt::QueuedConnection);
 }
 

@@ -174,7 +174,10 @@ void SongListViewController::fillCategoryPopup()
 {
     const QSignalBlocker quiet(m_categoryPopupButton);
     m_categoryPopupButton->clear();
-    for (const PopupMenuItem &item : library()->categories().popupMenuItems(true)) {
+    // While the library loads its categories are unknown: a count would be the song folder's alone, and would
+    // list the folder on this thread besides.
+    const bool withCount = !library()->isLoading();
+    for (const PopupMenuItem &item : library()->categories().popupMenuItems(withCount)) {
         m_categoryPopupButton->addItem(item.title, item.tag);
         m_categoryPopupButton->setItemData(m_categoryPopupButton->count() - 1, item.name, kCategoryNameRole);
     }

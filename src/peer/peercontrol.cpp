@@ -183,7 +183,13 @@ void PeerControl::updateTitleWithPeers()
 void PeerControl::receive(const QByteArray &bytes, const QString &peerName)
 {
     Log::write(QStringLiteral("receivedData length %1 from peer %2").arg(QString::number(bytes.size()), peerName));
-    if (const std::optional<PeerMessage> message = PeerMessage::parseMessage(bytes))
+    const std::optional<PeerMessage> message = PeerMessage::parseMessage(bytes);
+    if (!message)
+        return;
+    // A song a peer names while the library loads is looked up once the library is read.
+    if (Songs *songs = AppContext::instance()->songs())
+        songs->whenLoaded(this, [this, message = *message, peerName] { handle(message, peerName); });
+    else
         handle(*message, peerName);
 }
 

@@ -3,6 +3,7 @@
 #include "vellorinappdelegate.h"
 
 #include "fakepanes.h"
+#include "libraryload.h"
 #include "logcapture.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
@@ -42,6 +43,7 @@ protected:
         UserDefaults::setValue(QStringLiteral("songDirSecurityBookmark"), folder.path());
         delegate = std::make_unique<VellorinAppDelegate>(dialogs, [this](MainWindow &) { return panes.controllers(); });
         delegate->applicationDidFinishLaunching();
+        ASSERT_TRUE(waitForLibrary(*delegate->songs()));
         QCoreApplication::processEvents();
         calls.calls.clear();
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fakepanes.h"
+#include "libraryload.h"
 #include "paths.h"
 #include "scripteddialogs.h"
 #include "textfile.h"
@@ -26,6 +27,7 @@ protected:
     {
         QDir(Paths::supportDirectory()).removeRecursively();
         UserDefaults::remove(songDirKey);
+        UserDefaults::remove(VellorinAppDelegate::currentSongPathKey);
         // Each test's window opens at the default size, wherever an earlier test's window was closed.
         UserDefaults::remove(QStringLiteral("mainWindow.geometry"));
         UserDefaults::remove(QStringLiteral("mainWindow.maximized"));
@@ -44,6 +46,7 @@ protected:
             UserDefaults::setValue(songDirKey, storedFolder);
         makeDelegate();
         delegate->applicationDidFinishLaunching();
+        EXPECT_TRUE(waitForLibrary(*delegate->songs()));
     }
 
     SongPtr writeSong(const QString &name, const QString &text)

@@ -21,6 +21,13 @@ class AppDelegateMidiTest : public AppDelegateTest
 protected:
     void launchWithMidiPorts()
     {
+        startWithMidiPorts();
+        ASSERT_TRUE(waitForLibrary(*delegate->songs()));
+    }
+
+    // Launched, the library still loading.
+    void startWithMidiPorts()
+    {
         makeDelegate();
         delegate->setMidiBackendMaker([this] {
             auto backend = std::make_unique<FakeMidiBackend>();
@@ -88,6 +95,25 @@ TEST_F(AppDelegateMidiTest, MidiOnAtLaunchChoosesSongsAtOnceAndShowsTheLibrarysO
     for (const SongPtr &song : delegate->songs()->allSongs())
         libraryObject = libraryObject || song == delegate->currentSong();
     EXPECT_TRUE(libraryObject) << "one file, one object: not the copy read for matching";
+}
+
+TEST_F(AppDelegateMidiTest, ASongChosenWhileTheLibraryLoadsIsShownOnceTheLibraryIsRead)
+{
+    writeSong(QStringLiteral("a.pro"), QStringLiteral("{title: A}\n{midi-index: PC1}\nla"));
+    for (int number = 0; number < 300; ++number)
+        writeSong(QStringLiteral("more/%1.pro").arg(number), QStringLiteral("{title: %1}\nla").arg(number));
+    {
+        Prefs stored;
+        stored.setMidi(true);
+        ASSERT_TRUE(stored.save());
+    }
+    startWithMidiPorts();
+    ASSERT_TRUE(delegate->songs()->isLoading());
+    ASSERT_NE(delegate->midi(), nullptr);
+    play("c001");
+    ASSERT_TRUE(waitForLibrary(*delegate->songs()));
+    ASSERT_NE(delegate->currentSong(), nullptr) << "the choice waited for the songs it chooses from";
+    EXPECT_EQ(delegate->currentSong()->title(), QStringLiteral("A"));
 }
 
 TEST_F(AppDelegateMidiTest, TheEditedSongIsSavedBeforeMidiChoosesAnother)

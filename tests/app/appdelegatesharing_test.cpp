@@ -39,6 +39,7 @@ protected:
         }
         UserDefaults::setValue(songDirKey, folder.path());
         delegate->applicationDidFinishLaunching();
+        ASSERT_TRUE(waitForLibrary(*delegate->songs()));
     }
 
     QAction *playTogether() const { return delegate->menus()->action(QStringLiteral("actTogglePlayTogether")); }
@@ -129,6 +130,7 @@ TEST_F(AppDelegateSharingTest, TheTitleNamesTheSongAndThePeersWhileSharingIsOn)
     });
     UserDefaults::setValue(songDirKey, folder.path());
     delegate->applicationDidFinishLaunching();
+    ASSERT_TRUE(waitForLibrary(*delegate->songs()));
     const auto title = [this] {
         settle();
         return delegate->window()->windowTitle();

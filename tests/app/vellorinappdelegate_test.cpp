@@ -103,9 +103,11 @@ TEST_F(AppDelegateTest, LaunchRestoresTheCategoryAndTheSongLastShown)
     EXPECT_EQ(delegate->currentSong()->titleSubtitleReference(), QStringLiteral("B - X"));
     EXPECT_TRUE(delegate->songs()->containsPath(delegate->currentSong()->path())) << "the library's own song";
     EXPECT_TRUE(delegate->isNormalSong());
-    // The editor shows it at once, then the list shows the library just read (never reading it again); the song
-    // pane follows from the event loop.
-    EXPECT_EQ(calls.calls, (QStringList{QStringLiteral("songEdit.refresh"), QStringLiteral("songList.showLibrary")}));
+    // Settings that name the song only find it once the library is read: the list shows the library as it loads,
+    // then the editor shows the song and the list the library just read (never reading it again); the song pane
+    // follows from the event loop.
+    EXPECT_EQ(calls.calls, (QStringList{QStringLiteral("songList.showLibrary"), QStringLiteral("songEdit.refresh"),
+                                        QStringLiteral("songList.showLibrary")}));
     QCoreApplication::processEvents();
     EXPECT_EQ(delegate->window()->windowTitle(), QStringLiteral("Vellorin - B - X"));
     EXPECT_EQ(delegate->songViewViewController()->songView().transpose(), -2);
@@ -120,6 +122,16 @@ TEST_F(AppDelegateTest, ARememberedSongThatIsGoneShowsNothing)
     }
     launch(folder.path());
     EXPECT_EQ(delegate->currentSong(), nullptr);
+}
+
+TEST_F(AppDelegateTest, TheShownSongsFileIsRememberedForTheNextStart)
+{
+    launch(folder.path());
+    const SongPtr song = writeSong(QStringLiteral("Hymns/b.pro"), QStringLiteral("{title: B}\nla"));
+    delegate->setCurrentSong(song);
+    EXPECT_EQ(UserDefaults::value(VellorinAppDelegate::currentSongPathKey).toString(), song->path());
+    delegate->showSong(nullptr, false);
+    EXPECT_FALSE(UserDefaults::contains(VellorinAppDelegate::currentSongPathKey));
 }
 
 TEST_F(AppDelegateTest, ShowingASongResetsTheChordSpellingAndRemembersIt)
@@ -439,6 +451,18 @@ TEST_F(AppDelegateTest, BecomingActiveRefreshesTheListsUnlessTheEditorHoldsEdits
     showEditedSong(QStringLiteral("a.pro"), QStringLiteral("{title: A}\nold"), QStringLiteral("{title: A}\nnew"));
     delegate->applicationWillBecomeActive();
     EXPECT_TRUE(calls.calls.isEmpty());
+}
+
+// The launch has just read the library: the window's first activation must not read it a second time.
+TEST_F(AppDelegateTest, OnlyComingBackToTheApplicationRefreshesTheLists)
+{
+    launch(folder.path());
+    calls.calls.clear();
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(calls.calls.isEmpty());
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(calls.calls, QStringList{QStringLiteral("songList.refresh")});
 }
 
 TEST_F(AppDelegateTest, OpeningAFileFromOutsideImportsItAndShowsIt)

@@ -1,6 +1,7 @@
 #include "panestestwindow.h"
 
 #include "doubleclicktextview.h"
+#include "libraryload.h"
 #include "mainwindowpanes.h"
 #include "paths.h"
 #include "prefs.h"
@@ -21,8 +22,9 @@ PanesTestWindow::PanesTestWindow()
 {
     // Each test starts as a first launch: no settings, no stored folder or pane widths.
     QDir(Paths::supportDirectory()).removeRecursively();
-    for (const char *key : {"songDirSecurityBookmark", "songListViewController.width", "songViewViewController.width",
-                            "songEditViewController.width", "mainWindow.geometry", "mainWindow.maximized"})
+    for (const char *key :
+         {"songDirSecurityBookmark", "currentSongPath", "songListViewController.width", "songViewViewController.width",
+          "songEditViewController.width", "mainWindow.geometry", "mainWindow.maximized"})
         UserDefaults::remove(QString::fromLatin1(key));
 }
 
@@ -30,11 +32,17 @@ PanesTestWindow::~PanesTestWindow() = default;
 
 void PanesTestWindow::launch(bool withSongFolder)
 {
+    startLaunch(withSongFolder);
+    EXPECT_TRUE(waitForLibrary(*delegate->songs()));
+    QCoreApplication::processEvents();
+}
+
+void PanesTestWindow::startLaunch(bool withSongFolder)
+{
     if (withSongFolder)
         UserDefaults::setValue(QStringLiteral("songDirSecurityBookmark"), folder.path());
     delegate = std::make_unique<VellorinAppDelegate>(dialogs, MainWindowPanes::maker(dialogs, clock));
     delegate->applicationDidFinishLaunching();
-    QCoreApplication::processEvents();
 }
 
 void PanesTestWindow::writeSampleFolder()

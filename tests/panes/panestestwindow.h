@@ -24,8 +24,10 @@ protected:
     PanesTestWindow();
     ~PanesTestWindow() override;
 
-    // Launches on the test's song folder (nothing stored: no song folder).
+    // Launches on the test's song folder (nothing stored: no song folder), and waits for the library's load.
     void launch(bool withSongFolder = true);
+    // The same, returning while the library still loads.
+    void startLaunch(bool withSongFolder = true);
     // The sample folder:
     //   Amazing Grace.pro (Traditional, G)   Live/Wild Rover.pro (D)   Live/amsterdam.pro (Brel, Am)
     //   Blues/Yesterday.pro (Beatles, F)
