@@ -179,7 +179,9 @@ SongFilter::Refold SongFilter::checked(const Song &song, bool searchPDFs)
         refold.texts = qsizetype(m_texts.size());
         refold.heading = true;
         m_textsIndexes.insert(&song, refold.texts);
-        m_texts.push_back({&song, isPDFSong(song), {}, {}, {}, {}, {}, {}});
+        SongTexts &added = m_texts.emplace_back();
+        added.song = &song;
+        added.isPDF = isPDFSong(song);
     }
     SongTexts &texts = m_texts[size_t(refold.texts)];
     // Each string is looked at, so that all are the song's when the heading is folded again.

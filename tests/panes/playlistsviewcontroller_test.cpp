@@ -298,8 +298,9 @@ TEST_F(PlaylistsPaneTest, NextAndPreviousWalkTheWholeSetListAcrossRefreshes)
         EXPECT_EQ(pane().selectedSongIndices(), QList<int>{row});
         EXPECT_EQ(currentSong() ? currentSong()->title() : QString(), QString::fromUtf8(entry.shown ? entry.shown : ""))
             << row;
-        if (entry.key)
+        if (entry.key) {
             EXPECT_EQ(shownTransposition(), currentSong()->deltaForTransposeKey(entry.key)) << row;
+        }
         EXPECT_EQ(action("actNextSong")->isEnabled(), entry.hasNext) << row;
         EXPECT_EQ(action("actPrevSong")->isEnabled(), entry.hasPrev) << row;
         EXPECT_EQ(action("actTransposeUp")->isEnabled(), entry.key != nullptr) << row;
