@@ -30,6 +30,19 @@ qreal measuredPixelSize(const QFont &font)
     return std::max(1, qRound(pointSize(font) * TextMetrics::magnification));
 }
 
+// A font as a cache key. Qt's own hash of a font leaves its point size out, so every size of a family would share
+// one bucket, and print auto-zoom makes a new size for each zoom it tries.
+struct SizedFont
+{
+    QFont font;
+    bool operator==(const SizedFont &other) const { return font == other.font; }
+};
+
+size_t qHash(const SizedFont &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, pointSize(key.font));
+}
+
 } // namespace
 
 TextMetrics::TextMetrics(const QFont &font)
@@ -50,11 +63,11 @@ TextMetrics TextMetrics::shared(const QFont &font)
 {
     // Never destroyed, like the shaped texts whose widths the metrics keep: fonts must not be released after
     // the application has taken its font system down.
-    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
-    if (const TextMetrics *metrics = known->object(font))
+    thread_local auto *known = new QCache<SizedFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object({font}))
         return *metrics;
     auto *metrics = new TextMetrics(font);
-    known->insert(font, metrics);
+    known->insert({font}, metrics);
     return *metrics;
 }
 
@@ -62,8 +75,8 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
 {
     if (font == unzoomed)
         return shared(font);
-    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
-    if (const TextMetrics *metrics = known->object(font))
+    thread_local auto *known = new QCache<SizedFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object({font}))
         return *metrics;
     const TextMetrics widths = shared(unzoomed);
     auto *metrics = new TextMetrics(widths);
@@ -86,7 +99,7 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
         metrics->m_leading = own.m_leading;
         metrics->m_capHeight = own.capHeight();
     }
-    known->insert(font, metrics);
+    known->insert({font}, metrics);
     return *metrics;
 }
 
