@@ -9,6 +9,8 @@
 #include <QRawFont>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -55,7 +57,7 @@ TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     , m_ascent(metrics.ascent() / magnification)
     , m_descent(metrics.descent() / magnification)
     , m_leading(metrics.leading() / magnification)
-    , m_widths(std::make_shared<QHash<QString, qreal>>())
+    , m_widths(std::make_shared<std::unordered_map<QString, qreal, TextHash>>())
     , m_advances(std::make_shared<CharAdvances>(measuredFont(font)))
 {}
 
@@ -133,14 +135,20 @@ qreal TextMetrics::capHeight() const
 
 qreal TextMetrics::width(const QString &text) const
 {
-    auto known = m_widths->constFind(text);
-    if (known == m_widths->constEnd()) {
-        if (m_widths->size() >= kKeptWidths)
+    auto known = m_widths->find(text);
+    if (known == m_widths->end()) {
+        if (qsizetype(m_widths->size()) >= kKeptWidths)
             m_widths->clear();
         const std::optional<qreal> summed = m_advances->width(text);
-        known = m_widths->insert(text, (summed ? *summed : m_measured.horizontalAdvance(text)) / magnification);
+        known = m_widths->emplace(text, (summed ? *summed : m_measured.horizontalAdvance(text)) / magnification).first;
     }
-    return *known * m_widthScale;
+    return known->second * m_widthScale;
+}
+
+size_t TextMetrics::TextHash::operator()(const QString &text) const noexcept
+{
+    return std::hash<std::u16string_view>()(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.constData()), size_t(text.size())));
 }
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)
