@@ -115,9 +115,11 @@ void TextMetrics::prepare(const QFont &font)
             characters += QChar(c);
         return characters;
     }();
-    // Small letters and the marks between words: every pair of them is learnt at once. Pairs with capitals,
-    // digits and other signs are learnt from the first words that hold them.
-    static const QString pairCharacters = QStringLiteral("abcdefghijklmnopqrstuvwxyz ,.'");
+    // Letters, digits and the marks between words and in chord names: every pair of them is learnt at once, at
+    // start-up, so that a song's first layout seldom shapes a word whole. Pairs with other signs are learnt from
+    // the first words that hold them.
+    static const QString pairCharacters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ,.'?!#");
     shared(font).m_advances->prepare(common, pairCharacters);
 }
 
