@@ -53,6 +53,7 @@ TextMetrics::TextMetrics(const QFont &font)
 
 TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
+    , m_shapingFont(measuredFont(font), referenceDevice())
     , m_measured(metrics)
     , m_ascent(metrics.ascent() / magnification)
     , m_descent(metrics.descent() / magnification)

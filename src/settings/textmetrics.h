@@ -76,6 +76,9 @@ public:
     // times its size, in the font measuredFont() makes, on referenceDevice().
     static constexpr qreal magnification = 64;
     static QFont measuredFont(const QFont &font);
+    // The measured font made for the reference device, one object for every text shaped in the font: a new font
+    // object looks its font engine up again, for every word.
+    const QFont &shapingFont() const { return m_shapingFont; }
     static const QPaintDevice *referenceDevice();
 
 private:
@@ -84,6 +87,7 @@ private:
     // The font widths are shaped in, its metrics on the reference device, and the scale from its widths to
     // this font's.
     QFont m_font;
+    QFont m_shapingFont;
     QFontMetricsF m_measured;
     qreal m_widthScale = 1;
     qreal m_ascent;
