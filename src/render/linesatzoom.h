@@ -7,9 +7,11 @@
 
 struct LinesAtZoom
 {
-    // The zoom measured at, and the whole width given to the song (before the border).
+    // The zoom measured at, the whole width given to the song (before the border), and the view's layout measured
+    // (SongView::layoutGeneration).
     float zoom = 1;
     float width = 0;
+    quint64 layoutGeneration = 0;
     // The records of the last layout with what a layout at the zoom gives them: their heights, and the title's
     // font scale in force where each starts.
     QList<LineInfo> lines;

@@ -251,7 +251,7 @@ TextRange SongLayout::layOutLyricLine(TextRange range, float &y, LineInfo &recor
 
 std::optional<LinesAtZoom> SongLayout::linesAtViewZoom()
 {
-    LinesAtZoom measured{m_view.zoomScale(), m_width, m_view.m_lines};
+    LinesAtZoom measured{m_view.zoomScale(), m_width, m_view.m_layoutGeneration, m_view.m_lines};
     const bool measurable = std::none_of(measured.lines.cbegin(), measured.lines.cend(),
                                          [](const LineInfo &line) { return line.gridCells || line.broken; });
     if (!measurable)
@@ -306,7 +306,8 @@ std::optional<LinesAtZoom> SongLayout::linesAtViewZoom()
 
 bool SongLayout::takeLines(LinesAtZoom measured)
 {
-    if (measured.zoom != m_view.zoomScale() || measured.width != m_width)
+    if (measured.zoom != m_view.zoomScale() || measured.width != m_width ||
+        measured.layoutGeneration != m_view.m_layoutGeneration)
         return false;
     const bool chorus =
         std::any_of(measured.lines.cbegin(), measured.lines.cend(), [](const LineInfo &line) { return line.chorus; });

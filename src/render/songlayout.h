@@ -28,11 +28,12 @@ public:
     void run();
     // The view's records of its last layout with the heights this pass would give them at the view's zoom,
     // measured without laying the text out again; none when only a new layout can tell: a line broken over
-    // records, a tab or grid line, or a line that might no longer fit the width. The view keeps its last layout.
+    // records or a tab line cut at the column's edge, a grid row, or a line that might no longer fit the width.
+    // The view keeps its last layout.
     std::optional<LinesAtZoom> linesAtViewZoom();
     // Makes lines measured at the view's zoom for this width the view's layout, as this pass would have made it;
-    // false, the view unchanged, when they were measured for another zoom or width, or when drawing needs the
-    // width of the widest line, which they only bound.
+    // false, the view unchanged, when they were measured for another zoom or width or from another layout, or when
+    // drawing needs the width of the widest line, which they only bound.
     bool takeLines(LinesAtZoom measured);
 
 private:

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -541,6 +542,7 @@ TEST_F(SongLayoutTest, LinesAreNotTakenAtAnotherZoomOrWhereDrawingNeedsTheWidest
         {"a chorus with a bar", 0, 0.8f},
         {"a shaded chorus, as wide as the widest line", 2, 0.8f},
         {"another zoom than measured", 0, 0.7f},
+        {"a layout made after measuring", 0, 0.8f},
     };
     for (const Case &c : cases) {
         prefs.setChorusMarker(c.chorusMarker);
@@ -551,9 +553,12 @@ TEST_F(SongLayoutTest, LinesAreNotTakenAtAnotherZoomOrWhereDrawingNeedsTheWidest
         std::optional<LinesAtZoom> measured = view.linesAtZoom(text, 400);
         ASSERT_TRUE(measured) << c.name;
         view.setZoomScale(c.takenAt);
-        const bool expected = c.chorusMarker != 2 && c.takenAt == 0.8f;
+        const bool laidOutAgain = std::string_view(c.name) == "a layout made after measuring";
+        if (laidOutAgain)
+            view.calcLineInfosForText(text, 400);
+        const bool expected = c.chorusMarker != 2 && c.takenAt == 0.8f && !laidOutAgain;
         EXPECT_EQ(view.takeLinesAtZoom(text, std::move(*measured)), expected) << c.name;
-        if (!expected)
+        if (!expected && !laidOutAgain)
             EXPECT_EQ(view.lineHeights(), before) << c.name << " keeps its layout";
     }
 }
