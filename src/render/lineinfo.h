@@ -28,7 +28,7 @@ public:
     // A lyric line's rows, which its height is made of: the chord row above the words, and the row of words.
     bool chordRow = false;
     bool wordRow = false;
-    // The text line goes on in the next record: it did not fit the column whole.
+    // The text line did not fit the column whole: it goes on in the next record (a tab line, after its section).
     bool broken = false;
     // The cells of a grid row; none for other lines.
     std::optional<QList<GridCell>> gridCells;

@@ -171,6 +171,11 @@ float LyricLine::heightOfRows(const SongView &view, bool chordRow, bool wordRow)
     return y;
 }
 
+bool LyricLine::chorusSpansWidestLine(const Prefs &prefs)
+{
+    return prefs.chorusMarker() == kChorusShade;
+}
+
 float LyricLine::spaceWidth() const
 {
     return float(m_view.m_textMetrics.width(QStringLiteral(" ")));

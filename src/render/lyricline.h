@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 
+class Prefs;
 class QPainter;
 class SongView;
 
@@ -31,6 +32,8 @@ public:
     bool hasWordRow() const { return m_wordRow; }
     // The height draw gives a line of those rows from a top of 0, at the view's zoom.
     static float heightOfRows(const SongView &view, bool chordRow, bool wordRow);
+    // A chorus is drawn as a shade as wide as the song's widest line.
+    static bool chorusSpansWidestLine(const Prefs &prefs);
 
 private:
     // What the walk through a word is inside of.

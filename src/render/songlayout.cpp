@@ -8,6 +8,7 @@
 #include "prefs.h"
 #include "songsettings.h"
 #include "songview.h"
+#include "tabline.h"
 #include "textdirection.h"
 #include "textnumber.h"
 
@@ -22,6 +23,7 @@
 #include <array>
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -205,6 +207,7 @@ TextRange SongLayout::layOutLine(TextRange range, Classified kind)
             rest.tab = true;
             rest.height = roundedForPrint(y);
             m_pendingTabRests.append(rest);
+            record.broken = true;
         }
         next = lineAt(range.end());
     } else if (m_inGrid) {
@@ -246,11 +249,11 @@ TextRange SongLayout::layOutLyricLine(TextRange range, float &y, LineInfo &recor
     return consumed;
 }
 
-std::optional<QList<LineInfo>> SongLayout::linesAtViewZoom()
+std::optional<LinesAtZoom> SongLayout::linesAtViewZoom()
 {
-    QList<LineInfo> lines = m_view.m_lines;
-    const bool measurable = std::none_of(
-        lines.cbegin(), lines.cend(), [](const LineInfo &line) { return line.tab || line.gridCells || line.broken; });
+    LinesAtZoom measured{m_view.zoomScale(), m_width, m_view.m_layoutGeneration, m_view.m_lines};
+    const bool measurable = std::none_of(measured.lines.cbegin(), measured.lines.cend(),
+                                         [](const LineInfo &line) { return line.gridCells || line.broken; });
     if (!measurable)
         return std::nullopt;
     // The view keeps the fonts and the title state of its last layout, whose lines are read here.
@@ -262,22 +265,34 @@ std::optional<QList<LineInfo>> SongLayout::linesAtViewZoom()
     const float titlefontsize = view.m_titlefontsize;
     const float titlewidth = view.m_titlewidth;
     setFonts(*view.prefs());
-    const bool unwrapped = noLineOutgrows(laidOut);
+    // The margin stands far above what rounding the sums to floats can add.
+    const std::optional<double> ratio = widthRatio(laidOut);
+    const double widest = ratio ? double(view.m_maxwidth) * *ratio * 1.001 : 0;
+    const bool unwrapped = ratio && widest <= double(m_usableWidth);
+    measured.widestBound = float(widest);
     view.m_titlefontsize = 0;
-    for (LineInfo &line : lines) {
+    view.m_titlewidth = 0;
+    for (LineInfo &line : measured.lines) {
         if (!unwrapped)
             break;
+        line.titlefontsize = view.m_titlefontsize;
         float y = 0;
-        if (line.title)
+        if (line.title) {
             view.drawTitle(m_text, line.range, m_usableWidth, y, nullptr);
-        else if (line.subtitle)
+        } else if (line.subtitle) {
             view.drawSubTitle(m_text, line.range, m_usableWidth, y, nullptr);
-        else if (!line.image.isNull())
+        } else if (!line.image.isNull()) {
             view.drawImage(line.image, m_usableWidth, y, nullptr);
-        else if (!line.newPage)
+            measured.widestBound = std::max(measured.widestBound, std::min(float(line.image.width()), m_usableWidth));
+        } else if (line.tab) {
+            y = TabLine::height(view);
+        } else if (!line.newPage) {
             y = LyricLine::heightOfRows(view, line.chordRow, line.wordRow);
+        }
         line.height = roundedForPrint(y);
     }
+    measured.titlewidth = view.m_titlewidth;
+    measured.titlefontsize = view.m_titlefontsize;
     std::tie(view.m_textfont, view.m_chordfont, view.m_commentfont, view.m_tabfont, view.m_highlightfont) =
         std::tuple_cat(fonts);
     std::tie(view.m_textMetrics, view.m_chordMetrics, view.m_commentMetrics, view.m_tabMetrics,
@@ -286,31 +301,56 @@ std::optional<QList<LineInfo>> SongLayout::linesAtViewZoom()
     view.m_titlewidth = titlewidth;
     if (!unwrapped)
         return std::nullopt;
-    return lines;
+    return measured;
 }
 
-bool SongLayout::noLineOutgrows(const std::array<TextMetrics, 5> &laidOut) const
+bool SongLayout::takeLines(LinesAtZoom measured)
+{
+    if (measured.zoom != m_view.zoomScale() || measured.width != m_width ||
+        measured.layoutGeneration != m_view.m_layoutGeneration)
+        return false;
+    const bool chorus =
+        std::any_of(measured.lines.cbegin(), measured.lines.cend(), [](const LineInfo &line) { return line.chorus; });
+    if (chorus && LyricLine::chorusSpansWidestLine(*m_view.prefs()))
+        return false;
+    setFonts(*m_view.prefs());
+    m_view.m_widthForLines = m_width;
+    m_view.m_maxwidth = measured.widestBound;
+    m_view.m_titlewidth = measured.titlewidth;
+    m_view.m_titlefontsize = measured.titlefontsize;
+    m_view.m_lines = std::move(measured.lines);
+    for (PauseInfo &pause : m_view.m_pauses) {
+        pause.position = 0;
+        for (qsizetype i = 0; i < pause.records; ++i)
+            pause.position += m_view.m_lines[i].height;
+    }
+    return true;
+}
+
+std::optional<double> SongLayout::widthRatio(const std::array<TextMetrics, 5> &laidOut) const
 {
     // A lyric line is as wide as a sum of widths in the text, chord, comment and highlight fonts and of chord
-    // diagrams, which no zoom changes. So no line at the view's zoom is wider than the widest laid out times
-    // the largest ratio of a font's widths now to its widths then.
+    // diagrams, which no zoom changes, a tab line as wide as its characters in the tab font. So no line at the
+    // view's zoom is wider than the widest laid out times the largest ratio of a font's widths now to its widths
+    // then.
     const SongView &view = m_view;
-    const std::array<std::pair<const TextMetrics &, const TextMetrics &>, 4> fonts = {{
+    std::vector<std::pair<const TextMetrics &, const TextMetrics &>> fonts = {{
         {view.m_textMetrics, laidOut[0]},
         {view.m_chordMetrics, laidOut[1]},
         {view.m_commentMetrics, laidOut[2]},
         {view.m_highlightMetrics, laidOut[4]},
     }};
+    if (std::any_of(view.m_lines.cbegin(), view.m_lines.cend(), [](const LineInfo &line) { return line.tab; }))
+        fonts.emplace_back(view.m_tabMetrics, laidOut[3]);
     const QString space = QStringLiteral(" ");
     double ratio = view.appPrefs().showChordDiagrams() ? 1.0 : 0.0;
     for (const auto &[now, then] : fonts) {
         const qreal before = then.width(space);
         if (!(before > 0))
-            return false;
+            return std::nullopt;
         ratio = std::max(ratio, now.width(space) / before);
     }
-    // The margin stands far above what rounding the sums to floats can add.
-    return double(view.m_maxwidth) * ratio * 1.001 <= double(m_usableWidth);
+    return ratio;
 }
 
 void SongLayout::appendRecord(LineInfo record)
@@ -432,7 +472,7 @@ void SongLayout::addPause(const QString &trimmed)
     double position = 0;
     for (const LineInfo &line : std::as_const(m_view.m_lines))
         position += line.height;
-    m_view.m_pauses.append(PauseInfo{seconds, position});
+    m_view.m_pauses.append(PauseInfo{seconds, position, m_view.m_lines.size()});
 }
 
 TextRange SongLayout::lineAt(qsizetype position) const

@@ -3,6 +3,7 @@
 
 #include "lineclassifier.h"
 #include "lineinfo.h"
+#include "linesatzoom.h"
 #include "song.h"
 #include "textmetrics.h"
 
@@ -27,8 +28,13 @@ public:
     void run();
     // The view's records of its last layout with the heights this pass would give them at the view's zoom,
     // measured without laying the text out again; none when only a new layout can tell: a line broken over
-    // records, a tab or grid line, or a line that might no longer fit the width. The view keeps its last layout.
-    std::optional<QList<LineInfo>> linesAtViewZoom();
+    // records or a tab line cut at the column's edge, a grid row, or a line that might no longer fit the width.
+    // The view keeps its last layout.
+    std::optional<LinesAtZoom> linesAtViewZoom();
+    // Makes lines measured at the view's zoom for this width the view's layout, as this pass would have made it;
+    // false, the view unchanged, when they were measured for another zoom or width or from another layout, or when
+    // drawing needs the width of the widest line, which they only bound.
+    bool takeLines(LinesAtZoom measured);
 
 private:
     enum class Classified { Dropped, LaidOut, Title, Subtitle };
@@ -37,9 +43,9 @@ private:
     void setFonts(const Prefs &prefs);
     // Sorts one line into its kind and applies the effects of directive lines.
     Classified classify(const QString &line, const QString &trimmed);
-    // No lyric line measured in the view's fonts would be wider than the usable width, given the fonts the view's
-    // lines were laid out in (text, chord, comment, tab, highlight) and the widest of them.
-    bool noLineOutgrows(const std::array<TextMetrics, 5> &laidOut) const;
+    // No lyric line measured in the view's fonts is wider than the widest line laid out in the fonts given (text,
+    // chord, comment, tab, highlight) times this; none when a font measured no width.
+    std::optional<double> widthRatio(const std::array<TextMetrics, 5> &laidOut) const;
     // The line is for this view: "{sot-<user>}" or "{sot-<instrument>" (likewise "sog").
     bool sectionIsForThisView(const QString &trimmed, const QString &name) const;
     void startTabOrGridSection(const QString &trimmed, const QString &name, bool forSomeone);

@@ -112,19 +112,20 @@ void SongPrint::calcAutoZoomPrintInfosForText(const QString &text, const QRectF 
                 .arg(songHeight)
                 .arg(area.width())
                 .arg(area.height()));
-        // At full size in one column the lines laid out above are already the song's lines. A zoom that the
-        // heights of the lines laid out last show to be too large is passed over without a layout of its own;
-        // the last try is always laid out, since its pages are kept.
+        // At full size in one column the lines laid out above are already the song's lines. Elsewhere the lines
+        // laid out last are measured at the zoom where no line can wrap differently: a zoom they show to be too
+        // large is passed over (but for the last try, whose pages are kept), and the lines of any other become
+        // the song's layout there. Only a song they cannot be measured for is laid out again.
         if (m_view.zoomScale() != 1.0f || columns != 1) {
-            const std::optional<QList<LineInfo>> measured =
-                attempt < kAutoZoomTries ? m_view.linesAtZoom(text, columnWidth) : std::nullopt;
-            if (measured &&
-                !fitsOnePage(PrintWalk(joinLines(*measured, m_rows.chordlines()), columns, area.height(), false),
+            std::optional<LinesAtZoom> measured = m_view.linesAtZoom(text, columnWidth);
+            if (measured && attempt < kAutoZoomTries &&
+                !fitsOnePage(PrintWalk(joinLines(measured->lines, m_rows.chordlines()), columns, area.height(), false),
                              area.height())) {
                 m_view.setZoomScale(m_view.zoomScale() * 0.97f);
                 continue;
             }
-            layOutAgain(text, columnWidth, chordNames);
+            if (!measured || !m_view.takeLinesAtZoom(text, std::move(*measured)))
+                layOutAgain(text, columnWidth, chordNames);
         }
         walk(area.size(), false);
         if (fitsOnePage(*m_walk, area.height()))

@@ -117,9 +117,18 @@ void SongView::calcLineInfosForText(const QString &text, float width)
     ++m_layoutGeneration;
 }
 
-std::optional<QList<LineInfo>> SongView::linesAtZoom(const QString &text, float width)
+std::optional<LinesAtZoom> SongView::linesAtZoom(const QString &text, float width)
 {
     return SongLayout(*this, text, width).linesAtViewZoom();
+}
+
+bool SongView::takeLinesAtZoom(const QString &text, LinesAtZoom measured)
+{
+    const float width = measured.width;
+    if (!SongLayout(*this, text, width).takeLines(std::move(measured)))
+        return false;
+    ++m_layoutGeneration;
+    return true;
 }
 
 void SongView::adjustFrameForView(QSizeF visibleSize, bool autozoom)

@@ -4,6 +4,7 @@
 
 #include "chord.h"
 #include "lineinfo.h"
+#include "linesatzoom.h"
 #include "linkinfo.h"
 #include "pauseinfo.h"
 #include "song.h"
@@ -52,8 +53,14 @@ public:
     float heightOfSong() const;
     // The records of the last layout with the heights that laying the text out again at the view's zoom for the
     // width would give them, found without laying it out; none when only a new layout can tell (a line broken
-    // over records, a tab or grid line, a line that might not fit the width). The view keeps its last layout.
-    std::optional<QList<LineInfo>> linesAtZoom(const QString &text, float width);
+    // over records or a tab line cut at the column's edge, a grid row, a line that might not fit the width). The
+    // view keeps its last layout.
+    std::optional<LinesAtZoom> linesAtZoom(const QString &text, float width);
+    // Makes lines that linesAtZoom measured at the view's zoom its layout of the text, the one a layout there
+    // would make, but for maxwidth(), which is only bounded: the records, their heights, the fonts, the widest
+    // title and the pauses. False, the view unchanged, when the view's zoom or layout is another or when drawing
+    // needs the widest line's exact width (a shaded chorus).
+    bool takeLinesAtZoom(const QString &text, LinesAtZoom measured);
 
     // --- On screen (a thin widget shows the view; sizes in points, positions in view coordinates) ---
     // Lays the song out for the visible size of the view's scroll area, chooses its columns and, with autozoom,
@@ -132,7 +139,7 @@ public:
     const QList<LinkInfo> &links() const { return m_links; }
     QList<LinkInfo> &links() { return m_links; }
     float widthForLines() const { return m_widthForLines; }
-    // Width of the widest laid-out line, image or grid row.
+    // Width of the widest laid-out line, image or grid row; after takeLinesAtZoom, a width no line exceeds.
     float maxwidth() const { return m_maxwidth; }
     // Width of the widest title or subtitle.
     float titlewidth() const { return m_titlewidth; }

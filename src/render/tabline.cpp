@@ -38,6 +38,11 @@ TextRange TabLine::draw(const QString &text, TextRange range, float width, float
         m_texts.add(text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont, font.color());
     }
     m_view.raiseMaxwidth(float(shown * charWidth));
-    y += float(metrics.height());
+    y += height(m_view);
     return consumed;
+}
+
+float TabLine::height(const SongView &view)
+{
+    return float(view.m_tabMetrics.height());
 }

@@ -15,6 +15,8 @@ public:
 
     // Consumes the characters that fit the width, or the whole range (line break included) when all do.
     TextRange draw(const QString &text, TextRange range, float width, float &y);
+    // The height draw gives a line, at the view's zoom.
+    static float height(const SongView &view);
 
 private:
     SongView &m_view;

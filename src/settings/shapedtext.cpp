@@ -49,9 +49,11 @@ QPainterPath boxesOf(const QList<QPointF> &positions, qreal runEnd)
 
 ShapedText::ShapedText(const QString &text, const QFont &font)
 {
-    const QFont measured = TextMetrics::measuredFont(font);
-    // The font's shared metrics: looking the font up anew for every new word was a good part of shaping it.
-    m_ascent = TextMetrics::shared(font).ascent();
+    // The font's shared metrics and font object: looking the font up anew for every new word was a good part of
+    // shaping it.
+    const TextMetrics metrics = TextMetrics::shared(font);
+    const QFont &measured = metrics.shapingFont();
+    m_ascent = metrics.ascent();
     QTextLayout layout(text, measured, TextMetrics::referenceDevice());
     // Laid out from the left as QPainter::drawText lays out a line, in the direction the text's first strong
     // character gives (a Hebrew word's trailing comma stands at its left).

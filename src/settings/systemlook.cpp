@@ -4,7 +4,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QMutex>
 #include <QPalette>
+#include <QPointer>
 
 namespace {
 
@@ -67,7 +70,34 @@ QFont SystemLook::fixedPitchFont(double pointSize)
 
 bool SystemLook::hasFamily(const QString &family)
 {
-    return !family.isEmpty() && QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    if (family.isEmpty())
+        return false;
+    if (!qGuiApp)
+        return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    // Every font a layout makes asks this, and listing the families costs more than laying out a short line;
+    // the answers hold until the application's fonts change (or another application object takes over).
+    static QMutex mutex;
+    static QHash<QString, bool> answers;
+    static QPointer<QGuiApplication> answeredFor;
+    {
+        const QMutexLocker lock(&mutex);
+        if (answeredFor != qGuiApp) {
+            answers.clear();
+            answeredFor = qGuiApp;
+            QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] {
+                const QMutexLocker lock(&mutex);
+                answers.clear();
+            });
+        }
+        const auto known = answers.constFind(family);
+        if (known != answers.constEnd())
+            return *known;
+    }
+    // Asked without the lock: the font system may announce a change while it loads.
+    const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    const QMutexLocker lock(&mutex);
+    answers.insert(family, installed);
+    return installed;
 }
 
 QString SystemLook::chordFontFamily()

@@ -9,6 +9,8 @@
 #include <QRawFont>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -30,6 +32,19 @@ qreal measuredPixelSize(const QFont &font)
     return std::max(1, qRound(pointSize(font) * TextMetrics::magnification));
 }
 
+// A font as a cache key. Qt's own hash of a font leaves its point size out, so every size of a family would share
+// one bucket, and print auto-zoom makes a new size for each zoom it tries.
+struct SizedFont
+{
+    QFont font;
+    bool operator==(const SizedFont &other) const { return font == other.font; }
+};
+
+size_t qHash(const SizedFont &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.font, pointSize(key.font));
+}
+
 } // namespace
 
 TextMetrics::TextMetrics(const QFont &font)
@@ -38,11 +53,12 @@ TextMetrics::TextMetrics(const QFont &font)
 
 TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
+    , m_shapingFont(measuredFont(font), referenceDevice())
     , m_measured(metrics)
     , m_ascent(metrics.ascent() / magnification)
     , m_descent(metrics.descent() / magnification)
     , m_leading(metrics.leading() / magnification)
-    , m_widths(std::make_shared<QHash<QString, qreal>>())
+    , m_widths(std::make_shared<std::unordered_map<QString, qreal, TextHash>>())
     , m_advances(std::make_shared<CharAdvances>(measuredFont(font)))
 {}
 
@@ -50,11 +66,11 @@ TextMetrics TextMetrics::shared(const QFont &font)
 {
     // Never destroyed, like the shaped texts whose widths the metrics keep: fonts must not be released after
     // the application has taken its font system down.
-    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
-    if (const TextMetrics *metrics = known->object(font))
+    thread_local auto *known = new QCache<SizedFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object({font}))
         return *metrics;
     auto *metrics = new TextMetrics(font);
-    known->insert(font, metrics);
+    known->insert({font}, metrics);
     return *metrics;
 }
 
@@ -62,8 +78,8 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
 {
     if (font == unzoomed)
         return shared(font);
-    thread_local auto *known = new QCache<QFont, TextMetrics>(kSharedFonts);
-    if (const TextMetrics *metrics = known->object(font))
+    thread_local auto *known = new QCache<SizedFont, TextMetrics>(kSharedFonts);
+    if (const TextMetrics *metrics = known->object({font}))
         return *metrics;
     const TextMetrics widths = shared(unzoomed);
     auto *metrics = new TextMetrics(widths);
@@ -86,7 +102,7 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
         metrics->m_leading = own.m_leading;
         metrics->m_capHeight = own.capHeight();
     }
-    known->insert(font, metrics);
+    known->insert({font}, metrics);
     return *metrics;
 }
 
@@ -100,9 +116,11 @@ void TextMetrics::prepare(const QFont &font)
             characters += QChar(c);
         return characters;
     }();
-    // Small letters and the marks between words: every pair of them is learnt at once. Pairs with capitals,
-    // digits and other signs are learnt from the first words that hold them.
-    static const QString pairCharacters = QStringLiteral("abcdefghijklmnopqrstuvwxyz ,.'");
+    // Letters, digits and the marks between words and in chord names: every pair of them is learnt at once, at
+    // start-up, so that a song's first layout seldom shapes a word whole. Pairs with other signs are learnt from
+    // the first words that hold them.
+    static const QString pairCharacters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ,.'?!#");
     shared(font).m_advances->prepare(common, pairCharacters);
 }
 
@@ -120,14 +138,20 @@ qreal TextMetrics::capHeight() const
 
 qreal TextMetrics::width(const QString &text) const
 {
-    auto known = m_widths->constFind(text);
-    if (known == m_widths->constEnd()) {
-        if (m_widths->size() >= kKeptWidths)
+    auto known = m_widths->find(text);
+    if (known == m_widths->end()) {
+        if (qsizetype(m_widths->size()) >= kKeptWidths)
             m_widths->clear();
         const std::optional<qreal> summed = m_advances->width(text);
-        known = m_widths->insert(text, (summed ? *summed : m_measured.horizontalAdvance(text)) / magnification);
+        known = m_widths->emplace(text, (summed ? *summed : m_measured.horizontalAdvance(text)) / magnification).first;
     }
-    return *known * m_widthScale;
+    return known->second * m_widthScale;
+}
+
+size_t TextMetrics::TextHash::operator()(const QString &text) const noexcept
+{
+    return std::hash<std::u16string_view>()(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.constData()), size_t(text.size())));
 }
 
 QSizeF TextMetrics::sizeWithFont(const QString &text, const QFont &font)

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 class CharAdvances;
 class QPainter;
@@ -75,6 +76,9 @@ public:
     // times its size, in the font measuredFont() makes, on referenceDevice().
     static constexpr qreal magnification = 64;
     static QFont measuredFont(const QFont &font);
+    // The measured font made for the reference device, one object for every text shaped in the font: a new font
+    // object looks its font engine up again, for every word.
+    const QFont &shapingFont() const { return m_shapingFont; }
     static const QPaintDevice *referenceDevice();
 
 private:
@@ -83,14 +87,22 @@ private:
     // The font widths are shaped in, its metrics on the reference device, and the scale from its widths to
     // this font's.
     QFont m_font;
+    QFont m_shapingFont;
     QFontMetricsF m_measured;
     qreal m_widthScale = 1;
     qreal m_ascent;
     qreal m_descent;
     qreal m_leading;
     mutable std::optional<qreal> m_capHeight;
+    // Qt's string hash (AES instructions) took half of a layout's time on the processor measured, far more than
+    // its instruction count shows, though it is fast on its own; the standard library's hash costs what it counts.
+    // A layout looks a width up for every word and blank.
+    struct TextHash
+    {
+        size_t operator()(const QString &text) const noexcept;
+    };
     // Widths in m_font, shared by copies and by the metrics of its zoomed sizes.
-    std::shared_ptr<QHash<QString, qreal>> m_widths;
+    std::shared_ptr<std::unordered_map<QString, qreal, TextHash>> m_widths;
     // The advances of its characters and their pairs, shared in the same way.
     std::shared_ptr<CharAdvances> m_advances;
 };

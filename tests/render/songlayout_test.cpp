@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <string_view>
+#include <tuple>
+
 namespace {
 
 // "T" title, "S" subtitle, "C" chorus, "B" tab, "G" grid row, "I" image, "P" page break, "-" ordinary line.
@@ -430,6 +433,7 @@ TEST_F(SongLayoutTest, LinesAtAnotherZoomHaveTheHeightsALayoutThereGives)
                                             "Words {ci: in-line comment} and [D]more\n"
                                             "{soc}\n[D]In the [E]chorus\n{eoc}\n"
                                             "{soh}[C]Highlighted{eoh} words\n"
+                                            "{sot}\ne|---0---|\n{eot}\n"
                                             "{new_page}\n"
                                             "Last line\n");
     struct Case
@@ -456,17 +460,106 @@ TEST_F(SongLayoutTest, LinesAtAnotherZoomHaveTheHeightsALayoutThereGives)
             layOut(songText, 555);
             const QList<LineInfo> before = view.lines();
             view.setZoomScale(zoom);
-            const std::optional<QList<LineInfo>> measured = view.linesAtZoom(text, width);
+            const std::optional<LinesAtZoom> measured = view.linesAtZoom(text, width);
             EXPECT_EQ(view.lines().size(), before.size()) << c.name << " keeps its layout";
             view.calcLineInfosForText(text, width);
             ASSERT_TRUE(measured) << c.name << " at " << zoom;
-            ASSERT_EQ(measured->size(), view.lines().size()) << c.name << " at " << zoom;
-            for (qsizetype i = 0; i < measured->size(); ++i) {
-                EXPECT_EQ(measured->at(i).range, view.lines().at(i).range) << c.name << " at " << zoom << " line " << i;
-                EXPECT_EQ(measured->at(i).height, view.lines().at(i).height)
-                    << c.name << " at " << zoom << " line " << i;
+            ASSERT_EQ(measured->lines.size(), view.lines().size()) << c.name << " at " << zoom;
+            for (qsizetype i = 0; i < measured->lines.size(); ++i) {
+                const LineInfo &line = measured->lines.at(i);
+                EXPECT_EQ(line.range, view.lines().at(i).range) << c.name << " at " << zoom << " line " << i;
+                EXPECT_EQ(line.height, view.lines().at(i).height) << c.name << " at " << zoom << " line " << i;
             }
         }
+    }
+}
+
+// Print auto-zoom takes the lines it measured at the zoom it keeps as the song's layout there: they must be the
+// layout there, or the printed page would change.
+TEST_F(SongLayoutTest, LinesTakenAtAnotherZoomAreTheLayoutThere)
+{
+    prefs.setShowTitleSubtitle(true);
+    view.setPrinting(true);
+    const QString songText = QStringLiteral("{title: A Title Long Enough To Be Made Smaller In A Narrow Column}\n"
+                                            "{subtitle: Someone}\n"
+                                            "[C]Words under [G]chords\n"
+                                            "{pause: 2}\n"
+                                            "{soc}\n[D]In the [E]chorus\n{eoc}\n"
+                                            "{soh}[C]Highlighted{eoh} words\n"
+                                            "{sot}\ne|---0---|\n{eot}\n"
+                                            "Last line\n");
+    const float width = 555.0f / 2;
+    for (const float zoom : {0.93f, 0.52f}) {
+        view.setZoomScale(1.0f);
+        layOut(songText, 555);
+        view.setZoomScale(zoom);
+        std::optional<LinesAtZoom> measured = view.linesAtZoom(text, width);
+        ASSERT_TRUE(measured) << zoom;
+        ASSERT_TRUE(view.takeLinesAtZoom(text, std::move(*measured))) << zoom;
+        const QList<LineInfo> taken = view.lines();
+        const QList<PauseInfo> pauses = view.pauses();
+        const float maxwidth = view.maxwidth();
+        const float titlewidth = view.titlewidth();
+        const float titlefontsize = view.titlefontsize();
+        const QList<QFont> fonts = {view.textfont(), view.chordfont(), view.commentfont(), view.tabfont(),
+                                    view.highlightfont()};
+
+        view.calcLineInfosForText(text, width);
+        ASSERT_EQ(taken.size(), view.lines().size()) << zoom;
+        for (qsizetype i = 0; i < taken.size(); ++i) {
+            const LineInfo &mine = taken[i];
+            const LineInfo &laidOut = view.lines()[i];
+            EXPECT_EQ(kindOf(mine), kindOf(laidOut)) << zoom << " line " << i;
+            EXPECT_EQ(mine.range, laidOut.range) << zoom << " line " << i;
+            EXPECT_EQ(mine.height, laidOut.height) << zoom << " line " << i;
+            EXPECT_EQ(std::tuple(mine.chordRow, mine.wordRow, mine.broken, mine.highlight),
+                      std::tuple(laidOut.chordRow, laidOut.wordRow, laidOut.broken, laidOut.highlight))
+                << zoom << " line " << i;
+            EXPECT_EQ(mine.highlightcolor, laidOut.highlightcolor) << zoom << " line " << i;
+            EXPECT_EQ(mine.titlefontsize, laidOut.titlefontsize) << zoom << " line " << i;
+        }
+        ASSERT_EQ(pauses.size(), 1);
+        EXPECT_EQ(pauses[0].position, view.pauses()[0].position) << zoom;
+        EXPECT_EQ(titlewidth, view.titlewidth()) << zoom;
+        EXPECT_EQ(titlefontsize, view.titlefontsize()) << zoom;
+        EXPECT_EQ(fonts, (QList<QFont>{view.textfont(), view.chordfont(), view.commentfont(), view.tabfont(),
+                                       view.highlightfont()}))
+            << zoom;
+        EXPECT_GE(maxwidth, view.maxwidth()) << zoom << " bounds the widest line";
+    }
+}
+
+TEST_F(SongLayoutTest, LinesAreNotTakenAtAnotherZoomOrWhereDrawingNeedsTheWidestLine)
+{
+    const QString body = QStringLiteral("{soc}\n[D]In the [E]chorus\n{eoc}\n");
+    struct Case
+    {
+        const char *name;
+        int chorusMarker;
+        float takenAt;
+    };
+    const Case cases[] = {
+        {"a chorus with a bar", 0, 0.8f},
+        {"a shaded chorus, as wide as the widest line", 2, 0.8f},
+        {"another zoom than measured", 0, 0.7f},
+        {"a layout made after measuring", 0, 0.8f},
+    };
+    for (const Case &c : cases) {
+        prefs.setChorusMarker(c.chorusMarker);
+        view.setZoomScale(1.0f);
+        layOutSong(body);
+        const QList<double> before = view.lineHeights();
+        view.setZoomScale(0.8f);
+        std::optional<LinesAtZoom> measured = view.linesAtZoom(text, 400);
+        ASSERT_TRUE(measured) << c.name;
+        view.setZoomScale(c.takenAt);
+        const bool laidOutAgain = std::string_view(c.name) == "a layout made after measuring";
+        if (laidOutAgain)
+            view.calcLineInfosForText(text, 400);
+        const bool expected = c.chorusMarker != 2 && c.takenAt == 0.8f && !laidOutAgain;
+        EXPECT_EQ(view.takeLinesAtZoom(text, std::move(*measured)), expected) << c.name;
+        if (!expected && !laidOutAgain)
+            EXPECT_EQ(view.lineHeights(), before) << c.name << " keeps its layout";
     }
 }
 
@@ -482,7 +575,8 @@ TEST_F(SongLayoutTest, LinesAtAnotherZoomAreNotMeasuredWhereALineMightWrapDiffer
     const Case cases[] = {
         {"a line broken over records", wide, 150},
         {"a line that would not fit the narrower width", wide, 400},
-        {"a tab line", QStringLiteral("{sot}\ne|---0---|\n{eot}\n"), 400},
+        {"a tab line cut at the column's edge", QStringLiteral("{sot}\ne|---0---3---5---7---8---10---12---|\n{eot}\n"),
+         150},
         {"a grid row", QStringLiteral("{sog}\n| C . | G . |\n{eog}\n"), 400},
     };
     for (const Case &c : cases) {
