@@ -558,8 +558,9 @@ TEST_F(SongLayoutTest, LinesAreNotTakenAtAnotherZoomOrWhereDrawingNeedsTheWidest
             view.calcLineInfosForText(text, 400);
         const bool expected = c.chorusMarker != 2 && c.takenAt == 0.8f && !laidOutAgain;
         EXPECT_EQ(view.takeLinesAtZoom(text, std::move(*measured)), expected) << c.name;
-        if (!expected && !laidOutAgain)
+        if (!expected && !laidOutAgain) {
             EXPECT_EQ(view.lineHeights(), before) << c.name << " keeps its layout";
+        }
     }
 }
 
