@@ -289,6 +289,10 @@
         <source>Piano</source>
         <translation>Klavier</translation>
     </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitarre</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -289,6 +289,10 @@
         <source>Piano</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

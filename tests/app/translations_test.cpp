@@ -2,6 +2,7 @@
 // have no catalogue for.
 #include "translations.h"
 
+#include "instrument.h"
 #include "mainmenus.h"
 #include "song.h"
 
@@ -70,6 +71,8 @@ TEST(Translations, GermanFailureAlertsReadAsWholeSentences)
     };
     const Case cases[] = {
         {"%1 could not be saved.", "Prefs", "The preferences", {}, "Das Sichern der Einstellungen ist fehlgeschlagen."},
+        {"%1 could not be saved.", "Chords", "Your chords for the %1", Instrument::fromPath("Guitar.pdb").displayName(),
+         "Das Sichern Ihrer Akkorde f\u00fcr Gitarre ist fehlgeschlagen."},
         {"%1 could not be saved.", "PlayList", "The playlist \u201c%1\u201d", "Gig",
          "Das Sichern der Playlist \u201eGig\u201c ist fehlgeschlagen."},
         {"%1 could not be moved to the Trash.", "SongTrash", "The song %1", a,
