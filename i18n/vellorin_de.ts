@@ -32,6 +32,90 @@
     </message>
 </context>
 <context>
+    <name>ChordEditViewController</name>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Base fret:</source>
+        <translation>Startbund:</translation>
+    </message>
+    <message>
+        <source>Edit Chord %1</source>
+        <translation>Akkord %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Chord</source>
+        <translation>Akkord hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ChordListViewController</name>
+    <message>
+        <source>Base Chord</source>
+        <translation>Grundakkord</translation>
+    </message>
+    <message>
+        <source>Add Chord…</source>
+        <translation>Akkord hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>ChordViewControllerWindowController</name>
+    <message>
+        <source>Add Chord…</source>
+        <translation>Akkord hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Edit Chord…</source>
+        <translation>Akkord bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Delete Chord…</source>
+        <translation>Akkord löschen…</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Define in Song</source>
+        <translation>Im Lied definieren</translation>
+    </message>
+    <message>
+        <source>Remove from Song</source>
+        <translation>Aus dem Lied entfernen</translation>
+    </message>
+    <message>
+        <source>Delete chord?</source>
+        <translation>Akkord löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Chords</name>
+    <message>
+        <source>Your chords for the %1</source>
+        <translation>Ihrer Akkorde für %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandState</name>
     <message>
         <source>MIDI</source>
@@ -118,6 +202,96 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>FontPrefsView</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Foreground</source>
+        <translation>Vordergrund</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>Instrument</name>
+    <message>
+        <source>Ukulele (C tuning)</source>
+        <translation>Ukulele (C-Stimmung)</translation>
+    </message>
+    <message>
+        <source>Ukulele (D tuning)</source>
+        <translation>Ukulele (D-Stimmung)</translation>
+    </message>
+    <message>
+        <source>Baritone Ukulele</source>
+        <translation>Bariton-Ukulele</translation>
+    </message>
+    <message>
+        <source>Mandolin</source>
+        <translation>Mandoline</translation>
+    </message>
+    <message>
+        <source>Fiddle</source>
+        <translation>Geige</translation>
+    </message>
+    <message>
+        <source>Banjo</source>
+        <translation>Banjo</translation>
+    </message>
+    <message>
+        <source>Tenor Banjo</source>
+        <translation>Tenorbanjo</translation>
+    </message>
+    <message>
+        <source>Irish Bouzouki</source>
+        <translation>Irische Bouzouki</translation>
+    </message>
+    <message>
+        <source>Greek Bouzouki</source>
+        <translation>Griechische Bouzouki</translation>
+    </message>
+    <message>
+        <source>Bass Guitar</source>
+        <translation>E-Bass</translation>
+    </message>
+    <message>
+        <source>5-String Bass</source>
+        <translation>E-Bass (5 Saiten)</translation>
+    </message>
+    <message>
+        <source>Charango</source>
+        <translation>Charango</translation>
+    </message>
+    <message>
+        <source>Ronroco</source>
+        <translation>Ronroco</translation>
+    </message>
+    <message>
+        <source>Mountain Dulcimer</source>
+        <translation>Mountain Dulcimer</translation>
+    </message>
+    <message>
+        <source>Cigar Box Guitar</source>
+        <translation>Zigarrenkistengitarre</translation>
+    </message>
+    <message>
+        <source>Guitalele</source>
+        <translation>Guitalele</translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation>Klavier</translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation>Gitarre</translation>
     </message>
 </context>
 <context>
@@ -665,13 +839,269 @@
         <source>Ignore</source>
         <translation>Ignorieren</translation>
     </message>
+</context>
+<context>
+    <name>PlayList</name>
+    <message>
+        <source>The playlist “%1”</source>
+        <translation>der Playlist „%1“</translation>
+    </message>
+    <message>
+        <source>The name “%1” of the playlist “%2”</source>
+        <translation>des Namens „%1“ der Playlist „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistsViewController</name>
+    <message>
+        <source>- Select -</source>
+        <translation>- Auswählen -</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Playlist commands</source>
+        <translation>Playlist-Befehle</translation>
+    </message>
+    <message>
+        <source>Add Note…</source>
+        <translation>Notiz hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove from Playlist</source>
+        <translation>Aus der Playlist entfernen</translation>
+    </message>
+    <message>
+        <source>Sort by Title</source>
+        <translation>Nach Titel sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Subtitle</source>
+        <translation>Nach Untertitel sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Key</source>
+        <translation>Nach Tonart sortieren</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Zufällig mischen</translation>
+    </message>
+    <message>
+        <source>Revert Sort</source>
+        <translation>Sortierung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>New Playlist…</source>
+        <translation>Neue Playlist…</translation>
+    </message>
+    <message>
+        <source>Rename Playlist…</source>
+        <translation>Playlist umbenennen…</translation>
+    </message>
+    <message>
+        <source>Delete Playlist…</source>
+        <translation>Playlist löschen…</translation>
+    </message>
+    <message>
+        <source>Show Playlist in File Manager</source>
+        <translation>Playlist im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>Sort Playlists by Date</source>
+        <translation>Playlists nach Datum sortieren</translation>
+    </message>
+    <message>
+        <source>Song not found</source>
+        <translation>Lied nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New Playlist</source>
+        <translation>Neue Playlist</translation>
+    </message>
+    <message>
+        <source>Rename Playlist</source>
+        <translation>Playlist umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete playlist?</source>
+        <translation>Playlist löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation>Notiz hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesController</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Latin (Do,Re)</source>
+        <translation>Lateinisch (Do,Re)</translation>
+    </message>
+    <message>
+        <source>German (B-&gt;H)</source>
+        <translation>Deutsch (B-&gt;H)</translation>
+    </message>
+    <message>
+        <source>Chords</source>
+        <translation>Akkorde</translation>
+    </message>
+    <message>
+        <source>Current User</source>
+        <translation>Aktueller Benutzer</translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation>Refrain</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>Liedtext</translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Highlights</source>
+        <translation>Hervorhebungen</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Number of chords per row</source>
+        <translation>Akkorde pro Zeile</translation>
+    </message>
+    <message>
+        <source>Print Margins (%)</source>
+        <translation>Druckränder (%)</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
     <message>
         <source>Vellorin</source>
         <translation>Vellorin</translation>
     </message>
     <message>
-        <source>Vellorin - %1</source>
-        <translation>Vellorin - %1</translation>
+        <source>Include song chords in printout</source>
+        <translation>Akkorde des Lieds mitdrucken</translation>
+    </message>
+    <message>
+        <source>Only defined chords</source>
+        <translation>Nur definierte Akkorde</translation>
+    </message>
+    <message>
+        <source>Chords at top</source>
+        <translation>Akkorde oben</translation>
+    </message>
+    <message>
+        <source>Multiple columns</source>
+        <translation>Mehrere Spalten</translation>
+    </message>
+    <message>
+        <source>Auto-Zoom</source>
+        <translation>Automatisch zoomen</translation>
+    </message>
+    <message>
+        <source>Left-handed chords</source>
+        <translation>Akkorde für Linkshänder</translation>
+    </message>
+    <message>
+        <source>Mark base tone in chords</source>
+        <translation>Grundton in Akkorden markieren</translation>
+    </message>
+    <message>
+        <source>Large chord diagrams</source>
+        <translation>Große Akkorddiagramme</translation>
+    </message>
+    <message>
+        <source>Tab Support</source>
+        <translation>Tab-Unterstützung</translation>
+    </message>
+    <message>
+        <source>Ignore A/The when sorting</source>
+        <translation>A/The beim Sortieren ignorieren</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation>Einzug</translation>
+    </message>
+    <message>
+        <source>Shade</source>
+        <translation>Schattierung</translation>
+    </message>
+</context>
+<context>
+    <name>Prefs</name>
+    <message>
+        <source>The preferences</source>
+        <translation>der Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -679,6 +1109,10 @@
     <message>
         <source>(No Title)</source>
         <translation>(Ohne Titel)</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
     </message>
 </context>
 <context>
@@ -723,6 +1157,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The tag “%1” of %2</source>
+        <translation>des Schlagworts „%1“ für %2</translation>
+    </message>
 </context>
 <context>
     <name>SongEditViewController</name>
@@ -733,6 +1171,10 @@
     <message>
         <source>Select Image</source>
         <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>The copy of the image “%1”</source>
+        <translation>der Kopie des Bilds „%1“</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1250,21 @@
     <message>
         <source>Change Category…</source>
         <translation>Kategorie ändern…</translation>
+    </message>
+    <message>
+        <source>The category “%1” for %2</source>
+        <translation>der Kategorie „%1“ für %2</translation>
+    </message>
+</context>
+<context>
+    <name>SongTrash</name>
+    <message>
+        <source>The songs %1</source>
+        <translation>der Lieder %1</translation>
+    </message>
+    <message>
+        <source>The song %1</source>
+        <translation>des Lieds %1</translation>
     </message>
 </context>
 <context>
@@ -912,6 +1369,14 @@
         <source>Vellorin</source>
         <translation>Vellorin</translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
 </context>
 <context>
     <name>SongsTableModel</name>
@@ -980,6 +1445,21 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TuningDialog</name>
+    <message>
+        <source>Tuning</source>
+        <translation>Stimmung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1579,42 @@
     <message>
         <source>Searching...</source>
         <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>Select MP3 to link with song</source>
+        <translation>MP3 zum Verknüpfen mit dem Lied auswählen</translation>
+    </message>
+    <message>
+        <source>Link With Music</source>
+        <translation>Mit Musik verknüpfen</translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation>Datei kopieren</translation>
+    </message>
+    <message>
+        <source>File needs to be copied into Vellorin folder</source>
+        <translation>Die Datei muss in den Liederordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>The copy of the recording “%1”</source>
+        <translation>der Kopie der Aufnahme „%1“</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>Das Sichern %1 ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Nothing on disk was changed.</source>
+        <translation>Auf dem Datenträger wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to the Trash.</source>
+        <translation>Das Verschieben %1 in den Papierkorb ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>What could not be moved stays where it was.</source>
+        <translation>Was nicht verschoben werden konnte, bleibt, wo es war.</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,90 @@
     </message>
 </context>
 <context>
+    <name>ChordEditViewController</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base fret:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Chord %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordListViewController</name>
+    <message>
+        <source>Base Chord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Chord…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChordViewControllerWindowController</name>
+    <message>
+        <source>Add Chord…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Chord…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Chord…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Define in Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete chord?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Chords</name>
+    <message>
+        <source>Your chords for the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandState</name>
     <message>
         <source>MIDI</source>
@@ -117,6 +201,96 @@
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FontPrefsView</name>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreground</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Instrument</name>
+    <message>
+        <source>Ukulele (C tuning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ukulele (D tuning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baritone Ukulele</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandolin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiddle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banjo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tenor Banjo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irish Bouzouki</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek Bouzouki</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bass Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5-String Bass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charango</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ronroco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mountain Dulcimer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cigar Box Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitalele</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitar</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -665,12 +839,268 @@
         <source>Ignore</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>PlayList</name>
+    <message>
+        <source>The playlist “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name “%1” of the playlist “%2”</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistsViewController</name>
+    <message>
+        <source>- Select -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Note…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Subtitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Playlist…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Playlist…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Playlist…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Playlist in File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort Playlists by Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Song not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete playlist?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesController</name>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latin (Do,Re)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German (B-&gt;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chorus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of chords per row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Margins (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Vellorin</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vellorin - %1</source>
+        <source>Include song chords in printout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only defined chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chords at top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left-handed chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark base tone in chords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large chord diagrams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore A/The when sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shade</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Prefs</name>
+    <message>
+        <source>The preferences</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -678,6 +1108,10 @@
     <name>Song</name>
     <message>
         <source>(No Title)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -723,6 +1157,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The tag “%1” of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SongEditViewController</name>
@@ -732,6 +1170,10 @@
     </message>
     <message>
         <source>Select Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy of the image “%1”</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -807,6 +1249,21 @@
     </message>
     <message>
         <source>Change Category…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category “%1” for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SongTrash</name>
+    <message>
+        <source>The songs %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The song %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -912,6 +1369,14 @@
         <source>Vellorin</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SongsTableModel</name>
@@ -979,6 +1444,21 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TuningDialog</name>
+    <message>
+        <source>Tuning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1098,6 +1578,42 @@
     </message>
     <message>
         <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select MP3 to link with song</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link With Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File needs to be copied into Vellorin folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy of the recording “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing on disk was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What could not be moved stays where it was.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

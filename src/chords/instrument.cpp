@@ -26,6 +26,7 @@ struct KnownInstrument
 // Strings and open tones by chord database title. Any other title is a six-string guitar.
 constexpr std::array<int, Instrument::maxStrings> kGuitarTones = {-8, -3, 2, 7, 11, 16};
 constexpr KnownInstrument kKnownInstruments[] = {
+    {"Guitar", QT_TRANSLATE_NOOP("Instrument", "Guitar"), 6, kGuitarTones, false, false},
     {"Ukulele_C", QT_TRANSLATE_NOOP("Instrument", "Ukulele (C tuning)"), 4, {7, 0, 4, 9}, false, false},
     {"Ukulele_D", QT_TRANSLATE_NOOP("Instrument", "Ukulele (D tuning)"), 4, {9, 2, 6, 11}, false, false},
     {"Ukulele_Bariton", QT_TRANSLATE_NOOP("Instrument", "Baritone Ukulele"), 4, {2, 7, 11, 16}, false, false},

@@ -189,7 +189,7 @@ void SongContextMenus::setTag(const QList<SongPtr> &songs, const QString &tag, b
             continue;
         if (on ? song.addTag(tag) : song.deleteTag(tag))
             continue;
-        notTagged.append(QStringLiteral("\u201c%1\u201d").arg(song.title()));
+        notTagged.append(song.quotedTitle());
         why = song.saveFailure();
     }
     if (!notTagged.isEmpty())

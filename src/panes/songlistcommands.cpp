@@ -103,7 +103,7 @@ void SongListViewController::changeCategoryOfSelectedSongs()
         auto *pdf = dynamic_cast<PDFSong *>(song.get());
         const bool moved = pdf ? pdf->changeCategory(*category, true) : refile(*song, *category);
         if (!moved) {
-            notMoved.append(QStringLiteral("\u201c%1\u201d").arg(song->title()));
+            notMoved.append(song->quotedTitle());
             why = song->saveFailure();
             continue;
         }

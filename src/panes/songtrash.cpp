@@ -22,7 +22,7 @@ QStringList trashFiles(const QList<SongPtr> &songs, QString &why)
         if (Trash::moveToTrash(song->path(), &error))
             continue;
         Log::write(QStringLiteral("Cannot move %1 to the Trash: %2").arg(song->path(), error));
-        stayed.append(QStringLiteral("\u201c%1\u201d").arg(song->title()));
+        stayed.append(song->quotedTitle());
         why = error;
     }
     return stayed;

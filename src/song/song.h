@@ -226,6 +226,8 @@ public:
     virtual QString titleSubtitleReference() const;
     // The reference without blanks and "-".
     virtual QString titleSubtitleRefCondensed() const;
+    // The title in the quotation marks of the language the user reads, for naming the song in a sentence.
+    QString quotedTitle() const;
     QString description() const;
 
     // --- Metadata; every setter saves at once and answers whether the save succeeded ---

@@ -90,6 +90,11 @@ QString Song::titleSubtitleRefCondensed() const
     return titleSubtitleReference().remove(u' ').remove(u'-');
 }
 
+QString Song::quotedTitle() const
+{
+    return QCoreApplication::translate("Song", "\u201c%1\u201d").arg(m_title);
+}
+
 QString Song::description() const
 {
     // The plain reference, also for songs that name themselves differently in references.
