@@ -169,7 +169,7 @@ TEST_F(SongFile, AChangeThatCannotBeWrittenIsTakenBackWithTheReason)
     };
     const FailingWrites failing(TextFile::WriteStep::Flush);
     Song song(path);
-    for (qsizetype i = 0; i < std::size(changes); ++i) {
+    for (size_t i = 0; i < std::size(changes); ++i) {
         EXPECT_FALSE(changes[i](song)) << i;
         EXPECT_EQ(song.text(), old) << i;
         EXPECT_EQ(song.capo(), 2) << i;
