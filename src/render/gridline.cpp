@@ -151,7 +151,7 @@ void GridLine::drawChordCell(const GridCell &cell, QPointF origin)
     const QColor background = font.backgroundColor();
     if (background.isValid() && background.alpha() > 0)
         m_painter->fillRect(rect, background);
-    m_texts.add(shown, origin, m_view.m_chordfont, font.color());
+    m_texts.add(shown, origin, metrics, font.color());
     const qreal grow = 0.5 * metrics.descent();
     m_view.addChordHit(name, m_view.viewRect(rect.adjusted(-grow, -grow, grow, grow)));
 }
@@ -164,5 +164,5 @@ void GridLine::drawTextCell(const GridCell &cell, QPointF origin)
         x += cell.width - textWidth;
     else if (cell.textAlignment & Qt::AlignHCenter)
         x += (cell.width - textWidth) * 0.5;
-    m_texts.add(cell.text, QPointF(x, origin.y()), m_view.m_textfont, m_view.prefs()->textfontprefs()->color());
+    m_texts.add(cell.text, QPointF(x, origin.y()), m_view.m_textMetrics, m_view.prefs()->textfontprefs()->color());
 }

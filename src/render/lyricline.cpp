@@ -266,15 +266,14 @@ void LyricLine::drawLyricsWord(qsizetype start, qsizetype length, Pen &pen, floa
         const QString shown = tabChord ? drawTabSongChord(word, rect) : word;
         if (m_canvas) {
             const Prefs &prefs = *m_view.prefs();
-            const QFont &font = highlighted ? m_view.m_highlightfont : m_view.m_textfont;
             QColor color = highlighted ? prefs.highlightfontprefs()->color() : prefs.textfontprefs()->color();
             if (link) {
-                underLineWord(rect, font);
+                underLineWord(rect, metrics.font());
                 m_view.m_links.append(LinkInfo(m_view.viewRect(rect), run));
             } else if (tabChord) {
                 color = prefs.chordfontprefs()->color();
             }
-            m_texts.add(shown, rect.topLeft(), font, color);
+            m_texts.add(shown, rect.topLeft(), metrics, color);
         }
     }
     pen.x += float(width);
@@ -360,7 +359,7 @@ void LyricLine::completeChord(const QString &written, Pen &pen, float y, float l
         } else {
             const FontPrefs &font = *m_view.prefs()->chordfontprefs();
             fill(rect.adjusted(-margin, -margin, margin, margin), font.backgroundColor());
-            m_texts.add(shown, QPointF(rect.x(), top), m_view.m_chordfont, font.color());
+            m_texts.add(shown, QPointF(rect.x(), top), m_view.m_chordMetrics, font.color());
         }
     }
     const qreal grow = 2 * margin;
@@ -408,7 +407,7 @@ void LyricLine::drawComment(const QString &comment, Pen &pen, float y)
         fill(rect, font.backgroundColor());
         QColor color = font.color();
         color.setAlphaF(1.0f);
-        m_texts.add(comment, rect.topLeft(), m_view.m_commentfont, color);
+        m_texts.add(comment, rect.topLeft(), metrics, color);
     }
     pen.x += float(width);
     pen.hasComment = true;

@@ -16,6 +16,7 @@
 class Prefs;
 class QPainter;
 class SongView;
+class TextMetrics;
 
 class LyricLine
 {

@@ -35,7 +35,7 @@ TextRange TabLine::draw(const QString &text, TextRange range, float width, float
         const QColor background = font.backgroundColor();
         if (background.isValid() && background.alpha() > 0)
             m_painter->fillRect(QRectF(0, y, width, metrics.height()), background);
-        m_texts.add(text.mid(range.location, shown), QPointF(0, y), m_view.m_tabfont, font.color());
+        m_texts.add(text.mid(range.location, shown), QPointF(0, y), metrics, font.color());
     }
     m_view.raiseMaxwidth(float(shown * charWidth));
     y += height(m_view);

@@ -53,11 +53,13 @@ float TitleLine::drawHeading(const QString &heading, float unzoomedScale, float 
 {
     const FontPrefs &fontPrefs = *m_view.prefs()->textfontprefs();
     auto fontAt = [&](float atScale) { return headingFont(*m_view.prefs(), atScale, bold); };
-    // At another zoom the heading is measured from its face at its unzoomed size, as the song's words are.
+    // At another size the heading is measured from its face at its unzoomed size, as the song's words are, and
+    // printed from its shaping there.
+    auto metricsOf = [&](const QFont &font) { return TextMetrics::zoomed(font, fontAt(unzoomedScale)); };
     auto sizeIn = [&](const QFont &font) {
         if (m_view.zoomScale() == 1.0f)
             return TextMetrics::sizeWithFont(heading, font);
-        const TextMetrics metrics = TextMetrics::zoomed(font, fontAt(unzoomedScale));
+        const TextMetrics metrics = metricsOf(font);
         return QSizeF(metrics.width(heading), metrics.height());
     };
     QFont font = fontAt(scale);
@@ -70,7 +72,7 @@ float TitleLine::drawHeading(const QString &heading, float unzoomedScale, float 
     qreal x = (width - size.width()) * 0.5;
     if (m_view.prefs()->leftAlignTitle())
         x = m_view.rightToLeft() ? width - size.width() : 0;
-    m_texts.add(heading, QPointF(x, y), font, fontPrefs.color());
+    m_texts.add(heading, QPointF(x, y), metricsOf(font), fontPrefs.color());
     y += float(size.height());
     m_view.m_titlewidth = std::max(m_view.m_titlewidth, float(size.width()));
     return scale;

@@ -53,6 +53,7 @@ TextMetrics::TextMetrics(const QFont &font)
 
 TextMetrics::TextMetrics(const QFont &font, const QFontMetricsF &metrics)
     : m_font(font)
+    , m_widthFont(font)
     , m_shapingFont(measuredFont(font), referenceDevice())
     , m_measured(metrics)
     , m_ascent(metrics.ascent() / magnification)
@@ -83,6 +84,7 @@ TextMetrics TextMetrics::zoomed(const QFont &font, const QFont &unzoomed)
         return *metrics;
     const TextMetrics widths = shared(unzoomed);
     auto *metrics = new TextMetrics(widths);
+    metrics->m_font = font;
     metrics->m_widthScale = widths.m_widthScale * measuredPixelSize(font) / measuredPixelSize(unzoomed);
     // The unzoomed font's face at the new size measures exactly as the font would, without the font system
     // looking the font up again, which costs more than laying out a short song.

@@ -79,14 +79,20 @@ public:
     // The measured font made for the reference device, one object for every text shaped in the font: a new font
     // object looks its font engine up again, for every word.
     const QFont &shapingFont() const { return m_shapingFont; }
+    // The font measured, and the font its widths are shaped in, with the scale from those widths to its own:
+    // a zoomed font's widths are those of its unzoomed font, scaled; any other font's are its own.
+    const QFont &font() const { return m_font; }
+    const QFont &widthFont() const { return m_widthFont; }
+    qreal widthScale() const { return m_widthScale; }
     static const QPaintDevice *referenceDevice();
 
 private:
     TextMetrics(const QFont &font, const QFontMetricsF &metrics);
 
-    // The font widths are shaped in, its metrics on the reference device, and the scale from its widths to
-    // this font's.
+    // The font measured; the font widths are shaped in, its metrics on the reference device, and the scale from
+    // its widths to the measured font's.
     QFont m_font;
+    QFont m_widthFont;
     QFont m_shapingFont;
     QFontMetricsF m_measured;
     qreal m_widthScale = 1;

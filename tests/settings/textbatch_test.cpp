@@ -7,6 +7,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +79,32 @@ QImage drawnByQt(const QString &text, const QFont &font, int dpi)
         painter.setPen(Qt::black);
         painter.drawText(QPointF(0, 0), text);
     });
+}
+
+// What the batch draws on a PDF page of the size whiteImage() gives, rendered as a reader shows it at the
+// resolution; null when the PDF could not be written or read.
+QImage printedInBatch(int dpi, const std::function<void(TextBatch &batch)> &add)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("text.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(1200);
+        writer.setPageSize(QPageSize(QSizeF(400, 60), QPageSize::Point));
+        writer.setPageMargins(QMarginsF());
+        QPainter painter(&writer);
+        const qreal scale = TextMetrics::pointScale(&writer);
+        painter.scale(scale, scale);
+        TextBatch batch(&painter);
+        add(batch);
+    }
+    QPdfDocument document;
+    if (document.load(path) != QPdfDocument::Error::None)
+        return {};
+    // The page is rendered on a clear background.
+    QImage page = whiteImage(dpi);
+    QPainter(&page).drawImage(0, 0, document.render(0, page.size()));
+    return page;
 }
 
 int clearlyDifferingPixels(const QImage &a, const QImage &b)
@@ -155,4 +184,29 @@ TEST(TextBatch, DrawsItsTextsOnlyWhenDrawnAndNothingWithoutAPainter)
     TextBatch measuring(nullptr);
     measuring.add(QStringLiteral("nothing"), QPointF(10, 10), dejaVu(20), Qt::black);
     measuring.draw();
+}
+
+TEST(TextBatch, PrintsAZoomedFontAsItsOwnGlyphsStand)
+{
+    // A PDF gets a zoomed font's text from its shaping at full size, scaled: the same letters at the same size,
+    // on the baseline the zoomed font has.
+    const QFont font = dejaVu(20);
+    for (double zoom : {0.37, 0.731, 0.9}) {
+        QFont zoomedFont = font;
+        zoomedFont.setPointSizeF(20 * zoom);
+        const TextMetrics zoomed = TextMetrics::zoomed(zoomedFont, font);
+        for (const QString &text : kTexts) {
+            const QImage expected =
+                printedInBatch(144, [&](TextBatch &batch) { batch.add(text, QPointF(10, 10), zoomedFont, Qt::black); });
+            const int inked = inkedPixels(expected);
+            ASSERT_GT(inked, 20) << text.toStdString();
+            const QImage scaled =
+                printedInBatch(144, [&](TextBatch &batch) { batch.add(text, QPointF(10, 10), zoomed, Qt::black); });
+            ASSERT_FALSE(scaled.isNull());
+            // Small glyphs may be smoothed a little differently; a size or baseline off by a hundredth makes
+            // about half the ink differ.
+            EXPECT_LE(clearlyDifferingPixels(scaled, expected), inked / 10)
+                << text.toStdString() << " at zoom " << zoom;
+        }
+    }
 }
