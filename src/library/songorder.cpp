@@ -112,12 +112,34 @@ SongOrder::Comparison SongOrder::current()
     return Comparison::Title;
 }
 
+SongOrder::Keys SongOrder::keysOf(const QString &title, const QString &subtitle, const QString &key, bool sortIPodStyle)
+{
+    Keys keys;
+    keys.title.seed(title, Song::comparisonKey(title, sortIPodStyle));
+    keys.subtitle.seed(subtitle, Song::comparisonKey(subtitle, sortIPodStyle));
+    keys.key.seed(key, caseFoldedKey(key));
+    return keys;
+}
+
+void SongOrder::takePrepared(std::vector<std::pair<const Song *, Keys>> prepared, bool sortIPodStyle)
+{
+    useSortIPodStyle(sortIPodStyle);
+    m_keys.reserve(m_keys.size() + prepared.size());
+    for (auto &[song, keys] : prepared)
+        m_keys.insert_or_assign(song, std::move(keys));
+}
+
+void SongOrder::useSortIPodStyle(bool sortIPodStyle)
+{
+    if (sortIPodStyle != m_sortIPodStyle)
+        m_keys.clear();
+    m_sortIPodStyle = sortIPodStyle;
+}
+
 void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
 {
-    const bool sortIPodStyle = LibrarySettings::prefs().sortIPodStyle();
-    if (sortIPodStyle != m_sortIPodStyle)
-        m_keys.clear(); // the articles come and go with this setting
-    m_sortIPodStyle = sortIPodStyle;
+    useSortIPodStyle(LibrarySettings::prefs().sortIPodStyle());
+    const auto comparisonKey = [this](const QString &string) { return Song::comparisonKey(string, m_sortIPodStyle); };
     std::vector<SortRow> rows;
     rows.reserve(size_t(songs.size()));
     for (qsizetype index = 0; index < songs.size(); ++index) {
@@ -125,8 +147,8 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
         Keys &keys = m_keys[song.get()];
         SortRow row{index,
                     song->dateMSecs(),
-                    &keys.title.from(song->title(), Song::comparisonKey),
-                    &keys.subtitle.from(song->subtitle(), Song::comparisonKey),
+                    &keys.title.from(song->title(), comparisonKey),
+                    &keys.subtitle.from(song->subtitle(), comparisonKey),
                     nullptr,
                     0};
         if (comparison == Comparison::Key)

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -22,6 +23,10 @@
 namespace {
 
 const QString kSampleSongName = QStringLiteral("Greensleeves.pro");
+
+// The files whose songs a background load makes in one turn of the event loop: a few milliseconds' work, so a
+// keystroke never waits long for the library to be taken.
+constexpr qsizetype kFilesPerTurn = 2000;
 
 QString elapsedMs(const QElapsedTimer &timer)
 {
@@ -97,19 +102,33 @@ void Songs::cancelLoad()
     if (!m_load)
         return;
     *m_load->cancelled = true;
-    m_cancelledScans.append(m_load->watcher->future());
+    if (m_load->watcher)
+        m_cancelledScans.append(m_load->watcher->future());
     m_load.reset();
     m_cancelledScans.removeIf([](const QFuture<SongFolderReader::Scan> &scan) { return scan.isFinished(); });
 }
 
 void Songs::loadFinished()
 {
-    SongFolderReader::Scan scan = m_load->watcher->future().takeResult();
+    Load &load = *m_load;
+    load.adoption.emplace(load.watcher->future().takeResult(), load.timer);
     // The watcher is emitting the signal that called this: it goes once that is done.
-    m_load->watcher.release()->deleteLater();
-    const QElapsedTimer timer = m_load->timer;
+    load.watcher.release()->deleteLater();
+    load.nextTurn = std::make_unique<QTimer>();
+    load.nextTurn->setSingleShot(true);
+    QObject::connect(load.nextTurn.get(), &QTimer::timeout, load.nextTurn.get(), [this] { adoptionTurn(); });
+    adoptionTurn();
+}
+
+void Songs::adoptionTurn()
+{
+    if (!adoptSlice(*m_load->adoption)) {
+        m_load->nextTurn->start(0);
+        return;
+    }
+    // The timer is emitting the signal that called this, but for the first turn: it goes once that is done.
+    m_load->nextTurn.release()->deleteLater();
     m_load.reset();
-    adopt(std::move(scan), timer);
     if (m_loadedHandler)
         m_loadedHandler();
     for (auto &[context, action] : std::exchange(m_whenLoaded, {}))
@@ -135,31 +154,74 @@ SongFolderReader::Scan Songs::scanNow(const QString &root)
 
 void Songs::adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer)
 {
+    Adoption adoption(std::move(scan), timer);
+    while (!adoptSlice(adoption)) {
+    }
+}
+
+bool Songs::adoptSlice(Adoption &adoption)
+{
+    SongFolderReader::Scan &scan = adoption.scan;
     const QString folder = Prefs::songDirectory();
     if (scan.root != folder)
-        return;
-    m_categories.refresh(scan.rootEntries);
-    // Before the library is taken, so a new library shows the sample song at once.
-    if (m_categories.count() == 0 && Categories::numberOfSongs(folder, scan.rootEntries) == 0) {
+        return true;
+    if (!adoption.made.started && holdsNoSong(scan)) {
+        // Before the library is taken, so a new library shows the sample song at once.
         Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
         createSampleSong();
         scan = scanNow(folder);
     }
+    // A small library is taken in one turn.
+    const bool firstTurn = !adoption.made.started;
+    const bool made = m_reader.songsOf(scan, adoption.made, kFilesPerTurn);
+    // Kept keys change no order the library shows, and keys of songs that are never taken are forgotten later.
+    m_order.takePrepared(m_reader.takeSortKeys(), scan.sortIPodStyle);
+    if (!made)
+        return false;
+    if (!adoption.ordered) {
+        // Each list of the library is all songs in the current order, filtered: one sort serves them all.
+        adoption.ordered = adoption.made.songs;
+        m_order.sort(*adoption.ordered, SongOrder::current());
+        if (!firstTurn)
+            return false;
+    }
+    takeAdoption(adoption);
+    return true;
+}
+
+void Songs::takeAdoption(Adoption &adoption)
+{
+    takeCategories(adoption.scan);
     m_referenceIndex.clear();
-    m_allSongsCache = readAllSongs(scan);
-    // Each list below is all songs in the current order, filtered: one sort serves them all.
-    const QList<SongPtr> ordered = allSongsInOrder();
+    m_allSongsCache = std::move(adoption.made.songs);
+    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
+    const QList<SongPtr> &ordered = *adoption.ordered;
     takeTags(ordered);
     takeCurrentCategory(ordered);
     m_songsOrder = currentListOrder();
-    m_songFilter.keepOnly(allSongs());
-    m_order.keepOnly(allSongs());
+    m_songFilter.keepOnly(*m_allSongsCache);
+    m_order.keepOnly(*m_allSongsCache);
     // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
     // the rows of an earlier list or an earlier search behind.
     if (m_filter)
         m_filteredSongs = m_songFilter.matching(m_songs, *m_filter, LibrarySettings::prefs().searchPDFs());
     AppContext::instance()->indexSongsForMidi(m_songs);
-    Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
+    Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(adoption.timer)));
+}
+
+bool Songs::holdsNoSong(const SongFolderReader::Scan &scan)
+{
+    const bool hasCategory = std::any_of(scan.rootEntries.cbegin(), scan.rootEntries.cend(),
+                                         [](const FolderListing::Entry &entry) { return entry.isDir; });
+    return !hasCategory && scan.folders.value(0).songCount == 0;
+}
+
+void Songs::takeCategories(const SongFolderReader::Scan &scan)
+{
+    QHash<QString, int> songCounts;
+    for (const SongFolderReader::FolderScan &folder : scan.folders)
+        songCounts.insert(folder.category, folder.songCount);
+    m_categories.refresh(scan.rootEntries, songCounts);
 }
 
 QList<SongPtr> Songs::allSongsInOrder()
@@ -198,6 +260,7 @@ QList<SongPtr> Songs::readAllSongs(SongFolderReader::Scan &scan)
 {
     QList<SongPtr> songs = m_reader.songsOf(scan);
     m_songFilter.takePrepared(m_reader.takeSearchableTexts());
+    m_order.takePrepared(m_reader.takeSortKeys(), scan.sortIPodStyle);
     return songs;
 }
 
@@ -289,7 +352,7 @@ void Songs::takeTags(const QList<SongPtr> &ordered)
     m_songsByTag.clear();
     m_songsWithoutTag.clear();
     for (const SongPtr &song : ordered) {
-        const QSet<QString> tags = song->tags();
+        const QStringList &tags = song->tagList();
         if (tags.isEmpty())
             m_songsWithoutTag.append(song);
         for (const QString &tag : tags)

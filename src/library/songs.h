@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+class QTimer;
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
@@ -106,13 +107,29 @@ public:
     const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
 
 private:
-    // A background load: its scan runs on a worker thread until cancelled.
+    // A scan being taken as the library: its songs are made a slice at a time, then sorted, then everything is
+    // taken at once, so that nothing ever sees a library taken in part.
+    struct Adoption
+    {
+        Adoption(SongFolderReader::Scan scan, const QElapsedTimer &timer)
+            : scan(std::move(scan))
+            , timer(timer)
+        {}
+        SongFolderReader::Scan scan;
+        QElapsedTimer timer;
+        SongFolderReader::Progress made;
+        std::optional<QList<SongPtr>> ordered; // all songs in the current order, once sorted
+    };
+    // A background load: its scan runs on a worker thread until cancelled, then the main thread takes it in turns
+    // of the event loop; the library holds what it held before until the last turn.
     struct Load
     {
         std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
         std::unique_ptr<QFutureWatcher<SongFolderReader::Scan>> watcher;
         QString root;
         QElapsedTimer timer;
+        std::optional<Adoption> adoption;
+        std::unique_ptr<QTimer> nextTurn;
     };
 
     // The scan of the song folder, on this thread.
@@ -120,10 +137,21 @@ private:
     // Takes the scan as the library (main thread): categories, the sample song in an empty library, songs,
     // orders, tags, rows and the MIDI index. A scan of a folder that is no longer the song folder is dropped.
     void adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer);
+    // One turn's part of that: a slice of the songs made, or their sort, or else all of it taken as the library.
+    // True once the adoption is done (or dropped).
+    bool adoptSlice(Adoption &adoption);
+    void takeAdoption(Adoption &adoption);
+    // A song folder without categories nor songs.
+    static bool holdsNoSong(const SongFolderReader::Scan &scan);
     // The background load delivered its scan.
     void loadFinished();
+    // Takes the next slice of the background load's scan; once it is all taken, tells the loaded handler and
+    // whoever waits.
+    void adoptionTurn();
     // Stops the load under way; its threads are waited for when the library goes.
     void cancelLoad();
+    // The categories of the scan, with their song counts.
+    void takeCategories(const SongFolderReader::Scan &scan);
     // The songs of a scan of the song folder and its categories, with their searched texts.
     QList<SongPtr> readAllSongs(SongFolderReader::Scan &scan);
     // All songs in the current order.
