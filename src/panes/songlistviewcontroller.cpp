@@ -174,7 +174,8 @@ void SongListViewController::fillCategoryPopup()
 {
     const QSignalBlocker quiet(m_categoryPopupButton);
     m_categoryPopupButton->clear();
-    // The counts are those the library's last read took; while a load runs they may be stale (none at the start).
+    // The counts are those the library's last read took: none while a load runs, when they may be stale (or unknown,
+    // at the start).
     const bool withCount = !library()->isLoading();
     for (const PopupMenuItem &item : library()->categories().popupMenuItems(withCount)) {
         m_categoryPopupButton->addItem(item.title, item.tag);
