@@ -39,12 +39,20 @@ public:
     void takePrepared(std::vector<std::pair<const Song *, Keys>> prepared, bool sortIPodStyle);
     // Sorts as the comparison orders; songs the comparison finds equal keep their order.
     void sort(QList<SongPtr> &songs, Comparison comparison);
+    // Sorts songs likewise and merges them into sorted, which is in that order already: the same as sorting sorted
+    // followed by songs, with one pass over sorted instead of sorting it again.
+    void mergeInto(QList<SongPtr> &sorted, QList<SongPtr> songs, Comparison comparison);
     // Forgets what it keeps of songs not in the list.
     void keepOnly(const QList<SongPtr> &songs);
+
+    // A song of a list being sorted, with what the comparisons read.
+    struct SortRow;
 
 private:
     // Forgets every key when the articles come or go with the setting.
     void useSortIPodStyle(bool sortIPodStyle);
+    // The songs with their keys, numbered from firstIndex on.
+    std::vector<SortRow> rowsOf(const QList<SongPtr> &songs, Comparison comparison, qsizetype firstIndex);
 
     // A node map: the keys stay where they are while others are added.
     std::unordered_map<const Song *, Keys> m_keys;

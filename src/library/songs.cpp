@@ -173,20 +173,68 @@ bool Songs::adoptSlice(Adoption &adoption)
     }
     // A small library is taken in one turn.
     const bool firstTurn = !adoption.made.started;
-    const bool made = m_reader.songsOf(scan, adoption.made, kFilesPerTurn);
-    // Kept keys change no order the library shows, and keys of songs that are never taken are forgotten later.
-    m_order.takePrepared(m_reader.takeSortKeys(), scan.sortIPodStyle);
-    if (!made)
+    // What was sorted in earlier turns no longer holds when the order or a stored song changed since.
+    if (adoption.order && *adoption.order != currentListOrder()) {
+        adoption.resort = true;
+        adoption.lists.reset();
+    }
+    // Each step below in a turn of its own, but for a library made in one turn.
+    if (!adoption.made.finished && (!makeSlice(adoption) || !firstTurn))
         return false;
-    if (!adoption.ordered) {
-        // Each list of the library is all songs in the current order, filtered: one sort serves them all.
+    if (std::exchange(adoption.resort, false)) {
         adoption.ordered = adoption.made.songs;
-        m_order.sort(*adoption.ordered, SongOrder::current());
-        if (!firstTurn)
+        m_order.sort(adoption.ordered, SongOrder::current());
+    }
+    if (adoption.lists && !adoption.lists->holdFor(*this))
+        adoption.lists.reset();
+    if (!adoption.lists) {
+        // The search keeps the texts of the songs the library takes next turn, as the search of its rows needs.
+        m_songFilter.keepOnly(adoption.made.songs);
+        adoption.lists = listsOf(adoption.ordered);
+        // Worked out again when they no longer hold, but then taken at once: a search typed at every turn would
+        // put the library off for ever.
+        if (!firstTurn && !std::exchange(adoption.listsPutOff, true))
             return false;
     }
     takeAdoption(adoption);
     return true;
+}
+
+bool Songs::makeSlice(Adoption &adoption)
+{
+    const qsizetype madeBefore = adoption.made.songs.size();
+    const bool made = m_reader.songsOf(adoption.scan, adoption.made, kFilesPerTurn);
+    // Kept keys and texts change no order nor search the library shows, and those of songs that are never taken
+    // are forgotten later.
+    m_order.takePrepared(m_reader.takeSortKeys(), adoption.scan.sortIPodStyle);
+    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
+    // Each list of the library is all songs in the current order, filtered: one order serves them all, made a
+    // slice at a time.
+    m_order.mergeInto(adoption.ordered, adoption.made.songs.sliced(madeBefore), SongOrder::current());
+    adoption.order = currentListOrder();
+    return made;
+}
+
+Songs::Lists Songs::listsOf(const QList<SongPtr> &ordered)
+{
+    Lists lists{{}, {}, {}, {}, currentListOrder(), m_currentCategory, m_filter, LibrarySettings::prefs().searchPDFs()};
+    tagListsOf(ordered, lists.songsByTag, lists.songsWithoutTag);
+    // The songs of all songs that lie in the category folder: the same objects, never a second read.
+    lists.songs.reserve(ordered.size());
+    for (const SongPtr &song : ordered)
+        if (!m_currentCategory || song->category() == *m_currentCategory)
+            lists.songs.append(song);
+    // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
+    // the rows of an earlier list or an earlier search behind.
+    if (m_filter)
+        lists.filteredSongs = m_songFilter.matching(lists.songs, *m_filter, lists.searchPDFs);
+    return lists;
+}
+
+bool Songs::Lists::holdFor(const Songs &library) const
+{
+    return order == currentListOrder() && category == library.m_currentCategory && filter == library.m_filter &&
+           searchPDFs == LibrarySettings::prefs().searchPDFs();
 }
 
 void Songs::takeAdoption(Adoption &adoption)
@@ -194,17 +242,13 @@ void Songs::takeAdoption(Adoption &adoption)
     takeCategories(adoption.scan);
     m_referenceIndex.clear();
     m_allSongsCache = std::move(adoption.made.songs);
-    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
-    const QList<SongPtr> &ordered = *adoption.ordered;
-    takeTags(ordered);
-    takeCurrentCategory(ordered);
+    Lists &lists = *adoption.lists;
+    m_songsByTag = std::move(lists.songsByTag);
+    m_songsWithoutTag = std::move(lists.songsWithoutTag);
+    m_songs = std::move(lists.songs);
+    m_filteredSongs = std::move(lists.filteredSongs);
     m_songsOrder = currentListOrder();
-    m_songFilter.keepOnly(*m_allSongsCache);
     m_order.keepOnly(*m_allSongsCache);
-    // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
-    // the rows of an earlier list or an earlier search behind.
-    if (m_filter)
-        m_filteredSongs = m_songFilter.matching(m_songs, *m_filter, LibrarySettings::prefs().searchPDFs());
     AppContext::instance()->indexSongsForMidi(m_songs);
     Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(adoption.timer)));
 }
@@ -230,15 +274,6 @@ QList<SongPtr> Songs::allSongsInOrder()
     QList<SongPtr> ordered = allSongs();
     m_order.sort(ordered, SongOrder::current());
     return ordered;
-}
-
-void Songs::takeCurrentCategory(const QList<SongPtr> &ordered)
-{
-    // The songs of all songs that lie in the category folder: the same objects, never a second read.
-    m_songs.clear();
-    for (const SongPtr &song : ordered)
-        if (!m_currentCategory || song->category() == *m_currentCategory)
-            m_songs.append(song);
 }
 
 const QList<SongPtr> &Songs::allSongs()
@@ -344,19 +379,20 @@ SongPtr Songs::readSongAhead(const QString &path)
 
 void Songs::refreshTags()
 {
-    takeTags(allSongsInOrder());
-}
-
-void Songs::takeTags(const QList<SongPtr> &ordered)
-{
     m_songsByTag.clear();
     m_songsWithoutTag.clear();
+    tagListsOf(allSongsInOrder(), m_songsByTag, m_songsWithoutTag);
+}
+
+void Songs::tagListsOf(const QList<SongPtr> &ordered, QMap<QString, QList<SongPtr>> &songsByTag,
+                       QList<SongPtr> &songsWithoutTag)
+{
     for (const SongPtr &song : ordered) {
         const QStringList &tags = song->tagList();
         if (tags.isEmpty())
-            m_songsWithoutTag.append(song);
+            songsWithoutTag.append(song);
         for (const QString &tag : tags)
-            m_songsByTag[tag].append(song);
+            songsByTag[tag].append(song);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "libraryload.h"
 #include "logcapture.h"
 #include "song.h"
+#include "songorder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -211,6 +212,10 @@ TEST_F(SongsLoadTest, ALoadTakenOverSeveralTurnsIsNeverSeenInPart)
     EXPECT_EQ(after.categories, before.categories + 1);
     for (const Shape &shape : seen)
         EXPECT_TRUE(shape == before || shape == after);
+    // The order, merged a slice at a time, is that of one sort.
+    QList<SongPtr> sorted = songs.allSongs();
+    SongOrder().sort(sorted, SongOrder::current());
+    EXPECT_EQ(paths(songs.songs()), paths(sorted));
 }
 
 TEST_F(SongsLoadTest, TheFolderIsReadOnceAndLoggedAsARefresh)
