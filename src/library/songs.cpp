@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 namespace {
 
@@ -111,7 +112,7 @@ void Songs::cancelLoad()
 void Songs::loadFinished()
 {
     Load &load = *m_load;
-    load.adoption.emplace(load.watcher->future().takeResult(), load.timer);
+    load.adoption.emplace(load.watcher->future().takeResult(), load.timer, kFilesPerTurn);
     // The watcher is emitting the signal that called this: it goes once that is done.
     load.watcher.release()->deleteLater();
     load.nextTurn = std::make_unique<QTimer>();
@@ -154,7 +155,8 @@ SongFolderReader::Scan Songs::scanNow(const QString &root)
 
 void Songs::adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer)
 {
-    Adoption adoption(std::move(scan), timer);
+    // All in one slice: nothing waits for a read that blocks anyway, and one sort is less work than merging slices.
+    Adoption adoption(std::move(scan), timer, std::numeric_limits<qsizetype>::max());
     while (!adoptSlice(adoption)) {
     }
 }
@@ -203,7 +205,7 @@ bool Songs::adoptSlice(Adoption &adoption)
 bool Songs::makeSlice(Adoption &adoption)
 {
     const qsizetype madeBefore = adoption.made.songs.size();
-    const bool made = m_reader.songsOf(adoption.scan, adoption.made, kFilesPerTurn);
+    const bool made = m_reader.songsOf(adoption.scan, adoption.made, adoption.filesPerTurn);
     // Kept keys and texts change no order nor search the library shows, and those of songs that are never taken
     // are forgotten later.
     m_order.takePrepared(m_reader.takeSortKeys(), adoption.scan.sortIPodStyle);

@@ -136,12 +136,14 @@ private:
     // taken at once, so that nothing ever sees a library taken in part.
     struct Adoption
     {
-        Adoption(SongFolderReader::Scan scan, const QElapsedTimer &timer)
+        Adoption(SongFolderReader::Scan scan, const QElapsedTimer &timer, qsizetype filesPerTurn)
             : scan(std::move(scan))
             , timer(timer)
+            , filesPerTurn(filesPerTurn)
         {}
         SongFolderReader::Scan scan;
         QElapsedTimer timer;
+        qsizetype filesPerTurn;
         SongFolderReader::Progress made;
         QList<SongPtr> ordered;         // the songs made, in the current order
         std::optional<ListOrder> order; // the order of the last turn
