@@ -40,13 +40,19 @@ Categories::Categories() = default;
 
 void Categories::refresh()
 {
-    refresh(FolderListing::sortedEntries(Prefs::songDirectory()));
+    const QList<FolderListing::Entry> rootEntries = FolderListing::sortedEntries(Prefs::songDirectory());
+    QHash<QString, int> songCounts{{QString(), numberOfSongs(Prefs::songDirectory(), rootEntries)}};
+    for (const FolderListing::Entry &entry : rootEntries)
+        if (entry.isDir)
+            songCounts.insert(entry.name, numberOfSongsInCategory(entry.name));
+    refresh(rootEntries, songCounts);
 }
 
-void Categories::refresh(const QList<FolderListing::Entry> &rootEntries)
+void Categories::refresh(const QList<FolderListing::Entry> &rootEntries, const QHash<QString, int> &songCounts)
 {
     loadCategories(rootEntries);
-    m_hasUnfiled = !m_categories.isEmpty() && numberOfSongs(Prefs::songDirectory(), rootEntries) != 0;
+    m_songCounts = songCounts;
+    m_hasUnfiled = !m_categories.isEmpty() && m_songCounts.value(QString()) != 0;
 }
 
 void Categories::loadCategories(const QList<FolderListing::Entry> &rootEntries)
@@ -85,12 +91,12 @@ QList<PopupMenuItem> Categories::popupMenuItems(bool withCount) const
 {
     QList<PopupMenuItem> items;
     // The root is counted even without the "Unfiled" item, so "All Songs" counts every song file.
-    int total = withCount ? numberOfSongsInCategory(QString()) : 0;
+    int total = m_songCounts.value(QString());
     if (m_hasUnfiled)
         items.append(
             {titled(QCoreApplication::translate("Categories", "- Unfiled -"), total, withCount), UnfiledTag, {}});
     for (const QString &category : m_categories) {
-        const int count = withCount ? numberOfSongsInCategory(category) : 0;
+        const int count = m_songCounts.value(category);
         items.append({titled(FileName::displayName(category), count, withCount), CategoryTag, category});
         total += count;
     }

@@ -4,6 +4,7 @@
 #include "folderlisting.h"
 #include "popupmenuitem.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,12 @@ public:
     enum Tag { CategoryTag = 0, AllSongsTag = 1, UnfiledTag = 2 };
 
     Categories();
-    // Reads the category names again, then whether the song folder holds songs beside its categories.
+    // Reads the category names again, then whether the song folder holds songs beside its categories, and counts
+    // the songs of every folder.
     void refresh();
-    // The same from a listing of the song folder just taken, so a library refresh lists it only once.
-    void refresh(const QList<FolderListing::Entry> &rootEntries);
+    // The same from a listing of the song folder and the song counts of a library read just taken (by category,
+    // "" for the song folder itself), so that nothing is listed again.
+    void refresh(const QList<FolderListing::Entry> &rootEntries, const QHash<QString, int> &songCounts);
 
     int count() const { return int(m_categories.size()); }
     QString categoryAtIndex(int index) const { return m_categories.value(index); }
@@ -29,7 +32,8 @@ public:
     // The same count over the listed entries of that folder.
     static int numberOfSongs(const QString &folder, const QList<FolderListing::Entry> &entries);
     // The items of the category pop-up: "- All Songs -", then "- Unfiled -" when hasUnfiled(), then every
-    // category, titled by its readable name and holding its real one; with counts as "Name (12)" when asked.
+    // category, titled by its readable name and holding its real one; with counts as "Name (12)" when asked,
+    // those of the last refresh.
     QList<PopupMenuItem> popupMenuItems(bool withCount) const;
 
     // The names, sorted ignoring case.
@@ -44,4 +48,5 @@ private:
 
     bool m_hasUnfiled = false;
     QStringList m_categories;
+    QHash<QString, int> m_songCounts;
 };

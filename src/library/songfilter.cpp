@@ -103,7 +103,8 @@ template <typename Work> void inRanges(size_t count, Work work)
 SongFilter::SongTexts SongFilter::textsOf(const QString &title, const QString &subtitle, const QString &key,
                                           const QString &text)
 {
-    return {nullptr, false, title, subtitle, key, 0, {}, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
+    return {
+        nullptr, false, title, subtitle, key, 0, {}, headingOf(title, subtitle, key), SearchablePlainText::of(text)};
 }
 
 void SongFilter::prepare(const QList<SongPtr> &songs, bool searchPDFs)
@@ -244,12 +245,16 @@ void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
 
 void SongFilter::takePrepared(std::vector<SongTexts> prepared)
 {
-    // A kept answer may point into texts replaced here; answers are dropped with the list they were for anyway.
-    m_answers.clear();
-    m_texts.reserve(m_texts.size() + prepared.size());
-    m_textsIndexes.reserve(qsizetype(m_texts.size() + prepared.size()));
+    // Room that grows by half at least: a load hands its texts over in many slices.
+    const size_t needed = m_texts.size() + prepared.size();
+    if (needed > m_texts.capacity())
+        m_texts.reserve(std::max(needed, m_texts.capacity() + m_texts.capacity() / 2));
+    if (qsizetype(needed) > m_textsIndexes.capacity())
+        m_textsIndexes.reserve(std::max(qsizetype(needed), m_textsIndexes.capacity() + m_textsIndexes.capacity() / 2));
     for (SongTexts &texts : prepared) {
         if (const auto found = m_textsIndexes.constFind(texts.song); found != m_textsIndexes.cend()) {
+            // A kept answer may point into the texts replaced; texts added move nothing an answer sees.
+            m_answers.clear();
             m_texts[size_t(*found)] = std::move(texts);
             continue;
         }

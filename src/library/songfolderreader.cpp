@@ -15,6 +15,8 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <limits>
+
 namespace {
 
 // Enough files to keep every reading thread busy, few enough that their texts take little memory at once.
@@ -28,7 +30,7 @@ SongFolderReader::Request SongFolderReader::request(const QString &root)
     if (supportTabs != m_supportTabs)
         m_previous.clear();
     m_supportTabs = supportTabs;
-    Request request{root, LibrarySettings::prefs().supportPDF(), {}};
+    Request request{root, LibrarySettings::prefs().supportPDF(), LibrarySettings::prefs().sortIPodStyle(), {}};
     request.known.reserve(m_previous.size());
     for (auto known = m_previous.cbegin(); known != m_previous.cend(); ++known)
         if (known->song && !known->song->loadFailed())
@@ -38,7 +40,10 @@ SongFolderReader::Request SongFolderReader::request(const QString &root)
 
 SongFolderReader::Scan SongFolderReader::scan(const Request &request, const std::atomic<bool> &cancelled)
 {
-    Scan scan{request.root, FolderListing::sortedEntries(request.root, FolderListing::Stamps::With), {}};
+    Scan scan{request.root,
+              request.sortIPodStyle,
+              FolderListing::sortedEntries(request.root, FolderListing::Stamps::With),
+              {}};
     QStringList categories;
     scan.folders.append(scanFolder(request.root, QString(), scan.rootEntries, request, cancelled, &categories));
     for (const QString &category : std::as_const(categories)) {
@@ -58,7 +63,7 @@ SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder,
 {
     QElapsedTimer timer;
     timer.start();
-    FolderScan scan{folder, category, {}, {}};
+    FolderScan scan{folder, category, {}, 0, {}};
     const bool exists = FileStamp::of(folder).exists();
     if (!exists || !FilePath::isReadable(folder)) {
         scan.log.append(
@@ -73,6 +78,7 @@ SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder,
             if (subfolders)
                 subfolders->append(entry.name);
         } else if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, request.supportPDF)) {
+            scan.songCount += file->isCounted;
             scan.files.append(std::move(*file));
         }
     }
@@ -88,10 +94,11 @@ SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder,
 std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
                                                                      bool supportPDF)
 {
-    const bool isText = Song::isChordProFile(path) || Song::isTabFile(path);
+    const bool isChordPro = Song::isChordProFile(path);
+    const bool isText = isChordPro || Song::isTabFile(path);
     if (!isText && !(supportPDF && PDFSong::isPDF(path)))
         return std::nullopt;
-    return SongFile{path, stamp, isText, std::nullopt, {}};
+    return SongFile{path, stamp, isText, isChordPro || !isText, std::nullopt, {}, {}};
 }
 
 void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &request,
@@ -110,20 +117,21 @@ void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &re
     // pool of our own, since the global one may be busy with slow work of other kinds.
     static QThreadPool pool;
     // A cancelled scan is thrown away: the files left are skipped, so whoever waits for it waits little.
-    QtConcurrent::blockingMap(&pool, unread, [&cancelled](SongFile *file) {
+    QtConcurrent::blockingMap(&pool, unread, [&cancelled, sortIPodStyle = request.sortIPodStyle](SongFile *file) {
         if (!cancelled)
-            readContent(*file);
+            readContent(*file, sortIPodStyle);
     });
 }
 
-void SongFolderReader::readContent(SongFile &file)
+void SongFolderReader::readContent(SongFile &file, bool sortIPodStyle)
 {
-    // What the search reads of each song is prepared here too, while the text is at hand: from the strings the
-    // song takes from the content, so the first search folds nothing.
+    // What the search and the sort read of each song is prepared here too, while the text is at hand: from the
+    // strings the song takes from the content, so the first search and sort fold nothing.
     file.content = SongFileContent::read(file.path, file.stamp.size);
     if (const std::optional<QString> &text = file.content->text) {
         const SongMetadataScan &scan = file.content->metadata;
-        file.searched = SongFilter::textsOf(scan.title(), scan.subtitle(), Song::keyOfReadText(scan, *text), *text);
+        file.searched = SongFilter::textsOf(scan.title(), scan.subtitle(), file.content->key, *text);
+        file.sortKeys = SongOrder::keysOf(scan.title(), scan.subtitle(), file.content->key, sortIPodStyle);
         file.content->leaveTextToFile();
     }
 }
@@ -145,32 +153,65 @@ SongPtr SongFolderReader::readAhead(const QString &path, bool supportPDF)
 
 QList<SongPtr> SongFolderReader::songsOf(Scan &scan)
 {
-    if (LibrarySettings::prefs().supportTabs() != m_supportTabs) {
-        m_previous.clear();
-        m_supportTabs = !m_supportTabs;
-    }
-    m_current.clear();
-    QList<SongPtr> songs;
-    for (FolderScan &folder : scan.folders) {
-        for (SongFile &file : folder.files) {
-            SongPtr song = knownSong(m_previous.value(file.path), file.stamp);
-            // Not read by the scan, which took the file for unchanged: its song has failed or gone since.
-            if (!song && file.isText && !file.content)
-                readContent(file);
-            if (!song && file.content && file.content->error == TextFile::notTextReason()) {
-                Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
-                continue; // an image or a program under a song's name is no song, and is never written
+    Progress progress;
+    songsOf(scan, progress, std::numeric_limits<qsizetype>::max());
+    return std::move(progress.songs);
+}
+
+bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
+{
+    if (progress.finished)
+        return true;
+    if (!std::exchange(progress.started, true))
+        startPass(scan, progress);
+    for (; progress.folder < scan.folders.size(); ++progress.folder, progress.file = 0) {
+        FolderScan &folder = scan.folders[progress.folder];
+        for (; progress.file < folder.files.size(); ++progress.file) {
+            if (files-- == 0)
+                return false;
+            if (SongPtr song = songOf(folder.files[progress.file], scan.sortIPodStyle)) {
+                song->setCategory(folder.category);
+                progress.songs.append(std::move(song));
             }
-            song = songFor(file, std::move(song));
-            song->setCategory(folder.category);
-            songs.append(song);
         }
         for (const QString &line : std::as_const(folder.log))
             Log::write(line);
     }
     m_previous = std::move(m_current);
     m_current.clear();
-    return songs;
+    progress.finished = true;
+    return true;
+}
+
+void SongFolderReader::startPass(const Scan &scan, Progress &progress)
+{
+    if (LibrarySettings::prefs().supportTabs() != m_supportTabs) {
+        m_previous.clear();
+        m_supportTabs = !m_supportTabs;
+    }
+    qsizetype files = 0;
+    for (const FolderScan &folder : scan.folders)
+        files += folder.files.size();
+    // What a pass left unfinished made is dropped with its songs.
+    m_current.clear();
+    m_searchableTexts.clear();
+    m_sortKeys.clear();
+    m_current.reserve(files);
+    progress.songs.reserve(files);
+}
+
+SongPtr SongFolderReader::songOf(SongFile &file, bool sortIPodStyle)
+{
+    const auto previous = m_previous.constFind(file.path);
+    SongPtr song = previous == m_previous.cend() ? nullptr : knownSong(*previous, file.stamp);
+    // Not read by the scan, which took the file for unchanged: its song has failed or gone since.
+    if (!song && file.isText && !file.content)
+        readContent(file, sortIPodStyle);
+    if (!song && file.content && file.content->error == TextFile::notTextReason()) {
+        Log::write(QStringLiteral("Skipping %1: %2").arg(file.path, file.content->error));
+        return nullptr; // an image or a program under a song's name is no song, and is never written
+    }
+    return songFor(file, std::move(song));
 }
 
 SongPtr SongFolderReader::songFor(SongFile &file, SongPtr known)
@@ -183,6 +224,7 @@ SongPtr SongFolderReader::songFor(SongFile &file, SongPtr known)
             file.searched.song = song.get();
             file.searched.textRevision = song->textRevision();
             m_searchableTexts.push_back(std::move(file.searched));
+            m_sortKeys.emplace_back(song.get(), std::move(file.sortKeys));
         }
     } else if (!song) {
         song = std::make_shared<PDFSong>(file.path, file.stamp);

@@ -5,6 +5,7 @@
 #include "folderlisting.h"
 #include "songfilecontent.h"
 #include "songfilter.h"
+#include "songorder.h"
 
 #include <QHash>
 #include <QList>
@@ -34,8 +35,11 @@ public:
         QString path;
         FileStamp stamp;
         bool isText = false;
+        // Counted among its folder's songs: a song text file or a PDF song, not a tab file.
+        bool isCounted = false;
         std::optional<SongFileContent> content;
         SongFilter::SongTexts searched; // what the song made from the content is searched by, once read
+        SongOrder::Keys sortKeys;       // and sorted by
     };
     // One folder as scan() found it.
     struct FolderScan
@@ -43,6 +47,8 @@ public:
         QString folder;
         QString category;
         QList<SongFile> files;
+        // Its song files as Categories counts them.
+        int songCount = 0;
         // Its one-line diagnostics, written by songsOf() on the main thread.
         QStringList log;
     };
@@ -52,12 +58,15 @@ public:
     {
         QString root;
         bool supportPDF = false;
+        bool sortIPodStyle = false;
         QHash<QString, FileStamp> known;
     };
     // The song folder's own songs, then each category's, as scan() found them.
     struct Scan
     {
         QString root;
+        // The setting the sort keys of the files read were worked out with.
+        bool sortIPodStyle = false;
         QList<FolderListing::Entry> rootEntries;
         QList<FolderScan> folders;
     };
@@ -70,6 +79,19 @@ public:
     // The songs the scan found, in its order: the last pass's song for every file it still holds, else one made
     // from what was read. Ends a pass: what this scan did not find is forgotten.
     QList<SongPtr> songsOf(Scan &scan);
+    // How far songsOf() has gone through a scan taken a slice at a time.
+    struct Progress
+    {
+        bool started = false;
+        bool finished = false;
+        qsizetype folder = 0;
+        qsizetype file = 0;
+        QList<SongPtr> songs; // so far
+    };
+    // The same a slice at a time: the songs of up to files more files of the scan go to progress.songs; true once
+    // the scan's last file is done, which ends the pass. Nothing else may read the folder until then; a pass left
+    // unfinished changes nothing but the files read on its behalf.
+    bool songsOf(Scan &scan, Progress &progress, qsizetype files);
 
     // The song of the file read on its own, taken as the last pass's song for it: the next pass keeps this
     // object while the file stays unchanged. Null when the file is no song file or cannot be read.
@@ -78,6 +100,9 @@ public:
     // The searched texts of the songs made from files read since the last take, prepared on the reading
     // threads.
     std::vector<SongFilter::SongTexts> takeSearchableTexts() { return std::exchange(m_searchableTexts, {}); }
+    // Their sort keys likewise, worked out with the setting sortIPodStyle of their scan.
+    using PreparedKeys = std::vector<std::pair<const Song *, SongOrder::Keys>>;
+    PreparedKeys takeSortKeys() { return std::exchange(m_sortKeys, {}); }
 
 private:
     struct ReadFile
@@ -98,8 +123,12 @@ private:
     static std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF);
     // Reads the text files the request does not know unchanged, several at once; none once cancelled.
     static void readNewTexts(std::span<SongFile> files, const Request &request, const std::atomic<bool> &cancelled);
-    // Reads the file's content and what it is searched by.
-    static void readContent(SongFile &file);
+    // Reads the file's content and what it is searched and sorted by.
+    static void readContent(SongFile &file, bool sortIPodStyle);
+    // Forgets the current pass's songs and makes room for the scan's.
+    void startPass(const Scan &scan, Progress &progress);
+    // The song of a file of the scan; null for a file that holds no text.
+    SongPtr songOf(SongFile &file, bool sortIPodStyle);
     // The song of the file: the last pass's (known), else one made from what was read.
     SongPtr songFor(SongFile &file, SongPtr known);
     // The song of the last pass for the file, when the file is still the one it holds: unchanged since, or
@@ -111,4 +140,5 @@ private:
     // Titles of tab songs depend on this setting, so a change of it means reading every file again.
     bool m_supportTabs = true;
     std::vector<SongFilter::SongTexts> m_searchableTexts;
+    PreparedKeys m_sortKeys;
 };

@@ -17,8 +17,10 @@ int sign(int value)
     return (value > 0) - (value < 0);
 }
 
+} // namespace
+
 // A song of the list being sorted, with what the comparisons of Song read.
-struct SortRow
+struct SongOrder::SortRow
 {
     qsizetype index;
     std::optional<qint64> date;
@@ -27,6 +29,8 @@ struct SortRow
     const QString *key;
     int playingTime = 0;
 };
+
+namespace {
 
 // The key as QString::compare ignoring case sees it: each character case-folded on its own.
 QString caseFoldedKey(const QString &key)
@@ -47,7 +51,7 @@ QString caseFoldedKey(const QString &key)
 }
 
 // As Song::compareNewerDateFirst.
-int newerDateFirst(const SortRow &a, const SortRow &b)
+int newerDateFirst(const SongOrder::SortRow &a, const SongOrder::SortRow &b)
 {
     if (a.date == b.date)
         return 0;
@@ -55,7 +59,7 @@ int newerDateFirst(const SortRow &a, const SortRow &b)
 }
 
 // As Song::compareTitle and Song::compareSubtitle, on the folded keys.
-int byTitle(const SortRow &a, const SortRow &b)
+int byTitle(const SongOrder::SortRow &a, const SongOrder::SortRow &b)
 {
     if (const int order = sign(a.title->compare(*b.title)))
         return order;
@@ -64,7 +68,7 @@ int byTitle(const SortRow &a, const SortRow &b)
     return newerDateFirst(a, b);
 }
 
-int bySubtitle(const SortRow &a, const SortRow &b)
+int bySubtitle(const SongOrder::SortRow &a, const SongOrder::SortRow &b)
 {
     if (const int order = sign(a.subtitle->compare(*b.subtitle)))
         return order;
@@ -73,7 +77,7 @@ int bySubtitle(const SortRow &a, const SortRow &b)
     return newerDateFirst(a, b);
 }
 
-int compare(const SortRow &a, const SortRow &b, SongOrder::Comparison comparison)
+int compare(const SongOrder::SortRow &a, const SongOrder::SortRow &b, SongOrder::Comparison comparison)
 {
     switch (comparison) {
     case SongOrder::Comparison::Title:
@@ -112,31 +116,40 @@ SongOrder::Comparison SongOrder::current()
     return Comparison::Title;
 }
 
+SongOrder::Keys SongOrder::keysOf(const QString &title, const QString &subtitle, const QString &key, bool sortIPodStyle)
+{
+    Keys keys;
+    keys.title.seed(title, Song::comparisonKey(title, sortIPodStyle));
+    keys.subtitle.seed(subtitle, Song::comparisonKey(subtitle, sortIPodStyle));
+    keys.key.seed(key, caseFoldedKey(key));
+    return keys;
+}
+
+void SongOrder::takePrepared(std::vector<std::pair<const Song *, Keys>> prepared, bool sortIPodStyle)
+{
+    useSortIPodStyle(sortIPodStyle);
+    // Room that grows by half at least: a load hands its keys over in many slices.
+    const size_t needed = m_keys.size() + prepared.size();
+    if (needed > size_t(double(m_keys.bucket_count()) * double(m_keys.max_load_factor())))
+        m_keys.reserve(std::max(needed, m_keys.size() + m_keys.size() / 2));
+    for (auto &[song, keys] : prepared)
+        m_keys.insert_or_assign(song, std::move(keys));
+}
+
+void SongOrder::useSortIPodStyle(bool sortIPodStyle)
+{
+    if (sortIPodStyle != m_sortIPodStyle)
+        m_keys.clear();
+    m_sortIPodStyle = sortIPodStyle;
+}
+
 void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
 {
-    const bool sortIPodStyle = LibrarySettings::prefs().sortIPodStyle();
-    if (sortIPodStyle != m_sortIPodStyle)
-        m_keys.clear(); // the articles come and go with this setting
-    m_sortIPodStyle = sortIPodStyle;
-    std::vector<SortRow> rows;
-    rows.reserve(size_t(songs.size()));
-    for (qsizetype index = 0; index < songs.size(); ++index) {
-        const SongPtr &song = songs.at(index);
-        Keys &keys = m_keys[song.get()];
-        SortRow row{index,
-                    song->dateMSecs(),
-                    &keys.title.from(song->title(), Song::comparisonKey),
-                    &keys.subtitle.from(song->subtitle(), Song::comparisonKey),
-                    nullptr,
-                    0};
-        if (comparison == Comparison::Key)
-            row.key = &keys.key.from(song->key(), caseFoldedKey);
-        // The song keeps its playing time, read with its file.
-        if (comparison == Comparison::Time)
-            row.playingTime = song->playingTime();
-        rows.push_back(row);
-    }
-    const auto before = [comparison](const SortRow &a, const SortRow &b) { return compare(a, b, comparison) < 0; };
+    useSortIPodStyle(LibrarySettings::prefs().sortIPodStyle());
+    std::vector<SortRow> rows = rowsOf(songs, comparison, 0);
+    const auto before = [comparison](const SongOrder::SortRow &a, const SongOrder::SortRow &b) {
+        return compare(a, b, comparison) < 0;
+    };
     // A filtered list mostly comes in order already.
     if (std::is_sorted(rows.begin(), rows.end(), before))
         return;
@@ -146,6 +159,49 @@ void SongOrder::sort(QList<SongPtr> &songs, Comparison comparison)
     for (const SortRow &row : rows)
         sorted.append(songs.at(row.index));
     songs = std::move(sorted);
+}
+
+void SongOrder::mergeInto(QList<SongPtr> &sorted, QList<SongPtr> songs, Comparison comparison)
+{
+    sort(songs, comparison);
+    const std::vector<SortRow> rows = rowsOf(sorted, comparison, 0);
+    const std::vector<SortRow> more = rowsOf(songs, comparison, sorted.size());
+    std::vector<SortRow> merged(rows.size() + more.size());
+    // Equal songs keep sorted's first, as a stable sort of sorted followed by songs would.
+    std::merge(rows.begin(), rows.end(), more.begin(), more.end(), merged.begin(),
+               [comparison](const SongOrder::SortRow &a, const SongOrder::SortRow &b) {
+                   return compare(a, b, comparison) < 0;
+               });
+    QList<SongPtr> result;
+    result.reserve(qsizetype(merged.size()));
+    for (const SortRow &row : merged)
+        result.append(row.index < sorted.size() ? sorted.at(row.index) : songs.at(row.index - sorted.size()));
+    sorted = std::move(result);
+}
+
+std::vector<SongOrder::SortRow> SongOrder::rowsOf(const QList<SongPtr> &songs, Comparison comparison,
+                                                  qsizetype firstIndex)
+{
+    const auto comparisonKey = [this](const QString &string) { return Song::comparisonKey(string, m_sortIPodStyle); };
+    std::vector<SortRow> rows;
+    rows.reserve(size_t(songs.size()));
+    for (qsizetype index = 0; index < songs.size(); ++index) {
+        const SongPtr &song = songs.at(index);
+        Keys &keys = m_keys[song.get()];
+        SortRow row{firstIndex + index,
+                    song->dateMSecs(),
+                    &keys.title.from(song->title(), comparisonKey),
+                    &keys.subtitle.from(song->subtitle(), comparisonKey),
+                    nullptr,
+                    0};
+        if (comparison == Comparison::Key)
+            row.key = &keys.key.from(song->key(), caseFoldedKey);
+        // The song keeps its playing time, read with its file.
+        if (comparison == Comparison::Time)
+            row.playingTime = song->playingTime();
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 void SongOrder::keepOnly(const QList<SongPtr> &songs)

@@ -14,14 +14,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 namespace {
 
 const QString kSampleSongName = QStringLiteral("Greensleeves.pro");
+
+// The files whose songs a background load makes in one turn of the event loop: a few milliseconds' work, so a
+// keystroke never waits long for the library to be taken.
+constexpr qsizetype kFilesPerTurn = 2000;
 
 QString elapsedMs(const QElapsedTimer &timer)
 {
@@ -97,19 +103,33 @@ void Songs::cancelLoad()
     if (!m_load)
         return;
     *m_load->cancelled = true;
-    m_cancelledScans.append(m_load->watcher->future());
+    if (m_load->watcher)
+        m_cancelledScans.append(m_load->watcher->future());
     m_load.reset();
     m_cancelledScans.removeIf([](const QFuture<SongFolderReader::Scan> &scan) { return scan.isFinished(); });
 }
 
 void Songs::loadFinished()
 {
-    SongFolderReader::Scan scan = m_load->watcher->future().takeResult();
+    Load &load = *m_load;
+    load.adoption.emplace(load.watcher->future().takeResult(), load.timer, kFilesPerTurn);
     // The watcher is emitting the signal that called this: it goes once that is done.
-    m_load->watcher.release()->deleteLater();
-    const QElapsedTimer timer = m_load->timer;
+    load.watcher.release()->deleteLater();
+    load.nextTurn = std::make_unique<QTimer>();
+    load.nextTurn->setSingleShot(true);
+    QObject::connect(load.nextTurn.get(), &QTimer::timeout, load.nextTurn.get(), [this] { adoptionTurn(); });
+    adoptionTurn();
+}
+
+void Songs::adoptionTurn()
+{
+    if (!adoptSlice(*m_load->adoption)) {
+        m_load->nextTurn->start(0);
+        return;
+    }
+    // The timer is emitting the signal that called this, but for the first turn: it goes once that is done.
+    m_load->nextTurn.release()->deleteLater();
     m_load.reset();
-    adopt(std::move(scan), timer);
     if (m_loadedHandler)
         m_loadedHandler();
     for (auto &[context, action] : std::exchange(m_whenLoaded, {}))
@@ -135,31 +155,119 @@ SongFolderReader::Scan Songs::scanNow(const QString &root)
 
 void Songs::adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer)
 {
+    // All in one slice: nothing waits for a read that blocks anyway, and one sort is less work than merging slices.
+    Adoption adoption(std::move(scan), timer, std::numeric_limits<qsizetype>::max());
+    while (!adoptSlice(adoption)) {
+    }
+}
+
+bool Songs::adoptSlice(Adoption &adoption)
+{
+    SongFolderReader::Scan &scan = adoption.scan;
     const QString folder = Prefs::songDirectory();
     if (scan.root != folder)
-        return;
-    m_categories.refresh(scan.rootEntries);
-    // Before the library is taken, so a new library shows the sample song at once.
-    if (m_categories.count() == 0 && Categories::numberOfSongs(folder, scan.rootEntries) == 0) {
+        return true;
+    if (!adoption.made.started && holdsNoSong(scan)) {
+        // Before the library is taken, so a new library shows the sample song at once.
         Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
         createSampleSong();
         scan = scanNow(folder);
     }
-    m_referenceIndex.clear();
-    m_allSongsCache = readAllSongs(scan);
-    // Each list below is all songs in the current order, filtered: one sort serves them all.
-    const QList<SongPtr> ordered = allSongsInOrder();
-    takeTags(ordered);
-    takeCurrentCategory(ordered);
-    m_songsOrder = currentListOrder();
-    m_songFilter.keepOnly(allSongs());
-    m_order.keepOnly(allSongs());
+    // A small library is taken in one turn.
+    const bool firstTurn = !adoption.made.started;
+    // What was sorted in earlier turns no longer holds when the order or a stored song changed since.
+    if (adoption.order && *adoption.order != currentListOrder()) {
+        adoption.resort = true;
+        adoption.lists.reset();
+    }
+    // Each step below in a turn of its own, but for a library made in one turn.
+    if (!adoption.made.finished && (!makeSlice(adoption) || !firstTurn))
+        return false;
+    if (std::exchange(adoption.resort, false)) {
+        adoption.ordered = adoption.made.songs;
+        m_order.sort(adoption.ordered, SongOrder::current());
+    }
+    if (adoption.lists && !adoption.lists->holdFor(*this))
+        adoption.lists.reset();
+    if (!adoption.lists) {
+        // The search keeps the texts of the songs the library takes next turn, as the search of its rows needs.
+        m_songFilter.keepOnly(adoption.made.songs);
+        adoption.lists = listsOf(adoption.ordered);
+        // Worked out again when they no longer hold, but then taken at once: a search typed at every turn would
+        // put the library off for ever.
+        if (!firstTurn && !std::exchange(adoption.listsPutOff, true))
+            return false;
+    }
+    takeAdoption(adoption);
+    return true;
+}
+
+bool Songs::makeSlice(Adoption &adoption)
+{
+    const qsizetype madeBefore = adoption.made.songs.size();
+    const bool made = m_reader.songsOf(adoption.scan, adoption.made, adoption.filesPerTurn);
+    // Kept keys and texts change no order nor search the library shows, and those of songs that are never taken
+    // are forgotten later.
+    m_order.takePrepared(m_reader.takeSortKeys(), adoption.scan.sortIPodStyle);
+    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
+    // Each list of the library is all songs in the current order, filtered: one order serves them all, made a
+    // slice at a time.
+    m_order.mergeInto(adoption.ordered, adoption.made.songs.sliced(madeBefore), SongOrder::current());
+    adoption.order = currentListOrder();
+    return made;
+}
+
+Songs::Lists Songs::listsOf(const QList<SongPtr> &ordered)
+{
+    Lists lists{{}, {}, {}, {}, currentListOrder(), m_currentCategory, m_filter, LibrarySettings::prefs().searchPDFs()};
+    tagListsOf(ordered, lists.songsByTag, lists.songsWithoutTag);
+    // The songs of all songs that lie in the category folder: the same objects, never a second read.
+    lists.songs.reserve(ordered.size());
+    for (const SongPtr &song : ordered)
+        if (!m_currentCategory || song->category() == *m_currentCategory)
+            lists.songs.append(song);
     // The rows always come from the songs just read: a sort, a new category or a changed file never leaves
     // the rows of an earlier list or an earlier search behind.
     if (m_filter)
-        m_filteredSongs = m_songFilter.matching(m_songs, *m_filter, LibrarySettings::prefs().searchPDFs());
+        lists.filteredSongs = m_songFilter.matching(lists.songs, *m_filter, lists.searchPDFs);
+    return lists;
+}
+
+bool Songs::Lists::holdFor(const Songs &library) const
+{
+    return order == currentListOrder() && category == library.m_currentCategory && filter == library.m_filter &&
+           searchPDFs == LibrarySettings::prefs().searchPDFs();
+}
+
+void Songs::takeAdoption(Adoption &adoption)
+{
+    takeCategories(adoption.scan);
+    m_referenceIndex.clear();
+    m_allSongsCache = std::move(adoption.made.songs);
+    Lists &lists = *adoption.lists;
+    m_songsByTag = std::move(lists.songsByTag);
+    m_songsWithoutTag = std::move(lists.songsWithoutTag);
+    m_songs = std::move(lists.songs);
+    m_filteredSongs = std::move(lists.filteredSongs);
+    m_songsOrder = currentListOrder();
+    m_order.keepOnly(*m_allSongsCache);
     AppContext::instance()->indexSongsForMidi(m_songs);
-    Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(timer)));
+    Log::write(QStringLiteral("refresh songs in %1 ms").arg(elapsedMs(adoption.timer)));
+}
+
+bool Songs::holdsNoSong(const SongFolderReader::Scan &scan)
+{
+    const bool hasCategory = std::any_of(scan.rootEntries.cbegin(), scan.rootEntries.cend(),
+                                         [](const FolderListing::Entry &entry) { return entry.isDir; });
+    return !hasCategory && scan.folders.value(0).songCount == 0;
+}
+
+void Songs::takeCategories(const SongFolderReader::Scan &scan)
+{
+    QHash<QString, int> songCounts;
+    for (const SongFolderReader::FolderScan &folder : scan.folders)
+        songCounts.insert(folder.category, folder.songCount);
+    m_categories.refresh(scan.rootEntries, songCounts);
 }
 
 QList<SongPtr> Songs::allSongsInOrder()
@@ -168,15 +276,6 @@ QList<SongPtr> Songs::allSongsInOrder()
     QList<SongPtr> ordered = allSongs();
     m_order.sort(ordered, SongOrder::current());
     return ordered;
-}
-
-void Songs::takeCurrentCategory(const QList<SongPtr> &ordered)
-{
-    // The songs of all songs that lie in the category folder: the same objects, never a second read.
-    m_songs.clear();
-    for (const SongPtr &song : ordered)
-        if (!m_currentCategory || song->category() == *m_currentCategory)
-            m_songs.append(song);
 }
 
 const QList<SongPtr> &Songs::allSongs()
@@ -198,6 +297,7 @@ QList<SongPtr> Songs::readAllSongs(SongFolderReader::Scan &scan)
 {
     QList<SongPtr> songs = m_reader.songsOf(scan);
     m_songFilter.takePrepared(m_reader.takeSearchableTexts());
+    m_order.takePrepared(m_reader.takeSortKeys(), scan.sortIPodStyle);
     return songs;
 }
 
@@ -281,19 +381,20 @@ SongPtr Songs::readSongAhead(const QString &path)
 
 void Songs::refreshTags()
 {
-    takeTags(allSongsInOrder());
-}
-
-void Songs::takeTags(const QList<SongPtr> &ordered)
-{
     m_songsByTag.clear();
     m_songsWithoutTag.clear();
+    tagListsOf(allSongsInOrder(), m_songsByTag, m_songsWithoutTag);
+}
+
+void Songs::tagListsOf(const QList<SongPtr> &ordered, QMap<QString, QList<SongPtr>> &songsByTag,
+                       QList<SongPtr> &songsWithoutTag)
+{
     for (const SongPtr &song : ordered) {
-        const QSet<QString> tags = song->tags();
+        const QStringList &tags = song->tagList();
         if (tags.isEmpty())
-            m_songsWithoutTag.append(song);
+            songsWithoutTag.append(song);
         for (const QString &tag : tags)
-            m_songsByTag[tag].append(song);
+            songsByTag[tag].append(song);
     }
 }
 

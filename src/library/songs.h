@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+class QTimer;
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
@@ -106,32 +107,6 @@ public:
     const std::optional<QList<SongPtr>> &allSongsCache() const { return m_allSongsCache; }
 
 private:
-    // A background load: its scan runs on a worker thread until cancelled.
-    struct Load
-    {
-        std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
-        std::unique_ptr<QFutureWatcher<SongFolderReader::Scan>> watcher;
-        QString root;
-        QElapsedTimer timer;
-    };
-
-    // The scan of the song folder, on this thread.
-    SongFolderReader::Scan scanNow(const QString &root);
-    // Takes the scan as the library (main thread): categories, the sample song in an empty library, songs,
-    // orders, tags, rows and the MIDI index. A scan of a folder that is no longer the song folder is dropped.
-    void adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer);
-    // The background load delivered its scan.
-    void loadFinished();
-    // Stops the load under way; its threads are waited for when the library goes.
-    void cancelLoad();
-    // The songs of a scan of the song folder and its categories, with their searched texts.
-    QList<SongPtr> readAllSongs(SongFolderReader::Scan &scan);
-    // All songs in the current order.
-    QList<SongPtr> allSongsInOrder();
-    // The tag lists and the current category's songs, taken from all songs in the current order.
-    void takeTags(const QList<SongPtr> &ordered);
-    void takeCurrentCategory(const QList<SongPtr> &ordered);
-
     // How a list was sorted: the songs found in it keep its order while this stays the same.
     struct ListOrder
     {
@@ -141,6 +116,83 @@ private:
         bool operator==(const ListOrder &) const = default;
     };
     static ListOrder currentListOrder();
+
+    // The lists the library takes from its songs in order, worked out a turn before it takes them, with what they
+    // were worked out from.
+    struct Lists
+    {
+        QMap<QString, QList<SongPtr>> songsByTag;
+        QList<SongPtr> songsWithoutTag;
+        QList<SongPtr> songs;
+        std::optional<QList<SongPtr>> filteredSongs;
+        ListOrder order;
+        std::optional<QString> category;
+        std::optional<QString> filter;
+        bool searchPDFs;
+        // Still what the library would work out now.
+        bool holdFor(const Songs &library) const;
+    };
+    // A scan being taken as the library: its songs are made and sorted a slice at a time, then everything is
+    // taken at once, so that nothing ever sees a library taken in part.
+    struct Adoption
+    {
+        Adoption(SongFolderReader::Scan scan, const QElapsedTimer &timer, qsizetype filesPerTurn)
+            : scan(std::move(scan))
+            , timer(timer)
+            , filesPerTurn(filesPerTurn)
+        {}
+        SongFolderReader::Scan scan;
+        QElapsedTimer timer;
+        qsizetype filesPerTurn;
+        SongFolderReader::Progress made;
+        QList<SongPtr> ordered;         // the songs made, in the current order
+        std::optional<ListOrder> order; // the order of the last turn
+        bool resort = false;
+        std::optional<Lists> lists;
+        bool listsPutOff = false;
+    };
+    // A background load: its scan runs on a worker thread until cancelled, then the main thread takes it in turns
+    // of the event loop; the library holds what it held before until the last turn.
+    struct Load
+    {
+        std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
+        std::unique_ptr<QFutureWatcher<SongFolderReader::Scan>> watcher;
+        QString root;
+        QElapsedTimer timer;
+        std::optional<Adoption> adoption;
+        std::unique_ptr<QTimer> nextTurn;
+    };
+
+    // The scan of the song folder, on this thread.
+    SongFolderReader::Scan scanNow(const QString &root);
+    // Takes the scan as the library (main thread): categories, the sample song in an empty library, songs,
+    // orders, tags, rows and the MIDI index. A scan of a folder that is no longer the song folder is dropped.
+    void adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer);
+    // One turn's part of that: a slice of the songs made and merged into the order; then the lists worked out;
+    // then all of it taken as the library. True once the adoption is done (or dropped).
+    bool adoptSlice(Adoption &adoption);
+    // Makes the next slice of songs; true once the last is made.
+    bool makeSlice(Adoption &adoption);
+    Lists listsOf(const QList<SongPtr> &ordered);
+    void takeAdoption(Adoption &adoption);
+    // A song folder without categories nor songs.
+    static bool holdsNoSong(const SongFolderReader::Scan &scan);
+    // The background load delivered its scan.
+    void loadFinished();
+    // Takes the next slice of the background load's scan; once it is all taken, tells the loaded handler and
+    // whoever waits.
+    void adoptionTurn();
+    // Stops the load under way; its threads are waited for when the library goes.
+    void cancelLoad();
+    // The categories of the scan, with their song counts.
+    void takeCategories(const SongFolderReader::Scan &scan);
+    // The songs of a scan of the song folder and its categories, with their searched texts.
+    QList<SongPtr> readAllSongs(SongFolderReader::Scan &scan);
+    // All songs in the current order.
+    QList<SongPtr> allSongsInOrder();
+    // The tag lists of all songs in the current order.
+    static void tagListsOf(const QList<SongPtr> &ordered, QMap<QString, QList<SongPtr>> &songsByTag,
+                           QList<SongPtr> &songsWithoutTag);
 
     QList<SongPtr> m_songs;
     std::optional<ListOrder> m_songsOrder;

@@ -174,8 +174,8 @@ void SongListViewController::fillCategoryPopup()
 {
     const QSignalBlocker quiet(m_categoryPopupButton);
     m_categoryPopupButton->clear();
-    // While the library loads its categories are unknown: a count would be the song folder's alone, and would
-    // list the folder on this thread besides.
+    // The counts are those the library's last read took: none while a load runs, when they may be stale (or unknown,
+    // at the start).
     const bool withCount = !library()->isLoading();
     for (const PopupMenuItem &item : library()->categories().popupMenuItems(withCount)) {
         m_categoryPopupButton->addItem(item.title, item.tag);

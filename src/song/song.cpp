@@ -219,20 +219,19 @@ void Song::takeFileContent(const FileStamp &stamp, SongFileContent content)
     if (m_loadFailed)
         Log::write(QStringLiteral("Error reading %1: %2").arg(m_path, content.error));
     updateDate(stamp);
-    takeReadMetadata(content.metadata);
+    takeReadMetadata(content);
     noteTextUse();
 }
 
-void Song::takeReadMetadata(const SongMetadataScan &scan)
+void Song::takeReadMetadata(const SongFileContent &content)
 {
+    const SongMetadataScan &scan = content.metadata;
     takeTitleSubtitle(scan.title(), scan.subtitle());
     // The one pass over the text that the title takes finds these as well; the caches hold them from here as
-    // they would from their first use.
-    m_cachedTags = scan.tags().values();
-    // The scan saw every key directive there is: a song without one takes its key from its first few chords
+    // they would from their first use. A song without a key directive has its key from its first few chords
     // now, rather than from another pass over its whole text at its first use (the first search asks them all).
-    // Asked only without a key directive: a text left to its file would be read again for nothing.
-    m_songkey = scan.key().isEmpty() ? keyFromFirstChords(heldText()) : scan.key();
+    m_cachedTags = content.tags;
+    m_songkey = content.key;
     m_songplayingtime = scan.playingTime();
     m_musicpathValue = scan.musicpath();
     m_midiIndexValue = scan.midiIndex();

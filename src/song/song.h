@@ -294,6 +294,8 @@ public:
 
     // --- Tags, users, chord definitions and linked data ---
     QSet<QString> tags() const;
+    // The same, each tag once, without making a set: for going over the tags of every song of a library.
+    const QStringList &tagList() const;
     // Appends a tag directive at the end of the text and saves.
     bool addTag(const QString &tag);
     // Removes the first tag directive of exactly that value and saves; false when there is none.
@@ -333,6 +335,8 @@ public:
     static int stringCompare(const QString &a, const QString &b);
     // The form stringCompare compares: without a leading article when the settings ask, folded.
     static QString comparisonKey(const QString &string);
+    // The same with the setting sortIPodStyle given, so that any thread may ask.
+    static QString comparisonKey(const QString &string, bool sortIPodStyle);
     static QString stripArticleFromTitle(const QString &title);
     int compareTitle(const Song &other) const;
     int compareSubtitle(const Song &other) const;
@@ -370,7 +374,7 @@ private:
     // The title and subtitle of the directives, else of a tab song's first lines, else of the file's name.
     void takeTitleSubtitle(const QString &title, const QString &subtitle);
     // The title and subtitle, and the cached tags and key of a text just read.
-    void takeReadMetadata(const SongMetadataScan &scan);
+    void takeReadMetadata(const SongFileContent &content);
     // Renames a file changed by another program aside; false when that failed (nothing may be written then).
     // Sets the text and saves, unless the file could not be read. A failed save takes the text back, so that
     // the song holds what its file holds (saveFailure() says why).

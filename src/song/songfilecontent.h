@@ -4,6 +4,7 @@
 #include "songmetadatascan.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,4 +25,8 @@ struct SongFileContent
     bool textLeftToFile = false;
     QString error; // why it could not be read
     SongMetadataScan metadata{QString()};
+    // What a song takes from the text beside the metadata, worked out with the read so that whoever makes the song
+    // (on the main thread) does not: its key (Song::keyOfReadText) and its tags, each once.
+    QString key;
+    QStringList tags;
 };

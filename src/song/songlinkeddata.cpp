@@ -14,9 +14,15 @@
 
 QSet<QString> Song::tags() const
 {
+    const QStringList &tags = tagList();
+    return QSet<QString>(tags.cbegin(), tags.cend());
+}
+
+const QStringList &Song::tagList() const
+{
     if (!m_cachedTags)
         m_cachedTags = SongTextData::tags(heldText()).values();
-    return QSet<QString>(m_cachedTags->cbegin(), m_cachedTags->cend());
+    return *m_cachedTags;
 }
 
 bool Song::addTag(const QString &tag)

@@ -30,11 +30,9 @@ std::optional<QString> asciiComparisonKey(QStringView string)
     return folded;
 }
 
-} // namespace
-
-QString Song::stripArticleFromTitle(const QString &title)
+QString stripArticle(const QString &title, bool sortIPodStyle)
 {
-    if (!SongSettings::sortIPodStyle())
+    if (!sortIPodStyle)
         return title;
     for (const QLatin1String article : {QLatin1String("The "), QLatin1String("A ")})
         if (title.startsWith(article))
@@ -42,9 +40,21 @@ QString Song::stripArticleFromTitle(const QString &title)
     return title;
 }
 
+} // namespace
+
+QString Song::stripArticleFromTitle(const QString &title)
+{
+    return stripArticle(title, SongSettings::sortIPodStyle());
+}
+
 QString Song::comparisonKey(const QString &string)
 {
-    const QString stripped = stripArticleFromTitle(string);
+    return comparisonKey(string, SongSettings::sortIPodStyle());
+}
+
+QString Song::comparisonKey(const QString &string, bool sortIPodStyle)
+{
+    const QString stripped = stripArticle(string, sortIPodStyle);
     if (std::optional<QString> key = asciiComparisonKey(stripped))
         return *key;
     const QString decomposed = stripped.normalized(QString::NormalizationForm_D);

@@ -6,12 +6,15 @@
 #include "libraryload.h"
 #include "logcapture.h"
 #include "song.h"
+#include "songorder.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -171,6 +174,48 @@ TEST_F(SongsLoadTest, ActionsWaitingForTheLoadRunOnceItIsTakenUnlessTheirContext
     ASSERT_TRUE(waitForLibrary(songs));
     EXPECT_EQ(ran, QStringList({"at once", "stays"}));
     EXPECT_EQ(songsSeen, 1206);
+}
+
+// What the panes and look-ups see of the library, in numbers: a library taken in part would mix two of them.
+struct Shape
+{
+    qsizetype allSongs, songs, rows, categories, tags, songsWithoutTag;
+    bool operator==(const Shape &) const = default;
+};
+
+Shape shapeOf(Songs &songs)
+{
+    return {songs.allSongs().size(),    songs.songs().size(),      songs.rows().size(),
+            songs.categories().count(), songs.songsByTag().size(), songs.songsWithoutTag().size()};
+}
+
+TEST_F(SongsLoadTest, ALoadTakenOverSeveralTurnsIsNeverSeenInPart)
+{
+    writeLargeFolder();
+    songs.setFilter(QStringLiteral("tune"));
+    songs.refresh();
+    const Shape before = shapeOf(songs);
+    // Enough new songs, in a new category with a new tag, that the load is taken over several turns.
+    for (int number = 0; number < 4000; ++number)
+        write(QStringLiteral("Jazz/Standard %1.pro").arg(number),
+              songText(QStringLiteral("Tune %1").arg(number), QString(), QStringLiteral("{tag: jazz}\n")));
+    songs.refreshInBackground();
+    std::vector<Shape> seen;
+    const QDeadlineTimer deadline(20000);
+    while (songs.isLoading() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        seen.push_back(shapeOf(songs));
+    }
+    ASSERT_FALSE(songs.isLoading());
+    const Shape after = shapeOf(songs);
+    EXPECT_EQ(after.allSongs, before.allSongs + 4000);
+    EXPECT_EQ(after.categories, before.categories + 1);
+    for (const Shape &shape : seen)
+        EXPECT_TRUE(shape == before || shape == after);
+    // The order, merged a slice at a time, is that of one sort.
+    QList<SongPtr> sorted = songs.allSongs();
+    SongOrder().sort(sorted, SongOrder::current());
+    EXPECT_EQ(paths(songs.songs()), paths(sorted));
 }
 
 TEST_F(SongsLoadTest, TheFolderIsReadOnceAndLoggedAsARefresh)
