@@ -15,6 +15,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -164,11 +165,17 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         return true;
     if (!std::exchange(progress.started, true))
         startPass(scan, progress);
+    // The texts and keys of the files read go to room made once for the slice: grown as they come, a first
+    // load's would leave a few megabytes of freed memory behind.
+    const qsizetype read = std::min(files, progress.readFilesLeft);
+    m_searchableTexts.reserve(m_searchableTexts.size() + size_t(read));
+    m_sortKeys.reserve(m_sortKeys.size() + size_t(read));
     for (; progress.folder < scan.folders.size(); ++progress.folder, progress.file = 0) {
         FolderScan &folder = scan.folders[progress.folder];
         for (; progress.file < folder.files.size(); ++progress.file) {
             if (files-- == 0)
                 return false;
+            progress.readFilesLeft -= folder.files[progress.file].content.has_value();
             if (SongPtr song = songOf(folder.files[progress.file], scan.sortIPodStyle)) {
                 song->setCategory(folder.category);
                 progress.songs.append(std::move(song));
@@ -176,6 +183,9 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         }
         for (const QString &line : std::as_const(folder.log))
             Log::write(line);
+        // What the folder's files still hold once their songs are made is freed now, so that the songs of the
+        // next folders take its place instead of fresh memory.
+        folder.files = {};
     }
     m_previous = std::move(m_current);
     m_current.clear();
@@ -190,8 +200,11 @@ void SongFolderReader::startPass(const Scan &scan, Progress &progress)
         m_supportTabs = !m_supportTabs;
     }
     qsizetype files = 0;
-    for (const FolderScan &folder : scan.folders)
+    for (const FolderScan &folder : scan.folders) {
         files += folder.files.size();
+        progress.readFilesLeft += std::count_if(folder.files.cbegin(), folder.files.cend(),
+                                                [](const SongFile &file) { return file.content.has_value(); });
+    }
     // What a pass left unfinished made is dropped with its songs.
     m_current.clear();
     m_searchableTexts.clear();

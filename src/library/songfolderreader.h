@@ -86,7 +86,8 @@ public:
         bool finished = false;
         qsizetype folder = 0;
         qsizetype file = 0;
-        QList<SongPtr> songs; // so far
+        qsizetype readFilesLeft = 0; // files the scan read whose songs are still to be made
+        QList<SongPtr> songs;        // so far
     };
     // The same a slice at a time: the songs of up to files more files of the scan go to progress.songs; true once
     // the scan's last file is done, which ends the pass. Nothing else may read the folder until then; a pass left

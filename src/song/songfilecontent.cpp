@@ -18,8 +18,9 @@ SongFileContent SongFileContent::read(const QString &path, qint64 expectedSize)
 
 void SongFileContent::leaveTextToFile()
 {
-    if (!text || metadata.title().isEmpty() || metadata.key().isEmpty())
-        return; // the song takes its title or key from the text
+    // The key was worked out with the read, from a directive or the first chords; a title is not.
+    if (!text || metadata.title().isEmpty())
+        return; // the song takes its title from the text
     text.reset();
     textLeftToFile = true;
 }

@@ -15,8 +15,8 @@ struct SongFileContent
     // The file at path, expected to hold expectedSize bytes (-1: unknown), decoded as a song is.
     static SongFileContent read(const QString &path, qint64 expectedSize);
 
-    // Drops the text when a song made from the content needs no more than the metadata to be listed (a title and
-    // a key directive): it reads the text from its file when asked. A library load keeps few texts so.
+    // Drops the text when a song made from the content needs no more than the metadata and the key to be listed
+    // (a title directive): it reads the text from its file when asked. A library load keeps few texts so.
     void leaveTextToFile();
     // The file was read, whether its text is still here or not.
     bool wasRead() const { return text || textLeftToFile; }
