@@ -84,7 +84,9 @@ void Songs::refreshInBackground()
     if (folder.isEmpty())
         return;
     createFolder(folder);
-    m_load.emplace();
+    // Made whole and moved in: Clang does not count a nested struct with member initializers as default
+    // constructible for std::optional::emplace().
+    m_load.emplace(Load{});
     Load &load = *m_load;
     load.timer.start();
     load.root = folder;
