@@ -295,6 +295,27 @@ bool PlaylistsViewController::shouldSelectRow(int row)
     if (!entry)
         return false;
     const SongPtr song = resolved(entry);
+    // An entry not found while the library loads may be among the songs still being read: the row is taken now,
+    // its song shown once they are (unless another row was chosen meanwhile), never a false "Song not found".
+    m_entryAwaitingLibrary = nullptr;
+    if (Songs *songs = AppContext::instance()->songs(); !song && songs && songs->isLoading()) {
+        m_entryAwaitingLibrary = entry;
+        songs->whenLoaded(this, [this, row, entry] {
+            // The playlists read again when the load is taken hold new entries of the same songs.
+            const SongPtr now = entryForRow(row);
+            if (std::exchange(m_entryAwaitingLibrary, nullptr) != entry || !isSameEntry(now, entry))
+                return;
+            m_songsTable->selectRowAlone(row);
+            showEntry(row, now, resolved(now));
+        });
+        return true;
+    }
+    showEntry(row, entry, song);
+    return true;
+}
+
+void PlaylistsViewController::showEntry(int row, const SongPtr &entry, const SongPtr &song)
+{
     VellorinAppDelegate *delegate = application();
     if (!song) {
         Dialogs::Alert alert;
@@ -312,7 +333,6 @@ bool PlaylistsViewController::shouldSelectRow(int row)
     if (delegate && song && !key.isEmpty())
         delegate->setTranspose(song->deltaForTransposeKey(key));
     fillMenusForEntry(entry, song);
-    return true;
 }
 
 void PlaylistsViewController::fillMenusForEntry(const SongPtr &entry, const SongPtr &song)

@@ -124,6 +124,8 @@ private:
     // Row steps.
     SongPtr entryForRow(int row) const;
     static SongPtr resolved(const SongPtr &entry);
+    // Shows the entry's song (found for it) as the row chosen, or tells that it is missing.
+    void showEntry(int row, const SongPtr &entry, const SongPtr &song);
     // Makes the row's song the current song in the entry's key; a missing song is reported and leaves no
     // current song.
     bool shouldSelectRow(int row);
@@ -160,4 +162,6 @@ private:
     // reference and key.
     int m_shownRow = -1;
     SongPtr m_shownEntry;
+    // The entry chosen while the library loads, shown once the songs are read unless another is chosen meanwhile.
+    SongPtr m_entryAwaitingLibrary;
 };

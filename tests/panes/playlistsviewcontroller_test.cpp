@@ -4,6 +4,7 @@
 
 #include "doubleclicktextview.h"
 #include "failingwrites.h"
+#include "libraryload.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
 #include "openedurls.h"
@@ -190,6 +191,24 @@ TEST_F(PlaylistsPaneTest, AnEntryShowsItsSongInTheEntrysKey)
     pane().selectCurrentSong();
     EXPECT_EQ(shownTransposition(), 0);
     EXPECT_EQ(pane().selectedSongIndices(), QList<int>{3});
+}
+
+// An entry the library does not hold yet may be among the songs a load is still reading: chosen meanwhile, it is
+// shown once they are read, and never reported missing before.
+TEST_F(PlaylistsPaneTest, AnEntryChosenWhileTheLibraryLoadsIsShownOnceItsSongIsRead)
+{
+    choosePlaylist("Set1");
+    clickEntry(1);
+    write("Lost Song.pro", "{title: Lost Song}\n{subtitle: Nobody}\n[C]Found again\n");
+    delegate->songs()->refreshInBackground();
+    ASSERT_TRUE(delegate->songs()->isLoading());
+    clickEntry(4);
+    ASSERT_TRUE(waitForLibrary(*delegate->songs()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "no Song not found";
+    ASSERT_TRUE(currentSong());
+    EXPECT_EQ(currentSong()->title(), "Lost Song");
+    EXPECT_EQ(pane().selectedSongIndices(), QList<int>{4});
 }
 
 TEST_F(PlaylistsPaneTest, TheSameSongTwiceInAPlaylistIsChosenInEachRowsKey)
