@@ -85,10 +85,14 @@ void VellorinAppDelegate::openDocument()
     panel.allowsOtherFileTypes = true;
     panel.allowsMultipleSelection = true;
     const QStringList paths = m_dialogs.runOpenPanel(panel);
-    if (paths.isEmpty() || !saveCurrentSongInteractive(true))
+    if (paths.isEmpty())
         return;
-    // Whether a file is the library's own or is imported is known once the library is read.
-    m_songs->whenLoaded(this, [this, paths] { openChosenFiles(paths); });
+    // Whether a file is the library's own or is imported is known once the library is read; the question to save
+    // comes after that wait, so it covers edits made while waiting.
+    m_songs->whenLoaded(this, [this, paths] {
+        if (saveCurrentSongInteractive(true))
+            openChosenFiles(paths);
+    });
 }
 
 void VellorinAppDelegate::openChosenFiles(const QStringList &paths)
