@@ -151,12 +151,14 @@ void Midi::midiReceived(const VXMidiSource &source, const std::uint8_t *bytes, s
     QMetaObject::invokeMethod(
         this,
         [this, event = *event] {
-            ModalGate::whenNoQuestion(this, [this, event] {
-                if (Songs *songs = AppContext::instance()->songs())
-                    songs->whenLoaded(this, [this, event] { selectSong(event); });
-                else
-                    selectSong(event);
-            });
+            // The question asked last is waited for last: one opened while the library loads holds the step.
+            const auto selectWhenNoQuestion = [this, event] {
+                ModalGate::whenNoQuestion(this, [this, event] { selectSong(event); });
+            };
+            if (Songs *songs = AppContext::instance()->songs())
+                songs->whenLoaded(this, selectWhenNoQuestion);
+            else
+                selectWhenNoQuestion();
         },
         Qt::QueuedConnection);
 }
