@@ -6,6 +6,7 @@
 #include "categoryname.h"
 #include "dialogs.h"
 #include "filename.h"
+#include "filepath.h"
 #include "midi.h"
 #include "panecontrollers.h"
 #include "pdfsong.h"
@@ -45,7 +46,8 @@ void SongListViewController::deleteSelectedSongs()
     VellorinAppDelegate *delegate = VellorinAppDelegate::instance();
     if (Midi *midi = delegate ? delegate->midi() : nullptr) {
         for (const SongPtr &song : songs)
-            midi->deleteSong(*song);
+            if (song->path().isEmpty() || !FilePath::isFile(song->path())) // a song left where it was keeps it
+                midi->deleteSong(*song);
     }
     refresh();
     if (deletesShown)
