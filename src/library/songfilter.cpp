@@ -263,6 +263,12 @@ void SongFilter::takePrepared(std::vector<SongTexts> prepared)
     }
 }
 
+void SongFilter::makeRoom(qsizetype texts)
+{
+    m_texts.reserve(m_texts.size() + size_t(texts));
+    m_textsIndexes.reserve(m_textsIndexes.size() + texts);
+}
+
 void SongFilter::keepOnly(const QList<SongPtr> &songs)
 {
     m_answers.clear();

@@ -56,6 +56,9 @@ public:
     // Keeps texts made elsewhere (while a library loads, on its threads), so the first search folds only
     // what has changed since.
     void takePrepared(std::vector<SongTexts> prepared);
+    // Room for this many more prepared texts, made at once: grown slice by slice, the room of a large load would
+    // end up half as large again as it needs.
+    void makeRoom(qsizetype texts);
     // Forgets the texts of songs not in the list, and every kept answer.
     void keepOnly(const QList<SongPtr> &songs);
 

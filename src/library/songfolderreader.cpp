@@ -16,7 +16,6 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -39,57 +38,101 @@ SongFolderReader::Request SongFolderReader::request(const QString &root)
     return request;
 }
 
-SongFolderReader::Scan SongFolderReader::scan(const Request &request, const std::atomic<bool> &cancelled)
+QList<FolderListing::Entry> SongFolderReader::scan(const Request &request, const std::atomic<bool> &cancelled,
+                                                   const Sink &sink)
 {
-    Scan scan{request.root,
-              request.sortIPodStyle,
-              FolderListing::sortedEntries(request.root, FolderListing::Stamps::With),
-              {}};
-    QStringList categories;
-    scan.folders.append(scanFolder(request.root, QString(), scan.rootEntries, request, cancelled, &categories));
-    for (const QString &category : std::as_const(categories)) {
+    // Every folder is listed before a file is read, so that the first piece can tell how many songs are coming.
+    const QList<FolderListing::Entry> rootEntries =
+        FolderListing::sortedEntries(request.root, FolderListing::Stamps::With);
+    QList<ListedFolder> folders{{request.root, QString(), rootEntries, 0}};
+    for (const FolderListing::Entry &entry : rootEntries) {
+        if (cancelled)
+            return rootEntries;
+        if (!entry.isDir)
+            continue;
+        QElapsedTimer timer;
+        timer.start();
+        const QString folder = QDir(request.root).filePath(entry.name);
+        QList<FolderListing::Entry> entries = FolderListing::sortedEntries(folder, FolderListing::Stamps::With);
+        folders.append({folder, entry.name, std::move(entries), timer.nsecsElapsed()});
+    }
+    qsizetype files = 0;
+    qsizetype readFiles = 0;
+    for (const ListedFolder &listed : std::as_const(folders)) {
+        const QDir dir(listed.folder);
+        for (const FolderListing::Entry &entry : listed.entries)
+            if (!entry.isDir)
+                if (const std::optional<SongFile> file =
+                        songFile(dir.filePath(entry.name), entry.stamp, request.supportPDF)) {
+                    ++files;
+                    readFiles += isRead(*file, request);
+                }
+    }
+    const Sink handOver = [&sink, files, readFiles, first = true](FolderScan piece) mutable {
+        if (std::exchange(first, false)) {
+            piece.scanFiles = files;
+            piece.scanReadFiles = readFiles;
+        }
+        sink(std::move(piece));
+    };
+    for (ListedFolder &listed : folders) {
         if (cancelled)
             break;
-        const QString folder = QDir(request.root).filePath(category);
-        scan.folders.append(scanFolder(
-            folder, category, FolderListing::sortedEntries(folder, FolderListing::Stamps::With), request, cancelled));
+        scanFolder(listed, request, cancelled, handOver);
+        listed.entries = {};
     }
-    return scan;
+    return rootEntries;
 }
 
-SongFolderReader::FolderScan SongFolderReader::scanFolder(const QString &folder, const QString &category,
-                                                          const QList<FolderListing::Entry> &entries,
-                                                          const Request &request, const std::atomic<bool> &cancelled,
-                                                          QStringList *subfolders)
+void SongFolderReader::scanFolder(const ListedFolder &listed, const Request &request,
+                                  const std::atomic<bool> &cancelled, const Sink &sink)
 {
     QElapsedTimer timer;
     timer.start();
-    FolderScan scan{folder, category, {}, 0, {}};
+    const QString &folder = listed.folder;
+    const QString &category = listed.category;
+    const QList<FolderListing::Entry> &entries = listed.entries;
+    FolderScan piece{folder, category, {}, 0, {}, 0, 0};
     const bool exists = FileStamp::of(folder).exists();
     if (!exists || !FilePath::isReadable(folder)) {
-        scan.log.append(
+        piece.log.append(
             QStringLiteral("Error reading %1: %2")
                 .arg(folder, exists ? QStringLiteral("permission denied") : QStringLiteral("no such folder")));
-        return scan;
+        sink(std::move(piece));
+        return;
     }
     const QDir dir(folder);
-    scan.files.reserve(entries.size());
-    for (const FolderListing::Entry &entry : entries) {
-        if (entry.isDir) {
-            if (subfolders)
-                subfolders->append(entry.name);
-        } else if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, request.supportPDF)) {
-            scan.songCount += file->isCounted;
-            scan.files.append(std::move(*file));
+    // A batch at a time: the records of a large folder never wait in memory all at once, as the songs of each
+    // batch are made while the next is read; each text is dropped on its reading thread once what the song and the
+    // search need is taken from it.
+    qint64 handingOverNs = 0;
+    const auto handOver = [&] {
+        const qint64 start = timer.nsecsElapsed();
+        sink(std::exchange(piece, FolderScan{folder, category, {}, 0, {}, 0, 0}));
+        handingOverNs += timer.nsecsElapsed() - start;
+    };
+    for (qsizetype index = 0; index < entries.size() && !cancelled; ++index) {
+        const FolderListing::Entry &entry = entries[index];
+        if (entry.isDir)
+            continue;
+        if (std::optional<SongFile> file = songFile(dir.filePath(entry.name), entry.stamp, request.supportPDF)) {
+            if (piece.files.isEmpty())
+                piece.files.reserve(std::min(kFilesPerBatch, entries.size() - index));
+            piece.songCount += file->isCounted;
+            piece.files.append(std::move(*file));
+            if (piece.files.size() == kFilesPerBatch) {
+                readNewTexts(std::span<SongFile>(piece.files.data(), piece.files.size()), request, cancelled);
+                handOver();
+            }
         }
     }
-    // A batch at a time: the texts of a large folder never wait in memory all at once; each is dropped on its
-    // reading thread once what the song and the search need is taken from it.
-    for (qsizetype from = 0; from < scan.files.size() && !cancelled; from += kFilesPerBatch)
-        readNewTexts(std::span<SongFile>(scan.files.data() + from, std::min(kFilesPerBatch, scan.files.size() - from)),
-                     request, cancelled);
-    scan.log.append(QStringLiteral("read songs in %1 in %2 ms").arg(folder).arg(timer.nsecsElapsed() / 1e6));
-    return scan;
+    if (cancelled)
+        return;
+    readNewTexts(std::span<SongFile>(piece.files.data(), piece.files.size()), request, cancelled);
+    piece.log.append(QStringLiteral("read songs in %1 in %2 ms")
+                         .arg(folder)
+                         .arg((listed.listingNs + timer.nsecsElapsed() - handingOverNs) / 1e6));
+    handOver();
 }
 
 std::optional<SongFolderReader::SongFile> SongFolderReader::songFile(const QString &path, const FileStamp &stamp,
@@ -107,11 +150,8 @@ void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &re
 {
     QList<SongFile *> unread;
     for (SongFile &file : files)
-        if (file.isText) {
-            const auto known = request.known.constFind(file.path);
-            if (known == request.known.cend() || *known != file.stamp)
-                unread.append(&file);
-        }
+        if (isRead(file, request))
+            unread.append(&file);
     if (unread.isEmpty())
         return;
     // Most of a first load is decoding and the fresh memory the texts fill, which spread over the cores; a
@@ -122,6 +162,14 @@ void SongFolderReader::readNewTexts(std::span<SongFile> files, const Request &re
         if (!cancelled)
             readContent(*file, sortIPodStyle);
     });
+}
+
+bool SongFolderReader::isRead(const SongFile &file, const Request &request)
+{
+    if (!file.isText)
+        return false;
+    const auto known = request.known.constFind(file.path);
+    return known == request.known.cend() || *known != file.stamp;
 }
 
 void SongFolderReader::readContent(SongFile &file, bool sortIPodStyle)
@@ -152,13 +200,6 @@ SongPtr SongFolderReader::readAhead(const QString &path, bool supportPDF)
     return song;
 }
 
-QList<SongPtr> SongFolderReader::songsOf(Scan &scan)
-{
-    Progress progress;
-    songsOf(scan, progress, std::numeric_limits<qsizetype>::max());
-    return std::move(progress.songs);
-}
-
 bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
 {
     if (progress.finished)
@@ -167,7 +208,7 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         startPass(scan, progress);
     // The texts and keys of the files read go to room made once for the slice: grown as they come, a first
     // load's would leave a few megabytes of freed memory behind.
-    const qsizetype read = std::min(files, progress.readFilesLeft);
+    const qsizetype read = readFilesAhead(scan, progress, files);
     m_searchableTexts.reserve(m_searchableTexts.size() + size_t(read));
     m_sortKeys.reserve(m_sortKeys.size() + size_t(read));
     for (; progress.folder < scan.folders.size(); ++progress.folder, progress.file = 0) {
@@ -175,7 +216,6 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         for (; progress.file < folder.files.size(); ++progress.file) {
             if (files-- == 0)
                 return false;
-            progress.readFilesLeft -= folder.files[progress.file].content.has_value();
             if (SongPtr song = songOf(folder.files[progress.file], scan.sortIPodStyle)) {
                 song->setCategory(folder.category);
                 progress.songs.append(std::move(song));
@@ -187,6 +227,8 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         // next folders take its place instead of fresh memory.
         folder.files = {};
     }
+    if (!scan.complete)
+        return false;
     m_previous = std::move(m_current);
     m_current.clear();
     progress.finished = true;
@@ -199,18 +241,26 @@ void SongFolderReader::startPass(const Scan &scan, Progress &progress)
         m_previous.clear();
         m_supportTabs = !m_supportTabs;
     }
-    qsizetype files = 0;
-    for (const FolderScan &folder : scan.folders) {
-        files += folder.files.size();
-        progress.readFilesLeft += std::count_if(folder.files.cbegin(), folder.files.cend(),
-                                                [](const SongFile &file) { return file.content.has_value(); });
-    }
     // What a pass left unfinished made is dropped with its songs.
     m_current.clear();
     m_searchableTexts.clear();
     m_sortKeys.clear();
-    m_current.reserve(files);
-    progress.songs.reserve(files);
+    m_current.reserve(scan.files);
+    progress.songs.reserve(scan.files);
+}
+
+qsizetype SongFolderReader::readFilesAhead(const Scan &scan, const Progress &progress, qsizetype files)
+{
+    qsizetype read = 0;
+    qsizetype file = progress.file;
+    for (qsizetype folder = progress.folder; folder < scan.folders.size() && files > 0; ++folder, file = 0) {
+        const QList<SongFile> &folderFiles = scan.folders[folder].files;
+        const qsizetype taken = std::min(files, folderFiles.size() - file);
+        read += std::count_if(folderFiles.cbegin() + file, folderFiles.cbegin() + file + taken,
+                              [](const SongFile &each) { return each.content.has_value(); });
+        files -= taken;
+    }
+    return read;
 }
 
 SongPtr SongFolderReader::songOf(SongFile &file, bool sortIPodStyle)

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -24,8 +25,9 @@ using SongPtr = std::shared_ptr<Song>;
 
 // A file counts as unchanged while its path and stamp (size, modification time, inode) are those it was read with; the
 // result is then the same as reading every file afresh. A read has two steps: scan() lists the folders and reads the
-// files on any thread (worker threads of its own), touching nothing but the files and their texts; songsOf() then
-// makes or reuses the songs on the main thread. Everything else is main thread only.
+// files on any thread (worker threads of its own), touching nothing but the files and their texts, and hands them
+// over a piece at a time; songsOf() makes or reuses the songs of the pieces handed over on the main thread, while the
+// scan reads the next ones. Everything else is main thread only.
 class SongFolderReader
 {
 public:
@@ -41,7 +43,7 @@ public:
         SongFilter::SongTexts searched; // what the song made from the content is searched by, once read
         SongOrder::Keys sortKeys;       // and sorted by
     };
-    // One folder as scan() found it.
+    // A piece of one folder as scan() hands it over: a batch of its files, read.
     struct FolderScan
     {
         QString folder;
@@ -49,9 +51,15 @@ public:
         QList<SongFile> files;
         // Its song files as Categories counts them.
         int songCount = 0;
-        // Its one-line diagnostics, written by songsOf() on the main thread.
+        // The folder's one-line diagnostics, in its last piece; written by songsOf() on the main thread.
         QStringList log;
+        // In a scan's first piece: the song files of the whole scan, and how many of them it reads, so that room for
+        // their songs is made once.
+        qsizetype scanFiles = 0;
+        qsizetype scanReadFiles = 0;
     };
+    // Takes each piece as soon as it is read.
+    using Sink = std::function<void(FolderScan piece)>;
     // What a scan needs, taken on the main thread: the song folder, the settings that decide what is a song, and
     // the files the last pass read with their stamps (unchanged files are not read again).
     struct Request
@@ -61,37 +69,63 @@ public:
         bool sortIPodStyle = false;
         QHash<QString, FileStamp> known;
     };
-    // The song folder's own songs, then each category's, as scan() found them.
+    // The song folder's own songs, then each category's, as scan() handed them over so far.
     struct Scan
     {
+        Scan() = default;
+        explicit Scan(const Request &request)
+            : root(request.root)
+            , sortIPodStyle(request.sortIPodStyle)
+        {}
+        // Adds a piece handed over.
+        void add(FolderScan piece)
+        {
+            if (folders.isEmpty()) {
+                files = piece.scanFiles;
+                readFiles = piece.scanReadFiles;
+            }
+            folders.append(std::move(piece));
+        }
+        // Every piece is in: what scan() answers goes here.
+        void finish(QList<FolderListing::Entry> entries)
+        {
+            rootEntries = std::move(entries);
+            complete = true;
+        }
+
         QString root;
         // The setting the sort keys of the files read were worked out with.
         bool sortIPodStyle = false;
         QList<FolderListing::Entry> rootEntries;
         QList<FolderScan> folders;
+        bool complete = false;
+        // Of the whole scan, as its first piece tells.
+        qsizetype files = 0;
+        qsizetype readFiles = 0;
     };
 
     // What a scan of the song folder at root needs, from the settings and the last pass.
     Request request(const QString &root);
     // Lists the song folder and its categories and reads the files that are new or changed since the request's
-    // pass. Any thread; stops early (with what it has) once cancelled is set.
-    static Scan scan(const Request &request, const std::atomic<bool> &cancelled);
-    // The songs the scan found, in its order: the last pass's song for every file it still holds, else one made
-    // from what was read. Ends a pass: what this scan did not find is forgotten.
-    QList<SongPtr> songsOf(Scan &scan);
-    // How far songsOf() has gone through a scan taken a slice at a time.
+    // pass, handing them to sink in order, a batch of files at a time as soon as they are read: every folder in one
+    // piece at least. Answers the song folder's entries. Any thread (sink is called on it); stops early once
+    // cancelled is set.
+    static QList<FolderListing::Entry> scan(const Request &request, const std::atomic<bool> &cancelled,
+                                            const Sink &sink);
+    // How far songsOf() has gone through a scan.
     struct Progress
     {
         bool started = false;
         bool finished = false;
         qsizetype folder = 0;
         qsizetype file = 0;
-        qsizetype readFilesLeft = 0; // files the scan read whose songs are still to be made
-        QList<SongPtr> songs;        // so far
+        QList<SongPtr> songs; // so far
     };
-    // The same a slice at a time: the songs of up to files more files of the scan go to progress.songs; true once
-    // the scan's last file is done, which ends the pass. Nothing else may read the folder until then; a pass left
-    // unfinished changes nothing but the files read on its behalf.
+    // The songs the scan found, in its order, a slice at a time: the last pass's song for every file it still holds,
+    // else one made from what was read. The songs of up to files more files handed over go to progress.songs; true
+    // once the last file of a complete scan is done, which ends the pass: what the scan did not find is forgotten.
+    // Nothing else may read the folder until then; a pass left unfinished changes nothing but the files read on its
+    // behalf.
     bool songsOf(Scan &scan, Progress &progress, qsizetype files);
 
     // The song of the file read on its own, taken as the last pass's song for it: the next pass keeps this
@@ -114,12 +148,20 @@ private:
         int generation = 0;
     };
 
-    // The songs of one folder by name, ignoring case: song text files and tab files, PDF files while
-    // PDF songs are on; hidden entries are skipped. The names of the folder's sub-folders go to *subfolders
-    // when asked. A folder that cannot be listed gives no songs and is logged.
-    static FolderScan scanFolder(const QString &folder, const QString &category,
-                                 const QList<FolderListing::Entry> &entries, const Request &request,
-                                 const std::atomic<bool> &cancelled, QStringList *subfolders = nullptr);
+    // A folder of a scan, listed before any file is read.
+    struct ListedFolder
+    {
+        QString folder;
+        QString category;
+        QList<FolderListing::Entry> entries;
+        qint64 listingNs = 0;
+    };
+    // Hands the songs of one folder by name, ignoring case, to sink: song text files and tab files, PDF files while
+    // PDF songs are on; hidden entries are skipped. A folder that cannot be listed gives no songs and is logged.
+    static void scanFolder(const ListedFolder &listed, const Request &request, const std::atomic<bool> &cancelled,
+                           const Sink &sink);
+    // Whether the scan reads the file, which the request does not know unchanged.
+    static bool isRead(const SongFile &file, const Request &request);
     // The file at path, whose stamp the listing has just taken, when it is a song file.
     static std::optional<SongFile> songFile(const QString &path, const FileStamp &stamp, bool supportPDF);
     // Reads the text files the request does not know unchanged, several at once; none once cancelled.
@@ -128,6 +170,8 @@ private:
     static void readContent(SongFile &file, bool sortIPodStyle);
     // Forgets the current pass's songs and makes room for the scan's.
     void startPass(const Scan &scan, Progress &progress);
+    // Of the next files (up to files) of the scan whose songs are to be made, those the scan read.
+    static qsizetype readFilesAhead(const Scan &scan, const Progress &progress, qsizetype files);
     // The song of a file of the scan; null for a file that holds no text.
     SongPtr songOf(SongFile &file, bool sortIPodStyle);
     // The song of the file: the last pass's (known), else one made from what was read.

@@ -136,6 +136,11 @@ void SongOrder::takePrepared(std::vector<std::pair<const Song *, Keys>> prepared
         m_keys.insert_or_assign(song, std::move(keys));
 }
 
+void SongOrder::makeRoom(qsizetype keys)
+{
+    m_keys.reserve(m_keys.size() + size_t(keys));
+}
+
 void SongOrder::useSortIPodStyle(bool sortIPodStyle)
 {
     if (sortIPodStyle != m_sortIPodStyle)

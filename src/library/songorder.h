@@ -37,6 +37,8 @@ public:
     // Keeps keys made elsewhere (while a library loads, on its threads) with the setting sortIPodStyle, so the next
     // sort works out only what has changed since.
     void takePrepared(std::vector<std::pair<const Song *, Keys>> prepared, bool sortIPodStyle);
+    // Room for this many more prepared keys, made at once.
+    void makeRoom(qsizetype keys);
     // Sorts as the comparison orders; songs the comparison finds equal keep their order.
     void sort(QList<SongPtr> &songs, Comparison comparison);
     // Sorts songs likewise and merges them into sorted, which is in that order already: the same as sorting sorted

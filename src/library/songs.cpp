@@ -5,6 +5,7 @@
 #include "librarysettings.h"
 #include "log.h"
 #include "prefs.h"
+#include "scanqueue.h"
 #include "song.h"
 #include "songorder.h"
 #include "textfile.h"
@@ -28,6 +29,8 @@ const QString kSampleSongName = QStringLiteral("Greensleeves.pro");
 // The files whose songs a background load makes in one turn of the event loop: a few milliseconds' work, so a
 // keystroke never waits long for the library to be taken.
 constexpr qsizetype kFilesPerTurn = 2000;
+// The pieces a background scan reads ahead of the songs made: enough that the main thread rarely waits for one.
+constexpr qsizetype kPiecesAhead = 4;
 
 QString elapsedMs(const QElapsedTimer &timer)
 {
@@ -53,7 +56,7 @@ Songs::Songs() = default;
 Songs::~Songs()
 {
     cancelLoad();
-    for (QFuture<SongFolderReader::Scan> &scan : m_cancelledScans)
+    for (ScanFuture &scan : m_cancelledScans)
         scan.waitForFinished();
 }
 
@@ -73,7 +76,7 @@ void Songs::refresh()
     if (folder.isEmpty())
         return;
     createFolder(folder);
-    adopt(scanNow(folder), timer);
+    adopt(folder, timer);
 }
 
 void Songs::refreshInBackground()
@@ -84,54 +87,62 @@ void Songs::refreshInBackground()
     if (folder.isEmpty())
         return;
     createFolder(folder);
+    QElapsedTimer timer;
+    timer.start();
+    const SongFolderReader::Request request = m_reader.request(folder);
     // Made whole and moved in: Clang does not count a nested struct with member initializers as default
     // constructible for std::optional::emplace().
     m_load.emplace(Load{});
     Load &load = *m_load;
-    load.timer.start();
     load.root = folder;
-    load.watcher = std::make_unique<QFutureWatcher<SongFolderReader::Scan>>();
+    load.adoption.emplace(SongFolderReader::Scan(request), timer, kFilesPerTurn);
+    load.nextTurn = std::make_unique<QTimer>();
+    load.nextTurn->setSingleShot(true);
+    QObject::connect(load.nextTurn.get(), &QTimer::timeout, load.nextTurn.get(), [this] { adoptionTurn(); });
+    load.queue = std::make_shared<ScanQueue>(kPiecesAhead, load.nextTurn.get());
+    load.watcher = std::make_unique<QFutureWatcher<QList<FolderListing::Entry>>>();
     QObject::connect(load.watcher.get(), &QFutureWatcherBase::finished, load.watcher.get(), [this] { loadFinished(); });
     // A pool of its own: the scan waits on the reading threads, which must never wait for it in turn.
     static QThreadPool loader;
-    load.watcher->setFuture(
-        QtConcurrent::run(&loader, [request = m_reader.request(folder), cancelled = load.cancelled] {
-            return SongFolderReader::scan(request, *cancelled);
-        }));
+    load.watcher->setFuture(QtConcurrent::run(&loader, [request, queue = load.queue] {
+        return SongFolderReader::scan(request, queue->cancelled(),
+                                      [&queue](SongFolderReader::FolderScan piece) { queue->push(std::move(piece)); });
+    }));
 }
 
 void Songs::cancelLoad()
 {
     if (!m_load)
         return;
-    *m_load->cancelled = true;
+    m_load->queue->cancel();
     if (m_load->watcher)
         m_cancelledScans.append(m_load->watcher->future());
     m_load.reset();
-    m_cancelledScans.removeIf([](const QFuture<SongFolderReader::Scan> &scan) { return scan.isFinished(); });
+    m_cancelledScans.removeIf([](const ScanFuture &scan) { return scan.isFinished(); });
 }
 
 void Songs::loadFinished()
 {
     Load &load = *m_load;
-    load.adoption.emplace(load.watcher->future().takeResult(), load.timer, kFilesPerTurn);
+    load.rootEntries = load.watcher->future().takeResult();
     // The watcher is emitting the signal that called this: it goes once that is done.
     load.watcher.release()->deleteLater();
-    load.nextTurn = std::make_unique<QTimer>();
-    load.nextTurn->setSingleShot(true);
-    QObject::connect(load.nextTurn.get(), &QTimer::timeout, load.nextTurn.get(), [this] { adoptionTurn(); });
-    adoptionTurn();
+    load.nextTurn->start(0);
 }
 
 void Songs::adoptionTurn()
 {
+    // Else the next piece handed over, or the end of the scan, starts the next turn.
+    if (!takeHandedOver(*m_load))
+        return;
     if (!adoptSlice(*m_load->adoption)) {
         m_load->nextTurn->start(0);
         return;
     }
-    // The timer is emitting the signal that called this, but for the first turn: it goes once that is done.
+    // The timer is emitting the signal that called this: it goes once that is done.
     m_load->nextTurn.release()->deleteLater();
-    m_load.reset();
+    // A scan dropped before it is done (the song folder changed) is stopped.
+    cancelLoad();
     if (m_loadedHandler)
         m_loadedHandler();
     for (auto &[context, action] : std::exchange(m_whenLoaded, {}))
@@ -139,6 +150,40 @@ void Songs::adoptionTurn()
             action();
     if (std::exchange(m_refreshAfterLoad, false) && !m_load)
         refreshInBackground();
+}
+
+bool Songs::takeHandedOver(Load &load)
+{
+    Adoption &adoption = *load.adoption;
+    if (adoption.scan.complete)
+        return true;
+    // No more than a turn's worth: what the main thread has not made yet waits in the queue, whose bound holds the
+    // scan back.
+    qsizetype toMake = adoption.filesToMake();
+    bool drained = false;
+    while (toMake < adoption.filesPerTurn && !drained) {
+        std::optional<SongFolderReader::FolderScan> piece = load.queue->take();
+        drained = !piece;
+        if (piece) {
+            toMake += piece->files.size();
+            adoption.scan.add(std::move(*piece));
+        }
+    }
+    if (drained && load.rootEntries) {
+        adoption.scan.finish(*std::move(load.rootEntries));
+        offerSampleSong(adoption);
+        return true;
+    }
+    // A turn's worth at least, so that a small library is taken in one turn once its scan is done.
+    return toMake >= adoption.filesPerTurn;
+}
+
+qsizetype Songs::Adoption::filesToMake() const
+{
+    qsizetype files = -made.file;
+    for (qsizetype folder = made.folder; folder < scan.folders.size(); ++folder)
+        files += scan.folders[folder].files.size();
+    return files;
 }
 
 void Songs::whenLoaded(QObject *context, std::function<void()> action)
@@ -149,18 +194,43 @@ void Songs::whenLoaded(QObject *context, std::function<void()> action)
         action();
 }
 
-SongFolderReader::Scan Songs::scanNow(const QString &root)
+void Songs::scanNow(const QString &root, SongFolderReader::Scan &scan, const std::function<void()> &whenRead)
 {
     const std::atomic<bool> carryOn{false};
-    return SongFolderReader::scan(m_reader.request(root), carryOn);
+    const SongFolderReader::Request request = m_reader.request(root);
+    scan = SongFolderReader::Scan(request);
+    scan.finish(SongFolderReader::scan(request, carryOn, [&scan, &whenRead](SongFolderReader::FolderScan piece) {
+        scan.add(std::move(piece));
+        if (whenRead)
+            whenRead();
+    }));
 }
 
-void Songs::adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer)
+void Songs::adopt(const QString &root, const QElapsedTimer &timer)
 {
-    // All in one slice: nothing waits for a read that blocks anyway, and one sort is less work than merging slices.
-    Adoption adoption(std::move(scan), timer, std::numeric_limits<qsizetype>::max());
+    // The songs of each piece are made as soon as it is read, so that the files of a piece only are held at once;
+    // then sorted all at once: nothing waits for a read that blocks anyway, and one sort is less work than merging
+    // slices.
+    Adoption adoption(SongFolderReader::Scan(), timer, std::numeric_limits<qsizetype>::max());
+    scanNow(root, adoption.scan, [this, &adoption] { makeSongs(adoption); });
+    adoption.resort = true;
+    offerSampleSong(adoption);
     while (!adoptSlice(adoption)) {
     }
+}
+
+void Songs::offerSampleSong(Adoption &adoption)
+{
+    const QString folder = Prefs::songDirectory();
+    if (adoption.scan.root != folder || !holdsNoSong(adoption.scan))
+        return;
+    // Before the library is taken, so a new library shows the sample song at once.
+    Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
+    createSampleSong();
+    adoption.made = {};
+    adoption.ordered.clear();
+    adoption.order.reset();
+    scanNow(folder, adoption.scan);
 }
 
 bool Songs::adoptSlice(Adoption &adoption)
@@ -169,14 +239,8 @@ bool Songs::adoptSlice(Adoption &adoption)
     const QString folder = Prefs::songDirectory();
     if (scan.root != folder)
         return true;
-    if (!adoption.made.started && holdsNoSong(scan)) {
-        // Before the library is taken, so a new library shows the sample song at once.
-        Log::write(QStringLiteral("No songs, creating sample Greensleeves"));
-        createSampleSong();
-        scan = scanNow(folder);
-    }
     // A small library is taken in one turn.
-    const bool firstTurn = !adoption.made.started;
+    const bool firstTurn = adoption.turns++ == 0;
     // What was sorted in earlier turns no longer holds when the order or a stored song changed since.
     if (adoption.order && *adoption.order != currentListOrder()) {
         adoption.resort = true;
@@ -207,15 +271,25 @@ bool Songs::adoptSlice(Adoption &adoption)
 bool Songs::makeSlice(Adoption &adoption)
 {
     const qsizetype madeBefore = adoption.made.songs.size();
+    const bool made = makeSongs(adoption);
+    // Each list of the library is all songs in the current order, filtered: one order serves them all, made a
+    // slice at a time.
+    m_order.mergeInto(adoption.ordered, adoption.made.songs.sliced(madeBefore), SongOrder::current());
+    adoption.order = currentListOrder();
+    return made;
+}
+
+bool Songs::makeSongs(Adoption &adoption)
+{
+    if (!adoption.made.started) {
+        m_order.makeRoom(adoption.scan.readFiles);
+        m_songFilter.makeRoom(adoption.scan.readFiles);
+    }
     const bool made = m_reader.songsOf(adoption.scan, adoption.made, adoption.filesPerTurn);
     // Kept keys and texts change no order nor search the library shows, and those of songs that are never taken
     // are forgotten later.
     m_order.takePrepared(m_reader.takeSortKeys(), adoption.scan.sortIPodStyle);
     m_songFilter.takePrepared(m_reader.takeSearchableTexts());
-    // Each list of the library is all songs in the current order, filtered: one order serves them all, made a
-    // slice at a time.
-    m_order.mergeInto(adoption.ordered, adoption.made.songs.sliced(madeBefore), SongOrder::current());
-    adoption.order = currentListOrder();
     return made;
 }
 
@@ -261,14 +335,17 @@ bool Songs::holdsNoSong(const SongFolderReader::Scan &scan)
 {
     const bool hasCategory = std::any_of(scan.rootEntries.cbegin(), scan.rootEntries.cend(),
                                          [](const FolderListing::Entry &entry) { return entry.isDir; });
-    return !hasCategory && scan.folders.value(0).songCount == 0;
+    // Without categories, every piece is of the song folder itself.
+    return !hasCategory &&
+           std::all_of(scan.folders.cbegin(), scan.folders.cend(),
+                       [](const SongFolderReader::FolderScan &folder) { return folder.songCount == 0; });
 }
 
 void Songs::takeCategories(const SongFolderReader::Scan &scan)
 {
     QHash<QString, int> songCounts;
     for (const SongFolderReader::FolderScan &folder : scan.folders)
-        songCounts.insert(folder.category, folder.songCount);
+        songCounts[folder.category] += folder.songCount;
     m_categories.refresh(scan.rootEntries, songCounts);
 }
 
@@ -289,18 +366,17 @@ const QList<SongPtr> &Songs::allSongs()
         const QString root = Prefs::songDirectory();
         if (root.isEmpty())
             return none;
-        SongFolderReader::Scan scan = scanNow(root);
-        m_allSongsCache = readAllSongs(scan);
+        m_allSongsCache = readAllSongs(root);
     }
     return *m_allSongsCache;
 }
 
-QList<SongPtr> Songs::readAllSongs(SongFolderReader::Scan &scan)
+QList<SongPtr> Songs::readAllSongs(const QString &root)
 {
-    QList<SongPtr> songs = m_reader.songsOf(scan);
-    m_songFilter.takePrepared(m_reader.takeSearchableTexts());
-    m_order.takePrepared(m_reader.takeSortKeys(), scan.sortIPodStyle);
-    return songs;
+    Adoption reading(SongFolderReader::Scan(), QElapsedTimer(), std::numeric_limits<qsizetype>::max());
+    scanNow(root, reading.scan, [this, &reading] { makeSongs(reading); });
+    makeSongs(reading);
+    return std::move(reading.made.songs);
 }
 
 void Songs::setCurrentCategory(const std::optional<QString> &category)

@@ -22,13 +22,14 @@
 #include <vector>
 
 class QTimer;
+class ScanQueue;
 class Song;
 using SongPtr = std::shared_ptr<Song>;
 
 // Songs directly in the song folder belong to no category (""); each direct, non-hidden sub-folder is a
 // category holding its songs; deeper folders are not read. One library exists (AppContext::songs()).
-// Main thread only; a background load reads the files on threads of its own and hands its result back to the
-// main thread's event loop.
+// Main thread only; a background load reads the files on threads of its own and hands them back to the main
+// thread's event loop as they are read.
 class Songs
 {
 public:
@@ -132,8 +133,8 @@ private:
         // Still what the library would work out now.
         bool holdFor(const Songs &library) const;
     };
-    // A scan being taken as the library: its songs are made and sorted a slice at a time, then everything is
-    // taken at once, so that nothing ever sees a library taken in part.
+    // A scan being taken as the library: its songs are made and sorted a slice at a time, as the scan hands its files
+    // over, then everything is taken at once, so that nothing ever sees a library taken in part.
     struct Adoption
     {
         Adoption(SongFolderReader::Scan scan, const QElapsedTimer &timer, qsizetype filesPerTurn)
@@ -150,44 +151,57 @@ private:
         bool resort = false;
         std::optional<Lists> lists;
         bool listsPutOff = false;
+        int turns = 0;
+        // Of the files handed over, those whose songs are still to be made.
+        qsizetype filesToMake() const;
     };
-    // A background load: its scan runs on a worker thread until cancelled, then the main thread takes it in turns
-    // of the event loop; the library holds what it held before until the last turn.
+    // What a scan answers once it is done: the song folder's entries.
+    using ScanFuture = QFuture<QList<FolderListing::Entry>>;
+    // A background load: its scan runs on a worker thread until cancelled, handing what it reads to the main thread,
+    // which takes it in turns of the event loop; the library holds what it held before until the last turn.
     struct Load
     {
-        std::shared_ptr<std::atomic<bool>> cancelled = std::make_shared<std::atomic<bool>>(false);
-        std::unique_ptr<QFutureWatcher<SongFolderReader::Scan>> watcher;
-        QString root;
-        QElapsedTimer timer;
-        std::optional<Adoption> adoption;
         std::unique_ptr<QTimer> nextTurn;
+        std::shared_ptr<ScanQueue> queue;
+        std::unique_ptr<QFutureWatcher<QList<FolderListing::Entry>>> watcher;
+        // What the scan answered once it is done: what the queue still holds is the last of it.
+        std::optional<QList<FolderListing::Entry>> rootEntries;
+        QString root;
+        std::optional<Adoption> adoption;
     };
 
-    // The scan of the song folder, on this thread.
-    SongFolderReader::Scan scanNow(const QString &root);
-    // Takes the scan as the library (main thread): categories, the sample song in an empty library, songs,
-    // orders, tags, rows and the MIDI index. A scan of a folder that is no longer the song folder is dropped.
-    void adopt(SongFolderReader::Scan scan, const QElapsedTimer &timer);
+    // The scan of the song folder, on this thread, into scan; whenRead is called after each piece handed over.
+    void scanNow(const QString &root, SongFolderReader::Scan &scan, const std::function<void()> &whenRead = {});
+    // Reads the song folder on this thread and takes it as the library: categories, the sample song in an empty
+    // library, songs, orders, tags, rows and the MIDI index.
+    void adopt(const QString &root, const QElapsedTimer &timer);
+    // Once the adoption's scan is complete: an empty song folder gets the sample song, read at once.
+    void offerSampleSong(Adoption &adoption);
     // One turn's part of that: a slice of the songs made and merged into the order; then the lists worked out;
     // then all of it taken as the library. True once the adoption is done (or dropped).
     bool adoptSlice(Adoption &adoption);
-    // Makes the next slice of songs; true once the last is made.
+    // Makes the next slice of songs and merges it into the order; true once the last is made.
     bool makeSlice(Adoption &adoption);
+    // The same without the merge.
+    bool makeSongs(Adoption &adoption);
     Lists listsOf(const QList<SongPtr> &ordered);
     void takeAdoption(Adoption &adoption);
     // A song folder without categories nor songs.
     static bool holdsNoSong(const SongFolderReader::Scan &scan);
-    // The background load delivered its scan.
+    // The background load's scan is done.
     void loadFinished();
     // Takes the next slice of the background load's scan; once it is all taken, tells the loaded handler and
     // whoever waits.
     void adoptionTurn();
+    // Moves the pieces the background load's scan has handed over to its adoption, a turn's worth; false while
+    // there is less than that and the scan goes on.
+    bool takeHandedOver(Load &load);
     // Stops the load under way; its threads are waited for when the library goes.
     void cancelLoad();
     // The categories of the scan, with their song counts.
     void takeCategories(const SongFolderReader::Scan &scan);
-    // The songs of a scan of the song folder and its categories, with their searched texts.
-    QList<SongPtr> readAllSongs(SongFolderReader::Scan &scan);
+    // The songs of the song folder and its categories read on this thread, with their searched texts.
+    QList<SongPtr> readAllSongs(const QString &root);
     // All songs in the current order.
     QList<SongPtr> allSongsInOrder();
     // The tag lists of all songs in the current order.
@@ -210,7 +224,7 @@ private:
     std::function<void()> m_loadedHandler;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_whenLoaded;
     // Scans cancelled but maybe still running: waited for when the library goes.
-    QList<QFuture<SongFolderReader::Scan>> m_cancelledScans;
+    QList<ScanFuture> m_cancelledScans;
 
     SongFolderReader m_reader;
     SongReferenceIndex m_referenceIndex;
