@@ -175,8 +175,9 @@ TEST(SingleInstance, TheSocketsFolderIsMadeForThisUserAloneAndALinkInItsPlaceIsR
 
     // Made on first use, and a folder of ours that others could enter is closed to them.
     for (const uint modeBefore : {0u, 0777u}) {
-        if (modeBefore != 0)
+        if (modeBefore != 0) {
             ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), modeBefore), 0);
+        }
         SingleInstance first(name);
         ASSERT_TRUE(first.listen()) << modeBefore;
         EXPECT_EQ(statusOf(folder).owner, ::geteuid());
