@@ -49,9 +49,12 @@ void SongListViewController::deleteSelectedSongs()
             if (song->path().isEmpty() || !FilePath::isFile(song->path())) // a song left where it was keeps it
                 midi->deleteSong(*song);
     }
-    refresh();
-    if (deletesShown)
-        showRowInPlaceOfDeleted(firstRow);
+    // A load under way may have listed the files before they went: the rows are read again once it is taken.
+    library()->whenLoaded(this, [this, firstRow, deletesShown] {
+        refresh();
+        if (deletesShown)
+            showRowInPlaceOfDeleted(firstRow);
+    });
 }
 
 void SongListViewController::showRowInPlaceOfDeleted(int row)

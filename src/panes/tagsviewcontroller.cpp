@@ -219,9 +219,14 @@ void TagsViewController::deleteSelectedSong()
     if (m_dialogs.runAlert(alert) != Dialogs::Answer::Default)
         return;
     SongTrash::moveToTrash({song});
-    if (Songs *songs = library())
+    Songs *songs = library();
+    if (!songs)
+        return refresh();
+    // A load under way may have listed the file before it went: the library is read again once it is taken.
+    songs->whenLoaded(this, [this, songs] {
         songs->refresh();
-    refresh();
+        refresh();
+    });
 }
 
 void TagsViewController::saveLayout(VellorinWindowLayout &layout) const

@@ -5,6 +5,7 @@
 #include "categories.h"
 #include "doubleclicktextview.h"
 #include "filename.h"
+#include "libraryload.h"
 #include "logcapture.h"
 #include "mainmenus.h"
 #include "mainwindow.h"
@@ -293,6 +294,23 @@ TEST_F(SongListTest, ADeletedCurrentSongWithUnsavedEditsDoesNotComeBack)
     songList().refresh();
     EXPECT_FALSE(QFile::exists(path("Blues/Yesterday.pro")));
     EXPECT_EQ(rowTitles().indexOf("Yesterday"), -1);
+}
+
+// A load that listed the files before they went must not bring them back: the rows are read again once it is taken.
+TEST_F(SongListTest, SongsDeletedWhileTheLibraryLoadsStayGone)
+{
+    clickRow(rowOfTitle("Yesterday"));
+    delegate->songs()->refreshInBackground();
+    ASSERT_TRUE(delegate->songs()->isLoading());
+    selectRows({"Yesterday"});
+    dialogs.answers = {Dialogs::Answer::Default};
+    songList().deleteSelectedSongs();
+    ASSERT_TRUE(waitForLibrary(*delegate->songs()));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QFile::exists(path("Blues/Yesterday.pro")));
+    EXPECT_EQ(rowTitles().indexOf("Yesterday"), -1);
+    ASSERT_TRUE(currentSong());
+    EXPECT_NE(currentSong()->title(), "Yesterday");
 }
 
 TEST_F(SongListTest, ChangingTheCategoryWritesTheNewFileThenRemovesTheOldOne)
