@@ -245,12 +245,6 @@ void SongFilter::dropStaleAnswers(const QList<SongPtr> &songs, bool searchPDFs)
 
 void SongFilter::takePrepared(std::vector<SongTexts> prepared)
 {
-    // Room that grows by half at least: a load hands its texts over in many slices.
-    const size_t needed = m_texts.size() + prepared.size();
-    if (needed > m_texts.capacity())
-        m_texts.reserve(std::max(needed, m_texts.capacity() + m_texts.capacity() / 2));
-    if (qsizetype(needed) > m_textsIndexes.capacity())
-        m_textsIndexes.reserve(std::max(qsizetype(needed), m_textsIndexes.capacity() + m_textsIndexes.capacity() / 2));
     for (SongTexts &texts : prepared) {
         if (const auto found = m_textsIndexes.constFind(texts.song); found != m_textsIndexes.cend()) {
             // A kept answer may point into the texts replaced; texts added move nothing an answer sees.

@@ -206,11 +206,6 @@ bool SongFolderReader::songsOf(Scan &scan, Progress &progress, qsizetype files)
         return true;
     if (!std::exchange(progress.started, true))
         startPass(scan, progress);
-    // The texts and keys of the files read go to room made once for the slice: grown as they come, a first
-    // load's would leave a few megabytes of freed memory behind.
-    const qsizetype read = readFilesAhead(scan, progress, files);
-    m_searchableTexts.reserve(m_searchableTexts.size() + size_t(read));
-    m_sortKeys.reserve(m_sortKeys.size() + size_t(read));
     for (; progress.folder < scan.folders.size(); ++progress.folder, progress.file = 0) {
         FolderScan &folder = scan.folders[progress.folder];
         for (; progress.file < folder.files.size(); ++progress.file) {
@@ -247,20 +242,6 @@ void SongFolderReader::startPass(const Scan &scan, Progress &progress)
     m_sortKeys.clear();
     m_current.reserve(scan.files);
     progress.songs.reserve(scan.files);
-}
-
-qsizetype SongFolderReader::readFilesAhead(const Scan &scan, const Progress &progress, qsizetype files)
-{
-    qsizetype read = 0;
-    qsizetype file = progress.file;
-    for (qsizetype folder = progress.folder; folder < scan.folders.size() && files > 0; ++folder, file = 0) {
-        const QList<SongFile> &folderFiles = scan.folders[folder].files;
-        const qsizetype taken = std::min(files, folderFiles.size() - file);
-        read += std::count_if(folderFiles.cbegin() + file, folderFiles.cbegin() + file + taken,
-                              [](const SongFile &each) { return each.content.has_value(); });
-        files -= taken;
-    }
-    return read;
 }
 
 SongPtr SongFolderReader::songOf(SongFile &file, bool sortIPodStyle)

@@ -170,8 +170,6 @@ private:
     static void readContent(SongFile &file, bool sortIPodStyle);
     // Forgets the current pass's songs and makes room for the scan's.
     void startPass(const Scan &scan, Progress &progress);
-    // Of the next files (up to files) of the scan whose songs are to be made, those the scan read.
-    static qsizetype readFilesAhead(const Scan &scan, const Progress &progress, qsizetype files);
     // The song of a file of the scan; null for a file that holds no text.
     SongPtr songOf(SongFile &file, bool sortIPodStyle);
     // The song of the file: the last pass's (known), else one made from what was read.

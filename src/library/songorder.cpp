@@ -128,10 +128,6 @@ SongOrder::Keys SongOrder::keysOf(const QString &title, const QString &subtitle,
 void SongOrder::takePrepared(std::vector<std::pair<const Song *, Keys>> prepared, bool sortIPodStyle)
 {
     useSortIPodStyle(sortIPodStyle);
-    // Room that grows by half at least: a load hands its keys over in many slices.
-    const size_t needed = m_keys.size() + prepared.size();
-    if (needed > size_t(double(m_keys.bucket_count()) * double(m_keys.max_load_factor())))
-        m_keys.reserve(std::max(needed, m_keys.size() + m_keys.size() / 2));
     for (auto &[song, keys] : prepared)
         m_keys.insert_or_assign(song, std::move(keys));
 }
